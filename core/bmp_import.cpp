@@ -1,0 +1,33 @@
+#include "bmp_import.h"
+
+#include "messages.h"
+#include "tovix_doc.h"
+#include "user_dialogs.h"
+
+bool ImportBmp(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
+{
+    doc.m_bLoaded = 0;
+    switch (doc.m_image.Load(path)) {
+    case DibLoadResult::Loaded:
+        break;
+    case DibLoadResult::NotBitmap:
+        dialogs.ShowMessage(msg::kBadBitmapFormat);
+        dialogs.ShowMessage(msg::kCannotOpenBitmap);
+        return false;
+    case DibLoadResult::CannotOpen:
+        dialogs.ShowMessage(msg::kCannotOpenBitmap);
+        return false;
+    case DibLoadResult::NotTrueColor:
+        dialogs.ShowMessage(msg::kNot24Bit);
+        return false;
+    case DibLoadResult::TooWide:
+        dialogs.ShowMessage(msg::kTooWide);
+        return false;
+    case DibLoadResult::TooHigh:
+        dialogs.ShowMessage(msg::kTooHigh);
+        return false;
+    }
+    doc.m_bLoaded = 1;
+    doc.m_image.ReduceColors(doc.m_nColorMode, doc.m_nThresholdB, doc.m_nThresholdG, doc.m_nThresholdR);
+    return true;
+}

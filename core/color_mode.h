@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+// The colour mode of a document. A document file can bring any 16-bit value;
+// values outside the six named ones show and store the source colours.
+enum class ColorMode : std::uint16_t {
+    Mono = 1,
+    Colors64 = 6,
+    Colors256 = 8,
+    Rgb555 = 15,
+    Rgb565 = 16,
+    Full = 24,
+};
+
+// True for the six modes the program offers.
+bool IsKnownColorMode(ColorMode mode);

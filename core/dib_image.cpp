@@ -1,0 +1,151 @@
+#include "dib_image.h"
+
+#include "bmp_layout.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <sys/stat.h>
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Reverses the order of the pixel rows, turning a top-down picture bottom-up.
+void FlipRows(std::uint8_t* pBits, std::int64_t nStride, std::int64_t nRows)
+{
+    for (std::int64_t top = 0, bottom = nRows - 1; top < bottom; ++top, --bottom)
+        std::swap_ranges(pBits + top * nStride, pBits + (top + 1) * nStride, pBits + bottom * nStride);
+}
+
+} // namespace
+
+CDibImage::~CDibImage()
+{
+    Free();
+}
+
+void CDibImage::Free()
+{
+    delete[] m_pDispBuffer;
+    m_pDispBuffer = nullptr;
+    delete[] m_pSrcBuffer;
+    m_pSrcBuffer = nullptr;
+}
+
+bool CDibImage::Allocate(std::size_t nSize, std::uint32_t nPixelOffset)
+{
+    m_pDispBuffer = new (std::nothrow) std::uint8_t[nSize];
+    m_pSrcBuffer = new (std::nothrow) std::uint8_t[nSize];
+    if (m_pDispBuffer == nullptr || m_pSrcBuffer == nullptr) {
+        Free();
+        return false;
+    }
+    m_pDispFileHeader = m_pDispBuffer;
+    m_pDispInfoHeader = m_pDispInfo = m_pDispBuffer + bmp::kFileHeaderSize;
+    m_pDispBits = m_pDispBuffer + nPixelOffset;
+    m_pSrcFileHeader = m_pSrcBuffer;
+    m_pSrcInfoHeader = m_pSrcInfo = m_pSrcBuffer + bmp::kFileHeaderSize;
+    m_pSrcBits = m_pSrcBuffer + nPixelOffset;
+    return true;
+}
+
+DibLoadResult CDibImage::Load(const std::string& path)
+{
+    Free();
+
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file) return DibLoadResult::CannotOpen;
+    struct stat info {};
+    if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) return DibLoadResult::CannotOpen;
+    const std::int64_t nFileSize = info.st_size;
+
+    std::uint8_t header[bmp::kHeadersSize] = {};
+    const std::size_t nHeaderRead = std::fread(header, 1, sizeof header, file.get());
+    if (nHeaderRead < 2 || header[0] != 'B' || header[1] != 'M') return DibLoadResult::NotBitmap;
+    if (nHeaderRead < sizeof header || bmp::ReadU32(header + bmp::kOffInfoSize) < bmp::kInfoHeaderSize)
+        return DibLoadResult::NotBitmap;
+
+    if (bmp::ReadU16(header + bmp::kOffBitCount) != 24) return DibLoadResult::NotTrueColor;
+
+    const std::int64_t nWidth = bmp::ReadI32(header + bmp::kOffWidth);
+    const std::int64_t nHeight = bmp::ReadI32(header + bmp::kOffHeight);
+    const std::int64_t nRows = nHeight < 0 ? -nHeight : nHeight;
+    if (nWidth > kMaxSide) return DibLoadResult::TooWide;
+    if (nRows > kMaxSide) return DibLoadResult::TooHigh;
+
+    // Past the size limits, anything the rest of the program could not draw
+    // or capture safely is a malformed file.
+    const std::uint32_t nPixelOffset = bmp::ReadU32(header + bmp::kOffPixelOffset);
+    const std::int64_t nStride = bmp::RowStride(nWidth);
+    const std::int64_t nNeeded = static_cast<std::int64_t>(nPixelOffset) + nStride * nRows;
+    if (nWidth <= 0 || nRows == 0 || bmp::ReadU32(header + bmp::kOffCompression) != 0 ||
+        nPixelOffset < bmp::kHeadersSize || nNeeded > nFileSize)
+        return DibLoadResult::NotBitmap;
+
+    // The copies hold the headers and the pixel rows; bytes after the last
+    // row play no part.
+    if (!Allocate(static_cast<std::size_t>(nNeeded), nPixelOffset)) return DibLoadResult::CannotOpen;
+    std::memcpy(m_pDispBuffer, header, sizeof header);
+    const std::size_t nRest = static_cast<std::size_t>(nNeeded) - sizeof header;
+    if (std::fread(m_pDispBuffer + sizeof header, 1, nRest, file.get()) != nRest) {
+        Free();
+        return DibLoadResult::CannotOpen;
+    }
+
+    if (nHeight < 0) {
+        FlipRows(m_pDispBits, nStride, nRows);
+        bmp::WriteU32(m_pDispInfoHeader + (bmp::kOffHeight - bmp::kFileHeaderSize), static_cast<std::uint32_t>(nRows));
+    }
+    std::memcpy(m_pSrcBuffer, m_pDispBuffer, static_cast<std::size_t>(nNeeded));
+    return DibLoadResult::Loaded;
+}
+
+bool CDibImage::Create(std::int32_t nWidth, std::int32_t nHeight)
+{
+    Free();
+    const std::int64_t nImageSize = nHeight * bmp::RowStride(nWidth);
+    const std::int64_t nSize = nImageSize + bmp::kHeadersSize;
+    if (!Allocate(static_cast<std::size_t>(nSize), bmp::kHeadersSize)) return false;
+
+    std::uint8_t* h = m_pDispBuffer;
+    std::memset(h, 0, static_cast<std::size_t>(nSize));
+    h[0] = 'B';
+    h[1] = 'M';
+    bmp::WriteU32(h + bmp::kOffFileSize, static_cast<std::uint32_t>(nSize));
+    bmp::WriteU32(h + bmp::kOffPixelOffset, bmp::kHeadersSize);
+    bmp::WriteU32(h + bmp::kOffInfoSize, bmp::kInfoHeaderSize);
+    bmp::WriteU32(h + bmp::kOffWidth, static_cast<std::uint32_t>(nWidth));
+    bmp::WriteU32(h + bmp::kOffHeight, static_cast<std::uint32_t>(nHeight));
+    bmp::WriteU16(h + bmp::kOffPlanes, 1);
+    bmp::WriteU16(h + bmp::kOffBitCount, 24);
+    bmp::WriteU32(h + bmp::kOffImageSize, static_cast<std::uint32_t>(nImageSize));
+    std::memcpy(m_pSrcBuffer, m_pDispBuffer, static_cast<std::size_t>(nSize));
+    return true;
+}
+
+std::int32_t CDibImage::GetWidth() const
+{
+    return bmp::ReadI32(m_pDispInfoHeader + (bmp::kOffWidth - bmp::kFileHeaderSize));
+}
+
+std::int32_t CDibImage::GetHeight() const
+{
+    return bmp::ReadI32(m_pDispInfoHeader + (bmp::kOffHeight - bmp::kFileHeaderSize));
+}
+
+std::uint16_t CDibImage::GetBitCount() const
+{
+    return bmp::ReadU16(m_pDispInfoHeader + (bmp::kOffBitCount - bmp::kFileHeaderSize));
+}
+
+std::int64_t CDibImage::GetStride() const
+{
+    return bmp::RowStride(GetWidth());
+}

@@ -1,0 +1,46 @@
+#include "document_file.h"
+
+#include "archive.h"
+#include "atomic_file.h"
+#include "messages.h"
+#include "tovix_doc.h"
+#include "user_dialogs.h"
+
+#include <cstdio>
+#include <memory>
+
+bool SaveDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
+{
+    if (!doc.PictureFitsStore()) {
+        dialogs.ShowMessage(msg::kPictureTooLarge);
+        return false;
+    }
+    CAtomicFile file(path);
+    bool bSaved = false;
+    if (file.File() != nullptr) {
+        CArchive ar(file.File(), CArchive::Mode::Store);
+        bSaved = doc.Serialize(ar) == SerializeResult::Ok && file.Commit();
+    }
+    if (!bSaved) {
+        dialogs.ShowMessage(msg::kCannotSaveDocument);
+        return false;
+    }
+    doc.SetPathName(path);
+    return true;
+}
+
+bool OpenDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) {
+        dialogs.ShowMessage(msg::kCannotOpenDocument);
+        return false;
+    }
+    CArchive ar(file.get(), CArchive::Mode::Load);
+    if (doc.Serialize(ar) != SerializeResult::Ok) {
+        dialogs.ShowMessage(msg::kBadDocument);
+        return false;
+    }
+    doc.SetPathName(path);
+    return true;
+}

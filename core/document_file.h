@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+class CTOVIXDoc;
+class UserDialogs;
+
+// Saves the document to a file, replacing the file only when everything was
+// written. Failures are told through the dialogs; returns success.
+bool SaveDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs);
+
+// Reads a document file into a freshly made document and sets its path and
+// title. Failures are told through the dialogs; returns success.
+bool OpenDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs);

@@ -1,0 +1,19 @@
+#pragma once
+
+// Texts the core shows to the user, exactly as the program words them.
+namespace msg {
+
+inline constexpr const char* kCannotOpenBitmap = "ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません";
+inline constexpr const char* kBadBitmapFormat = "読み込んだファイルの形式が正しくありません。";
+inline constexpr const char* kNot24Bit = "24bitﾋﾞｯﾄﾏｯﾌﾟではありません";
+inline constexpr const char* kTooWide = "画像の横幅が広すぎます";
+inline constexpr const char* kTooHigh = "画像の高さが高すぎます";
+
+// Our own wording, for cases the original program did not guard.
+inline constexpr const char* kPictureTooLarge =
+    "画像が大きすぎるため書き出せません。(2097152ﾄﾞｯﾄまで)";
+inline constexpr const char* kCannotOpenDocument = "ﾌｧｲﾙを開けません";
+inline constexpr const char* kBadDocument = "ﾌｧｲﾙの形式が正しくないか、ﾌｧｲﾙが壊れています";
+inline constexpr const char* kCannotSaveDocument = "ﾌｧｲﾙを保存できません";
+
+} // namespace msg

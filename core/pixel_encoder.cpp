@@ -1,0 +1,32 @@
+#include "pixel_encoder.h"
+
+PixelEncoder::PixelEncoder(ColorMode mode, int nThresholdR, int nThresholdG, int nThresholdB)
+    : m_mode(mode), m_red(nThresholdR), m_green(nThresholdG), m_blue(nThresholdB)
+{
+}
+
+std::uint32_t PixelEncoder::Encode(std::uint32_t nPacked) const
+{
+    const int r = static_cast<int>(nPacked & 0xFF);
+    const int g = static_cast<int>((nPacked >> 8) & 0xFF);
+    const int b = static_cast<int>((nPacked >> 16) & 0xFF);
+
+    switch (m_mode) {
+    case ColorMode::Mono:
+        return m_red.IsBelow(r) && m_green.IsBelow(g) && m_blue.IsBelow(b) ? 0u : 0xFFFFFFu;
+    case ColorMode::Colors64:
+        return static_cast<std::uint32_t>(m_red.Level(r) * 16 + m_green.Level(g) * 4 + m_blue.Level(b));
+    case ColorMode::Colors256:
+    case ColorMode::Rgb555:
+    case ColorMode::Rgb565:
+    case ColorMode::Full: {
+        // Each channel's kept high bits, packed red above green above blue.
+        const ChannelBits bits = KeptBits(m_mode);
+        const std::uint32_t red = static_cast<std::uint32_t>(r) >> (8 - bits.nRed);
+        const std::uint32_t green = static_cast<std::uint32_t>(g) >> (8 - bits.nGreen);
+        const std::uint32_t blue = static_cast<std::uint32_t>(b) >> (8 - bits.nBlue);
+        return (red << (bits.nGreen + bits.nBlue)) | (green << bits.nBlue) | blue;
+    }
+    }
+    return 0;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "channel_rules.h"
+#include "color_mode.h"
+
+#include <cstdint>
+
+// Encodes packed 0x00BBGGRR pixels in the bit layout of one colour mode.
+// Built once for an export, so the boundaries are not recomputed per pixel.
+class PixelEncoder {
+public:
+    PixelEncoder(ColorMode mode, int nThresholdR, int nThresholdG, int nThresholdB);
+
+    // The encoded value of one packed pixel; 0 for a mode outside the six.
+    std::uint32_t Encode(std::uint32_t nPacked) const;
+
+private:
+    ColorMode m_mode;
+    ChannelThreshold m_red;
+    ChannelThreshold m_green;
+    ChannelThreshold m_blue;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "color_mode.h"
+#include "dib_image.h"
+#include "document_base.h"
+#include "pixel_encoder.h"
+
+#include <cstdint>
+
+class CArchive;
+
+// How reading or writing a document file ended.
+enum class SerializeResult {
+    Ok,
+    Failed,        // cut short, or a write that did not go through
+    BadSize,       // stored width or height negative, or more pixels than the store holds
+};
+
+// The image document: one picture with its colour mode, thresholds,
+// magnifications and a packed copy of its pixels. Lives on the heap: the
+// pixel store is 8 MiB inside the object.
+class CTOVIXDoc : public CDocumentBase {
+public:
+    static constexpr std::int32_t kPixelCapacity = 2097152;
+    static constexpr std::int32_t kFileVersion = 300;
+
+    CTOVIXDoc() = default;
+    CTOVIXDoc(const CTOVIXDoc&) = delete;
+    CTOVIXDoc& operator=(const CTOVIXDoc&) = delete;
+
+    // Nothing to reset: every new document is a freshly constructed object.
+    bool OnNewDocument() { return true; }
+
+    // True when the held picture, if any, fits the pixel store and so can be
+    // captured, saved and exported.
+    bool PictureFitsStore() const;
+
+    // Fills m_nWidth, m_nHeight and PixelArray from the source copy. Does
+    // nothing without a picture; returns false, changing nothing, when the
+    // picture is larger than the store.
+    bool CopyBitmapToPixels();
+
+    // Builds both copies of m_image from m_nWidth, m_nHeight and PixelArray.
+    // Returns false when memory runs out.
+    bool CopyPixelsToBitmap();
+
+    // An encoder for the current colour mode and thresholds.
+    PixelEncoder MakeEncoder() const;
+
+    // The encoded value of one pixel of PixelArray in the current mode.
+    std::uint32_t EncodePixel(std::int32_t nIndex) const;
+
+    // Writes or reads the document file. Reading is for a freshly made
+    // document: when it fails no field changes, though the pixel store may
+    // hold part of the file.
+    SerializeResult Serialize(CArchive& ar);
+
+    std::int32_t m_nViewZoom = 100;
+    std::int32_t m_nPrintZoom = 100;
+    CDibImage m_image;
+    std::int32_t m_bLoaded = 0;
+    std::int32_t m_nThresholdB = 128;
+    std::int32_t m_nThresholdG = 128;
+    std::int32_t m_nThresholdR = 128;
+    std::int32_t m_nVersion = kFileVersion;
+    std::uint32_t PixelArray[kPixelCapacity];
+    ColorMode m_nColorMode = ColorMode::Full;
+    std::int32_t m_nHeight = 0;
+    std::int32_t m_nWidth = 0;
+
+private:
+    SerializeResult Store(CArchive& ar);
+    SerializeResult Load(CArchive& ar);
+};

@@ -1,0 +1,169 @@
+#include "core/bmp_layout.h"
+#include "core/dib_image.h"
+#include "core/pixel_encoder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+namespace {
+
+// A picture one pixel high holding the given (r, g, b) pixels.
+void FillRow(CDibImage& image, const std::vector<std::array<int, 3>>& pixels)
+{
+    ASSERT_TRUE(image.Create(static_cast<int>(pixels.size()), 1));
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        image.m_pSrcBits[3 * i] = static_cast<std::uint8_t>(pixels[i][2]);
+        image.m_pSrcBits[3 * i + 1] = static_cast<std::uint8_t>(pixels[i][1]);
+        image.m_pSrcBits[3 * i + 2] = static_cast<std::uint8_t>(pixels[i][0]);
+    }
+}
+
+std::array<int, 3> Shown(const CDibImage& image, int x)
+{
+    const std::uint8_t* p = image.m_pDispBits + 3 * x;
+    return {p[2], p[1], p[0]};
+}
+
+// Every grey value 0..255 in one row, to read one channel's display rule.
+std::vector<int> ShownGreys(ColorMode mode, int nThreshold)
+{
+    CDibImage image;
+    std::vector<std::array<int, 3>> greys;
+    for (int v = 0; v < 256; ++v) greys.push_back({v, v, v});
+    FillRow(image, greys);
+    EXPECT_EQ(image.ReduceColors(mode, nThreshold, nThreshold, nThreshold), 1);
+    std::vector<int> shown;
+    for (int v = 0; v < 256; ++v) shown.push_back(Shown(image, v)[0]);
+    return shown;
+}
+
+struct LevelCase {
+    int nThreshold;
+    // first grey value showing 63, 127 and 255 (256: never)
+    int nFirst63, nFirst127, nFirst255;
+};
+
+void PrintTo(const LevelCase& c, std::ostream* os)
+{
+    *os << "threshold " << c.nThreshold;
+}
+
+class LevelBoundaryTest : public testing::TestWithParam<LevelCase> {};
+
+TEST_P(LevelBoundaryTest, SixtyFourColourLevelsChangeAtTheBoundaries)
+{
+    const LevelCase& c = GetParam();
+    const std::vector<int> shown = ShownGreys(ColorMode::Colors64, c.nThreshold);
+    for (int v = 0; v < 256; ++v) {
+        const int expected = v >= c.nFirst255 ? 255 : v >= c.nFirst127 ? 127 : v >= c.nFirst63 ? 63 : 0;
+        ASSERT_EQ(shown[v], expected) << "grey " << v;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Thresholds, LevelBoundaryTest,
+                         testing::Values(LevelCase{0, 0, 0, 127}, LevelCase{128, 64, 128, 191},
+                                         LevelCase{129, 64, 129, 192}, LevelCase{255, 127, 255, 255}));
+
+TEST(ColorReduction, MonoTurnsBlackOnlyWhenEveryChannelIsBelowItsThreshold)
+{
+    struct Case {
+        int tR, tG, tB;
+        std::array<int, 3> pixel;
+        int shown;
+    } cases[] = {
+        {128, 128, 128, {127, 127, 127}, 0},   {128, 128, 128, {128, 0, 0}, 255},
+        {0, 0, 0, {0, 0, 0}, 255},             {255, 255, 255, {254, 254, 254}, 0},
+        {255, 255, 255, {0, 0, 255}, 255},     {200, 128, 50, {150, 0, 30}, 0},
+        {200, 128, 50, {30, 0, 150}, 255},
+    };
+    for (const Case& c : cases) {
+        CDibImage image;
+        FillRow(image, {c.pixel});
+        image.ReduceColors(ColorMode::Mono, c.tB, c.tG, c.tR);
+        EXPECT_EQ(Shown(image, 0), (std::array<int, 3>{c.shown, c.shown, c.shown}))
+            << c.pixel[0] << "," << c.pixel[1] << "," << c.pixel[2] << " against " << c.tR << "," << c.tG << "," << c.tB;
+    }
+}
+
+TEST(ColorReduction, MaskingModesKeepTheHighBits)
+{
+    const std::pair<ColorMode, std::array<int, 3>> cases[] = {
+        {ColorMode::Colors256, {0xE0, 0xE0, 0xC0}},
+        {ColorMode::Rgb555, {0xF8, 0xF8, 0xF8}},
+        {ColorMode::Rgb565, {0xF8, 0xFC, 0xF8}},
+        {ColorMode::Full, {0xFF, 0xFF, 0xFF}},
+        {static_cast<ColorMode>(7), {0xFF, 0xFF, 0xFF}},
+    };
+    for (const auto& [mode, shown] : cases) {
+        CDibImage image;
+        FillRow(image, {{255, 255, 255}, {0x9B, 0x9B, 0x9B}});
+        image.ReduceColors(mode, 128, 128, 128);
+        EXPECT_EQ(Shown(image, 0), shown) << static_cast<int>(mode);
+        EXPECT_EQ(Shown(image, 1), (std::array<int, 3>{0x9B & shown[0], 0x9B & shown[1], 0x9B & shown[2]}));
+    }
+}
+
+TEST(ColorReduction, ReductionsStartFromTheSourceAndLeavePaddingAlone)
+{
+    CDibImage image;
+    ASSERT_TRUE(image.Create(1, 2));   // stride 4: one padding byte a row
+    for (int i = 0; i < 8; ++i) image.m_pSrcBits[i] = static_cast<std::uint8_t>(0x31 * (i + 1));
+    image.m_pDispBits[3] = 0x77;
+    image.m_pDispBits[7] = 0x88;
+    const std::vector<std::uint8_t> header(image.m_pDispBuffer, image.m_pDispBuffer + bmp::kHeadersSize);
+
+    image.ReduceColors(ColorMode::Mono, 128, 128, 128);
+    image.ReduceColors(ColorMode::Colors64, 0, 0, 0);
+    image.ReduceColors(ColorMode::Full, 128, 128, 128);
+    for (int i : {0, 1, 2, 4, 5, 6}) EXPECT_EQ(image.m_pDispBits[i], image.m_pSrcBits[i]) << i;
+    EXPECT_EQ(image.m_pDispBits[3], 0x77);
+    EXPECT_EQ(image.m_pDispBits[7], 0x88);
+    EXPECT_EQ(std::vector<std::uint8_t>(image.m_pDispBuffer, image.m_pDispBuffer + bmp::kHeadersSize), header);
+}
+
+TEST(ColorReduction, WithoutAnImageNothingHappens)
+{
+    CDibImage image;
+    EXPECT_EQ(image.ReduceColors(ColorMode::Mono, 128, 128, 128), 0);
+}
+
+// The screen and the export must agree: an encoded value decoded to its
+// kept bits gives exactly the displayed pixel.
+TEST(ColorReduction, DisplayAgreesWithTheExportEncodingForEveryMode)
+{
+    std::vector<std::array<int, 3>> pixels;
+    for (int i = 0; i < 4096; ++i) pixels.push_back({(i * 37) & 0xFF, (i * 91 + 7) & 0xFF, (i * 13 + i / 256) & 0xFF});
+    const int thresholds[][3] = {{128, 128, 128}, {0, 255, 129}, {200, 128, 50}};
+    for (const auto& t : thresholds) {
+        for (ColorMode mode : {ColorMode::Mono, ColorMode::Colors64, ColorMode::Colors256, ColorMode::Rgb555,
+                               ColorMode::Rgb565, ColorMode::Full}) {
+            CDibImage image;
+            FillRow(image, pixels);
+            image.ReduceColors(mode, t[2], t[1], t[0]);
+            const PixelEncoder encoder(mode, t[0], t[1], t[2]);
+            const ChannelBits bits = KeptBits(mode);
+            for (std::size_t i = 0; i < pixels.size(); ++i) {
+                const auto [r, g, b] = pixels[i];
+                const std::uint32_t e = encoder.Encode(static_cast<std::uint32_t>(b << 16 | g << 8 | r));
+                std::array<int, 3> expected{};
+                if (mode == ColorMode::Mono) {
+                    const int v = e == 0 ? 0 : 255;
+                    expected = {v, v, v};
+                } else if (mode == ColorMode::Colors64) {
+                    expected = {kLevelDisplayValues[(e >> 4) & 3], kLevelDisplayValues[(e >> 2) & 3],
+                                kLevelDisplayValues[e & 3]};
+                } else {
+                    const int nBlueShift = 0, nGreenShift = bits.nBlue, nRedShift = bits.nBlue + bits.nGreen;
+                    auto up = [](std::uint32_t v, int n) { return static_cast<int>((v & ((1u << n) - 1)) << (8 - n)); };
+                    expected = {up(e >> nRedShift, bits.nRed), up(e >> nGreenShift, bits.nGreen),
+                                up(e >> nBlueShift, bits.nBlue)};
+                }
+                ASSERT_EQ(Shown(image, static_cast<int>(i)), expected) << "mode " << static_cast<int>(mode) << " pixel " << i;
+            }
+        }
+    }
+}
+
+} // namespace

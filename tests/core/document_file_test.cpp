@@ -1,0 +1,218 @@
+#include "core/document_file.h"
+#include "core/messages.h"
+#include "core/tovix_doc.h"
+#include "tests/support/bmp_builder.h"
+#include "tests/support/recording_dialogs.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+#include <memory>
+#include <sys/stat.h>
+
+using namespace testing_support;
+
+namespace {
+
+std::vector<std::uint8_t> Le32(std::uint32_t v)
+{
+    return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
+            static_cast<std::uint8_t>(v >> 24)};
+}
+
+// The bytes of a document file, built field by field.
+std::vector<std::uint8_t> DocumentBytes(std::int32_t nVersion, std::int32_t nWidth, std::int32_t nHeight,
+                                        std::uint16_t nMode, const std::vector<std::uint32_t>& pixels,
+                                        bool bWithZooms, std::int32_t nViewZoom = 100, std::int32_t nPrintZoom = 100)
+{
+    std::vector<std::uint8_t> bytes;
+    auto add = [&](const std::vector<std::uint8_t>& b) { bytes.insert(bytes.end(), b.begin(), b.end()); };
+    add(Le32(static_cast<std::uint32_t>(nVersion)));
+    add(Le32(static_cast<std::uint32_t>(nWidth)));
+    add(Le32(static_cast<std::uint32_t>(nHeight)));
+    bytes.push_back(static_cast<std::uint8_t>(nMode));
+    bytes.push_back(static_cast<std::uint8_t>(nMode >> 8));
+    add(Le32(200));
+    add(Le32(100));
+    add(Le32(50));
+    for (std::uint32_t p : pixels) add(Le32(p));
+    if (bWithZooms) {
+        add(Le32(static_cast<std::uint32_t>(nViewZoom)));
+        add(Le32(static_cast<std::uint32_t>(nPrintZoom)));
+    }
+    return bytes;
+}
+
+class DocumentFileTest : public testing::Test {
+protected:
+    std::unique_ptr<CTOVIXDoc> Open(const std::vector<std::uint8_t>& bytes)
+    {
+        WriteFile(dir.File("in.tvx"), bytes);
+        auto doc = std::make_unique<CTOVIXDoc>();
+        if (!OpenDocumentFile(*doc, dir.File("in.tvx"), dialogs)) return nullptr;
+        return doc;
+    }
+
+    TempDir dir;
+    RecordingDialogs dialogs;
+};
+
+TEST_F(DocumentFileTest, EmptyDocumentIsThirtyFourBytesAndOpensAsAnEmptyPicture)
+{
+    auto doc = std::make_unique<CTOVIXDoc>();
+    ASSERT_TRUE(SaveDocumentFile(*doc, dir.File("empty.tvx"), dialogs));
+    const std::vector<std::uint8_t> expected = DocumentBytes(300, 0, 0, 24, {}, true);
+    std::vector<std::uint8_t> withDefaults = expected;
+    // thresholds are 128, 128, 128 in a new document
+    for (int offset : {14, 18, 22}) {
+        const auto v = Le32(128);
+        std::copy(v.begin(), v.end(), withDefaults.begin() + offset);
+    }
+    EXPECT_EQ(ReadFile(dir.File("empty.tvx")), withDefaults);
+    EXPECT_EQ(doc->GetTitle(), "empty.tvx");
+
+    auto opened = Open(withDefaults);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->m_bLoaded, 1);
+    EXPECT_EQ(opened->m_image.GetWidth(), 0);
+    EXPECT_EQ(opened->m_image.GetHeight(), 0);
+}
+
+TEST_F(DocumentFileTest, BlueThenRedIsStoredAsRedGreenBlueZeroBytes)
+{
+    auto doc = std::make_unique<CTOVIXDoc>();
+    doc->m_nWidth = 2;
+    doc->m_nHeight = 1;
+    doc->PixelArray[0] = 0x00FF0000;   // blue
+    doc->PixelArray[1] = 0x000000FF;   // red
+    ASSERT_TRUE(doc->CopyPixelsToBitmap());
+    doc->m_bLoaded = 1;
+    ASSERT_TRUE(SaveDocumentFile(*doc, dir.File("two.tvx"), dialogs));
+    const std::vector<std::uint8_t> bytes = ReadFile(dir.File("two.tvx"));
+    ASSERT_EQ(bytes.size(), 42u);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 26, bytes.begin() + 34),
+              (std::vector<std::uint8_t>{0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x00, 0x00}));
+}
+
+TEST_F(DocumentFileTest, SaveThenOpenGivesEverythingBack)
+{
+    auto doc = std::make_unique<CTOVIXDoc>();
+    doc->m_nWidth = 5;
+    doc->m_nHeight = 3;
+    for (int i = 0; i < 15; ++i) doc->PixelArray[i] = static_cast<std::uint32_t>(i * 0x0A0B0C);
+    ASSERT_TRUE(doc->CopyPixelsToBitmap());
+    doc->m_bLoaded = 1;
+    doc->m_nColorMode = ColorMode::Mono;
+    doc->m_nThresholdR = 10;
+    doc->m_nThresholdG = 20;
+    doc->m_nThresholdB = 30;
+    doc->m_nViewZoom = 250;
+    doc->m_nPrintZoom = 1000;
+    ASSERT_TRUE(SaveDocumentFile(*doc, dir.File("round.tvx"), dialogs));
+
+    auto opened = std::make_unique<CTOVIXDoc>();
+    ASSERT_TRUE(OpenDocumentFile(*opened, dir.File("round.tvx"), dialogs));
+    EXPECT_EQ(opened->m_nWidth, 5);
+    EXPECT_EQ(opened->m_nHeight, 3);
+    EXPECT_EQ(opened->m_nColorMode, ColorMode::Mono);
+    EXPECT_EQ(opened->m_nThresholdR, 10);
+    EXPECT_EQ(opened->m_nThresholdG, 20);
+    EXPECT_EQ(opened->m_nThresholdB, 30);
+    EXPECT_EQ(opened->m_nViewZoom, 250);
+    EXPECT_EQ(opened->m_nPrintZoom, 1000);
+    for (int i = 0; i < 15; ++i) EXPECT_EQ(opened->PixelArray[i], doc->PixelArray[i]);
+    // The displayed copy shows the stored mode; full colour brings the source back.
+    const std::uint8_t* shown = opened->m_image.m_pDispBits;
+    EXPECT_TRUE(shown[0] == 0 || shown[0] == 255);
+    opened->m_image.ReduceColors(ColorMode::Full, 128, 128, 128);
+    EXPECT_EQ(0, std::memcmp(opened->m_image.m_pDispBits, opened->m_image.m_pSrcBits, 3 * 16));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(DocumentFileTest, OldVersionHasNoMagnificationsAndIsSavedAsTheCurrentOne)
+{
+    auto doc = Open(DocumentBytes(200, 1, 1, 8, {0x123456}, false));
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->m_nVersion, 300);
+    EXPECT_EQ(doc->m_nViewZoom, 100);
+    EXPECT_EQ(doc->m_nPrintZoom, 100);
+    ASSERT_TRUE(SaveDocumentFile(*doc, dir.File("again.tvx"), dialogs));
+    EXPECT_EQ(ReadFile(dir.File("again.tvx")), DocumentBytes(300, 1, 1, 8, {0x123456}, true));
+}
+
+TEST_F(DocumentFileTest, FilesCutShortOrWithImpossibleSizesAreRefused)
+{
+    const std::vector<std::uint8_t> whole = DocumentBytes(300, 2, 2, 24, {1, 2, 3, 4}, true, 150, 300);
+    ASSERT_TRUE(Open(whole));
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {"empty file", {}},
+        {"inside the version", {whole.begin(), whole.begin() + 3}},
+        {"inside the colour mode", {whole.begin(), whole.begin() + 13}},
+        {"inside the thresholds", {whole.begin(), whole.begin() + 20}},
+        {"inside the pixels", {whole.begin(), whole.begin() + 30}},
+        {"right after the pixels", {whole.begin(), whole.begin() + 42}},
+        {"inside the print magnification", {whole.end() - 2, whole.end()}},
+        {"negative width", DocumentBytes(300, -1, 2, 24, {}, true)},
+        {"negative height", DocumentBytes(300, 2, -1, 24, {}, true)},
+        {"more pixels than the store", DocumentBytes(300, 2049, 1024, 24, {}, true)},
+        {"product overflowing 32 bits", DocumentBytes(300, 65536, 65536, 24, {}, true)},
+    };
+    for (const Case& c : cases) {
+        dialogs.messages.clear();
+        EXPECT_FALSE(Open(c.bytes)) << c.name;
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kBadDocument}) << c.name;
+    }
+}
+
+TEST_F(DocumentFileTest, MissingFileIsReported)
+{
+    auto doc = std::make_unique<CTOVIXDoc>();
+    EXPECT_FALSE(OpenDocumentFile(*doc, dir.File("nowhere.tvx"), dialogs));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kCannotOpenDocument});
+}
+
+TEST_F(DocumentFileTest, FailedSaveLeavesThePreviousFileIntact)
+{
+    const std::vector<std::uint8_t> previous = DocumentBytes(300, 1, 1, 24, {7}, true);
+    WriteFile(dir.File("keep.tvx"), previous);
+
+    auto large = std::make_unique<CTOVIXDoc>();
+    ASSERT_TRUE(large->m_image.Create(2049, 1024));
+    large->m_bLoaded = 1;
+    EXPECT_FALSE(SaveDocumentFile(*large, dir.File("keep.tvx"), dialogs));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kPictureTooLarge});
+
+    auto doc = std::make_unique<CTOVIXDoc>();
+    const std::string readOnly = dir.File("locked");
+    std::filesystem::create_directory(readOnly);
+    WriteFile(readOnly + "/keep.tvx", previous);
+    chmod(readOnly.c_str(), 0555);
+    dialogs.messages.clear();
+    if (access(readOnly.c_str(), W_OK) != 0) {   // root may write anywhere
+        EXPECT_FALSE(SaveDocumentFile(*doc, readOnly + "/keep.tvx", dialogs));
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kCannotSaveDocument});
+    }
+    EXPECT_EQ(ReadFile(readOnly + "/keep.tvx"), previous);
+    EXPECT_EQ(ReadFile(dir.File("keep.tvx")), previous);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2) << "no temporary file left";
+}
+
+TEST_F(DocumentFileTest, SaveReplacesTheFileAndKeepsItsPermissions)
+{
+    WriteFile(dir.File("doc.tvx"), {1, 2, 3});
+    chmod(dir.File("doc.tvx").c_str(), 0640);
+    auto doc = std::make_unique<CTOVIXDoc>();
+    ASSERT_TRUE(SaveDocumentFile(*doc, dir.File("doc.tvx"), dialogs));
+    EXPECT_EQ(ReadFile(dir.File("doc.tvx")).size(), 34u);
+    struct stat info {};
+    ASSERT_EQ(stat(dir.File("doc.tvx").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+} // namespace
