@@ -1,0 +1,133 @@
+#include "command_line.h"
+
+#include <cstdlib>
+#include <getopt.h>
+#include <map>
+#include <sstream>
+
+namespace {
+
+std::optional<int> ParseInt(const std::string& text, int nMin, int nMax)
+{
+    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos) return {};
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    if (value < nMin || value > nMax) return {};
+    return static_cast<int>(value);
+}
+
+std::optional<ColorMode> ParseMode(const std::string& text)
+{
+    static const std::map<std::string, ColorMode> kNames = {
+        {"1", ColorMode::Mono},       {"mono", ColorMode::Mono},     {"6", ColorMode::Colors64},
+        {"64", ColorMode::Colors64},  {"8", ColorMode::Colors256},   {"256", ColorMode::Colors256},
+        {"15", ColorMode::Rgb555},    {"555", ColorMode::Rgb555},    {"16", ColorMode::Rgb565},
+        {"565", ColorMode::Rgb565},   {"24", ColorMode::Full},       {"full", ColorMode::Full},
+    };
+    const auto it = kNames.find(text);
+    if (it == kNames.end()) return {};
+    return it->second;
+}
+
+std::optional<std::array<int, 3>> ParseThresholds(const std::string& text)
+{
+    std::array<int, 3> values{};
+    std::istringstream in(text);
+    std::string part;
+    int n = 0;
+    while (std::getline(in, part, ',')) {
+        if (n == 3) return {};
+        const std::optional<int> value = ParseInt(part, 0, 255);
+        if (!value) return {};
+        values[n++] = *value;
+    }
+    if (n != 3 || text.back() == ',') return {};
+    return values;
+}
+
+ParsedCommandLine UsageError(std::string text)
+{
+    ParsedCommandLine parsed;
+    parsed.action = ParsedCommandLine::Action::UsageError;
+    parsed.strError = std::move(text);
+    return parsed;
+}
+
+enum LongOnly { kForce = 256, kSaveDoc, kVersion };
+
+} // namespace
+
+const char* UsageText()
+{
+    return "Usage: tovix-export [OPTIONS] INPUT\n"
+           "Writes the pixels of a 24-bit BMP file or a .tvx document as C source text.\n"
+           "\n"
+           "  INPUT                  a 24-bit BMP file, or a .tvx document\n"
+           "  -f, --format 1|2       FORMAT_1, C array declarations (default), or FORMAT_2, the comma list\n"
+           "  -m, --mode MODE        1, 6, 8, 15, 16 or 24, or by name: mono, 64, 256, 555, 565, full\n"
+           "                         (default: 24 for a BMP, the stored mode for a .tvx)\n"
+           "  -t, --threshold R,G,B  the red, green and blue thresholds, 0..255 each\n"
+           "                         (default: 128,128,128 for a BMP, the stored ones for a .tvx)\n"
+           "  -n, --name NAME        the export name (the array's name in FORMAT_1); default: INPUT's file\n"
+           "                         name without folder and last extension, with every \"tvx\" and \".\" removed\n"
+           "  -o, --output PATH      where the export goes; \"-\" for standard output; default: INPUT with\n"
+           "                         its extension replaced by .c (FORMAT_1) or .txt (FORMAT_2)\n"
+           "      --force            replace an existing output file (otherwise refuse it)\n"
+           "      --save-doc PATH    write the picture and its settings as a .tvx document; with this\n"
+           "                         option and no -o, only the document is written\n"
+           "  -h, --help             this text\n"
+           "      --version          the version\n"
+           "\n"
+           "Exit status: 0 on success, 1 when the input is refused or a file cannot be written,\n"
+           "2 for a usage error.\n";
+}
+
+ParsedCommandLine ParseCommandLine(int argc, char** argv)
+{
+    static const option kOptions[] = {
+        {"format", required_argument, nullptr, 'f'}, {"mode", required_argument, nullptr, 'm'},
+        {"threshold", required_argument, nullptr, 't'}, {"name", required_argument, nullptr, 'n'},
+        {"output", required_argument, nullptr, 'o'},  {"force", no_argument, nullptr, kForce},
+        {"save-doc", required_argument, nullptr, kSaveDoc}, {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, kVersion},  {nullptr, 0, nullptr, 0},
+    };
+
+    ParsedCommandLine parsed;
+    ExportRequest& request = parsed.request;
+    optind = 0;   // 0 also resets getopt's internal state between calls
+    int c;
+    while ((c = getopt_long(argc, argv, ":f:m:t:n:o:h", kOptions, nullptr)) != -1) {
+        const std::string arg = optarg != nullptr ? optarg : "";
+        switch (c) {
+        case 'f':
+            if (arg != "1" && arg != "2") return UsageError("format must be 1 or 2, not '" + arg + "'");
+            request.format = arg == "1" ? ExportFormat::Format1 : ExportFormat::Format2;
+            break;
+        case 'm':
+            request.mode = ParseMode(arg);
+            if (!request.mode) return UsageError("unknown colour mode '" + arg + "'");
+            break;
+        case 't':
+            request.thresholds = ParseThresholds(arg);
+            if (!request.thresholds) return UsageError("thresholds must be R,G,B with each 0..255, not '" + arg + "'");
+            break;
+        case 'n': request.name = arg; break;
+        case 'o':
+            if (arg.empty()) return UsageError("the output path is empty");
+            request.output = arg;
+            break;
+        case kForce: request.bForce = true; break;
+        case kSaveDoc:
+            if (arg.empty()) return UsageError("the document path is empty");
+            request.saveDoc = arg;
+            break;
+        case 'h': parsed.action = ParsedCommandLine::Action::Help; return parsed;
+        case kVersion: parsed.action = ParsedCommandLine::Action::Version; return parsed;
+        case ':': return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
+        default: return UsageError(std::string("unknown option '") + argv[optind - 1] + "'");
+        }
+    }
+    if (optind >= argc) return UsageError("no INPUT given");
+    if (argc - optind > 1) return UsageError("only one INPUT may be given");
+    request.strInput = argv[optind];
+    return parsed;
+}

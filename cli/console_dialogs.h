@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/user_dialogs.h"
+
+#include <string>
+
+// Dialogs of a command-line run: messages go to standard error as
+// "tovix-export: PATH: TEXT"; nothing is ever asked.
+class ConsoleDialogs : public UserDialogs {
+public:
+    explicit ConsoleDialogs(std::string subject) : m_strSubject(std::move(subject)) {}
+
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    std::optional<std::string> AskSaveFileName(const SaveFileQuestion& question) override;
+
+private:
+    std::string m_strSubject;
+};
+
+// Writes one "tovix-export: PATH: TEXT" line to standard error.
+void ReportError(const std::string& subject, const std::string& text);

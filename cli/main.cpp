@@ -1,0 +1,24 @@
+#include "command_line.h"
+#include "export_run.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    const ParsedCommandLine parsed = ParseCommandLine(argc, argv);
+    switch (parsed.action) {
+    case ParsedCommandLine::Action::Help:
+        std::fputs(UsageText(), stdout);
+        return 0;
+    case ParsedCommandLine::Action::Version:
+        std::puts("tovix-export " TOVIX_VERSION);
+        return 0;
+    case ParsedCommandLine::Action::UsageError:
+        std::fprintf(stderr, "tovix-export: %s\nTry 'tovix-export --help' for more information.\n",
+                     parsed.strError.c_str());
+        return 2;
+    case ParsedCommandLine::Action::Run:
+        break;
+    }
+    return RunExportRequest(parsed.request);
+}

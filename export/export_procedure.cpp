@@ -1,0 +1,51 @@
+#include "export_procedure.h"
+
+#include "core/messages.h"
+#include "core/tovix_doc.h"
+#include "core/user_dialogs.h"
+#include "export_messages.h"
+#include "export_name.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+FilePtr OpenFile(const std::string& path, const char* mode)
+{
+    return FilePtr(std::fopen(path.c_str(), mode), &std::fclose);
+}
+
+} // namespace
+
+bool RunExport(CTOVIXDoc& doc, ExportFormat format, UserDialogs& dialogs)
+{
+    if (!doc.m_bLoaded) {
+        dialogs.ShowMessage(msg::kNoExportData);
+        return false;
+    }
+    if (!doc.CopyBitmapToPixels()) {
+        dialogs.ShowMessage(msg::kPictureTooLarge);
+        return false;
+    }
+
+    const std::string name = MakeExportName(doc.GetTitle());
+    const std::optional<std::string> path =
+        dialogs.AskSaveFileName({name, DefaultExtension(format), SaveFilters(format)});
+    if (!path || path->empty()) return false;
+
+    if (OpenFile(*path, "rb") && !dialogs.AskYesNo(msg::kOverwriteQuestion)) return false;
+
+    // Line ends are translated by the writer, so the file is opened binary.
+    FilePtr file = OpenFile(*path, "wb");
+    if (!file) return false;
+    const bool bWritten = WriteExportFile(file.get(), format, name, doc);
+    const bool bClosed = std::fclose(file.release()) == 0;
+    if (!bWritten || !bClosed) {
+        dialogs.ShowMessage(msg::kExportWriteFailed);
+        return false;
+    }
+    return true;
+}

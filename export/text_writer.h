@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+
+// Buffered export text: every "\n" goes out as CR LF, hexadecimal comes from
+// a lookup table, and bytes reach the file in large blocks. A failed write
+// is remembered; everything after it is dropped.
+class TextWriter {
+public:
+    explicit TextWriter(std::FILE* file) : m_file(file) {}
+    ~TextWriter() { Flush(); }
+    TextWriter(const TextWriter&) = delete;
+    TextWriter& operator=(const TextWriter&) = delete;
+
+    // Bytes as they are, but with each "\n" as CR LF.
+    void Text(std::string_view text);
+    void NewLine() { Reserve(2); m_buffer[m_nUsed++] = '\r'; m_buffer[m_nUsed++] = '\n'; }
+    void Decimal(std::int64_t value);
+
+    // A value as nDigits lower-case hex digits (2, 4 or 6), zero-filled,
+    // optionally after "0x".
+    void Hex(std::uint32_t value, int nDigits, bool bPrefix);
+    void Comma() { Reserve(1); m_buffer[m_nUsed++] = ','; }
+
+    // Sends buffered bytes to the file; false once any write failed.
+    bool Flush();
+    bool Failed() const { return m_bFailed; }
+
+private:
+    static constexpr std::size_t kBufferSize = 1 << 16;
+
+    void Reserve(std::size_t nBytes)
+    {
+        if (m_nUsed + nBytes > kBufferSize) Flush();
+    }
+
+    std::FILE* m_file;
+    char m_buffer[kBufferSize];
+    std::size_t m_nUsed = 0;
+    bool m_bFailed = false;
+};
