@@ -6,13 +6,15 @@
 
 namespace {
 
-// Length of the UTF-8 sequence a lead byte starts; 1 for a stray byte.
-std::size_t SequenceLength(unsigned char lead)
+// Bytes of the character that starts at text: its lead byte and the
+// continuation bytes that follow it, as many as the lead byte announces.
+std::size_t CharacterLength(const char* text, std::size_t nLeft)
 {
-    if (lead >= 0xF0 && lead < 0xF8) return 4;
-    if (lead >= 0xE0) return 3;
-    if (lead >= 0xC0) return 2;
-    return 1;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t nWanted = lead >= 0xF0 && lead < 0xF8 ? 4 : lead >= 0xE0 && lead < 0xF0 ? 3 : lead >= 0xC0 && lead < 0xE0 ? 2 : 1;
+    std::size_t n = 1;
+    while (n < nWanted && n < nLeft && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) ++n;
+    return n;
 }
 
 class Converter {
@@ -39,7 +41,7 @@ public:
             out.append(buffer, static_cast<std::size_t>(pOut - buffer));
             if (rc != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
             // Unmappable or malformed: one "?" for the whole character.
-            const std::size_t nSkip = std::min(SequenceLength(static_cast<unsigned char>(*in)), nInLeft);
+            const std::size_t nSkip = CharacterLength(in, nInLeft);
             out += '?';
             in += nSkip;
             nInLeft -= nSkip;

@@ -1,0 +1,185 @@
+#include "core/bmp_import.h"
+#include "core/messages.h"
+#include "core/tovix_doc.h"
+#include "export/export_procedure.h"
+#include "tests/support/bmp_builder.h"
+#include "tests/support/recording_dialogs.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+
+using namespace testing_support;
+
+namespace {
+
+struct RunResult {
+    int nExit;
+    std::string strOut;
+    std::string strErr;
+};
+
+class TovixExportTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteFile(dir.File("pic.bmp"), BuildBmp(37, 21, PatternPixel));
+    }
+
+    // Runs the tool in the test folder with the given arguments (shell words).
+    RunResult Run(const std::string& args)
+    {
+        const std::string command = "cd " + dir.Path() + " && " TOVIX_EXPORT_BIN " " + args + " >" + dir.File(".out") +
+                                    " 2>" + dir.File(".err");
+        const int status = std::system(command.c_str());
+        RunResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Text(".out"), Text(".err")};
+        std::filesystem::remove(dir.File(".out"));
+        std::filesystem::remove(dir.File(".err"));
+        return result;
+    }
+
+    std::string Text(const std::string& name)
+    {
+        const std::vector<std::uint8_t> bytes = ReadFile(dir.File(name));
+        return {bytes.begin(), bytes.end()};
+    }
+
+    std::vector<std::string> Files()
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    // What the program's export command writes for the same picture and settings.
+    std::string ProgramExport(const std::string& bmp, ExportFormat format, ColorMode mode, int tR, int tG, int tB)
+    {
+        RecordingDialogs dialogs;
+        auto doc = std::make_unique<CTOVIXDoc>();
+        doc->SetTitle("TOVIX1");
+        EXPECT_TRUE(ImportBmp(*doc, dir.File(bmp), dialogs));
+        doc->m_nColorMode = mode;
+        doc->m_nThresholdR = tR;
+        doc->m_nThresholdG = tG;
+        doc->m_nThresholdB = tB;
+        dialogs.savePath = dir.File("program.out");
+        EXPECT_TRUE(RunExport(*doc, format, dialogs));
+        const std::string text = Text("program.out");
+        std::filesystem::remove(dir.File("program.out"));
+        return text;
+    }
+
+    TempDir dir;
+};
+
+TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
+{
+    WriteFile(dir.File("notes.bmp"), {'n', 'o', 't', 'e', 's'});
+    WriteFile(dir.File("taken.c"), {'k', 'e', 'e', 'p'});
+    struct Case {
+        const char* args;
+        int nExit;
+        const char* errorPart;
+    } cases[] = {
+        {"", 2, "no INPUT"},
+        {"--bogus pic.bmp", 2, "unknown option"},
+        {"pic.bmp -f 3", 2, "format"},
+        {"pic.bmp -m 7", 2, "colour mode"},
+        {"pic.bmp -t 1,2", 2, "thresholds"},
+        {"pic.bmp -t 256,0,0", 2, "thresholds"},
+        {"pic.bmp -t 1,2,3,", 2, "thresholds"},
+        {"pic.bmp -t", 2, "needs a value"},
+        {"pic.bmp other.bmp", 2, "one INPUT"},
+        {"missing.bmp", 1, "missing.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
+        {"notes.bmp", 1, "notes.bmp: 読み込んだファイルの形式が正しくありません。"},
+        {"pic.bmp -o taken.c", 1, "taken.c: the file exists"},
+        {"pic.bmp -o no/such/folder.c", 1, "no/such/folder.c"},
+        {"pic.bmp -o /dev/full --force", 1, "/dev/full"},
+        {"pic.bmp --save-doc taken.c", 1, "taken.c: the file exists"},
+        {"missing.tvx", 1, "missing.tvx: ﾌｧｲﾙを開けません"},
+        {"notes.bmp --save-doc x.tvx -o y.c", 1, "notes.bmp"},
+    };
+    for (const Case& c : cases) {
+        const RunResult result = Run(c.args);
+        EXPECT_EQ(result.nExit, c.nExit) << c.args << "\n" << result.strErr;
+        EXPECT_NE(result.strErr.find(c.errorPart), std::string::npos) << c.args << "\n" << result.strErr;
+        EXPECT_TRUE(result.strErr.starts_with("tovix-export: ")) << result.strErr;
+    }
+    EXPECT_EQ(Files(), (std::vector<std::string>{"notes.bmp", "pic.bmp", "taken.c"})) << "a failed run leaves no file";
+    EXPECT_EQ(Text("taken.c"), "keep");
+
+    EXPECT_EQ(Run("--help").nExit, 0);
+    EXPECT_NE(Run("-h").strOut.find("Usage: tovix-export"), std::string::npos);
+    EXPECT_EQ(Run("--version").strOut, "tovix-export 3.00\n");
+}
+
+TEST_F(TovixExportTest, OutputIsByteForByteWhatTheProgramWrites)
+{
+    const std::pair<const char*, ColorMode> modes[] = {{"mono", ColorMode::Mono}, {"6", ColorMode::Colors64},
+                                                       {"256", ColorMode::Colors256}, {"15", ColorMode::Rgb555},
+                                                       {"565", ColorMode::Rgb565}, {"full", ColorMode::Full}};
+    for (const auto& [modeArg, mode] : modes) {
+        for (ExportFormat format : {ExportFormat::Format1, ExportFormat::Format2}) {
+            const std::string formatArg = format == ExportFormat::Format1 ? "1" : "2";
+            const RunResult result = Run("pic.bmp -n TOVIX1 -o - -f " + formatArg + " -m " + modeArg + " -t 200,100,50");
+            ASSERT_EQ(result.nExit, 0) << result.strErr;
+            EXPECT_EQ(result.strOut, ProgramExport("pic.bmp", format, mode, 200, 100, 50)) << modeArg << " " << formatArg;
+        }
+    }
+}
+
+TEST_F(TovixExportTest, DocumentKeepsTheSettingsAndNamesFollowTheInput)
+{
+    ASSERT_EQ(Run("pic.bmp -m 6 -t 10,20,30 --save-doc my.pic.tvx").nExit, 0);
+    EXPECT_EQ(Files(), (std::vector<std::string>{"my.pic.tvx", "pic.bmp"})) << "only the document";
+
+    ASSERT_EQ(Run("my.pic.tvx").nExit, 0);
+    ASSERT_EQ(Run("pic.bmp -m 6 -t 10,20,30 -n mypic -o direct.c").nExit, 0);
+    EXPECT_EQ(Text("my.pic.c"), Text("direct.c")) << "stored mode and thresholds, name without dots";
+    EXPECT_NE(Text("my.pic.c").find("unsigned char mypic[779] = {37,21,"), std::string::npos);
+
+    std::filesystem::copy_file(dir.File("my.pic.tvx"), dir.File("UPPER.TVX"));
+    ASSERT_EQ(Run("UPPER.TVX -f 2 -o upper.txt").nExit, 0) << "any case of .tvx is a document";
+    ASSERT_EQ(Run("pic.bmp -f 2").nExit, 0);
+    EXPECT_TRUE(Text("pic.txt").starts_with("TOVIX_FULL,37,21,\r\n"));
+}
+
+TEST_F(TovixExportTest, AcceptedSuiteFilesGiveTheirReferenceText)
+{
+    for (const char* name : {"g/rgb24.bmp", "g/rgb24pal.bmp", "q/rgb24largepal.bmp"}) {
+        const std::string path = std::string(TOVIX_TESTDATA_DIR) + "/bmpsuite/" + name;
+        const RunResult result = Run("-f 2 -o - " + path);
+        ASSERT_EQ(result.nExit, 0) << result.strErr;
+        const std::vector<std::uint8_t> expected = ReadFile(path + ".full.txt");
+        EXPECT_EQ(result.strOut, std::string(expected.begin(), expected.end())) << name;
+    }
+}
+
+// A C compiler accepts each element type and agrees on the element count.
+TEST_F(TovixExportTest, ArraysCompileWithTheDeclaredElementCount)
+{
+    const struct {
+        const char* mode;
+        int nWidth, nHeight;
+        long nElements;
+    } cases[] = {{"8", 37, 21, 37 * 21 + 2}, {"1", 37, 21, 5 * 21 + 2}, {"16", 37, 21, 37 * 21 + 2},
+                 {"24", 37, 21, 37 * 21 + 2}, {"6", 300, 2, 600 + 4}};
+    for (const auto& c : cases) {
+        const std::string bmp = "p" + std::string(c.mode) + ".bmp";
+        WriteFile(dir.File(bmp), BuildBmp(c.nWidth, c.nHeight, PatternPixel));
+        ASSERT_EQ(Run(bmp + " -m " + c.mode + " -n img -o img.c --force").nExit, 0);
+        WriteFile(dir.File("check.c"), {});
+        const std::string check = "#include \"img.c\"\n_Static_assert(sizeof img / sizeof img[0] == " +
+                                  std::to_string(c.nElements) + ", \"element count\");\n";
+        WriteFile(dir.File("check.c"), std::vector<std::uint8_t>(check.begin(), check.end()));
+        const std::string compile = "cd " + dir.Path() + " && cc -std=c99 -Wall -Werror -c check.c -o check.o";
+        EXPECT_EQ(std::system(compile.c_str()), 0) << "mode " << c.mode;
+    }
+}
+
+} // namespace

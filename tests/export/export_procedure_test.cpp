@@ -1,0 +1,113 @@
+#include "core/messages.h"
+#include "export/export_messages.h"
+#include "export/export_procedure.h"
+#include "tests/support/bmp_builder.h"
+#include "tests/support/doc_builder.h"
+#include "tests/support/recording_dialogs.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace testing_support;
+
+namespace {
+
+class ExportProcedureTest : public testing::Test {
+protected:
+    std::unique_ptr<CTOVIXDoc> doc = MakeDocument(3, 2, ColorMode::Colors256, [](int i) { return i * 0x112233u; });
+    RecordingDialogs dialogs;
+    TempDir dir;
+};
+
+TEST_F(ExportProcedureTest, WithoutAPictureOnlyTheNoDataMessageShows)
+{
+    auto empty = std::make_unique<CTOVIXDoc>();
+    dialogs.savePath = dir.File("out.c");
+    EXPECT_FALSE(RunExport(*empty, ExportFormat::Format1, dialogs));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kNoExportData});
+    EXPECT_TRUE(dialogs.saveQuestions.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.c")));
+}
+
+TEST_F(ExportProcedureTest, DialogOffersTheExportNameExtensionAndFilters)
+{
+    doc->SetTitle("my.photo.tvx");
+    for (ExportFormat format : {ExportFormat::Format1, ExportFormat::Format2}) {
+        RunExport(*doc, format, dialogs);
+    }
+    ASSERT_EQ(dialogs.saveQuestions.size(), 2u);
+    EXPECT_EQ(dialogs.saveQuestions[0].strInitialName, "myphoto");
+    EXPECT_EQ(dialogs.saveQuestions[0].strDefaultExt, "c");
+    EXPECT_TRUE(dialogs.saveQuestions[0].strFilters.starts_with("C Source Files (*.c);;"));
+    EXPECT_EQ(dialogs.saveQuestions[1].strDefaultExt, "txt");
+    EXPECT_TRUE(dialogs.saveQuestions[1].strFilters.starts_with("Text Files (*.txt);;"));
+    EXPECT_TRUE(dialogs.messages.empty()) << "a cancelled dialog ends silently";
+}
+
+TEST_F(ExportProcedureTest, CancelStillCapturesThePicture)
+{
+    doc->m_nWidth = 0;
+    EXPECT_FALSE(RunExport(*doc, ExportFormat::Format1, dialogs));
+    EXPECT_EQ(doc->m_nWidth, 3);
+    dialogs.savePath = "";
+    EXPECT_FALSE(RunExport(*doc, ExportFormat::Format1, dialogs));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ExportProcedureTest, ExistingFileIsReplacedOnlyAfterYes)
+{
+    const std::vector<std::uint8_t> previous = {'o', 'l', 'd', '\n', 0, 0xFF};
+    WriteFile(dir.File("sample.txt"), previous);
+    dialogs.savePath = dir.File("sample.txt");
+
+    EXPECT_FALSE(RunExport(*doc, ExportFormat::Format2, dialogs));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kOverwriteQuestion});
+    EXPECT_EQ(ReadFile(dir.File("sample.txt")), previous);
+
+    dialogs.bAnswerYes = true;
+    EXPECT_TRUE(RunExport(*doc, ExportFormat::Format2, dialogs));
+    const std::vector<std::uint8_t> written = ReadFile(dir.File("sample.txt"));
+    EXPECT_EQ(std::string(written.begin(), written.end()), ExportText(*doc, false));
+}
+
+TEST_F(ExportProcedureTest, NewFileGetsTheWritersTextWithoutAQuestion)
+{
+    dialogs.savePath = dir.File("new.c");
+    EXPECT_TRUE(RunExport(*doc, ExportFormat::Format1, dialogs));
+    EXPECT_TRUE(dialogs.messages.empty());
+    const std::vector<std::uint8_t> written = ReadFile(dir.File("new.c"));
+    EXPECT_EQ(std::string(written.begin(), written.end()), ExportText(*doc, true, "sample"));
+}
+
+TEST_F(ExportProcedureTest, FileThatCannotBeCreatedEndsSilently)
+{
+    dialogs.savePath = dir.File("missing-folder/out.c");
+    EXPECT_FALSE(RunExport(*doc, ExportFormat::Format1, dialogs));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(dialogs.savePath->c_str()));
+}
+
+TEST_F(ExportProcedureTest, FullDiskIsReported)
+{
+    dialogs.savePath = "/dev/full";
+    dialogs.bAnswerYes = true;
+    EXPECT_FALSE(RunExport(*doc, ExportFormat::Format1, dialogs));
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{msg::kOverwriteQuestion, msg::kExportWriteFailed}));
+}
+
+TEST_F(ExportProcedureTest, PictureLargerThanTheStoreIsRefusedBeforeTheDialog)
+{
+    auto large = std::make_unique<CTOVIXDoc>();
+    ASSERT_TRUE(large->m_image.Create(2049, 1024));
+    large->m_bLoaded = 1;
+    dialogs.savePath = dir.File("large.c");
+    EXPECT_FALSE(RunExport(*large, ExportFormat::Format2, dialogs));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kPictureTooLarge});
+    EXPECT_TRUE(dialogs.saveQuestions.empty());
+}
+
+} // namespace
