@@ -26,7 +26,7 @@ run: build
 	$(BUILD)/bin/tovix
 
 bench: build
-	@echo "No benchmarks yet."
+	$(BUILD)/bench/tovix_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

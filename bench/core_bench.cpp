@@ -1,0 +1,107 @@
+#include "bench_data.h"
+#include "core/bmp_import.h"
+#include "core/document_file.h"
+#include "core/tovix_doc.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+void Memcpy48MiB(benchmark::State& state)
+{
+    const std::size_t nBytes = std::size_t{4096} * 4096 * 3;
+    std::vector<std::uint8_t> from(nBytes, 1), to(nBytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), nBytes);
+        benchmark::ClobberMemory();
+    }
+}
+
+void ReduceColors4096(benchmark::State& state, ColorMode mode)
+{
+    UserDialogs& dialogs = bench::Dialogs();
+    auto doc = std::make_unique<CTOVIXDoc>();
+    if (!ImportBmp(*doc, bench::LargeBmpPath(), dialogs)) state.SkipWithError("import failed");
+    for (auto _ : state) {
+        doc->m_image.ReduceColors(mode, 100, 128, 160);
+        benchmark::ClobberMemory();
+    }
+}
+
+std::vector<std::uint8_t> ReadWhole(const std::string& path)
+{
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::fseek(f, 0, SEEK_END);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::ftell(f)));
+    std::fseek(f, 0, SEEK_SET);
+    if (std::fread(bytes.data(), 1, bytes.size(), f) != bytes.size()) bytes.clear();
+    std::fclose(f);
+    return bytes;
+}
+
+void ReadFile4096(benchmark::State& state)
+{
+    for (auto _ : state) benchmark::DoNotOptimize(ReadWhole(bench::LargeBmpPath()).data());
+}
+
+void ImportBmp4096(benchmark::State& state)
+{
+    UserDialogs& dialogs = bench::Dialogs();
+    auto doc = std::make_unique<CTOVIXDoc>();
+    for (auto _ : state) {
+        if (!ImportBmp(*doc, bench::LargeBmpPath(), dialogs)) state.SkipWithError("import failed");
+    }
+}
+
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fflush(f);
+    std::fclose(f);
+}
+
+// The plain baseline of a save and an open: the document's bytes written and read back.
+void WriteReadDocumentBytes(benchmark::State& state)
+{
+    const std::vector<std::uint8_t> bytes = ReadWhole(bench::DocumentPath());
+    const std::string path = bench::ScratchPath("plain.bin");
+    for (auto _ : state) {
+        WriteBytes(path, bytes);
+        benchmark::DoNotOptimize(ReadWhole(path).data());
+    }
+}
+
+void SaveOpenDocument(benchmark::State& state)
+{
+    UserDialogs& dialogs = bench::Dialogs();
+    auto doc = std::make_unique<CTOVIXDoc>();
+    if (!OpenDocumentFile(*doc, bench::DocumentPath(), dialogs)) state.SkipWithError("open failed");
+    const std::string path = bench::ScratchPath("saved.tvx");
+    for (auto _ : state) {
+        if (!SaveDocumentFile(*doc, path, dialogs)) state.SkipWithError("save failed");
+        auto opened = std::make_unique<CTOVIXDoc>();
+        if (!OpenDocumentFile(*opened, path, dialogs)) state.SkipWithError("open failed");
+    }
+}
+
+} // namespace
+
+void RegisterCoreBenchmarks()
+{
+    benchmark::RegisterBenchmark("memcpy/48MiB", Memcpy48MiB)->Unit(benchmark::kMillisecond);
+    for (ColorMode mode : bench::kAllModes) {
+        benchmark::RegisterBenchmark(("ReduceColors/4096x4096/mode:" + bench::ModeName(mode)).c_str(),
+                                     ReduceColors4096, mode)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("read/4096x4096.bmp", ReadFile4096)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ImportBmp/4096x4096.bmp", ImportBmp4096)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("write+read/2048x1024.tvx", WriteReadDocumentBytes)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("save+open/2048x1024.tvx", SaveOpenDocument)->Unit(benchmark::kMillisecond);
+}

@@ -1,0 +1,29 @@
+#include "ratio_table.h"
+
+#include <cstdio>
+
+void RatioTableReporter::ReportRuns(const std::vector<Run>& runs)
+{
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.error_occurred || run.iterations == 0) continue;
+        m_seconds[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+    }
+}
+
+void RatioTableReporter::Finalize()
+{
+    ConsoleReporter::Finalize();
+    std::printf("\n| figure | time | baseline | baseline time | ratio | goal | met |\n");
+    std::printf("|---|---:|---|---:|---:|---|---|\n");
+    for (const RatioGoal& goal : m_goals) {
+        const auto measured = m_seconds.find(goal.strName);
+        const auto baseline = m_seconds.find(goal.strBaseline);
+        if (measured == m_seconds.end() || baseline == m_seconds.end()) continue;
+        const double dRatio = measured->second / baseline->second;
+        const bool bMet = dRatio <= goal.dLimit;
+        m_bAllMet = m_bAllMet && bMet;
+        std::printf("| %s | %.2f ms | %s | %.2f ms | %.2f | %s | %s |\n", goal.strName.c_str(), measured->second * 1e3,
+                    goal.strBaseline.c_str(), baseline->second * 1e3, dRatio, goal.strGoal.c_str(), bMet ? "yes" : "NO");
+    }
+}
