@@ -107,20 +107,26 @@ TEST(ColorReduction, MaskingModesKeepTheHighBits)
 
 TEST(ColorReduction, ReductionsStartFromTheSourceAndLeavePaddingAlone)
 {
-    CDibImage image;
-    ASSERT_TRUE(image.Create(1, 2));   // stride 4: one padding byte a row
-    for (int i = 0; i < 8; ++i) image.m_pSrcBits[i] = static_cast<std::uint8_t>(0x31 * (i + 1));
-    image.m_pDispBits[3] = 0x77;
-    image.m_pDispBits[7] = 0x88;
-    const std::vector<std::uint8_t> header(image.m_pDispBuffer, image.m_pDispBuffer + bmp::kHeadersSize);
+    for (int nWidth : {1, 2, 22, 33}) {   // 1, 2, 2 and 1 padding bytes a row
+        CDibImage image;
+        ASSERT_TRUE(image.Create(nWidth, 2));
+        const std::int64_t nStride = image.GetStride();
+        for (std::int64_t i = 0; i < 2 * nStride; ++i) {
+            image.m_pSrcBits[i] = static_cast<std::uint8_t>(0x31 * (i + 1));
+            image.m_pDispBits[i] = 0x77;
+        }
+        const std::vector<std::uint8_t> header(image.m_pDispBuffer, image.m_pDispBuffer + bmp::kHeadersSize);
 
-    image.ReduceColors(ColorMode::Mono, 128, 128, 128);
-    image.ReduceColors(ColorMode::Colors64, 0, 0, 0);
-    image.ReduceColors(ColorMode::Full, 128, 128, 128);
-    for (int i : {0, 1, 2, 4, 5, 6}) EXPECT_EQ(image.m_pDispBits[i], image.m_pSrcBits[i]) << i;
-    EXPECT_EQ(image.m_pDispBits[3], 0x77);
-    EXPECT_EQ(image.m_pDispBits[7], 0x88);
-    EXPECT_EQ(std::vector<std::uint8_t>(image.m_pDispBuffer, image.m_pDispBuffer + bmp::kHeadersSize), header);
+        image.ReduceColors(ColorMode::Mono, 128, 128, 128);
+        image.ReduceColors(ColorMode::Colors64, 0, 0, 0);
+        image.ReduceColors(ColorMode::Rgb565, 0, 0, 0);
+        image.ReduceColors(ColorMode::Full, 128, 128, 128);
+        for (std::int64_t i = 0; i < 2 * nStride; ++i) {
+            const bool bPadding = i % nStride >= 3 * nWidth;
+            EXPECT_EQ(image.m_pDispBits[i], bPadding ? 0x77 : image.m_pSrcBits[i]) << "width " << nWidth << " byte " << i;
+        }
+        EXPECT_EQ(std::vector<std::uint8_t>(image.m_pDispBuffer, image.m_pDispBuffer + bmp::kHeadersSize), header);
+    }
 }
 
 TEST(ColorReduction, WithoutAnImageNothingHappens)
@@ -133,34 +139,40 @@ TEST(ColorReduction, WithoutAnImageNothingHappens)
 // kept bits gives exactly the displayed pixel.
 TEST(ColorReduction, DisplayAgreesWithTheExportEncodingForEveryMode)
 {
-    std::vector<std::array<int, 3>> pixels;
-    for (int i = 0; i < 4096; ++i) pixels.push_back({(i * 37) & 0xFF, (i * 91 + 7) & 0xFF, (i * 13 + i / 256) & 0xFF});
-    const int thresholds[][3] = {{128, 128, 128}, {0, 255, 129}, {200, 128, 50}};
-    for (const auto& t : thresholds) {
-        for (ColorMode mode : {ColorMode::Mono, ColorMode::Colors64, ColorMode::Colors256, ColorMode::Rgb555,
-                               ColorMode::Rgb565, ColorMode::Full}) {
-            CDibImage image;
-            FillRow(image, pixels);
-            image.ReduceColors(mode, t[2], t[1], t[0]);
-            const PixelEncoder encoder(mode, t[0], t[1], t[2]);
-            const ChannelBits bits = KeptBits(mode);
-            for (std::size_t i = 0; i < pixels.size(); ++i) {
-                const auto [r, g, b] = pixels[i];
-                const std::uint32_t e = encoder.Encode(static_cast<std::uint32_t>(b << 16 | g << 8 | r));
-                std::array<int, 3> expected{};
-                if (mode == ColorMode::Mono) {
-                    const int v = e == 0 ? 0 : 255;
-                    expected = {v, v, v};
-                } else if (mode == ColorMode::Colors64) {
-                    expected = {kLevelDisplayValues[(e >> 4) & 3], kLevelDisplayValues[(e >> 2) & 3],
-                                kLevelDisplayValues[e & 3]};
-                } else {
-                    const int nBlueShift = 0, nGreenShift = bits.nBlue, nRedShift = bits.nBlue + bits.nGreen;
-                    auto up = [](std::uint32_t v, int n) { return static_cast<int>((v & ((1u << n) - 1)) << (8 - n)); };
-                    expected = {up(e >> nRedShift, bits.nRed), up(e >> nGreenShift, bits.nGreen),
-                                up(e >> nBlueShift, bits.nBlue)};
+    std::vector<std::array<int, 3>> all;
+    for (int i = 0; i < 4096; ++i) all.push_back({(i * 37) & 0xFF, (i * 91 + 7) & 0xFF, (i * 13 + i / 256) & 0xFF});
+    // Thresholds outside 0..255 come only from document files, but must agree too.
+    const int thresholds[][3] = {{128, 128, 128}, {0, 255, 129}, {200, 128, 50}, {300, -5, 1000}, {256, 0, 255}};
+    // Widths that end on and between the vector steps of 5 and 16 pixels.
+    for (int nWidth : {4096, 4095, 4094, 21, 7, 1}) {
+        const std::vector<std::array<int, 3>> pixels(all.begin(), all.begin() + nWidth);
+        for (const auto& t : thresholds) {
+            for (ColorMode mode : {ColorMode::Mono, ColorMode::Colors64, ColorMode::Colors256, ColorMode::Rgb555,
+                                   ColorMode::Rgb565, ColorMode::Full}) {
+                CDibImage image;
+                FillRow(image, pixels);
+                image.ReduceColors(mode, t[2], t[1], t[0]);
+                const PixelEncoder encoder(mode, t[0], t[1], t[2]);
+                const ChannelBits bits = KeptBits(mode);
+                for (std::size_t i = 0; i < pixels.size(); ++i) {
+                    const auto [r, g, b] = pixels[i];
+                    const std::uint32_t e = encoder.Encode(static_cast<std::uint32_t>(b << 16 | g << 8 | r));
+                    std::array<int, 3> expected{};
+                    if (mode == ColorMode::Mono) {
+                        const int v = e == 0 ? 0 : 255;
+                        expected = {v, v, v};
+                    } else if (mode == ColorMode::Colors64) {
+                        expected = {kLevelDisplayValues[(e >> 4) & 3], kLevelDisplayValues[(e >> 2) & 3],
+                                    kLevelDisplayValues[e & 3]};
+                    } else {
+                        auto up = [](std::uint32_t v, int n) { return static_cast<int>((v & ((1u << n) - 1)) << (8 - n)); };
+                        expected = {up(e >> (bits.nBlue + bits.nGreen), bits.nRed), up(e >> bits.nBlue, bits.nGreen),
+                                    up(e, bits.nBlue)};
+                    }
+                    ASSERT_EQ(Shown(image, static_cast<int>(i)), expected)
+                        << "mode " << static_cast<int>(mode) << " width " << nWidth << " pixel " << i << " thresholds "
+                        << t[0] << "," << t[1] << "," << t[2];
                 }
-                ASSERT_EQ(Shown(image, static_cast<int>(i)), expected) << "mode " << static_cast<int>(mode) << " pixel " << i;
             }
         }
     }
