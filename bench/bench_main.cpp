@@ -22,6 +22,7 @@ std::vector<RatioGoal> Goals()
             goals.push_back({ExportBenchmarkName(nFormat, mode), "xxd -i/2048x1024", 0.2, "at least 5 x faster"});
     }
     goals.push_back({"save+open/2048x1024.tvx", "write+read/2048x1024.tvx", 2.0, "at most 2 x"});
+    goals.push_back({"save+open/2048x1024.tvx", "write+fsync+read/2048x1024.tvx", 2.0, "at most 2 x"});
     return goals;
 }
 

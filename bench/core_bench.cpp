@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -58,21 +59,24 @@ void ImportBmp4096(benchmark::State& state)
     }
 }
 
-void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, bool bSync)
 {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fflush(f);
+    if (bSync) fsync(fileno(f));
     std::fclose(f);
 }
 
-// The plain baseline of a save and an open: the document's bytes written and read back.
-void WriteReadDocumentBytes(benchmark::State& state)
+// The baselines of a save and an open: the document's bytes written and
+// read back, plainly, or with the flush to disk a save does so that a crash
+// right after it keeps the document.
+void WriteReadDocumentBytes(benchmark::State& state, bool bSync)
 {
     const std::vector<std::uint8_t> bytes = ReadWhole(bench::DocumentPath());
     const std::string path = bench::ScratchPath("plain.bin");
     for (auto _ : state) {
-        WriteBytes(path, bytes);
+        WriteBytes(path, bytes, bSync);
         benchmark::DoNotOptimize(ReadWhole(path).data());
     }
 }
@@ -102,6 +106,9 @@ void RegisterCoreBenchmarks()
     }
     benchmark::RegisterBenchmark("read/4096x4096.bmp", ReadFile4096)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ImportBmp/4096x4096.bmp", ImportBmp4096)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("write+read/2048x1024.tvx", WriteReadDocumentBytes)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("write+read/2048x1024.tvx", WriteReadDocumentBytes, false)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("write+fsync+read/2048x1024.tvx", WriteReadDocumentBytes, true)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("save+open/2048x1024.tvx", SaveOpenDocument)->Unit(benchmark::kMillisecond);
 }

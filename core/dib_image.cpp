@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <new>
 #include <sys/stat.h>
 
 namespace {
@@ -33,16 +32,17 @@ CDibImage::~CDibImage()
 
 void CDibImage::Free()
 {
-    delete[] m_pDispBuffer;
+    std::free(m_pDispBuffer);
     m_pDispBuffer = nullptr;
-    delete[] m_pSrcBuffer;
+    std::free(m_pSrcBuffer);
     m_pSrcBuffer = nullptr;
 }
 
 bool CDibImage::Allocate(std::size_t nSize, std::uint32_t nPixelOffset)
 {
-    m_pDispBuffer = new (std::nothrow) std::uint8_t[nSize];
-    m_pSrcBuffer = new (std::nothrow) std::uint8_t[nSize];
+    // calloc: large blocks come zeroed from the system without a pass over them.
+    m_pDispBuffer = static_cast<std::uint8_t*>(std::calloc(nSize, 1));
+    m_pSrcBuffer = static_cast<std::uint8_t*>(std::calloc(nSize, 1));
     if (m_pDispBuffer == nullptr || m_pSrcBuffer == nullptr) {
         Free();
         return false;
@@ -115,7 +115,6 @@ bool CDibImage::Create(std::int32_t nWidth, std::int32_t nHeight)
     if (!Allocate(static_cast<std::size_t>(nSize), bmp::kHeadersSize)) return false;
 
     std::uint8_t* h = m_pDispBuffer;
-    std::memset(h, 0, static_cast<std::size_t>(nSize));
     h[0] = 'B';
     h[1] = 'M';
     bmp::WriteU32(h + bmp::kOffFileSize, static_cast<std::uint32_t>(nSize));
@@ -126,7 +125,7 @@ bool CDibImage::Create(std::int32_t nWidth, std::int32_t nHeight)
     bmp::WriteU16(h + bmp::kOffPlanes, 1);
     bmp::WriteU16(h + bmp::kOffBitCount, 24);
     bmp::WriteU32(h + bmp::kOffImageSize, static_cast<std::uint32_t>(nImageSize));
-    std::memcpy(m_pSrcBuffer, m_pDispBuffer, static_cast<std::size_t>(nSize));
+    std::memcpy(m_pSrcBuffer, m_pDispBuffer, bmp::kHeadersSize);
     return true;
 }
 

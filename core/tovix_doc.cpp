@@ -1,6 +1,9 @@
 #include "tovix_doc.h"
 
 #include "archive.h"
+#include "bmp_layout.h"
+
+#include <cstring>
 
 namespace {
 
@@ -12,7 +15,43 @@ std::int64_t StoredPixelCount(std::int64_t nWidth, std::int64_t nHeight)
     return nCount <= CTOVIXDoc::kPixelCapacity ? nCount : -1;
 }
 
+// Turns the little-endian word of a BMP pixel, 0x??RRGGBB, into a store
+// entry 0x00BBGGRR, and an entry back into the pixel's word.
+std::uint32_t SwapRedBlue(std::uint32_t n)
+{
+    return __builtin_bswap32(n << 8);
+}
+
+// Pixels of one BMP row into store entries. Four-byte loads are cheaper than
+// three single bytes; the last pixel is read bytewise so that nothing past
+// the row is touched.
+void PackRow(const std::uint8_t* __restrict p, std::uint32_t* __restrict pEntry, std::int32_t nWidth)
+{
+    for (std::int32_t c = 0; c + 1 < nWidth; ++c, p += 3) {
+        pEntry[c] = SwapRedBlue(bmp::ReadU32(p));
+    }
+    if (nWidth > 0) pEntry[nWidth - 1] = (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
+}
+
+// Store entries into one BMP row; the fourth byte each store writes is the
+// next pixel's first, written again right after.
+void UnpackRow(const std::uint32_t* __restrict pEntry, std::uint8_t* __restrict p, std::int32_t nWidth)
+{
+    for (std::int32_t c = 0; c + 1 < nWidth; ++c, p += 3) {
+        bmp::WriteU32(p, SwapRedBlue(pEntry[c]));
+    }
+    if (nWidth > 0) {
+        p[0] = static_cast<std::uint8_t>(pEntry[nWidth - 1] >> 16);
+        p[1] = static_cast<std::uint8_t>(pEntry[nWidth - 1] >> 8);
+        p[2] = static_cast<std::uint8_t>(pEntry[nWidth - 1]);
+    }
+}
+
 } // namespace
+
+// Defined here, not defaulted in the class, so that a new document does not
+// zero its 8 MiB pixel store: only entries a capture or load wrote are read.
+CTOVIXDoc::CTOVIXDoc() {}
 
 bool CTOVIXDoc::PictureFitsStore() const
 {
@@ -27,12 +66,9 @@ bool CTOVIXDoc::CopyBitmapToPixels()
     m_nWidth = m_image.GetWidth();
     m_nHeight = m_image.GetHeight();
     const std::int64_t nStride = m_image.GetStride();
-    for (std::int32_t r = 0; r < m_nHeight; ++r) {
-        const std::uint8_t* p = m_image.m_pSrcBits + (m_nHeight - 1 - r) * nStride;
-        std::uint32_t* pEntry = PixelArray + static_cast<std::int64_t>(r) * m_nWidth;
-        for (std::int32_t c = 0; c < m_nWidth; ++c, p += 3)
-            pEntry[c] = (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
-    }
+    for (std::int32_t r = 0; r < m_nHeight; ++r)
+        PackRow(m_image.m_pSrcBits + (m_nHeight - 1 - r) * nStride, PixelArray + static_cast<std::int64_t>(r) * m_nWidth,
+                m_nWidth);
     return true;
 }
 
@@ -41,17 +77,10 @@ bool CTOVIXDoc::CopyPixelsToBitmap()
     if (!m_image.Create(m_nWidth, m_nHeight)) return false;
 
     const std::int64_t nStride = m_image.GetStride();
-    for (std::int32_t r = 0; r < m_nHeight; ++r) {
-        const std::int64_t nRowOffset = (m_nHeight - 1 - r) * nStride;
-        std::uint8_t* pDisp = m_image.m_pDispBits + nRowOffset;
-        std::uint8_t* pSrc = m_image.m_pSrcBits + nRowOffset;
-        const std::uint32_t* pEntry = PixelArray + static_cast<std::int64_t>(r) * m_nWidth;
-        for (std::int32_t c = 0; c < m_nWidth; ++c, pDisp += 3, pSrc += 3) {
-            pSrc[0] = pDisp[0] = static_cast<std::uint8_t>(pEntry[c] >> 16);
-            pSrc[1] = pDisp[1] = static_cast<std::uint8_t>(pEntry[c] >> 8);
-            pSrc[2] = pDisp[2] = static_cast<std::uint8_t>(pEntry[c]);
-        }
-    }
+    for (std::int32_t r = 0; r < m_nHeight; ++r)
+        UnpackRow(PixelArray + static_cast<std::int64_t>(r) * m_nWidth, m_image.m_pSrcBits + (m_nHeight - 1 - r) * nStride,
+                  m_nWidth);
+    std::memcpy(m_image.m_pDispBits, m_image.m_pSrcBits, static_cast<std::size_t>(m_nHeight * nStride));
     return true;
 }
 

@@ -24,7 +24,7 @@ public:
     static constexpr std::int32_t kPixelCapacity = 2097152;
     static constexpr std::int32_t kFileVersion = 300;
 
-    CTOVIXDoc() = default;
+    CTOVIXDoc();
     CTOVIXDoc(const CTOVIXDoc&) = delete;
     CTOVIXDoc& operator=(const CTOVIXDoc&) = delete;
 
