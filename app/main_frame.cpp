@@ -42,14 +42,16 @@ QLabel* MakePane(const char* pszText, QWidget* pParent)
 {
     auto* pLabel = new QLabel(QString::fromUtf8(pszText), pParent);
     pLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pLabel->setIndent(0);
     return pLabel;
 }
 
-// A pane exactly as wide as its text.
+// A pane exactly as wide as its text, with its frame.
 void FitPane(QLabel* pPane)
 {
     const QMargins margins = pPane->contentsMargins();
-    pPane->setFixedWidth(pPane->fontMetrics().horizontalAdvance(pPane->text()) + margins.left() + margins.right());
+    pPane->setFixedWidth(pPane->fontMetrics().horizontalAdvance(pPane->text()) + margins.left() + margins.right() +
+                         2 * (pPane->frameWidth() + pPane->margin()));
 }
 
 } // namespace
@@ -59,6 +61,7 @@ CMainFrame::CMainFrame(CTOVIXApp& app) : m_app(app)
     setWindowTitle(QString::fromUtf8(res::str::kAppTitle));
     setWindowIcon(res::MainIcon());
     setAcceptDrops(true);
+    resize(1000, 720);
 
     OnCommand(res::ID_VIEW_TOOLBAR, [this] { m_pToolBar->setVisible(m_pToolBar->isHidden()); });
     OnUpdateCommand(res::ID_VIEW_TOOLBAR, [this](CCmdUI& ui) { ui.checked = !m_pToolBar->isHidden(); });
