@@ -20,11 +20,11 @@ TEST_F(AppTest, SaveThenOpenGivesBackPixelsModeThresholdsAndMagnifications)
     // Four pixels a row: no padding bytes, whose values a file does not keep.
     WriteFile(dir.File("p.bmp"), BuildBmp(4, 3, PatternPixel));
     ImportThroughMenu(dir.File("p.bmp"));
-    Run(res::ID_COLOR_64);
     CTOVIXDoc& saved = ActiveDoc();
     saved.m_nThresholdR = 10;
     saved.m_nThresholdG = 20;
     saved.m_nThresholdB = 30;
+    Run(res::ID_COLOR_64);
     saved.m_nViewZoom = 250;
     saved.m_nPrintZoom = 40;
 
