@@ -25,7 +25,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include <array>
 
 namespace {
 
@@ -111,27 +110,21 @@ QAction* CMainFrame::Action(int nId) const
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-CCmdUI CMainFrame::CommandState(int nId) const
+std::vector<const CCmdTarget*> CMainFrame::Route() const
 {
     CView* pView = GetActiveView();
-    if (pView != nullptr) {
-        const std::array<const CCmdTarget*, 4> route = {pView, &pView->GetDocument(), this, &m_app};
-        return QueryCommandState(route, nId);
-    }
-    const std::array<const CCmdTarget*, 2> route = {this, &m_app};
-    return QueryCommandState(route, nId);
+    if (pView == nullptr) return {this, &m_app};
+    return {pView, &pView->GetDocument(), this, &m_app};
+}
+
+CCmdUI CMainFrame::CommandState(int nId) const
+{
+    return QueryCommandState(Route(), nId);
 }
 
 void CMainFrame::ExecuteCommand(int nId)
 {
-    CView* pView = GetActiveView();
-    if (pView != nullptr) {
-        const std::array<const CCmdTarget*, 4> route = {pView, &pView->GetDocument(), this, &m_app};
-        RouteCommand(route, nId);
-    } else {
-        const std::array<const CCmdTarget*, 2> route = {this, &m_app};
-        RouteCommand(route, nId);
-    }
+    RouteCommand(Route(), nId);
     UpdateCommandUI();
 }
 

@@ -58,6 +58,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // View, document, frame, application; without a document window, the last two.
+    std::vector<const CCmdTarget*> Route() const;
     QAction* CreateAction(int nId);
     std::vector<QMenu*> BuildMenus(int nMenuId);
     void BuildToolBar();
