@@ -1,0 +1,13 @@
+#pragma once
+
+class COpenFileChooser;
+class QPrinter;
+class UserDialogs;
+
+// What views and commands borrow from the application: the dialogs that talk
+// to the user and the printer that print set-up configures.
+struct AppServices {
+    UserDialogs& dialogs;
+    COpenFileChooser& chooser;
+    QPrinter& printer;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+// The MDI child window that frames one view of a document.
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    CChildFrame();
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// The about box (dialog 100): icon, version line, a second line and OK.
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* pParent = nullptr);
+};

@@ -1,0 +1,60 @@
+#include "dib_painter.h"
+
+#include "core/dib_image.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTransform>
+
+#include <algorithm>
+#include <cstdint>
+
+QSize ScaledSize(QSize picture, int nZoom)
+{
+    return {picture.width() * nZoom / 100, picture.height() * nZoom / 100};
+}
+
+namespace {
+
+// The picture cells [first, last) that cover target cells [from, to) when
+// nPicture cells are stretched over nScaled.
+std::pair<int, int> SourceSpan(int nPicture, int nScaled, int nFrom, int nTo)
+{
+    const std::int64_t first = std::int64_t{nFrom} * nPicture / nScaled;
+    const std::int64_t last = (std::int64_t{nTo} * nPicture + nScaled - 1) / nScaled;
+    return {static_cast<int>(first), static_cast<int>(std::min<std::int64_t>(last, nPicture))};
+}
+
+} // namespace
+
+QRect SourceRectFor(QSize picture, QSize scaled, const QRect& target)
+{
+    const QRect area = target.intersected(QRect(QPoint(0, 0), scaled));
+    if (area.isEmpty() || picture.isEmpty()) return {};
+    const auto [x0, x1] = SourceSpan(picture.width(), scaled.width(), area.left(), area.left() + area.width());
+    const auto [y0, y1] = SourceSpan(picture.height(), scaled.height(), area.top(), area.top() + area.height());
+    return QRect(x0, y0, x1 - x0, y1 - y0);
+}
+
+void DrawDib(QPainter& painter, const CDibImage& image, int nZoom, const QRect& exposed)
+{
+    const QSize picture(image.GetWidth(), image.GetHeight());
+    const QSize scaled = ScaledSize(picture, nZoom);
+    const QRect source = SourceRectFor(picture, scaled, exposed);
+    if (source.isEmpty()) return;
+
+    // BMP pixels are B, G, R bytes, which is what Format_BGR888 reads.
+    const QImage rows(image.m_pDispBits, picture.width(), picture.height(),
+                      static_cast<qsizetype>(image.GetStride()), QImage::Format_BGR888);
+
+    painter.save();
+    painter.setClipRect(exposed, Qt::IntersectClip);
+    // Rows are stored bottom-up: mapping them upside down spares a flipped copy.
+    const double dScaleX = double(scaled.width()) / picture.width();
+    const double dScaleY = double(scaled.height()) / picture.height();
+    painter.setTransform(QTransform(dScaleX, 0, 0, -dScaleY, 0, scaled.height()), true);
+    const QRect stored(source.left(), picture.height() - source.top() - source.height(), source.width(),
+                       source.height());
+    painter.drawImage(QPointF(stored.topLeft()), rows, QRectF(stored));
+    painter.restore();
+}

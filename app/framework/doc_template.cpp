@@ -1,0 +1,75 @@
+#include "doc_template.h"
+
+#include "core/user_dialogs.h"
+#include "document.h"
+#include "view.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <algorithm>
+
+CMultiDocTemplate::CMultiDocTemplate(DocumentKind kind, UserDialogs& dialogs)
+    : m_kind(std::move(kind)), m_dialogs(dialogs)
+{
+}
+
+CMultiDocTemplate::~CMultiDocTemplate() = default;
+
+CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path)
+{
+    std::unique_ptr<CDocumentBase> content = m_kind.createContent();
+    if (path.empty()) {
+        content->SetTitle(m_kind.strBaseName + std::to_string(++m_nUntitledCount));
+    } else {
+        if (!m_kind.read(*content, path, m_dialogs)) return nullptr;
+        if (m_pathListener) m_pathListener(path);
+    }
+    m_documents.push_back(std::make_unique<CDocument>(*this, std::move(content)));
+    CDocument* pDoc = m_documents.back().get();
+    CreateNewFrame(*pDoc);
+    return pDoc;
+}
+
+CView* CMultiDocTemplate::CreateNewFrame(CDocument& doc)
+{
+    QMdiSubWindow* pFrame = m_kind.createFrame();
+    CView* pView = m_kind.createView(doc);
+    pFrame->setWidget(pView);
+    doc.AddView(pView);
+    if (m_pMdiArea != nullptr) {
+        m_pMdiArea->addSubWindow(pFrame);
+        pFrame->show();
+        m_pMdiArea->setActiveSubWindow(pFrame);
+    }
+    pView->OnInitialUpdate();
+    return pView;
+}
+
+bool CMultiDocTemplate::WriteDocument(CDocument& doc, const std::string& path)
+{
+    if (!m_kind.write(doc.Content(), path, m_dialogs)) return false;
+    if (m_pathListener) m_pathListener(path);
+    return true;
+}
+
+bool CMultiDocTemplate::WriteCopy(CDocument& doc, const std::string& path)
+{
+    CDocumentBase& content = doc.Content();
+    const std::string oldPath = content.GetPathName();
+    const std::string oldTitle = content.GetTitle();
+    const bool bWritten = m_kind.write(content, path, m_dialogs);
+    content.SetPathName(oldPath);
+    content.SetTitle(oldTitle);
+    return bWritten;
+}
+
+std::optional<std::string> CMultiDocTemplate::AskSaveFileName(CDocument& doc)
+{
+    return m_dialogs.AskSaveFileName({doc.Content().GetTitle(), m_kind.strExtension, m_kind.strFilter});
+}
+
+void CMultiDocTemplate::RemoveDocument(CDocument* pDoc)
+{
+    std::erase_if(m_documents, [pDoc](const std::unique_ptr<CDocument>& p) { return p.get() == pDoc; });
+}

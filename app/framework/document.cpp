@@ -1,0 +1,106 @@
+#include "document.h"
+
+#include "app/res/resource.h"
+#include "doc_template.h"
+#include "view.h"
+
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+
+// The desktop's mail helper; empty when it is not installed.
+QString MailProgram()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
+}
+
+} // namespace
+
+CDocument::CDocument(CMultiDocTemplate& docTemplate, std::unique_ptr<CDocumentBase> content)
+    : m_template(docTemplate), m_pContent(std::move(content))
+{
+    OnCommand(res::ID_FILE_CLOSE, [this] { OnCloseDocument(); });
+    OnCommand(res::ID_FILE_SAVE, [this] { OnFileSave(); });
+    OnCommand(res::ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    OnCommand(res::ID_FILE_SEND_MAIL, [this] { OnFileSendMail(); });
+    OnUpdateCommand(res::ID_FILE_SEND_MAIL, [](CCmdUI& ui) { ui.bEnabled = !MailProgram().isEmpty(); });
+}
+
+QString CDocument::GetTitle() const
+{
+    return QString::fromStdString(m_pContent->GetTitle());
+}
+
+void CDocument::AddView(CView* pView)
+{
+    m_views.push_back(pView);
+    UpdateFrameTitles();
+}
+
+void CDocument::RemoveView(CView* pView)
+{
+    std::erase(m_views, pView);
+    if (m_views.empty())
+        m_template.RemoveDocument(this);
+    else
+        UpdateFrameTitles();
+}
+
+void CDocument::UpdateFrameTitles()
+{
+    const QString title = GetTitle();
+    for (std::size_t i = 0; i < m_views.size(); ++i) {
+        QWidget* pFrame = m_views[i]->Frame();
+        if (pFrame == nullptr) continue;
+        pFrame->setWindowTitle(m_views.size() == 1 ? title : QStringLiteral("%1:%2").arg(title).arg(i + 1));
+    }
+}
+
+void CDocument::OnCloseDocument()
+{
+    // Closing a frame destroys its view, and the last one this document.
+    const std::vector<CView*> views = m_views;
+    for (CView* pView : views)
+        if (QWidget* pFrame = pView->Frame()) pFrame->close();
+}
+
+bool CDocument::DoSave(const std::string& path)
+{
+    std::string target = path;
+    if (target.empty()) {
+        const std::optional<std::string> chosen = m_template.AskSaveFileName(*this);
+        if (!chosen || chosen->empty()) return false;
+        target = *chosen;
+    }
+    if (!m_template.WriteDocument(*this, target)) return false;
+    UpdateFrameTitles();
+    return true;
+}
+
+void CDocument::OnFileSave()
+{
+    DoSave(m_pContent->GetPathName());
+}
+
+void CDocument::OnFileSaveAs()
+{
+    DoSave({});
+}
+
+void CDocument::OnFileSendMail()
+{
+    // The mail program reads the attachment later, so the copy must outlive this call.
+    const QString dir = QDir::temp().filePath(QStringLiteral("tovix-mail"));
+    QDir().mkpath(dir);
+    const QString ext = QString::fromStdString(m_template.Kind().strExtension);
+    QString name = GetTitle();
+    if (!name.endsWith(QLatin1Char('.') + ext)) name += QLatin1Char('.') + ext;
+    const QString copy = QDir(dir).filePath(name);
+    if (m_template.WriteCopy(*this, copy.toStdString()))
+        QProcess::startDetached(MailProgram(), {QStringLiteral("--attach"), copy});
+}

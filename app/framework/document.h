@@ -1,0 +1,48 @@
+#pragma once
+
+#include "cmd_target.h"
+#include "core/document_base.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class CMultiDocTemplate;
+class CView;
+
+// A document as the windowing layer sees it: the content (plain C++, from
+// the core) with the views that show it and the file commands that act on it.
+class CDocument : public CCmdTarget {
+public:
+    CDocument(CMultiDocTemplate& docTemplate, std::unique_ptr<CDocumentBase> content);
+    CDocument(const CDocument&) = delete;
+    CDocument& operator=(const CDocument&) = delete;
+
+    CDocumentBase& Content() { return *m_pContent; }
+    CMultiDocTemplate& Template() { return m_template; }
+    QString GetTitle() const;
+
+    const std::vector<CView*>& Views() const { return m_views; }
+    void AddView(CView* pView);
+    // The last view gone closes the document, which deletes it.
+    void RemoveView(CView* pView);
+
+    // Captions of the document's windows: the title, with ":n" once there are several.
+    void UpdateFrameTitles();
+
+    // Closes every window of the document.
+    void OnCloseDocument();
+
+    // Saves under the path, or asks for one first; false when it was not saved.
+    bool DoSave(const std::string& path);
+
+private:
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFileSendMail();
+
+    CMultiDocTemplate& m_template;
+    std::unique_ptr<CDocumentBase> m_pContent;
+    std::vector<CView*> m_views;
+};

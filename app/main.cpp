@@ -1,0 +1,55 @@
+#include "command_line.h"
+#include "main_frame.h"
+#include "qt_dialogs.h"
+#include "res/strings.h"
+#include "tovix_app.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt would abort without a display; say so plainly instead.
+bool HasDisplay()
+{
+    return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr ||
+           std::getenv("QT_QPA_PLATFORM") != nullptr;
+}
+
+QStringList Arguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const QStringList arguments = Arguments(argc, argv);
+    if (AsksForHelpOrVersion(arguments)) ShowHelpOrVersion(argc, argv);
+    QString error;
+    const std::optional<CCommandLineInfo> info = ParseCommandLine(arguments, &error);
+    if (!info) {
+        std::fprintf(stderr, "tovix: %s\n", qPrintable(error));
+        return 2;
+    }
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "%s\n", res::str::kNoDisplay);
+        return 3;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tovix"));
+    QApplication::setOrganizationName(QStringLiteral("tovix"));
+    QApplication::setApplicationVersion(QString::fromUtf8(res::str::kVersion));
+
+    CQtDialogs dialogs;
+    CTOVIXApp theApp(dialogs, dialogs);
+    if (!theApp.InitInstance(*info)) return theApp.ExitCode();
+    dialogs.SetParent(theApp.MainFrame());
+    return QApplication::exec();
+}

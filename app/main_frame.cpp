@@ -1,0 +1,321 @@
+#include "main_frame.h"
+
+#include "child_frame.h"
+#include "clock_text.h"
+#include "framework/doc_template.h"
+#include "framework/document.h"
+#include "framework/view.h"
+#include "res/art.h"
+#include "res/commands.h"
+#include "res/resource.h"
+#include "res/strings.h"
+#include "splash_wnd.h"
+#include "tovix_app.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolBar>
+
+
+namespace {
+
+// Status-bar prompt and tooltip: the two halves of a command's prompt.
+std::pair<QString, QString> SplitPrompt(const char* pszPrompt)
+{
+    const QString prompt = QString::fromUtf8(pszPrompt != nullptr ? pszPrompt : "");
+    const qsizetype nBreak = prompt.indexOf(QLatin1Char('\n'));
+    if (nBreak < 0) return {prompt, QString()};
+    return {prompt.left(nBreak), prompt.mid(nBreak + 1)};
+}
+
+QLabel* MakePane(const char* pszText, QWidget* pParent)
+{
+    auto* pLabel = new QLabel(QString::fromUtf8(pszText), pParent);
+    pLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pLabel->setIndent(0);
+    return pLabel;
+}
+
+// A pane exactly as wide as its text, with its frame.
+void FitPane(QLabel* pPane)
+{
+    const QMargins margins = pPane->contentsMargins();
+    pPane->setFixedWidth(pPane->fontMetrics().horizontalAdvance(pPane->text()) + margins.left() + margins.right() +
+                         2 * (pPane->frameWidth() + pPane->margin()));
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CTOVIXApp& app) : m_app(app)
+{
+    setWindowTitle(QString::fromUtf8(res::str::kAppTitle));
+    setWindowIcon(res::MainIcon());
+    setAcceptDrops(true);
+    resize(1000, 720);
+
+    OnCommand(res::ID_VIEW_TOOLBAR, [this] { m_pToolBar->setVisible(m_pToolBar->isHidden()); });
+    OnUpdateCommand(res::ID_VIEW_TOOLBAR, [this](CCmdUI& ui) { ui.checked = !m_pToolBar->isHidden(); });
+    OnCommand(res::ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(statusBar()->isHidden()); });
+    OnUpdateCommand(res::ID_VIEW_STATUS_BAR, [this](CCmdUI& ui) { ui.checked = !statusBar()->isHidden(); });
+    OnCommand(res::ID_WINDOW_NEW, [this] { OnWindowNew(); });
+    OnCommand(res::ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
+    OnCommand(res::ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
+    OnCommand(res::ID_WINDOW_ARRANGE, [this] { ArrangeIcons(); });
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The document windows go with the base class's children, when this
+    // part of the frame is already gone: they must not call back into it.
+    disconnect(m_pMdiArea, nullptr, this, nullptr);
+}
+
+bool CMainFrame::OnCreate()
+{
+    m_pMdiArea = new QMdiArea(this);
+    m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_pMdiArea);
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandUI(); });
+
+    for (const int nMenuId : {res::IDR_MAINFRAME, res::IDR_TOVIXTYPE}) m_menus[nMenuId] = BuildMenus(nMenuId);
+    BuildToolBar();
+    BuildStatusBar();
+    InstallAccelerators();
+    CSplashWnd::ShowSplash(this);
+    AddClockPanes();
+    UpdateCommandUI();
+    return true;
+}
+
+CView* CMainFrame::GetActiveView() const
+{
+    QMdiSubWindow* pSub = m_pMdiArea->currentSubWindow();
+    if (pSub == nullptr && !m_pMdiArea->subWindowList().isEmpty()) pSub = m_pMdiArea->subWindowList().constLast();
+    return pSub != nullptr ? qobject_cast<CView*>(pSub->widget()) : nullptr;
+}
+
+QAction* CMainFrame::Action(int nId) const
+{
+    const auto it = m_actions.find(nId);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+std::vector<const CCmdTarget*> CMainFrame::Route() const
+{
+    CView* pView = GetActiveView();
+    if (pView == nullptr) return {this, &m_app};
+    return {pView, &pView->GetDocument(), this, &m_app};
+}
+
+CCmdUI CMainFrame::CommandState(int nId) const
+{
+    return QueryCommandState(Route(), nId);
+}
+
+void CMainFrame::ExecuteCommand(int nId)
+{
+    RouteCommand(Route(), nId);
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    UpdateMenus();
+    for (const auto& [nId, pAction] : m_actions) {
+        const CCmdUI ui = CommandState(nId);
+        pAction->setEnabled(ui.bEnabled);
+        pAction->setVisible(ui.bVisible);
+        pAction->setCheckable(ui.checked.has_value());
+        pAction->setChecked(ui.checked.value_or(false));
+        if (ui.text) pAction->setText(*ui.text);
+    }
+    UpdateTitle();
+}
+
+void CMainFrame::OnUpdateDatePane()
+{
+    UpdateClockPane(m_nDatePane, res::str::kDateFormat);
+}
+
+void CMainFrame::OnUpdateTimePane()
+{
+    UpdateClockPane(m_nTimePane, res::str::kTimeFormat);
+}
+
+void CMainFrame::UpdateClockPane(int nPane, const char* pszFormat)
+{
+    QLabel* pPane = Pane(nPane);
+    pPane->setText(FormatLocalTime(pszFormat, std::time(nullptr)));
+    FitPane(pPane);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) m_app.OpenDroppedFile(url.toLocalFile().toStdString());
+    event->acceptProposedAction();
+    UpdateCommandUI();
+}
+
+QAction* CMainFrame::CreateAction(int nId)
+{
+    if (QAction* pExisting = Action(nId)) return pExisting;
+    const res::CommandText* pText = res::FindCommand(nId);
+    auto* pAction = new QAction(this);
+    if (pText != nullptr) {
+        pAction->setText(QString::fromUtf8(pText->pszLabel != nullptr ? pText->pszLabel : ""));
+        const auto [status, tip] = SplitPrompt(pText->pszPrompt);
+        pAction->setStatusTip(status);
+        pAction->setToolTip(tip);
+    }
+    pAction->setIconVisibleInMenu(false);
+    connect(pAction, &QAction::triggered, this, [this, nId] { ExecuteCommand(nId); });
+    m_actions[nId] = pAction;
+    return pAction;
+}
+
+std::vector<QMenu*> CMainFrame::BuildMenus(int nMenuId)
+{
+    std::vector<QMenu*> menus;
+    std::vector<QMenu*> open;   // the popup being filled, then its open submenus
+    for (const res::MenuItem& item : res::Menu(nMenuId)) {
+        switch (item.kind) {
+        case res::MenuItemKind::Popup:
+            menus.push_back(new QMenu(QString::fromUtf8(item.pszLabel), this));
+            connect(menus.back(), &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+            open = {menus.back()};
+            break;
+        case res::MenuItemKind::SubMenu:
+            open.push_back(open.back()->addMenu(QString::fromUtf8(item.pszLabel)));
+            break;
+        case res::MenuItemKind::EndSubMenu:
+            open.pop_back();
+            break;
+        case res::MenuItemKind::Separator:
+            open.back()->addSeparator();
+            break;
+        case res::MenuItemKind::Command:
+            // The recent-file place-holder stands for the whole list.
+            if (item.nId == res::ID_FILE_MRU_FILE1)
+                for (int nMru = res::ID_FILE_MRU_FILE1; nMru <= res::ID_FILE_MRU_LAST; ++nMru)
+                    open.back()->addAction(CreateAction(nMru));
+            else
+                open.back()->addAction(CreateAction(item.nId));
+            break;
+        }
+    }
+    return menus;
+}
+
+void CMainFrame::BuildToolBar()
+{
+    m_pToolBar = new QToolBar(this);
+    m_pToolBar->setObjectName(QStringLiteral("toolbar128"));
+    m_pToolBar->setIconSize(res::kToolbarImageSize);
+    int nImage = 0;
+    for (const int nId : res::ToolbarButtons()) {
+        if (nId == 0) {
+            m_pToolBar->addSeparator();
+            continue;
+        }
+        QAction* pAction = CreateAction(nId);
+        pAction->setIcon(res::ToolbarImage(nImage++));
+        m_pToolBar->addAction(pAction);
+    }
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+}
+
+void CMainFrame::BuildStatusBar()
+{
+    QStatusBar* pBar = statusBar();
+    // Pane 0: a prompt shown while hovering covers the idle text and uncovers it afterwards.
+    m_panes.push_back(new QLabel(QString::fromUtf8(res::str::kIdleMessage), pBar));
+    pBar->addWidget(m_panes.back(), 1);
+    // Lock states cannot be read here: the panes stay empty, as they are while a lock is off.
+    for (const char* pszIndicator :
+         {res::str::kIndicatorKana, res::str::kIndicatorCaps, res::str::kIndicatorNum, res::str::kIndicatorScroll}) {
+        QLabel* pPane = MakePane(pszIndicator, pBar);
+        FitPane(pPane);
+        pPane->clear();
+        m_panes.push_back(pPane);
+        pBar->addPermanentWidget(pPane);
+    }
+}
+
+void CMainFrame::AddClockPanes()
+{
+    const int n = static_cast<int>(m_panes.size());
+    m_nDatePane = n;
+    m_nTimePane = n + 1;
+    for (const char* pszInitial : {res::str::kDatePane, res::str::kTimePane}) {
+        QLabel* pPane = MakePane(pszInitial, statusBar());
+        FitPane(pPane);
+        m_panes.push_back(pPane);
+        statusBar()->addPermanentWidget(pPane);
+    }
+    connect(&m_clockTimer, &QTimer::timeout, this, [this] {
+        OnUpdateDatePane();
+        OnUpdateTimePane();
+        UpdateCommandUI();
+    });
+    m_clockTimer.start(kClockMilliseconds);
+}
+
+void CMainFrame::InstallAccelerators()
+{
+    for (const res::Accelerator& accelerator : res::Accelerators()) {
+        auto* pShortcut = new QShortcut(accelerator.keys, this);
+        const int nId = accelerator.nId;
+        connect(pShortcut, &QShortcut::activated, this, [this, nId] { ExecuteCommand(nId); });
+    }
+}
+
+void CMainFrame::UpdateMenus()
+{
+    const int nWanted = m_pMdiArea->subWindowList().isEmpty() ? res::IDR_MAINFRAME : res::IDR_TOVIXTYPE;
+    if (nWanted == m_nMenuId) return;
+    m_nMenuId = nWanted;
+    menuBar()->clear();
+    for (QMenu* pMenu : m_menus[nWanted]) menuBar()->addMenu(pMenu);
+}
+
+void CMainFrame::UpdateTitle()
+{
+    const QString app = QString::fromUtf8(res::str::kAppTitle);
+    CView* pView = GetActiveView();
+    setWindowTitle(pView != nullptr ? app + QStringLiteral(" - ") + pView->GetDocument().GetTitle() : app);
+}
+
+void CMainFrame::OnWindowNew()
+{
+    if (CView* pView = GetActiveView()) {
+        CDocument& doc = pView->GetDocument();
+        doc.Template().CreateNewFrame(doc);
+    }
+}
+
+void CMainFrame::ArrangeIcons()
+{
+    // Minimised windows in a row along the bottom, left to right.
+    int x = 0;
+    for (QMdiSubWindow* pSub : m_pMdiArea->subWindowList()) {
+        if (!pSub->isMinimized()) continue;
+        pSub->move(x, m_pMdiArea->viewport()->height() - pSub->height());
+        x += pSub->width();
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/user_dialogs.h"
+#include "open_file_chooser.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Message boxes and file dialogs on the screen.
+class CQtDialogs : public UserDialogs, public COpenFileChooser {
+public:
+    // Dialogs opened from now on sit over this window.
+    void SetParent(QWidget* pParent) { m_pParent = pParent; }
+
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    std::optional<std::string> AskSaveFileName(const SaveFileQuestion& question) override;
+    std::optional<std::string> AskOpenFileName(const OpenFileQuestion& question) override;
+
+private:
+    QPointer<QWidget> m_pParent;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+// The program's own texts, each written once.
+namespace res::str {
+
+inline constexpr const char* kAppTitle = "TOVIX";
+inline constexpr const char* kIdleMessage = "ﾚﾃﾞｨ";
+
+// Status-bar panes: initial texts of the indicators and the clock.
+inline constexpr const char* kIndicatorKana = "ｶﾅ";
+inline constexpr const char* kIndicatorCaps = "CAP";
+inline constexpr const char* kIndicatorNum = "NUM";
+inline constexpr const char* kIndicatorScroll = "SCRL";
+inline constexpr const char* kDatePane = "Date";
+inline constexpr const char* kTimePane = "Time";
+inline constexpr const char* kDateFormat = "%y/%m/%d";
+inline constexpr const char* kTimeFormat = "%H:%M:%S ";
+
+// The document template.
+inline constexpr const char* kDocBaseName = "TOVIX";
+inline constexpr const char* kDocFilter = "TOVIX ﾌｧｲﾙ (*.tvx)";
+inline constexpr const char* kDocExtension = "tvx";
+
+inline constexpr const char* kBitmapFilters = "Bitmap Files (*.bmp);;All Files (*)";
+inline constexpr const char* kBitmapExtension = "bmp";
+
+// About box (dialog 100).
+inline constexpr const char* kAboutCaption = "TOVIXのﾊﾞｰｼﾞｮﾝ情報";
+inline constexpr const char* kAboutVersion = "TOVIX Version 3.00";
+inline constexpr const char* kAboutSecondLine = "24bitﾋﾞｯﾄﾏｯﾌﾟをCのﾃﾞｰﾀに変換";
+inline constexpr const char* kAboutOk = "OK";
+
+inline constexpr const char* kHomePageUrl = "https://www.sorvel-system.example/";
+inline constexpr const char* kVersion = "3.00";
+
+inline constexpr const char* kNoDisplay =
+    "tovix: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset); "
+    "to convert pictures without a window use tovix-export (see tovix-export --help)";
+
+// Command line.
+inline constexpr const char* kDescription = "Turns 24-bit BMP pictures into pixel data for C programs.";
+inline constexpr const char* kArgFile = "file";
+inline constexpr const char* kArgFileHelp = "A TOVIX document (.tvx) to open.";
+inline constexpr const char* kOptNoSplash = "no-splash";
+inline constexpr const char* kOptNoSplashHelp = "Start without the splash picture.";
+inline constexpr const char* kOptPrint = "print";
+inline constexpr const char* kOptPrintHelp = "Print the document on the default printer and quit.";
+
+} // namespace res::str

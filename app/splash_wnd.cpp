@@ -1,0 +1,73 @@
+#include "splash_wnd.h"
+
+#include "res/art.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+bool CSplashWnd::s_bShowSplash = false;
+CSplashWnd* CSplashWnd::s_pSplashWnd = nullptr;
+
+CSplashWnd::CSplashWnd(QWidget* pParent)
+    : QWidget(pParent, Qt::SplashScreen | Qt::FramelessWindowHint), m_bitmap(res::SplashPicture())
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(m_bitmap.size());
+    if (const QScreen* pScreen = QGuiApplication::primaryScreen())
+        move(pScreen->geometry().center() - rect().center());
+    // A coarse timer may be five per cent late; three seconds should be three seconds.
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &CSplashWnd::HideSplash);
+    m_timer.start(kShowMilliseconds);
+}
+
+CSplashWnd::~CSplashWnd()
+{
+    if (s_pSplashWnd == this) s_pSplashWnd = nullptr;
+}
+
+void CSplashWnd::EnableSplash(bool bEnable)
+{
+    s_bShowSplash = bEnable;
+}
+
+void CSplashWnd::ShowSplash(QWidget* pParent)
+{
+    if (!s_bShowSplash || s_pSplashWnd != nullptr) return;
+    s_pSplashWnd = new CSplashWnd(pParent);
+    s_pSplashWnd->show();
+    s_pSplashWnd->repaint();
+}
+
+bool CSplashWnd::FilterMessage(const QEvent* pEvent)
+{
+    if (s_pSplashWnd == nullptr) return false;
+    switch (pEvent->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonPress:
+        s_pSplashWnd->HideSplash();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CSplashWnd::HideSplash()
+{
+    // Forget the splash now: the window goes only at the next turn of the
+    // event loop, and a second press before then must reach the program.
+    if (s_pSplashWnd == this) s_pSplashWnd = nullptr;
+    m_timer.stop();
+    close();
+    if (QWidget* pMain = parentWidget()) pMain->repaint();
+}
+
+void CSplashWnd::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_bitmap);
+}

@@ -1,0 +1,178 @@
+#include "tovix_app.h"
+
+#include "child_frame.h"
+#include "core/document_file.h"
+#include "core/tovix_doc.h"
+#include "dialogs/about_dlg.h"
+#include "framework/doc_template.h"
+#include "framework/document.h"
+#include "main_frame.h"
+#include "open_file_chooser.h"
+#include "res/commands.h"
+#include "res/resource.h"
+#include "res/strings.h"
+#include "splash_wnd.h"
+#include "tovix_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QPageSetupDialog>
+
+#include <clocale>
+#include <cstdio>
+
+namespace {
+
+DocumentKind TovixDocumentKind(AppServices& services)
+{
+    return {
+        .strBaseName = res::str::kDocBaseName,
+        .strFilter = res::str::kDocFilter,
+        .strExtension = res::str::kDocExtension,
+        .createContent = [] { return std::make_unique<CTOVIXDoc>(); },
+        .read = [](CDocumentBase& doc, const std::string& path, UserDialogs& dialogs) {
+            return OpenDocumentFile(static_cast<CTOVIXDoc&>(doc), path, dialogs);
+        },
+        .write = [](CDocumentBase& doc, const std::string& path, UserDialogs& dialogs) {
+            return SaveDocumentFile(static_cast<CTOVIXDoc&>(doc), path, dialogs);
+        },
+        .createFrame = [] { return new CChildFrame(); },
+        .createView = [&services](CDocument& doc) { return new CTOVIXView(doc, services); },
+    };
+}
+
+bool IsBitmapPath(const std::string& path)
+{
+    return QFileInfo(QString::fromStdString(path)).suffix().compare(QLatin1String(res::str::kBitmapExtension),
+                                                                    Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+CTOVIXApp::CTOVIXApp(UserDialogs& dialogs, COpenFileChooser& chooser)
+    : m_printer(QPrinter::HighResolution), m_services{dialogs, chooser, m_printer}
+{
+    OnCommand(res::ID_APP_ABOUT, [this] { OnAbout(); });
+    OnCommand(res::ID_FILE_NEW, [this] { OpenDocumentFile({}); });
+    OnCommand(res::ID_FILE_OPEN, [this] { OnFileOpen(); });
+    OnCommand(res::ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    OnCommand(res::ID_APP_EXIT, [this] { m_pMainFrame->close(); });
+    for (int nId = res::ID_FILE_MRU_FILE1; nId <= res::ID_FILE_MRU_LAST; ++nId) {
+        const int nIndex = nId - res::ID_FILE_MRU_FILE1;
+        OnCommand(nId, [this, nIndex] { OnOpenRecentFile(nIndex); });
+        OnUpdateCommand(nId, [this, nIndex](CCmdUI& ui) { OnUpdateRecentFile(nIndex, ui); });
+    }
+}
+
+CTOVIXApp::~CTOVIXApp()
+{
+    qApp->removeEventFilter(this);
+    // Windows first: closing them hands their documents back to the template.
+    m_pMainFrame.reset();
+}
+
+bool CTOVIXApp::InitInstance(const CCommandLineInfo& info)
+{
+    std::setlocale(LC_ALL, "");
+    CSplashWnd::EnableSplash(info.bShowSplash);
+    qApp->installEventFilter(this);
+    m_recentFiles.Load();
+
+    m_pDocTemplate = std::make_unique<CMultiDocTemplate>(TovixDocumentKind(m_services), m_services.dialogs);
+    m_pDocTemplate->SetPathListener([this](const std::string& path) {
+        m_recentFiles.Add(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
+    });
+
+    m_pMainFrame = std::make_unique<CMainFrame>(*this);
+    if (!m_pMainFrame->OnCreate()) return false;
+    m_pDocTemplate->SetMdiArea(m_pMainFrame->MdiArea());
+
+    if (!ProcessShellCommand(info)) return false;
+    m_pMainFrame->show();
+    m_pMainFrame->UpdateCommandUI();
+    return true;
+}
+
+bool CTOVIXApp::ProcessShellCommand(const CCommandLineInfo& info)
+{
+    if (!info.strPrintFile.empty()) {
+        m_nExitCode = PrintDocumentFile(info.strPrintFile) ? 0 : 1;
+        return false;
+    }
+    if (OpenDocumentFile(info.strFileName) != nullptr) return true;
+    m_nExitCode = 1;
+    return false;
+}
+
+CDocument* CTOVIXApp::OpenDocumentFile(const std::string& path)
+{
+    CDocument* pDoc = m_pDocTemplate->OpenDocumentFile(path);
+    m_pMainFrame->UpdateCommandUI();
+    return pDoc;
+}
+
+void CTOVIXApp::OpenDroppedFile(const std::string& path)
+{
+    if (!IsBitmapPath(path)) {
+        OpenDocumentFile(path);
+        return;
+    }
+    CDocument* pDoc = OpenDocumentFile({});
+    auto* pView = static_cast<CTOVIXView*>(pDoc->Views().front());
+    pView->ImportFile(path);
+}
+
+bool CTOVIXApp::PrintDocumentFile(const std::string& path)
+{
+    CDocument* pDoc = OpenDocumentFile(path);
+    if (pDoc == nullptr) return false;
+    const bool bPrinted = static_cast<CTOVIXView*>(pDoc->Views().front())->PrintTo(m_printer);
+    if (!bPrinted) std::fprintf(stderr, "tovix: no printer could print %s\n", path.c_str());
+    pDoc->OnCloseDocument();
+    return bPrinted;
+}
+
+bool CTOVIXApp::eventFilter(QObject*, QEvent* pEvent)
+{
+    return CSplashWnd::FilterMessage(pEvent);
+}
+
+void CTOVIXApp::OnAbout()
+{
+    CAboutDlg dialog(m_pMainFrame.get());
+    dialog.exec();
+}
+
+void CTOVIXApp::OnFileOpen()
+{
+    const std::string filters = std::string(res::str::kDocFilter);
+    const std::optional<std::string> path = m_services.chooser.AskOpenFileName({res::str::kDocExtension, filters});
+    if (path && !path->empty()) OpenDocumentFile(*path);
+}
+
+void CTOVIXApp::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&m_printer, m_pMainFrame.get());
+    dialog.exec();
+}
+
+void CTOVIXApp::OnOpenRecentFile(int nIndex)
+{
+    const QString path = m_recentFiles.Files().value(nIndex);
+    // An entry whose file is gone leaves the list, as it can no longer be opened.
+    if (OpenDocumentFile(path.toStdString()) == nullptr) m_recentFiles.Remove(nIndex);
+}
+
+void CTOVIXApp::OnUpdateRecentFile(int nIndex, CCmdUI& ui) const
+{
+    const int nCount = static_cast<int>(m_recentFiles.Files().size());
+    if (nCount == 0 && nIndex == 0) {
+        ui.text = QString::fromUtf8(res::FindCommand(res::ID_FILE_MRU_FILE1)->pszLabel);
+        ui.bEnabled = false;
+        return;
+    }
+    ui.bVisible = nIndex < nCount;
+    ui.bEnabled = ui.bVisible;
+    if (ui.bVisible) ui.text = m_recentFiles.MenuText(nIndex);
+}

@@ -1,0 +1,130 @@
+#include "tovix_view.h"
+
+#include "core/bmp_import.h"
+#include "core/tovix_doc.h"
+#include "dib_painter.h"
+#include "framework/document.h"
+#include "open_file_chooser.h"
+#include "res/resource.h"
+#include "res/strings.h"
+
+#include <QDesktopServices>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QUrl>
+
+namespace {
+
+struct ColorCommand {
+    int nId;
+    ColorMode mode;
+};
+
+const ColorCommand kColorCommands[] = {
+    {res::ID_COLOR_MONO, ColorMode::Mono},        {res::ID_COLOR_64, ColorMode::Colors64},
+    {res::ID_COLOR_ORIGINAL, ColorMode::Full},    {res::ID_COLOR_15BPP, ColorMode::Rgb555},
+    {res::ID_COLOR_16BPP, ColorMode::Rgb565},     {res::ID_COLOR_256, ColorMode::Colors256},
+};
+
+// Room left around the picture by the scroll range.
+constexpr int kScrollMargin = 20;
+
+} // namespace
+
+CTOVIXView::CTOVIXView(CDocument& doc, AppServices& services) : CView(doc), m_services(services)
+{
+    OnCommand(res::ID_IMPORT_BMP, [this] { OnImportBmp(); });
+    for (const ColorCommand& c : kColorCommands) {
+        OnCommand(c.nId, [this, mode = c.mode] { SetColorMode(mode); });
+        OnUpdateCommand(c.nId, [this, mode = c.mode](CCmdUI& ui) { ui.checked = GetTOVIXDoc().m_nColorMode == mode; });
+    }
+    OnCommand(res::ID_HOMEPAGE, [this] { OnHomePage(); });
+    OnUpdateCommand(res::ID_ZOOM, [this](CCmdUI& ui) { ui.bEnabled = GetTOVIXDoc().m_bLoaded == 1; });
+    OnCommand(res::ID_FILE_PRINT, [this] { OnFilePrint(); });
+    OnCommand(res::ID_FILE_PRINT_DIRECT, [this] { PrintTo(m_services.printer); });
+    OnCommand(res::ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+}
+
+CTOVIXDoc& CTOVIXView::GetTOVIXDoc() const
+{
+    return static_cast<CTOVIXDoc&>(GetDocument().Content());
+}
+
+void CTOVIXView::OnInitialUpdate()
+{
+    // A document read from a file starts here too, whatever its picture's size.
+    SetScrollSizes({640, 480});
+}
+
+void CTOVIXView::SetColorMode(ColorMode mode)
+{
+    CTOVIXDoc& doc = GetTOVIXDoc();
+    doc.m_nColorMode = mode;
+    doc.m_image.ReduceColors(mode, doc.m_nThresholdB, doc.m_nThresholdG, doc.m_nThresholdR);
+    viewport()->update();
+}
+
+void CTOVIXView::OnDraw(QPainter& painter, bool bPrinting, const QRect& exposed) const
+{
+    const CTOVIXDoc& doc = GetTOVIXDoc();
+    if (doc.m_bLoaded == 0) return;
+    DrawDib(painter, doc.m_image, bPrinting ? doc.m_nPrintZoom : doc.m_nViewZoom, exposed);
+}
+
+bool CTOVIXView::PrintTo(QPrinter& printer) const
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    // Without this the picture would reach a PDF as lossy JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    OnDraw(painter, true, painter.viewport());
+    return painter.end();
+}
+
+void CTOVIXView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    const QPoint scroll = GetScrollPosition();
+    painter.translate(-scroll);
+    OnDraw(painter, false, event->rect().translated(scroll));
+}
+
+void CTOVIXView::OnImportBmp()
+{
+    const std::optional<std::string> path =
+        m_services.chooser.AskOpenFileName({res::str::kBitmapExtension, res::str::kBitmapFilters});
+    if (path && !path->empty()) ImportFile(*path);
+}
+
+bool CTOVIXView::ImportFile(const std::string& path)
+{
+    CTOVIXDoc& doc = GetTOVIXDoc();
+    // A refused file leaves the scroll range and the window alone; the next repaint shows no picture.
+    if (!ImportBmp(doc, path, m_services.dialogs)) return false;
+    const QSize scaled = ScaledSize({doc.m_image.GetWidth(), doc.m_image.GetHeight()}, doc.m_nViewZoom);
+    SetScrollSizes(scaled + QSize(kScrollMargin, kScrollMargin));
+    viewport()->update();
+    return true;
+}
+
+void CTOVIXView::OnHomePage()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromUtf8(res::str::kHomePageUrl)));
+}
+
+void CTOVIXView::OnFilePrint()
+{
+    QPrintDialog dialog(&m_services.printer, this);
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() == QDialog::Accepted) PrintTo(m_services.printer);
+}
+
+void CTOVIXView::OnFilePrintPreview()
+{
+    QPrintPreviewDialog dialog(&m_services.printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* pPrinter) { PrintTo(*pPrinter); });
+    dialog.exec();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app_services.h"
+#include "core/color_mode.h"
+#include "framework/view.h"
+
+#include <string>
+
+class CTOVIXDoc;
+class QPrinter;
+
+// The one view of an image document: paints the displayed copy at the
+// display magnification, prints it on one page at the print magnification,
+// and takes the image menu's commands.
+class CTOVIXView : public CView {
+    Q_OBJECT
+public:
+    CTOVIXView(CDocument& doc, AppServices& services);
+
+    CTOVIXDoc& GetTOVIXDoc() const;
+
+    void OnInitialUpdate() override;
+
+    // Stores the mode in the document, reduces the picture to it and repaints.
+    void SetColorMode(ColorMode mode);
+
+    // Paints the picture at (0, 0): at the print magnification on paper,
+    // else at the display magnification; only what lies inside exposed.
+    void OnDraw(QPainter& painter, bool bPrinting, const QRect& exposed) const;
+
+    // Imports a BMP file into the document and fits the scroll range to it.
+    bool ImportFile(const std::string& path);
+
+    // Prints the one page; false when the printer could not be opened.
+    bool PrintTo(QPrinter& printer) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void OnImportBmp();
+    void OnHomePage();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+
+    AppServices& m_services;
+};

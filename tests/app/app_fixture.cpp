@@ -1,0 +1,48 @@
+#include "app_fixture.h"
+
+#include "app/res/resource.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+
+namespace testing_support {
+
+std::optional<std::string> ScriptedChooser::AskOpenFileName(const OpenFileQuestion& question)
+{
+    questions.push_back(question);
+    if (answers.empty()) return std::nullopt;
+    std::optional<std::string> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+AppTest::AppTest() : app(dialogs, chooser)
+{
+    QSettings().clear();
+}
+
+void AppTest::SetUp()
+{
+    CCommandLineInfo info;
+    info.bShowSplash = false;
+    ASSERT_TRUE(app.InitInstance(info));
+}
+
+CTOVIXView* AppTest::ActiveView() const
+{
+    return qobject_cast<CTOVIXView*>(Frame().GetActiveView());
+}
+
+void AppTest::ImportThroughMenu(const std::string& path)
+{
+    chooser.answers.push_back(path);
+    Run(res::ID_IMPORT_BMP);
+}
+
+void AppTest::Settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace testing_support

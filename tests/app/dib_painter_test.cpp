@@ -1,0 +1,102 @@
+#include "app/dib_painter.h"
+#include "core/dib_image.h"
+#include "tests/support/bmp_builder.h"
+#include "tests/support/temp_dir.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+TEST(DibPainter, ScaledSizeTruncates)
+{
+    EXPECT_EQ(ScaledSize({101, 51}, 150), QSize(151, 76));
+    EXPECT_EQ(ScaledSize({100, 50}, 250), QSize(250, 125));
+    EXPECT_EQ(ScaledSize({4, 4}, 20), QSize(0, 0));
+}
+
+TEST(DibPainter, SourceRectCoversExactlyTheExposedTarget)
+{
+    struct Case {
+        QSize picture, scaled;
+        QRect target, source;
+    } const cases[] = {
+        {{10, 10}, {100, 100}, {0, 0, 100, 100}, {0, 0, 10, 10}},
+        {{10, 10}, {100, 100}, {15, 25, 10, 10}, {1, 2, 2, 2}},      // straddles cells
+        {{10, 10}, {100, 100}, {20, 30, 10, 10}, {2, 3, 1, 1}},      // exactly one cell
+        {{10, 10}, {100, 100}, {95, 95, 50, 50}, {9, 9, 1, 1}},      // runs off the picture
+        {{10, 10}, {100, 100}, {100, 0, 10, 10}, {}},                // beside it
+        {{4096, 4096}, {40960, 40960}, {20000, 30000, 800, 600}, {2000, 3000, 80, 60}},
+        {{101, 51}, {151, 76}, {150, 75, 1, 1}, {100, 50, 1, 1}},
+        {{4, 4}, {0, 0}, {0, 0, 10, 10}, {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(SourceRectFor(c.picture, c.scaled, c.target), c.source) << c.source.x();
+}
+
+// Colour of picture pixel (x, y) at magnification zoom, read from the drawing.
+class DrawDibTest : public testing::Test {
+protected:
+    void Load(int nWidth, int nHeight)
+    {
+        WriteFile(dir.File("p.bmp"), BuildBmp(nWidth, nHeight, PatternPixel));
+        ASSERT_EQ(image.Load(dir.File("p.bmp")), DibLoadResult::Loaded);
+    }
+
+    // Draws with the content scrolled to origin, exposing a window of the given size.
+    QImage Draw(int nZoom, QPoint origin, QSize window)
+    {
+        QImage out(window, QImage::Format_RGB32);
+        out.fill(Qt::black);
+        QPainter painter(&out);
+        painter.translate(-origin);
+        DrawDib(painter, image, nZoom, QRect(origin, window));
+        return out;
+    }
+
+    static QColor Expected(int x, int y)
+    {
+        const Rgb rgb = PatternPixel(x, y);
+        return QColor(rgb.r, rgb.g, rgb.b);
+    }
+
+    TempDir dir;
+    CDibImage image;
+};
+
+TEST_F(DrawDibTest, DrawsTopRowFirstInItsOwnColoursAtEachMagnification)
+{
+    Load(7, 5);
+    for (const int nZoom : {100, 200, 300, 1000}) {
+        const QImage out = Draw(nZoom, {0, 0}, {7 * nZoom / 100 + 5, 5 * nZoom / 100 + 5});
+        const int nCell = nZoom / 100;
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 7; ++x)
+                EXPECT_EQ(out.pixelColor(x * nCell + nCell / 2, y * nCell + nCell / 2), Expected(x, y))
+                    << nZoom << " " << x << "," << y;
+        EXPECT_EQ(out.pixelColor(7 * nCell, 0), QColor(Qt::black)) << "nothing beyond the picture";
+    }
+}
+
+TEST_F(DrawDibTest, LargePictureAtTopMagnificationDrawsOnlyTheExposedWindowQuickly)
+{
+    Load(4096, 4096);
+    const QPoint origin(27003, 31007);
+    QElapsedTimer timer;
+    timer.start();
+    QImage out;
+    for (int i = 0; i < 20; ++i) out = Draw(1000, origin, {800, 600});
+    // A scaled copy alone would be 40960 x 40960 pixels; twenty window paints
+    // take a few milliseconds each.
+    EXPECT_LT(timer.elapsed(), 2000);
+    for (const QPoint p : {QPoint(0, 0), QPoint(799, 599), QPoint(400, 300)}) {
+        const QPoint content = origin + p;
+        EXPECT_EQ(out.pixelColor(p), Expected(content.x() / 10, content.y() / 10)) << p.x() << "," << p.y();
+    }
+}
+
+} // namespace

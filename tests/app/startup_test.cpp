@@ -1,0 +1,192 @@
+#include "app_fixture.h"
+
+#include "app/framework/doc_template.h"
+#include "app/framework/document.h"
+#include "app/res/commands.h"
+#include "app/res/resource.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+using namespace testing_support;
+
+namespace {
+
+QStringList MenuTitles(const QMainWindow& frame)
+{
+    QStringList titles;
+    for (const QAction* pAction : frame.menuBar()->actions()) titles << pAction->text();
+    return titles;
+}
+
+TEST_F(AppTest, StartsWithOneNewDocumentTitledTovix1UnderTheDocumentMenu)
+{
+    ASSERT_NE(ActiveView(), nullptr);
+    EXPECT_EQ(ActiveView()->GetDocument().GetTitle(), QStringLiteral("TOVIX1"));
+    EXPECT_EQ(ActiveView()->Frame()->windowTitle(), QStringLiteral("TOVIX1"));
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("TOVIX - TOVIX1"));
+    EXPECT_EQ(Frame().CurrentMenuId(), res::IDR_TOVIXTYPE);
+    EXPECT_EQ(MenuTitles(Frame()), (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"}));
+}
+
+TEST_F(AppTest, ClosingTheLastWindowShowsTheNoDocumentMenuWithTheHomePageDisabled)
+{
+    EXPECT_TRUE(Enabled(res::ID_HOMEPAGE));
+    Run(res::ID_FILE_CLOSE);
+    Settle();
+    Frame().UpdateCommandUI();
+    EXPECT_EQ(app.DocTemplate().DocumentCount(), 0u);
+    EXPECT_EQ(Frame().CurrentMenuId(), res::IDR_MAINFRAME);
+    EXPECT_EQ(MenuTitles(Frame()), (QStringList{"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_FALSE(Frame().Action(res::ID_HOMEPAGE)->isEnabled());
+    EXPECT_TRUE(Frame().Action(res::ID_APP_ABOUT)->isEnabled());
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("TOVIX"));
+
+    Run(res::ID_FILE_NEW);
+    EXPECT_EQ(Frame().CurrentMenuId(), res::IDR_TOVIXTYPE);
+    EXPECT_EQ(ActiveView()->GetDocument().GetTitle(), QStringLiteral("TOVIX2"));
+}
+
+TEST_F(AppTest, EditCommandsTheirButtonsAndAcceleratorsAreAlwaysDisabled)
+{
+    const int kEdit[] = {res::ID_EDIT_UNDO, res::ID_EDIT_CUT, res::ID_EDIT_COPY, res::ID_EDIT_PASTE};
+    for (const int nId : kEdit) {
+        Frame().UpdateCommandUI();
+        EXPECT_FALSE(Frame().Action(nId)->isEnabled()) << nId;
+    }
+    const QToolBar* pToolBar = Frame().findChild<QToolBar*>();
+    ASSERT_NE(pToolBar, nullptr);
+    int nButtons = 0;
+    for (QAction* pAction : pToolBar->actions()) {
+        if (pAction->isSeparator()) continue;
+        ++nButtons;
+        EXPECT_EQ(pAction->isEnabled(), pAction != Frame().Action(res::ID_EDIT_CUT) &&
+                                            pAction != Frame().Action(res::ID_EDIT_COPY) &&
+                                            pAction != Frame().Action(res::ID_EDIT_PASTE));
+    }
+    EXPECT_EQ(nButtons, 8);
+    EXPECT_EQ(Frame().Action(res::ID_EDIT_COPY)->toolTip(), QStringLiteral("ｺﾋﾟｰ"));
+
+    // Accelerators: Ctrl+N works, the edit keys and F6 do nothing.
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    QTest::keyClick(&Frame(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(app.DocTemplate().DocumentCount(), 2u);
+    for (const res::Accelerator& accelerator : res::Accelerators()) {
+        if (accelerator.nId == res::ID_FILE_NEW || accelerator.nId == res::ID_FILE_OPEN ||
+            accelerator.nId == res::ID_FILE_SAVE || accelerator.nId == res::ID_FILE_PRINT)
+            continue;
+        QTest::keySequence(&Frame(), accelerator.keys);
+        EXPECT_EQ(app.DocTemplate().DocumentCount(), 2u) << accelerator.keys.toString().toStdString();
+        EXPECT_TRUE(dialogs.messages.empty());
+    }
+}
+
+TEST_F(AppTest, EveryMenuItemShowsItsLabelAndPrompt)
+{
+    for (const int nMenu : {res::IDR_MAINFRAME, res::IDR_TOVIXTYPE})
+        for (const res::MenuItem& item : res::Menu(nMenu)) {
+            if (item.kind != res::MenuItemKind::Command || item.nId == res::ID_FILE_MRU_FILE1) continue;
+            const res::CommandText* pText = res::FindCommand(item.nId);
+            ASSERT_NE(pText, nullptr) << item.nId;
+            EXPECT_EQ(Frame().Action(item.nId)->text(), QString::fromUtf8(pText->pszLabel));
+            const QString prompt = QString::fromUtf8(pText->pszPrompt != nullptr ? pText->pszPrompt : "");
+            EXPECT_EQ(Frame().Action(item.nId)->statusTip(), prompt.section(QLatin1Char('\n'), 0, 0));
+        }
+    EXPECT_EQ(Frame().Action(res::ID_FILE_SAVE)->text(), QStringLiteral("上書き保存(&S)\tCtrl+S"));
+    EXPECT_EQ(Frame().Action(res::ID_FILE_SAVE)->statusTip(), QStringLiteral("作業中のﾌｧｲﾙを上書きして保存"));
+}
+
+TEST_F(AppTest, ColourModeCommandsMoveTheCheckMarkWithAndWithoutAPicture)
+{
+    struct Case {
+        int nId;
+        ColorMode mode;
+    } const cases[] = {
+        {res::ID_COLOR_16BPP, ColorMode::Rgb565},   {res::ID_COLOR_15BPP, ColorMode::Rgb555},
+        {res::ID_COLOR_256, ColorMode::Colors256},  {res::ID_COLOR_64, ColorMode::Colors64},
+        {res::ID_COLOR_MONO, ColorMode::Mono},      {res::ID_COLOR_ORIGINAL, ColorMode::Full},
+    };
+    auto checkMarks = [&](int nExpected) {
+        for (const Case& c : cases) {
+            EXPECT_TRUE(Enabled(c.nId));
+            EXPECT_EQ(Checked(c.nId), std::optional<bool>(c.nId == nExpected)) << c.nId;
+        }
+    };
+    checkMarks(res::ID_COLOR_ORIGINAL);
+    for (const Case& c : cases) {
+        Run(c.nId);
+        EXPECT_EQ(ActiveDoc().m_nColorMode, c.mode);
+        checkMarks(c.nId);
+    }
+
+    // With a picture the displayed copy follows the mode.
+    WriteFile(dir.File("white.bmp"), BuildBmp(3, 2, [](int, int) { return Rgb{255, 255, 255}; }));
+    ImportThroughMenu(dir.File("white.bmp"));
+    ASSERT_EQ(ActiveDoc().m_bLoaded, 1);
+    Run(res::ID_COLOR_256);
+    checkMarks(res::ID_COLOR_256);
+    const std::uint8_t* pPixel = ActiveDoc().m_image.m_pDispBits;
+    EXPECT_EQ((std::vector<int>{pPixel[0], pPixel[1], pPixel[2]}), (std::vector<int>{0xC0, 0xE0, 0xE0}));
+
+    // A mode no command stands for marks none.
+    ActiveDoc().m_nColorMode = static_cast<ColorMode>(7);
+    for (const Case& c : cases) EXPECT_EQ(Checked(c.nId), std::optional<bool>(false));
+}
+
+TEST_F(AppTest, MagnificationIsEnabledExactlyWhileThePictureIsLoaded)
+{
+    EXPECT_FALSE(Enabled(res::ID_ZOOM));
+    WriteFile(dir.File("p.bmp"), BuildBmp(4, 4, PatternPixel));
+    ImportThroughMenu(dir.File("p.bmp"));
+    EXPECT_TRUE(Enabled(res::ID_ZOOM));
+    ImportThroughMenu(dir.File("missing.bmp"));
+    EXPECT_FALSE(Enabled(res::ID_ZOOM));
+}
+
+TEST_F(AppTest, ExportAndThresholdCommandsWaitForTheirHandlers)
+{
+    for (const int nId : {res::ID_EXPORT_FORMAT1, res::ID_EXPORT_FORMAT2, res::ID_THRESHOLD})
+        EXPECT_FALSE(Enabled(nId)) << nId;
+}
+
+TEST_F(AppTest, NewWindowShowsTheSameDocumentAndNumbersTheCaptions)
+{
+    CDocument& doc = ActiveView()->GetDocument();
+    Run(res::ID_WINDOW_NEW);
+    ASSERT_EQ(doc.Views().size(), 2u);
+    EXPECT_EQ(&ActiveView()->GetDocument(), &doc);
+    EXPECT_EQ(doc.Views()[0]->Frame()->windowTitle(), QStringLiteral("TOVIX1:1"));
+    EXPECT_EQ(doc.Views()[1]->Frame()->windowTitle(), QStringLiteral("TOVIX1:2"));
+    Run(res::ID_WINDOW_CASCADE);
+    Run(res::ID_WINDOW_TILE_HORZ);
+    doc.Views()[1]->Frame()->close();
+    Settle();
+    ASSERT_EQ(doc.Views().size(), 1u);
+    EXPECT_EQ(doc.Views()[0]->Frame()->windowTitle(), QStringLiteral("TOVIX1"));
+}
+
+TEST_F(AppTest, HidingAndShowingTheBarsKeepsTheSevenPanes)
+{
+    EXPECT_EQ(Checked(res::ID_VIEW_STATUS_BAR), std::optional<bool>(true));
+    Run(res::ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(Frame().statusBar()->isHidden());
+    EXPECT_EQ(Checked(res::ID_VIEW_STATUS_BAR), std::optional<bool>(false));
+    Run(res::ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(Frame().statusBar()->isHidden());
+    EXPECT_EQ(Frame().m_nDatePane, 5);
+    EXPECT_EQ(Frame().m_nTimePane, 6);
+    EXPECT_EQ(Frame().Pane(0)->text(), QStringLiteral("ﾚﾃﾞｨ"));
+    Run(res::ID_VIEW_TOOLBAR);
+    EXPECT_EQ(Checked(res::ID_VIEW_TOOLBAR), std::optional<bool>(false));
+}
+
+} // namespace

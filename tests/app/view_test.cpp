@@ -1,0 +1,142 @@
+#include "app_fixture.h"
+
+#include "app/framework/doc_template.h"
+#include "app/framework/document.h"
+#include "app/res/resource.h"
+#include "core/messages.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+
+using namespace testing_support;
+
+namespace {
+
+TEST_F(AppTest, ImportAsksForABitmapAndReportsEachRefusalInOrder)
+{
+    WriteFile(dir.File("text.bmp"), {'h', 'e', 'l', 'l', 'o'});
+    WriteFile(dir.File("eight.bmp"), BuildBmp(2, 2, PatternPixel, {.nBitCount = 8}));
+    WriteFile(dir.File("good.bmp"), BuildBmp(2, 2, PatternPixel));
+    struct Case {
+        std::string file;
+        std::vector<std::string> messages;
+        int nLoaded;
+    } const cases[] = {
+        {"good.bmp", {}, 1},
+        {"text.bmp", {msg::kBadBitmapFormat, msg::kCannotOpenBitmap}, 0},
+        {"good.bmp", {}, 1},
+        {"missing.bmp", {msg::kCannotOpenBitmap}, 0},
+        {"eight.bmp", {msg::kNot24Bit}, 0},
+    };
+    for (const Case& c : cases) {
+        dialogs.messages.clear();
+        ImportThroughMenu(dir.File(c.file));
+        EXPECT_EQ(dialogs.messages, c.messages) << c.file;
+        EXPECT_EQ(ActiveDoc().m_bLoaded, c.nLoaded) << c.file;
+    }
+    ASSERT_FALSE(chooser.questions.empty());
+    EXPECT_EQ(chooser.questions[0].strFilters, "Bitmap Files (*.bmp);;All Files (*)");
+    EXPECT_EQ(chooser.questions[0].strDefaultExt, "bmp");
+}
+
+TEST_F(AppTest, CancelledImportKeepsPictureModeAndScrollRange)
+{
+    WriteFile(dir.File("good.bmp"), BuildBmp(30, 10, PatternPixel));
+    ImportThroughMenu(dir.File("good.bmp"));
+    Run(res::ID_COLOR_MONO);
+    const QSize range = ActiveView()->GetTotalSize();
+    Run(res::ID_IMPORT_BMP);   // no answer scripted: cancelled
+    chooser.answers.push_back(std::string());
+    Run(res::ID_IMPORT_BMP);   // empty path
+    EXPECT_EQ(ActiveDoc().m_bLoaded, 1);
+    EXPECT_EQ(ActiveDoc().m_nColorMode, ColorMode::Mono);
+    EXPECT_EQ(ActiveView()->GetTotalSize(), range);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(AppTest, ScrollRangeFollowsThePictureAtTheDisplayMagnification)
+{
+    EXPECT_EQ(ActiveView()->GetTotalSize(), QSize(640, 480));
+    WriteFile(dir.File("p.bmp"), BuildBmp(100, 50, PatternPixel));
+    struct Case {
+        int nZoom;
+        QSize range;
+    } const cases[] = {{100, {120, 70}}, {250, {270, 145}}, {33, {53, 36}}};
+    for (const Case& c : cases) {
+        ActiveDoc().m_nViewZoom = c.nZoom;
+        ImportThroughMenu(dir.File("p.bmp"));
+        EXPECT_EQ(ActiveView()->GetTotalSize(), c.range) << c.nZoom;
+    }
+    // A refused file leaves the range as it was.
+    ImportThroughMenu(dir.File("missing.bmp"));
+    EXPECT_EQ(ActiveView()->GetTotalSize(), QSize(53, 36));
+}
+
+TEST_F(AppTest, DocumentReadFromAFileStartsWithTheInitialScrollRange)
+{
+    WriteFile(dir.File("p.bmp"), BuildBmp(100, 50, PatternPixel));
+    ImportThroughMenu(dir.File("p.bmp"));
+    ASSERT_TRUE(app.DocTemplate().WriteDocument(ActiveView()->GetDocument(), dir.File("p.tvx")));
+    ASSERT_NE(app.OpenDocumentFile(dir.File("p.tvx")), nullptr);
+    EXPECT_EQ(ActiveView()->GetDocument().GetTitle(), QStringLiteral("p.tvx"));
+    EXPECT_EQ(ActiveDoc().m_bLoaded, 1);
+    EXPECT_EQ(ActiveView()->GetTotalSize(), QSize(640, 480));
+}
+
+// The picture as the view draws it for the given device, on white.
+QImage DrawPage(const CTOVIXView& view, bool bPrinting, QSize page)
+{
+    QImage image(page, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    view.OnDraw(painter, bPrinting, image.rect());
+    return image;
+}
+
+TEST_F(AppTest, PaperUsesThePrintMagnificationAndTheScreenTheDisplayOne)
+{
+    WriteFile(dir.File("red.bmp"), BuildBmp(10, 5, [](int, int) { return Rgb{255, 0, 0}; }));
+    ImportThroughMenu(dir.File("red.bmp"));
+    ActiveDoc().m_nViewZoom = 150;
+    ActiveDoc().m_nPrintZoom = 300;
+    struct Case {
+        bool bPrinting;
+        QSize covered;
+    } const cases[] = {{false, {15, 7}}, {true, {30, 15}}};
+    for (const Case& c : cases) {
+        const QImage page = DrawPage(*ActiveView(), c.bPrinting, {40, 40});
+        EXPECT_EQ(page.pixelColor(c.covered.width() - 1, c.covered.height() - 1), QColor(Qt::red));
+        EXPECT_EQ(page.pixelColor(c.covered.width(), 0), QColor(Qt::white));
+        EXPECT_EQ(page.pixelColor(0, c.covered.height()), QColor(Qt::white));
+    }
+}
+
+TEST_F(AppTest, PrintingToAPdfFileWritesTheOnePage)
+{
+    WriteFile(dir.File("p.bmp"), BuildBmp(100, 50, PatternPixel));
+    ImportThroughMenu(dir.File("p.bmp"));
+    ActiveDoc().m_nPrintZoom = 400;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir.File("out.pdf")));
+    ASSERT_TRUE(ActiveView()->PrintTo(printer));
+    QFile pdf(QString::fromStdString(dir.File("out.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+    // Lossless: the picture is stored as its own 100 x 50 pixels, not as JPEG.
+    EXPECT_TRUE(bytes.contains("/Width 100"));
+    EXPECT_TRUE(bytes.contains("/Height 50"));
+    EXPECT_FALSE(bytes.contains("/DCTDecode"));
+}
+
+TEST_F(AppTest, ADocumentWithoutAPicturePaintsNothing)
+{
+    const QImage page = DrawPage(*ActiveView(), false, {20, 20});
+    EXPECT_EQ(page.pixelColor(0, 0), QColor(Qt::white));
+}
+
+} // namespace
