@@ -7,13 +7,6 @@
 
 namespace {
 
-int RunMessageBox(QWidget* pParent, const std::string& text, QMessageBox::StandardButtons buttons)
-{
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(res::str::kAppTitle), QString::fromStdString(text),
-                    buttons, pParent);
-    return box.exec();
-}
-
 std::optional<std::string> RunFileDialog(QFileDialog& dialog, const std::string& defaultExt)
 {
     dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
@@ -22,6 +15,13 @@ std::optional<std::string> RunFileDialog(QFileDialog& dialog, const std::string&
 }
 
 } // namespace
+
+int RunMessageBox(QWidget* pParent, const std::string& text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(res::str::kAppTitle), QString::fromStdString(text),
+                    buttons, pParent);
+    return box.exec();
+}
 
 void CQtDialogs::ShowMessage(const std::string& text)
 {

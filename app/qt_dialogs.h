@@ -3,8 +3,13 @@
 #include "core/user_dialogs.h"
 #include "open_file_chooser.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+
+// A message box in the program's manner: its title, no icon; returns the
+// button chosen.
+int RunMessageBox(QWidget* pParent, const std::string& text, QMessageBox::StandardButtons buttons);
 
 // Message boxes and file dialogs on the screen.
 class CQtDialogs : public UserDialogs, public COpenFileChooser {

@@ -2,12 +2,16 @@
 
 #include "core/bmp_import.h"
 #include "core/tovix_doc.h"
+#include "dialogs/threshold_dlg.h"
+#include "dialogs/zoom_dlg.h"
 #include "dib_painter.h"
+#include "export/export_procedure.h"
 #include "framework/document.h"
 #include "open_file_chooser.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QPaintEvent>
 #include <QPainter>
@@ -42,7 +46,11 @@ CTOVIXView::CTOVIXView(CDocument& doc, AppServices& services) : CView(doc), m_se
         OnUpdateCommand(c.nId, [this, mode = c.mode](CCmdUI& ui) { ui.checked = GetTOVIXDoc().m_nColorMode == mode; });
     }
     OnCommand(res::ID_HOMEPAGE, [this] { OnHomePage(); });
+    OnCommand(res::ID_ZOOM, [this] { OnZoom(); });
     OnUpdateCommand(res::ID_ZOOM, [this](CCmdUI& ui) { ui.bEnabled = GetTOVIXDoc().m_bLoaded == 1; });
+    OnCommand(res::ID_THRESHOLD, [this] { OnThreshold(); });
+    OnCommand(res::ID_EXPORT_FORMAT1, [this] { RunExport(GetTOVIXDoc(), ExportFormat::Format1, m_services.dialogs); });
+    OnCommand(res::ID_EXPORT_FORMAT2, [this] { RunExport(GetTOVIXDoc(), ExportFormat::Format2, m_services.dialogs); });
     OnCommand(res::ID_FILE_PRINT, [this] { OnFilePrint(); });
     OnCommand(res::ID_FILE_PRINT_DIRECT, [this] { PrintTo(m_services.printer); });
     OnCommand(res::ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
@@ -104,10 +112,68 @@ bool CTOVIXView::ImportFile(const std::string& path)
     CTOVIXDoc& doc = GetTOVIXDoc();
     // A refused file leaves the scroll range and the window alone; the next repaint shows no picture.
     if (!ImportBmp(doc, path, m_services.dialogs)) return false;
-    const QSize scaled = ScaledSize({doc.m_image.GetWidth(), doc.m_image.GetHeight()}, doc.m_nViewZoom);
-    SetScrollSizes(scaled + QSize(kScrollMargin, kScrollMargin));
+    FitScrollSizes();
     viewport()->update();
     return true;
+}
+
+void CTOVIXView::FitScrollSizes()
+{
+    const CTOVIXDoc& doc = GetTOVIXDoc();
+    if (!doc.m_image.IsLoaded()) return;
+    const QSize scaled = ScaledSize({doc.m_image.GetWidth(), doc.m_image.GetHeight()}, doc.m_nViewZoom);
+    SetScrollSizes(scaled + QSize(kScrollMargin, kScrollMargin));
+}
+
+void CTOVIXView::OnThreshold()
+{
+    CTOVIXDoc& doc = GetTOVIXDoc();
+    CThresholdDlg dialog(this);
+    dialog.m_nThresholdR = doc.m_nThresholdR;
+    dialog.m_nThresholdG = doc.m_nThresholdG;
+    dialog.m_nThresholdB = doc.m_nThresholdB;
+    const int before[3] = {doc.m_nThresholdR, doc.m_nThresholdG, doc.m_nThresholdB};
+    const bool bAccepted = dialog.exec() == QDialog::Accepted;
+    // Messages the dialog posted and the loop has not delivered yet must not
+    // overwrite what is decided here.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    doc.m_nThresholdR = bAccepted ? dialog.m_nThresholdR : before[0];
+    doc.m_nThresholdG = bAccepted ? dialog.m_nThresholdG : before[1];
+    doc.m_nThresholdB = bAccepted ? dialog.m_nThresholdB : before[2];
+    doc.m_image.ReduceColors(doc.m_nColorMode, doc.m_nThresholdB, doc.m_nThresholdG, doc.m_nThresholdR);
+    viewport()->update();
+}
+
+void CTOVIXView::OnSetThresholdR(int nThreshold)
+{
+    GetTOVIXDoc().m_nThresholdR = nThreshold;
+    viewport()->update();
+}
+
+void CTOVIXView::OnSetThresholdG(int nThreshold)
+{
+    GetTOVIXDoc().m_nThresholdG = nThreshold;
+    viewport()->update();
+}
+
+void CTOVIXView::OnSetThresholdB(int nThreshold)
+{
+    GetTOVIXDoc().m_nThresholdB = nThreshold;
+    viewport()->update();
+}
+
+void CTOVIXView::OnZoom()
+{
+    CTOVIXDoc& doc = GetTOVIXDoc();
+    CZoomDlg dialog(this);
+    dialog.m_nPrintPercent = doc.m_nPrintZoom;
+    dialog.m_nViewPercent = doc.m_nViewZoom;
+    if (dialog.exec() == QDialog::Accepted) {
+        doc.m_nPrintZoom = dialog.m_nPrintPercent;
+        doc.m_nViewZoom = dialog.m_nViewPercent;
+    }
+    FitScrollSizes();
+    viewport()->update();
 }
 
 void CTOVIXView::OnHomePage()

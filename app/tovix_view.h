@@ -34,6 +34,12 @@ public:
     // Prints the one page; false when the printer could not be opened.
     bool PrintTo(QPrinter& printer) const;
 
+    // What the threshold dialog posts while it is open: the document takes
+    // the value and the view repaints, without reducing the picture again.
+    void OnSetThresholdR(int nThreshold);
+    void OnSetThresholdG(int nThreshold);
+    void OnSetThresholdB(int nThreshold);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -42,6 +48,9 @@ private:
     void OnHomePage();
     void OnFilePrint();
     void OnFilePrintPreview();
+    void OnThreshold();
+    void OnZoom();
+    void FitScrollSizes();
 
     AppServices& m_services;
 };

@@ -17,7 +17,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
     pVersion->setTextFormat(Qt::PlainText);
     auto* pSecond = new QLabel(QString::fromUtf8(res::str::kAboutSecondLine), this);
     pSecond->setTextFormat(Qt::PlainText);
-    auto* pOk = new QPushButton(QString::fromUtf8(res::str::kAboutOk), this);
+    auto* pOk = new QPushButton(QString::fromUtf8(res::str::kOk), this);
     pOk->setDefault(true);
     connect(pOk, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -28,7 +28,22 @@ inline constexpr const char* kBitmapExtension = "bmp";
 inline constexpr const char* kAboutCaption = "TOVIXのﾊﾞｰｼﾞｮﾝ情報";
 inline constexpr const char* kAboutVersion = "TOVIX Version 3.00";
 inline constexpr const char* kAboutSecondLine = "24bitﾋﾞｯﾄﾏｯﾌﾟをCのﾃﾞｰﾀに変換";
-inline constexpr const char* kAboutOk = "OK";
+
+// Threshold dialog (dialog 130).
+inline constexpr const char* kThresholdCaption = "閾値設定";
+inline constexpr const char* kOk = "OK";
+inline constexpr const char* kCancel = "ｷｬﾝｾﾙ";
+inline constexpr const char* kScaleTop = "255";
+inline constexpr const char* kScaleBottom = "0";
+
+// Magnification dialog (dialog 132).
+inline constexpr const char* kZoomCaption = "ﾀﾞｲｱﾛｸﾞ";
+inline constexpr const char* kZoomPrompt = "20～1000%で倍率を指定してください";
+inline constexpr const char* kZoomView = "画面表示";
+inline constexpr const char* kZoomPrint = "印刷";
+// In the manner of the framework's standard integer and range prompts.
+inline constexpr const char* kNotAnInteger = "整数を入力してください。";
+inline constexpr const char* kZoomOutOfRange = "20 から 1000 の整数を入力してください。";
 
 inline constexpr const char* kHomePageUrl = "https://www.sorvel-system.example/";
 inline constexpr const char* kVersion = "3.00";

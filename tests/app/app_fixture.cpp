@@ -2,7 +2,12 @@
 
 #include "app/res/resource.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include <memory>
 #include <QSettings>
 
 namespace testing_support {
@@ -37,6 +42,23 @@ void AppTest::ImportThroughMenu(const std::string& path)
 {
     chooser.answers.push_back(path);
     Run(res::ID_IMPORT_BMP);
+}
+
+void AppTest::WatchForDialog(std::function<bool(QWidget&)> drive)
+{
+    auto* pTimer = new QTimer;
+    pTimer->setInterval(5);
+    auto nTicks = std::make_shared<int>(0);
+    QObject::connect(pTimer, &QTimer::timeout, [pTimer, nTicks, drive] {
+        QWidget* pModal = QApplication::activeModalWidget();
+        const bool bTimedOut = ++*nTicks > 400;
+        if (!bTimedOut && (pModal == nullptr || !drive(*pModal))) return;
+        pTimer->deleteLater();
+        pTimer->stop();
+        if (pModal == nullptr) return;
+        if (auto* pDialog = qobject_cast<QDialog*>(pModal); pDialog != nullptr && pDialog->isVisible()) pDialog->reject();
+    });
+    pTimer->start();
 }
 
 void AppTest::Settle()

@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <deque>
+#include <functional>
 
 namespace testing_support {
 
@@ -30,6 +33,7 @@ public:
 class AppTest : public testing::Test {
 protected:
     AppTest();
+    static void WatchForDialog(std::function<bool(QWidget&)> drive);
     void SetUp() override;
 
     CMainFrame& Frame() const { return *app.MainFrame(); }
@@ -44,6 +48,21 @@ protected:
 
     // Lets closed windows go, as the event loop would.
     static void Settle();
+
+    // Runs drive on the next modal dialog of the given class that the
+    // program opens, then closes that dialog if drive left it open, so that
+    // a failed check cannot leave a test waiting on it.
+    template <typename Dialog>
+    static void OnNextDialog(std::function<void(Dialog&)> drive)
+    {
+        WatchForDialog([drive](QWidget& widget) {
+            if (auto* pDialog = qobject_cast<Dialog*>(&widget)) {
+                drive(*pDialog);
+                return true;
+            }
+            return false;
+        });
+    }
 
     TempDir dir;
     RecordingDialogs dialogs;

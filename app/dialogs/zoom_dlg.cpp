@@ -1,0 +1,80 @@
+#include "zoom_dlg.h"
+
+#include "app/qt_dialogs.h"
+#include "app/res/strings.h"
+#include "dialog_units.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLineEdit* Edit(QWidget* pParent, const QRect& rect)
+{
+    auto* pEdit = new QLineEdit(pParent);
+    pEdit->setAlignment(Qt::AlignRight);
+    pEdit->setGeometry(rect);
+    return pEdit;
+}
+
+void Label(QWidget* pParent, const char* text, const QRect& rect)
+{
+    (new QLabel(QString::fromUtf8(text), pParent))->setGeometry(rect);
+}
+
+} // namespace
+
+CZoomDlg::CZoomDlg(QWidget* pParent) : QDialog(pParent)
+{
+    setWindowTitle(QString::fromUtf8(res::str::kZoomCaption));
+    const DialogUnits du(*this);
+    setFixedSize(du.Size(187, 70));
+
+    // Template order, which is also the tab order.
+    auto* pOk = new QPushButton(QString::fromUtf8(res::str::kOk), this);
+    pOk->setGeometry(du.Rect(130, 32, 50, 14));
+    pOk->setDefault(true);
+    m_pOk = pOk;
+    auto* pCancel = new QPushButton(QString::fromUtf8(res::str::kCancel), this);
+    pCancel->setGeometry(du.Rect(130, 49, 50, 14));
+    m_editView = Edit(this, du.Rect(68, 26, 40, 14));
+    m_editPrint = Edit(this, du.Rect(68, 43, 40, 14));
+    Label(this, res::str::kZoomPrompt, du.Rect(15, 13, 104, 8));
+    Label(this, res::str::kZoomView, du.Rect(18, 29, 28, 8));
+    Label(this, res::str::kZoomPrint, du.Rect(18, 46, 15, 8));
+
+    connect(pOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(pCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int CZoomDlg::exec()
+{
+    m_editView->setText(QString::number(m_nViewPercent));
+    m_editPrint->setText(QString::number(m_nPrintPercent));
+    m_pOk->setFocus();
+    return QDialog::exec();
+}
+
+void CZoomDlg::accept()
+{
+    // The display box first: with both wrong, only it is reported.
+    if (Exchange(m_editView, m_nViewPercent) && Exchange(m_editPrint, m_nPrintPercent)) QDialog::accept();
+}
+
+bool CZoomDlg::Exchange(QLineEdit* pEdit, int& nField)
+{
+    bool bInteger = false;
+    const int nValue = pEdit->text().trimmed().toInt(&bInteger);
+    const char* problem = !bInteger ? res::str::kNotAnInteger
+                          : nValue < kMinPercent || nValue > kMaxPercent ? res::str::kZoomOutOfRange
+                                                                          : nullptr;
+    if (problem == nullptr) {
+        nField = nValue;
+        return true;
+    }
+    RunMessageBox(this, problem, QMessageBox::Ok);
+    pEdit->setFocus();
+    pEdit->selectAll();
+    return false;
+}
