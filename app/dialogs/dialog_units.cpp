@@ -1,7 +1,11 @@
 #include "dialog_units.h"
 
 #include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
+
+#include <algorithm>
 
 DialogUnits::DialogUnits(const QWidget& dialog)
 {
@@ -20,4 +24,24 @@ QRect DialogUnits::Rect(int x, int y, int nWidth, int nHeight) const
 QSize DialogUnits::Size(int nWidth, int nHeight) const
 {
     return Rect(0, 0, nWidth, nHeight).size();
+}
+
+QLabel* AddLabel(QWidget* pParent, const char* text, QRect rect, Qt::Alignment alignment)
+{
+    auto* pLabel = new QLabel(QString::fromUtf8(text), pParent);
+    pLabel->setAlignment(alignment | Qt::AlignTop);
+    const int nGrowth = std::max(0, pLabel->sizeHint().width() - rect.width());
+    // Centred text grows to both sides, so that it stays centred.
+    const int nLeft = alignment & Qt::AlignHCenter ? nGrowth / 2 : 0;
+    rect.adjust(-nLeft, 0, nGrowth - nLeft, 0);
+    pLabel->setGeometry(rect);
+    return pLabel;
+}
+
+QLineEdit* AddNumberEdit(QWidget* pParent, const QRect& rect)
+{
+    auto* pEdit = new QLineEdit(pParent);
+    pEdit->setAlignment(Qt::AlignRight);
+    pEdit->setGeometry(rect);
+    return pEdit;
 }

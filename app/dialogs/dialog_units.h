@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+class QLabel;
+class QLineEdit;
 class QWidget;
 
 // Converts dialog-template units to pixels with the dialog's own font, as
@@ -18,3 +20,10 @@ private:
     int m_nBaseX;
     int m_nBaseY;
 };
+
+// A static text placed as a template says, but never narrower than its
+// text: templates were measured with a narrower Japanese font.
+QLabel* AddLabel(QWidget* pParent, const char* text, QRect rect, Qt::Alignment alignment = Qt::AlignLeft);
+
+// A right-aligned edit box, as the templates' number boxes are.
+QLineEdit* AddNumberEdit(QWidget* pParent, const QRect& rect);

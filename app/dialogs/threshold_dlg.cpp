@@ -5,7 +5,6 @@
 #include "dialog_units.h"
 
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -13,14 +12,6 @@
 namespace {
 
 constexpr int kMaxThreshold = 255;
-
-QLabel* Label(QWidget* pParent, const char* text, const QRect& rect)
-{
-    auto* pLabel = new QLabel(QString::fromUtf8(text), pParent);
-    pLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    pLabel->setGeometry(rect);
-    return pLabel;
-}
 
 QSlider* Slider(QWidget* pParent, const QRect& rect)
 {
@@ -33,14 +24,6 @@ QSlider* Slider(QWidget* pParent, const QRect& rect)
     pSlider->setTickInterval(64);
     pSlider->setGeometry(rect);
     return pSlider;
-}
-
-QLineEdit* Edit(QWidget* pParent, const QRect& rect)
-{
-    auto* pEdit = new QLineEdit(pParent);
-    pEdit->setAlignment(Qt::AlignRight);
-    pEdit->setGeometry(rect);
-    return pEdit;
 }
 
 } // namespace
@@ -61,14 +44,14 @@ CThresholdDlg::CThresholdDlg(CTOVIXView* pView) : QDialog(pView), m_pView(pView)
     m_sliderR = Slider(this, du.Rect(24, 18, 23, 110));
     m_sliderG = Slider(this, du.Rect(57, 18, 23, 110));
     m_sliderB = Slider(this, du.Rect(90, 18, 23, 110));
-    Label(this, "R", du.Rect(26, 7, 20, 8));
-    Label(this, "G", du.Rect(59, 7, 20, 8));
-    Label(this, "B", du.Rect(92, 7, 20, 8));
-    Label(this, res::str::kScaleBottom, du.Rect(7, 115, 13, 8));
-    Label(this, res::str::kScaleTop, du.Rect(7, 22, 14, 8));
-    m_editR = Edit(this, du.Rect(23, 130, 22, 12));
-    m_editG = Edit(this, du.Rect(55, 130, 22, 12));
-    m_editB = Edit(this, du.Rect(89, 130, 22, 12));
+    AddLabel(this, "R", du.Rect(26, 7, 20, 8), Qt::AlignHCenter);
+    AddLabel(this, "G", du.Rect(59, 7, 20, 8), Qt::AlignHCenter);
+    AddLabel(this, "B", du.Rect(92, 7, 20, 8), Qt::AlignHCenter);
+    AddLabel(this, res::str::kScaleBottom, du.Rect(7, 115, 13, 8), Qt::AlignHCenter);
+    AddLabel(this, res::str::kScaleTop, du.Rect(7, 22, 14, 8), Qt::AlignHCenter);
+    m_editR = AddNumberEdit(this, du.Rect(23, 130, 22, 12));
+    m_editG = AddNumberEdit(this, du.Rect(55, 130, 22, 12));
+    m_editB = AddNumberEdit(this, du.Rect(89, 130, 22, 12));
 
     m_channels[0] = {m_sliderR, m_editR, &m_nThresholdR, &CTOVIXView::OnSetThresholdR};
     m_channels[1] = {m_sliderG, m_editG, &m_nThresholdG, &CTOVIXView::OnSetThresholdG};

@@ -4,26 +4,8 @@
 #include "app/res/strings.h"
 #include "dialog_units.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-QLineEdit* Edit(QWidget* pParent, const QRect& rect)
-{
-    auto* pEdit = new QLineEdit(pParent);
-    pEdit->setAlignment(Qt::AlignRight);
-    pEdit->setGeometry(rect);
-    return pEdit;
-}
-
-void Label(QWidget* pParent, const char* text, const QRect& rect)
-{
-    (new QLabel(QString::fromUtf8(text), pParent))->setGeometry(rect);
-}
-
-} // namespace
 
 CZoomDlg::CZoomDlg(QWidget* pParent) : QDialog(pParent)
 {
@@ -38,11 +20,11 @@ CZoomDlg::CZoomDlg(QWidget* pParent) : QDialog(pParent)
     m_pOk = pOk;
     auto* pCancel = new QPushButton(QString::fromUtf8(res::str::kCancel), this);
     pCancel->setGeometry(du.Rect(130, 49, 50, 14));
-    m_editView = Edit(this, du.Rect(68, 26, 40, 14));
-    m_editPrint = Edit(this, du.Rect(68, 43, 40, 14));
-    Label(this, res::str::kZoomPrompt, du.Rect(15, 13, 104, 8));
-    Label(this, res::str::kZoomView, du.Rect(18, 29, 28, 8));
-    Label(this, res::str::kZoomPrint, du.Rect(18, 46, 15, 8));
+    m_editView = AddNumberEdit(this, du.Rect(68, 26, 40, 14));
+    m_editPrint = AddNumberEdit(this, du.Rect(68, 43, 40, 14));
+    AddLabel(this, res::str::kZoomPrompt, du.Rect(15, 13, 104, 8));
+    AddLabel(this, res::str::kZoomView, du.Rect(18, 29, 28, 8));
+    AddLabel(this, res::str::kZoomPrint, du.Rect(18, 46, 15, 8));
 
     connect(pOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(pCancel, &QPushButton::clicked, this, &QDialog::reject);
