@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-// A figure compared with the baseline measured in the same run.
+// A figure compared with the baseline measured in the same run, or, without
+// a baseline, with a time limit in milliseconds.
 struct RatioGoal {
     std::string strName;       // the measured benchmark
-    std::string strBaseline;   // the benchmark it is compared with
-    double dLimit;             // the ratio (name / baseline) it must not exceed
+    std::string strBaseline;   // the benchmark it is compared with; empty for a time limit
+    double dLimit;             // the ratio (name / baseline), or the milliseconds, it must not exceed
     std::string strGoal;       // the goal as a person reads it
 };
 
