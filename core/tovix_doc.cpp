@@ -12,6 +12,13 @@ std::int64_t StoredPixelCount(std::int64_t nWidth, std::int64_t nHeight)
     return nCount <= CTOVIXDoc::kPixelCapacity ? nCount : -1;
 }
 
+// Rows to copy: a document file may claim billions of rows of no columns,
+// which hold no pixel and must not cost a pass each.
+std::int32_t RowsWithPixels(std::int32_t nWidth, std::int32_t nHeight)
+{
+    return nWidth > 0 ? nHeight : 0;
+}
+
 } // namespace
 
 bool CTOVIXDoc::PictureFitsStore() const
@@ -27,7 +34,7 @@ bool CTOVIXDoc::CopyBitmapToPixels()
     m_nWidth = m_image.GetWidth();
     m_nHeight = m_image.GetHeight();
     const std::int64_t nStride = m_image.GetStride();
-    for (std::int32_t r = 0; r < m_nHeight; ++r) {
+    for (std::int32_t r = 0; r < RowsWithPixels(m_nWidth, m_nHeight); ++r) {
         const std::uint8_t* p = m_image.m_pSrcBits + (m_nHeight - 1 - r) * nStride;
         std::uint32_t* pEntry = PixelArray + static_cast<std::int64_t>(r) * m_nWidth;
         for (std::int32_t c = 0; c < m_nWidth; ++c, p += 3)
@@ -41,7 +48,7 @@ bool CTOVIXDoc::CopyPixelsToBitmap()
     if (!m_image.Create(m_nWidth, m_nHeight)) return false;
 
     const std::int64_t nStride = m_image.GetStride();
-    for (std::int32_t r = 0; r < m_nHeight; ++r) {
+    for (std::int32_t r = 0; r < RowsWithPixels(m_nWidth, m_nHeight); ++r) {
         const std::int64_t nRowOffset = (m_nHeight - 1 - r) * nStride;
         std::uint8_t* pDisp = m_image.m_pDispBits + nRowOffset;
         std::uint8_t* pSrc = m_image.m_pSrcBits + nRowOffset;

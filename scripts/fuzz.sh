@@ -29,7 +29,7 @@ for target in "${targets[@]}"; do
   fi
   log="$work/$target.log"
   echo "fuzz: $target for ${seconds}s"
-  if "$bin/$target" -max_total_time="$seconds" -timeout=60 -print_final_stats=1 \
+  if "$bin/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
        -artifact_prefix="$artifacts/$target-" "$corpus" "$regressions" >"$log" 2>&1; then
     grep -E '^stat::(number_of_executed_units|new_units_added|peak_rss_mb)' "$log" | sed "s/^/  /"
     passed=$((passed + 1))
