@@ -1,10 +1,8 @@
 // The BMP import on arbitrary file bytes, then every colour reduction and a
 // capture of what was accepted.
 #include "core/bmp_import.h"
-#include "core/bmp_layout.h"
 #include "core/tovix_doc.h"
-#include "memory_file.h"
-#include "tests/support/recording_dialogs.h"
+#include "fuzz_support.h"
 
 #include <cstdint>
 #include <memory>
@@ -26,12 +24,8 @@ int ThresholdByte(const std::uint8_t* pData, std::size_t nSize, std::size_t nOff
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
-    static MemoryFile file;
-    file.Assign(pData, nSize);
-
-    auto doc = std::make_unique_for_overwrite<CTOVIXDoc>();
-    testing_support::RecordingDialogs dialogs;
-    if (!ImportBmp(*doc, file.Path(), dialogs)) return 0;
+    const std::unique_ptr<CTOVIXDoc> doc = LoadFromBytes(&ImportBmp, pData, nSize);
+    if (!doc) return 0;
 
     const int nThresholdB = ThresholdByte(pData, nSize, 6);
     const int nThresholdG = ThresholdByte(pData, nSize, 7);

@@ -4,8 +4,7 @@
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "export_checks.h"
-#include "memory_file.h"
-#include "tests/support/recording_dialogs.h"
+#include "fuzz_support.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -18,13 +17,6 @@ namespace {
 
 // Version, width, height, colour mode and three thresholds come first.
 constexpr std::size_t kPixelsOffset = 26;
-
-void Require(bool bHolds, const char* what)
-{
-    if (bHolds) return;
-    std::fprintf(stderr, "document check failed: %s\n", what);
-    std::abort();
-}
 
 // The bytes Serialize stores for the document.
 std::vector<std::uint8_t> StoredBytes(CTOVIXDoc& doc)
@@ -45,12 +37,8 @@ std::vector<std::uint8_t> StoredBytes(CTOVIXDoc& doc)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
-    static MemoryFile file;
-    file.Assign(pData, nSize);
-
-    auto doc = std::make_unique_for_overwrite<CTOVIXDoc>();
-    testing_support::RecordingDialogs dialogs;
-    if (!OpenDocumentFile(*doc, file.Path(), dialogs)) return 0;
+    const std::unique_ptr<CTOVIXDoc> doc = LoadFromBytes(&OpenDocumentFile, pData, nSize);
+    if (!doc) return 0;
 
     // Capture rebuilds the store from the picture, which keeps 24 bits a
     // pixel: it must give back what was read, less any high byte.

@@ -2,11 +2,10 @@
 
 #include "core/tovix_doc.h"
 #include "export/mode_layout.h"
+#include "fuzz_support.h"
 #include "tests/support/doc_builder.h"
 
 #include <charconv>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,13 +13,6 @@
 namespace {
 
 constexpr const char* kExportName = "fuzz";
-
-void Require(bool bHolds, const char* what)
-{
-    if (bHolds) return;
-    std::fprintf(stderr, "export check failed: %s\n", what);
-    std::abort();
-}
 
 // The data elements both formats carry: for two colours eight pixels a byte,
 // first pixel in the high bit, set for black, each row padded to whole bytes;

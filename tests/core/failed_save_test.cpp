@@ -10,7 +10,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <optional>
 
 using namespace testing_support;
 
@@ -37,11 +36,7 @@ TEST(FailedSave, NothingIsDamagedAndTheFailureIsReported)
     ASSERT_TRUE(doc->CopyPixelsToBitmap());
     doc->m_bLoaded = 1;
 
-    const struct {
-        const char* name;
-        std::string path;
-        std::optional<rlim_t> nSizeLimit;
-    } cases[] = {
+    const FailingPlace cases[] = {
         {"full device", "/dev/full", std::nullopt},
         {"disk full after 1000 bytes", dir.File("previous.tvx"), 1000},
         {"folder that is a regular file", dir.File("previous.tvx/doc.tvx"), std::nullopt},
@@ -54,8 +49,7 @@ TEST(FailedSave, NothingIsDamagedAndTheFailureIsReported)
         const std::vector<std::string> folderBefore = FolderContent(dir.Path());
         RecordingDialogs dialogs;
         {
-            std::optional<FileSizeLimit> limit;
-            if (c.nSizeLimit) limit.emplace(*c.nSizeLimit);
+            const FileSizeLimit limit(c.nSizeLimit);
             EXPECT_FALSE(SaveDocumentFile(*doc, c.path, dialogs)) << c.name;
         }
         EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kCannotSaveDocument}) << c.name;

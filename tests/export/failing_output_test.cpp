@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,11 +26,7 @@ protected:
 
 TEST_F(FailingExportTest, WriteThatRunsOutOfSpaceIsReportedAndTheFileClosed)
 {
-    const struct {
-        const char* name;
-        std::string path;
-        std::optional<rlim_t> nSizeLimit;
-    } cases[] = {
+    const FailingPlace cases[] = {
         {"full device", "/dev/full", std::nullopt},
         {"disk full after 1000 bytes", dir.File("out.c"), 1000},
     };
@@ -42,8 +37,7 @@ TEST_F(FailingExportTest, WriteThatRunsOutOfSpaceIsReportedAndTheFileClosed)
             dialogs.bAnswerYes = true;
             const int nOpenBefore = OpenDescriptorCount();
             {
-                std::optional<FileSizeLimit> limit;
-                if (c.nSizeLimit) limit.emplace(*c.nSizeLimit);
+                const FileSizeLimit limit(c.nSizeLimit);
                 EXPECT_FALSE(RunExport(*doc, format, dialogs)) << c.name;
             }
             EXPECT_EQ(dialogs.messages.back(), msg::kExportWriteFailed) << c.name;

@@ -5,14 +5,14 @@
 
 namespace testing_support {
 
-FileSizeLimit::FileSizeLimit(rlim_t nBytes)
+FileSizeLimit::FileSizeLimit(std::optional<rlim_t> nBytes)
 {
     if (getrlimit(RLIMIT_FSIZE, &m_previous) != 0) throw std::runtime_error("getrlimit failed");
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
     sigaction(SIGXFSZ, &ignore, &m_previousAction);
     rlimit limit = m_previous;
-    limit.rlim_cur = nBytes;
+    limit.rlim_cur = nBytes.value_or(m_previous.rlim_cur);
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) throw std::runtime_error("setrlimit failed");
 }
 
