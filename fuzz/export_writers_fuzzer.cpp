@@ -5,6 +5,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -22,9 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     doc->m_nThresholdG = input.ConsumeIntegral<std::int32_t>();
     doc->m_nThresholdB = input.ConsumeIntegral<std::int32_t>();
 
-    constexpr std::int32_t kMaxSide = std::numeric_limits<std::int32_t>::max();
-    doc->m_nWidth = input.ConsumeIntegralInRange<std::int32_t>(0, kMaxSide);
-    const std::int32_t nMaxHeight = doc->m_nWidth == 0 ? kMaxSide : CTOVIXDoc::kPixelCapacity / doc->m_nWidth;
+    // Most runs take a small picture, so that many run a second, yet with
+    // sides past 255 for the long size prefix; one in 256 may take any size
+    // the store holds, with sides up to the int limit.
+    const bool bAnySize = input.ConsumeIntegral<std::uint8_t>() == 0xFF;
+    const std::int32_t nMaxSide = bAnySize ? std::numeric_limits<std::int32_t>::max() : 300;
+    const std::int32_t nMaxPixels = bAnySize ? CTOVIXDoc::kPixelCapacity : 4096;
+    doc->m_nWidth = input.ConsumeIntegralInRange<std::int32_t>(0, nMaxSide);
+    const std::int32_t nMaxHeight = doc->m_nWidth == 0 ? nMaxSide : std::min(nMaxSide, nMaxPixels / doc->m_nWidth);
     doc->m_nHeight = input.ConsumeIntegralInRange<std::int32_t>(0, nMaxHeight);
 
     // Pixels repeat the remaining bytes, three to a pixel.
