@@ -4,7 +4,8 @@
 #                           to the inputs that keep its coverage
 #   fuzz.sh replay SECONDS  fuzz on a throw-away copy of the committed corpus,
 #                           so the tree stays clean (for make test)
-# Inputs in fuzz/regressions/TARGET (past crashes) are always run first.
+# The hand-picked seeds in fuzz/seeds/TARGET and the inputs of past crashes in
+# fuzz/regressions/TARGET are always run first and never shrunk away.
 # A crash leaves its input in FUZZ_BIN/../artifacts and fails the script.
 set -euo pipefail
 
@@ -21,8 +22,9 @@ passed=0
 failed=0
 for target in "${targets[@]}"; do
   corpus="fuzz/corpus/$target"
+  seeds="fuzz/seeds/$target"
   regressions="fuzz/regressions/$target"
-  mkdir -p "$corpus" "$regressions"
+  mkdir -p "$corpus" "$seeds" "$regressions"
   if [ "$mode" = replay ]; then
     cp -r "$corpus" "$work/$target"
     corpus="$work/$target"
@@ -30,7 +32,7 @@ for target in "${targets[@]}"; do
   log="$work/$target.log"
   echo "fuzz: $target for ${seconds}s"
   if "$bin/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-       -artifact_prefix="$artifacts/$target-" "$corpus" "$regressions" >"$log" 2>&1; then
+       -artifact_prefix="$artifacts/$target-" "$corpus" "$seeds" "$regressions" >"$log" 2>&1; then
     grep -E '^stat::(number_of_executed_units|new_units_added|peak_rss_mb)' "$log" | sed "s/^/  /"
     passed=$((passed + 1))
   else
