@@ -1,9 +1,12 @@
 # The one entry point: every target installs what is missing, then builds.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZ_REPLAY_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build test test-asan run bench clean
+.PHONY: deps build test test-asan fuzz-build fuzz test-fuzz run bench clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -15,12 +18,26 @@ build: deps
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
+	$(MAKE) test-fuzz
 
 # The non-GUI tests again, under address and undefined-behaviour sanitizers.
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTOVIX_SANITIZE=ON -DTOVIX_BUILD_GUI=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE gui
+
+# The fuzz targets: clang with libFuzzer and sanitizers, in a build of their own.
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTOVIX_FUZZ=ON -DTOVIX_BUILD_GUI=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Each target for FUZZ_SECONDS, growing and then shrinking fuzz/corpus/.
+fuzz: fuzz-build
+	FUZZ_BIN=$(FUZZ_BUILD)/bin bash scripts/fuzz.sh grow $(FUZZ_SECONDS)
+
+# Each target briefly from the committed corpus, leaving the tree clean.
+test-fuzz: fuzz-build
+	FUZZ_BIN=$(FUZZ_BUILD)/bin bash scripts/fuzz.sh replay $(FUZZ_REPLAY_SECONDS)
 
 run: build
 	$(BUILD)/bin/tovix
@@ -29,4 +46,4 @@ bench: build
 	$(BUILD)/bench/tovix_bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -47,6 +47,13 @@ void UnpackRow(const std::uint32_t* __restrict pEntry, std::uint8_t* __restrict 
     }
 }
 
+// Rows to copy: a document file may claim billions of rows of no columns,
+// which hold no pixel and must not cost a pass each.
+std::int32_t RowsWithPixels(std::int32_t nWidth, std::int32_t nHeight)
+{
+    return nWidth > 0 ? nHeight : 0;
+}
+
 } // namespace
 
 // Defined here, not defaulted in the class, so that a new document does not
@@ -66,7 +73,7 @@ bool CTOVIXDoc::CopyBitmapToPixels()
     m_nWidth = m_image.GetWidth();
     m_nHeight = m_image.GetHeight();
     const std::int64_t nStride = m_image.GetStride();
-    for (std::int32_t r = 0; r < m_nHeight; ++r)
+    for (std::int32_t r = 0; r < RowsWithPixels(m_nWidth, m_nHeight); ++r)
         PackRow(m_image.m_pSrcBits + (m_nHeight - 1 - r) * nStride, PixelArray + static_cast<std::int64_t>(r) * m_nWidth,
                 m_nWidth);
     return true;
@@ -77,7 +84,7 @@ bool CTOVIXDoc::CopyPixelsToBitmap()
     if (!m_image.Create(m_nWidth, m_nHeight)) return false;
 
     const std::int64_t nStride = m_image.GetStride();
-    for (std::int32_t r = 0; r < m_nHeight; ++r)
+    for (std::int32_t r = 0; r < RowsWithPixels(m_nWidth, m_nHeight); ++r)
         UnpackRow(PixelArray + static_cast<std::int64_t>(r) * m_nWidth, m_image.m_pSrcBits + (m_nHeight - 1 - r) * nStride,
                   m_nWidth);
     std::memcpy(m_image.m_pDispBits, m_image.m_pSrcBits, static_cast<std::size_t>(m_nHeight * nStride));

@@ -81,6 +81,7 @@ void WritePixelLines(TextWriter& out, const CTOVIXDoc& doc, const ModeLayout& la
 
 long DataElementCount(const CTOVIXDoc& doc, const ModeLayout& layout)
 {
-    if (layout.mode == ColorMode::Mono) return static_cast<long>(doc.m_nHeight) * ((doc.m_nWidth + 7) / 8);
+    // Rounding up in long: a document file may bring a width next to the int limit.
+    if (layout.mode == ColorMode::Mono) return static_cast<long>(doc.m_nHeight) * ((static_cast<long>(doc.m_nWidth) + 7) / 8);
     return static_cast<long>(doc.m_nWidth) * doc.m_nHeight;
 }

@@ -3,6 +3,7 @@
 #include "core/tovix_doc.h"
 #include "export/export_procedure.h"
 #include "tests/support/bmp_builder.h"
+#include "tests/support/failing_output.h"
 #include "tests/support/recording_dialogs.h"
 #include "tests/support/temp_dir.h"
 
@@ -180,6 +181,32 @@ TEST_F(TovixExportTest, ArraysCompileWithTheDeclaredElementCount)
         const std::string compile = "cd " + dir.Path() + " && cc -std=c99 -Wall -Werror -c check.c -o check.o";
         EXPECT_EQ(std::system(compile.c_str()), 0) << "mode " << c.mode;
     }
+}
+
+TEST_F(TovixExportTest, DiskFullLeavesNoPartialFileAndKeepsTheOldOne)
+{
+    WriteFile(dir.File("old.c"), {'o', 'l', 'd'});
+    for (const char* args : {"pic.bmp -o new.c", "pic.bmp -o old.c --force", "pic.bmp --save-doc new.tvx",
+                             "pic.bmp -f 2 -o new.txt --save-doc new.tvx"}) {
+        RunResult result;
+        {
+            const FileSizeLimit limit(1000);
+            result = Run(args);
+        }
+        EXPECT_EQ(result.nExit, 1) << args;
+        EXPECT_TRUE(result.strErr.starts_with("tovix-export: ")) << args << "\n" << result.strErr;
+        EXPECT_EQ(Files(), (std::vector<std::string>{"old.c", "pic.bmp"})) << args;
+        EXPECT_EQ(Text("old.c"), "old") << args;
+    }
+}
+
+TEST_F(TovixExportTest, PictureOnePixelLargerThanTheStoreIsRefused)
+{
+    WriteFile(dir.File("large.bmp"), BuildBmp(2049, 1024, PatternPixel));
+    const RunResult result = Run("large.bmp -o large.c --save-doc large.tvx");
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_EQ(result.strErr, std::string("tovix-export: large.bmp: ") + msg::kPictureTooLarge + "\n");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"large.bmp", "pic.bmp"}));
 }
 
 } // namespace

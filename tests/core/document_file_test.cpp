@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <unistd.h>
@@ -213,6 +214,17 @@ TEST_F(DocumentFileTest, SaveReplacesTheFileAndKeepsItsPermissions)
     struct stat info {};
     ASSERT_EQ(stat(dir.File("doc.tvx").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+// Found by fuzzing: each claimed row cost a pass, seconds for a tiny file.
+TEST_F(DocumentFileTest, RowsWithoutColumnsOpenAndCaptureAtOnce)
+{
+    const auto start = std::chrono::steady_clock::now();
+    auto doc = Open(DocumentBytes(300, 0, 2105376000, 24, {}, true));
+    ASSERT_TRUE(doc);
+    EXPECT_TRUE(doc->CopyBitmapToPixels());
+    EXPECT_EQ(doc->m_nHeight, 2105376000);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <regex>
 #include <sstream>
 #include <vector>
@@ -192,6 +193,14 @@ TEST(FormatWriters, UnknownModeAndEmptyPictureWriteOnlyTheirFrame)
     EXPECT_NE(f1Empty.find("/\r\nunsigned long sample[2] = {0,0,\r\n};\r\n"), std::string::npos);
     auto emptyMono = MakeDocument(5, 0, ColorMode::Mono, [](int) { return 0u; });
     EXPECT_NE(ExportText(*emptyMono, true).find("{5,0,/* W,H */\r\n};\r\n"), std::string::npos);
+}
+
+// Found by fuzzing: rounding the widest width up to whole bytes overflowed.
+TEST(FormatWriters, WidestPictureOfNoRowsDeclaresOnlyItsSize)
+{
+    auto doc = MakeDocument(std::numeric_limits<std::int32_t>::max(), 0, ColorMode::Mono, [](int) { return 0u; });
+    EXPECT_NE(ExportText(*doc, true).find("unsigned char sample[4] = {0xff,0xff,0x00,0x00,/* WH,WL,HH,HL */\r\n};\r\n"),
+              std::string::npos);
 }
 
 // Parsing the text back gives exactly the encoder's values, and FORMAT_1

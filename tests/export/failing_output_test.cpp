@@ -1,0 +1,77 @@
+#include "export/export_messages.h"
+#include "export/export_procedure.h"
+#include "tests/support/bmp_builder.h"
+#include "tests/support/doc_builder.h"
+#include "tests/support/failing_output.h"
+#include "tests/support/recording_dialogs.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace testing_support;
+
+namespace {
+
+class FailingExportTest : public testing::Test {
+protected:
+    // Large enough that the text outgrows any stdio buffer.
+    std::unique_ptr<CTOVIXDoc> doc = MakeDocument(200, 100, ColorMode::Full, [](int i) { return i * 0x010203u; });
+    RecordingDialogs dialogs;
+    TempDir dir;
+};
+
+TEST_F(FailingExportTest, WriteThatRunsOutOfSpaceIsReportedAndTheFileClosed)
+{
+    const FailingPlace cases[] = {
+        {"full device", "/dev/full", std::nullopt},
+        {"disk full after 1000 bytes", dir.File("out.c"), 1000},
+    };
+    for (const auto& c : cases) {
+        for (ExportFormat format : {ExportFormat::Format1, ExportFormat::Format2}) {
+            dialogs.messages.clear();
+            dialogs.savePath = c.path;
+            dialogs.bAnswerYes = true;
+            const int nOpenBefore = OpenDescriptorCount();
+            {
+                const FileSizeLimit limit(c.nSizeLimit);
+                EXPECT_FALSE(RunExport(*doc, format, dialogs)) << c.name;
+            }
+            EXPECT_EQ(dialogs.messages.back(), msg::kExportWriteFailed) << c.name;
+            EXPECT_EQ(OpenDescriptorCount(), nOpenBefore) << c.name << ": the file is closed";
+        }
+    }
+}
+
+TEST_F(FailingExportTest, FileThatCannotBeCreatedEndsSilentlyWithNoFile)
+{
+    WriteFile(dir.File("plain"), {'x'});
+    const std::string readOnly = dir.File("locked");
+    std::filesystem::create_directory(readOnly);
+    chmod(readOnly.c_str(), 0555);
+    const struct {
+        const char* name;
+        std::string path;
+        bool bApplies;
+    } cases[] = {
+        {"folder that is a regular file", dir.File("plain/out.c"), true},
+        // root may write into any folder, whatever its permissions
+        {"read-only folder", readOnly + "/out.c", access(readOnly.c_str(), W_OK) != 0},
+    };
+    for (const auto& c : cases) {
+        if (!c.bApplies) continue;
+        for (ExportFormat format : {ExportFormat::Format1, ExportFormat::Format2}) {
+            dialogs.savePath = c.path;
+            const int nOpenBefore = OpenDescriptorCount();
+            EXPECT_FALSE(RunExport(*doc, format, dialogs)) << c.name;
+            EXPECT_TRUE(dialogs.messages.empty()) << c.name;
+            EXPECT_FALSE(std::filesystem::exists(c.path)) << c.name;
+            EXPECT_EQ(OpenDescriptorCount(), nOpenBefore) << c.name;
+        }
+    }
+}
+
+} // namespace
