@@ -11,7 +11,13 @@
 
 QSize ScaledSize(QSize picture, int nZoom)
 {
-    return {picture.width() * nZoom / 100, picture.height() * nZoom / 100};
+    // A document file may bring any magnification: the product is taken in
+    // 64 bits and kept within what a scroll range can hold.
+    auto scale = [nZoom](int nSide) {
+        const std::int64_t nScaled = std::int64_t{nSide} * nZoom / 100;
+        return static_cast<int>(std::clamp<std::int64_t>(nScaled, 0, std::int64_t{1} << 30));
+    };
+    return {scale(picture.width()), scale(picture.height())};
 }
 
 namespace {

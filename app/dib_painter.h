@@ -7,7 +7,7 @@ class CDibImage;
 class QPainter;
 
 // The size a picture covers at a magnification in percent; each side is
-// side × percent / 100, truncated.
+// side × percent / 100, truncated, and never below 0 or above 2^30.
 QSize ScaledSize(QSize picture, int nZoom);
 
 // The picture pixels, in top-down picture coordinates, that cover the target

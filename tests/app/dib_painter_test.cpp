@@ -18,6 +18,10 @@ TEST(DibPainter, ScaledSizeTruncates)
     EXPECT_EQ(ScaledSize({101, 51}, 150), QSize(151, 76));
     EXPECT_EQ(ScaledSize({100, 50}, 250), QSize(250, 125));
     EXPECT_EQ(ScaledSize({4, 4}, 20), QSize(0, 0));
+    // Magnifications only a document file can bring.
+    EXPECT_EQ(ScaledSize({4096, 4096}, 1000000), QSize(40960000, 40960000));
+    EXPECT_EQ(ScaledSize({4096, 1}, INT32_MAX), QSize(1 << 30, 21474836));
+    EXPECT_EQ(ScaledSize({4096, 4096}, -100), QSize(0, 0));
 }
 
 TEST(DibPainter, SourceRectCoversExactlyTheExposedTarget)
