@@ -17,11 +17,10 @@ namespace {
 
 constexpr int kExitRefused = 1;
 
-bool IsDocumentPath(const std::string& path)
+bool IsDocumentPath(std::string path)
 {
-    std::string ext = std::filesystem::path(path).extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".tvx";
+    std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return path.ends_with(".tvx");
 }
 
 std::string DefaultOutputPath(const std::string& input, ExportFormat format)
