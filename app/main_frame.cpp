@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
@@ -210,6 +211,10 @@ std::vector<QMenu*> CMainFrame::BuildMenus(int nMenuId)
             open.back()->addSeparator();
             break;
         case res::MenuItemKind::Command:
+            if (item.nId == res::ID_WINDOW_NEW) {
+                QMenu* pWindowMenu = open.back();
+                connect(pWindowMenu, &QMenu::aboutToShow, this, [this, pWindowMenu] { FillWindowList(pWindowMenu); });
+            }
             // The recent-file place-holder stands for the whole list.
             if (item.nId == res::ID_FILE_MRU_FILE1)
                 for (int nMru = res::ID_FILE_MRU_FILE1; nMru <= res::ID_FILE_MRU_LAST; ++nMru)
@@ -306,6 +311,29 @@ void CMainFrame::OnWindowNew()
     if (CView* pView = GetActiveView()) {
         CDocument& doc = pView->GetDocument();
         doc.Template().CreateNewFrame(doc);
+    }
+}
+
+void CMainFrame::FillWindowList(QMenu* pMenu)
+{
+    for (QAction* pAction : m_windowList) {
+        pMenu->removeAction(pAction);
+        delete pAction;
+    }
+    m_windowList.clear();
+    const QList<QMdiSubWindow*> windows = m_pMdiArea->subWindowList();
+    if (windows.isEmpty()) return;
+    m_windowList.push_back(pMenu->addSeparator());
+    int nNumber = 0;
+    for (QMdiSubWindow* pSub : windows) {
+        QAction* pAction = pMenu->addAction(QStringLiteral("&%1 %2").arg(++nNumber).arg(pSub->windowTitle()));
+        pAction->setCheckable(true);
+        pAction->setChecked(pSub == m_pMdiArea->activeSubWindow());
+        pAction->setStatusTip(QString::fromUtf8(res::str::kActivateWindowPrompt));
+        connect(pAction, &QAction::triggered, m_pMdiArea, [this, pWindow = QPointer<QMdiSubWindow>(pSub)] {
+            if (pWindow) m_pMdiArea->setActiveSubWindow(pWindow);
+        });
+        m_windowList.push_back(pAction);
     }
 }
 

@@ -71,6 +71,8 @@ private:
     void UpdateClockPane(int nPane, const char* pszFormat);
     void OnWindowNew();
     void ArrangeIcons();
+    // Lists the document windows at the end of the Window menu, the active one checked.
+    void FillWindowList(QMenu* pMenu);
 
     CTOVIXApp& m_app;
     QMdiArea* m_pMdiArea = nullptr;
@@ -79,5 +81,6 @@ private:
     std::map<int, std::vector<QMenu*>> m_menus;
     int m_nMenuId = 0;
     std::vector<QLabel*> m_panes;
+    std::vector<QAction*> m_windowList;
     QTimer m_clockTimer;
 };

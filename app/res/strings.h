@@ -5,6 +5,7 @@ namespace res::str {
 
 inline constexpr const char* kAppTitle = "TOVIX";
 inline constexpr const char* kIdleMessage = "ﾚﾃﾞｨ";
+inline constexpr const char* kActivateWindowPrompt = "指定のｳｨﾝﾄﾞｳを表示";
 
 // Status-bar panes: initial texts of the indicators and the clock.
 inline constexpr const char* kIndicatorKana = "ｶﾅ";

@@ -174,6 +174,35 @@ TEST_F(AppTest, NewWindowShowsTheSameDocumentAndNumbersTheCaptions)
     EXPECT_EQ(doc.Views()[0]->Frame()->windowTitle(), QStringLiteral("TOVIX1"));
 }
 
+TEST_F(AppTest, WindowMenuListsTheDocumentWindowsAndActivatesTheChosenOne)
+{
+    Run(res::ID_FILE_NEW);
+    Run(res::ID_WINDOW_NEW);
+    QMenu* pWindowMenu = nullptr;
+    for (QAction* pAction : Frame().menuBar()->actions())
+        if (pAction->text() == QString::fromUtf8("ｳｨﾝﾄﾞｳ(&W)")) pWindowMenu = pAction->menu();
+    ASSERT_NE(pWindowMenu, nullptr);
+
+    auto listed = [&] {
+        emit pWindowMenu->aboutToShow();
+        std::vector<std::pair<QString, bool>> entries;
+        for (QAction* pAction : pWindowMenu->actions())
+            if (pAction->text().startsWith(QLatin1Char('&'))) entries.emplace_back(pAction->text(), pAction->isChecked());
+        return entries;
+    };
+    const auto entries = listed();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0], std::make_pair(QStringLiteral("&1 TOVIX1"), false));
+    EXPECT_EQ(entries[1], std::make_pair(QStringLiteral("&2 TOVIX2:1"), false));
+    EXPECT_EQ(entries[2], std::make_pair(QStringLiteral("&3 TOVIX2:2"), true));
+    EXPECT_EQ(listed().size(), 3u) << "shown again, the list is rebuilt, not added to";
+
+    for (QAction* pAction : pWindowMenu->actions())
+        if (pAction->text() == QStringLiteral("&1 TOVIX1")) pAction->trigger();
+    EXPECT_EQ(ActiveView()->GetDocument().GetTitle(), QStringLiteral("TOVIX1"));
+    EXPECT_EQ(pWindowMenu->actions().back()->statusTip(), QString::fromUtf8("指定のｳｨﾝﾄﾞｳを表示"));
+}
+
 TEST_F(AppTest, HidingAndShowingTheBarsKeepsTheSevenPanes)
 {
     EXPECT_EQ(Checked(res::ID_VIEW_STATUS_BAR), std::optional<bool>(true));
