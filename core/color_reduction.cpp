@@ -1,14 +1,11 @@
 #include "channel_rules.h"
 #include "dib_image.h"
+#include "simd_bytes.h"
 
 #include <array>
 #include <cstring>
 
 namespace {
-
-// Sixteen bytes handled at once. GCC and Clang both compile these vector
-// types to the machine's SIMD registers, or to plain code where it has none.
-using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
 
 // Three vectors cover 16 pixels, after which the blue, green, red order of
 // the bytes repeats; each block constant holds a channel's value at every
@@ -21,18 +18,6 @@ BlockConstant Spread(const std::uint8_t (&byChannel)[3])
     BlockConstant block{};
     for (int i = 0; i < kBlockBytes; ++i) block[i / 16][i % 16] = byChannel[i % 3];
     return block;
-}
-
-Bytes16 Load(const std::uint8_t* p)
-{
-    Bytes16 v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-void Store(std::uint8_t* p, Bytes16 v)
-{
-    std::memcpy(p, &v, sizeof v);
 }
 
 // A channel value against one boundary: all ones where it is reached.
@@ -98,7 +83,7 @@ struct ChannelKernel {
         if (!bVectors) return TableRow(s, d, nBytes, table);
         int i = 0;
         for (; i + kBlockBytes <= nBytes; i += kBlockBytes)
-            for (int k = 0; k < 3; ++k) Store(d + i + 16 * k, Apply(Load(s + i + 16 * k), k));
+            for (int k = 0; k < 3; ++k) StoreBytes16(d + i + 16 * k, Apply(LoadBytes16(s + i + 16 * k), k));
         for (; i < nBytes; ++i) d[i] = table[i % 3][s[i]];
     }
 };
@@ -156,9 +141,9 @@ struct MonoKernel {
         constexpr int kPixelsPerStep = 5;
         int c = 0;
         for (; 3 * c + 16 <= 3 * nWidth; c += kPixelsPerStep) {
-            const Bytes16 reaches = Reaches(Load(s + 3 * c), threshold) & enabled;
+            const Bytes16 reaches = Reaches(LoadBytes16(s + 3 * c), threshold) & enabled;
             const Bytes16 any = (reaches | Down1(reaches) | Down2(reaches)) & firstOfPixel;
-            Store(d + 3 * c, any | Up1(any) | Up2(any));
+            StoreBytes16(d + 3 * c, any | Up1(any) | Up2(any));
         }
         MonoPixels(s + 3 * c, d + 3 * c, nWidth - c, t);
     }

@@ -1,6 +1,7 @@
 #include "dib_image.h"
 
 #include "bmp_layout.h"
+#include "page_memory.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -32,17 +33,17 @@ CDibImage::~CDibImage()
 
 void CDibImage::Free()
 {
-    std::free(m_pDispBuffer);
+    FreePages(m_pDispBuffer, m_nBufferSize);
     m_pDispBuffer = nullptr;
-    std::free(m_pSrcBuffer);
+    FreePages(m_pSrcBuffer, m_nBufferSize);
     m_pSrcBuffer = nullptr;
 }
 
 bool CDibImage::Allocate(std::size_t nSize, std::uint32_t nPixelOffset)
 {
-    // calloc: large blocks come zeroed from the system without a pass over them.
-    m_pDispBuffer = static_cast<std::uint8_t*>(std::calloc(nSize, 1));
-    m_pSrcBuffer = static_cast<std::uint8_t*>(std::calloc(nSize, 1));
+    m_nBufferSize = nSize;
+    m_pDispBuffer = static_cast<std::uint8_t*>(AllocatePages(nSize));
+    m_pSrcBuffer = static_cast<std::uint8_t*>(AllocatePages(nSize));
     if (m_pDispBuffer == nullptr || m_pSrcBuffer == nullptr) {
         Free();
         return false;

@@ -64,6 +64,8 @@ public:
     std::uint8_t* m_pDispBits = nullptr;
 
 private:
-    // Allocates both buffers and points the header fields into them.
+    // Allocates both buffers, zeroed, and points the header fields into them.
     bool Allocate(std::size_t nSize, std::uint32_t nPixelOffset);
+
+    std::size_t m_nBufferSize = 0;   // of each buffer
 };

@@ -5,6 +5,7 @@
 #include "document_base.h"
 #include "pixel_encoder.h"
 
+#include <cstddef>
 #include <cstdint>
 
 class CArchive;
@@ -27,6 +28,10 @@ public:
     CTOVIXDoc();
     CTOVIXDoc(const CTOVIXDoc&) = delete;
     CTOVIXDoc& operator=(const CTOVIXDoc&) = delete;
+
+    // Documents come from whole pages: the store is 8 MiB.
+    static void* operator new(std::size_t nSize);
+    static void operator delete(void* p, std::size_t nSize);
 
     // Nothing to reset: every new document is a freshly constructed object.
     bool OnNewDocument() { return true; }

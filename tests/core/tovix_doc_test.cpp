@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -44,7 +46,8 @@ TEST(TOVIXDoc, NewDocumentHasTheDefaults)
 
 TEST(TOVIXDoc, CaptureTakesTheTopRowFirstPackedAs00BBGGRR)
 {
-    for (int nWidth : {1, 3, 4, 5}) {
+    // Widths below, at and past the four-pixel steps, with and without padding.
+    for (int nWidth : {1, 3, 4, 5, 6, 7, 8, 9, 33}) {
         auto doc = DocWithPicture(nWidth, 3);
         doc->m_image.ReduceColors(ColorMode::Mono, 128, 128, 128);   // capture ignores the displayed copy
         ASSERT_TRUE(doc->CopyBitmapToPixels());
@@ -95,6 +98,27 @@ TEST(TOVIXDoc, RebuildWritesFreshHeadersAndBothCopies)
     std::fill(doc->PixelArray, doc->PixelArray + 6, 0u);
     ASSERT_TRUE(doc->CopyBitmapToPixels());
     for (int i = 0; i < 6; ++i) EXPECT_EQ(doc->PixelArray[i], before[i]);
+}
+
+TEST(TOVIXDoc, RebuildThenCaptureGivesBackEveryEntryAndLeavesPaddingZero)
+{
+    for (int nWidth : {1, 2, 5, 6, 7, 9, 33, 64}) {
+        auto doc = std::make_unique<CTOVIXDoc>();
+        doc->m_nWidth = nWidth;
+        doc->m_nHeight = 3;
+        for (int i = 0; i < nWidth * 3; ++i) doc->PixelArray[i] = (static_cast<std::uint32_t>(i) * 2654435761u) & 0xFFFFFF;
+        std::vector<std::uint32_t> entries(doc->PixelArray, doc->PixelArray + nWidth * 3);
+        ASSERT_TRUE(doc->CopyPixelsToBitmap());
+        doc->m_bLoaded = 1;
+        std::fill(doc->PixelArray, doc->PixelArray + nWidth * 3, 0xDEADBEEFu);
+        ASSERT_TRUE(doc->CopyBitmapToPixels());
+        EXPECT_EQ(std::vector<std::uint32_t>(doc->PixelArray, doc->PixelArray + nWidth * 3), entries) << "width " << nWidth;
+        const std::int64_t nStride = doc->m_image.GetStride();
+        for (int r = 0; r < 3; ++r)
+            for (std::int64_t i = 3 * nWidth; i < nStride; ++i)
+                EXPECT_EQ(doc->m_image.m_pSrcBits[r * nStride + i], 0) << "width " << nWidth;
+        EXPECT_EQ(0, std::memcmp(doc->m_image.m_pSrcBits, doc->m_image.m_pDispBits, static_cast<std::size_t>(3 * nStride)));
+    }
 }
 
 TEST(TOVIXDoc, PictureLargerThanTheStoreIsNeverCaptured)
