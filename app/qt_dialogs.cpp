@@ -38,8 +38,7 @@ std::optional<std::string> CQtDialogs::AskSaveFileName(const SaveFileQuestion& q
     QFileDialog dialog(m_pParent, QString(), QString::fromStdString(question.strInitialName),
                        QString::fromStdString(question.strFilters));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // Asking before overwriting is the caller's business.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !question.bConfirmOverwrite);
     return RunFileDialog(dialog, question.strDefaultExt);
 }
 

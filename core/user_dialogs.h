@@ -8,6 +8,7 @@ struct SaveFileQuestion {
     std::string strInitialName;    // offered file name
     std::string strDefaultExt;     // added to a name typed without one, no dot
     std::string strFilters;        // "Description (*.ext);;…", first one selected
+    bool bConfirmOverwrite = false; // the dialog itself asks before an existing file is chosen
 };
 
 // How procedures of the core and the export talk to the user: message boxes

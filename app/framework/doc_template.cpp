@@ -66,7 +66,9 @@ bool CMultiDocTemplate::WriteCopy(CDocument& doc, const std::string& path)
 
 std::optional<std::string> CMultiDocTemplate::AskSaveFileName(CDocument& doc)
 {
-    return m_dialogs.AskSaveFileName({doc.Content().GetTitle(), m_kind.strExtension, m_kind.strFilter});
+    // Saving a document over another file deserves the question; the export
+    // asks its own instead.
+    return m_dialogs.AskSaveFileName({doc.Content().GetTitle(), m_kind.strExtension, m_kind.strFilter, true});
 }
 
 void CMultiDocTemplate::RemoveDocument(CDocument* pDoc)

@@ -34,6 +34,7 @@ TEST_F(AppTest, SaveThenOpenGivesBackPixelsModeThresholdsAndMagnifications)
     EXPECT_EQ(dialogs.saveQuestions[0].strInitialName, "TOVIX1");
     EXPECT_EQ(dialogs.saveQuestions[0].strDefaultExt, "tvx");
     EXPECT_EQ(dialogs.saveQuestions[0].strFilters, "TOVIX ﾌｧｲﾙ (*.tvx)");
+    EXPECT_TRUE(dialogs.saveQuestions[0].bConfirmOverwrite);
     EXPECT_EQ(ActiveView()->Frame()->windowTitle(), QStringLiteral("saved.tvx"));
 
     chooser.answers.push_back(dir.File("saved.tvx"));

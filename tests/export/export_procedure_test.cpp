@@ -42,6 +42,7 @@ TEST_F(ExportProcedureTest, DialogOffersTheExportNameExtensionAndFilters)
     ASSERT_EQ(dialogs.saveQuestions.size(), 2u);
     EXPECT_EQ(dialogs.saveQuestions[0].strInitialName, "myphoto");
     EXPECT_EQ(dialogs.saveQuestions[0].strDefaultExt, "c");
+    EXPECT_FALSE(dialogs.saveQuestions[0].bConfirmOverwrite) << "the export asks its own question";
     EXPECT_TRUE(dialogs.saveQuestions[0].strFilters.starts_with("C Source Files (*.c);;"));
     EXPECT_EQ(dialogs.saveQuestions[1].strDefaultExt, "txt");
     EXPECT_TRUE(dialogs.saveQuestions[1].strFilters.starts_with("Text Files (*.txt);;"));
