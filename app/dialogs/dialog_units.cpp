@@ -1,8 +1,12 @@
 #include "dialog_units.h"
 
+#include "app/res/strings.h"
+
+#include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 #include <algorithm>
@@ -44,4 +48,16 @@ QLineEdit* AddNumberEdit(QWidget* pParent, const QRect& rect)
     pEdit->setAlignment(Qt::AlignRight);
     pEdit->setGeometry(rect);
     return pEdit;
+}
+
+QPushButton* AddOkCancel(QDialog* pDialog, const QRect& ok, const QRect& cancel)
+{
+    auto* pOk = new QPushButton(QString::fromUtf8(res::str::kOk), pDialog);
+    pOk->setGeometry(ok);
+    pOk->setDefault(true);
+    auto* pCancel = new QPushButton(QString::fromUtf8(res::str::kCancel), pDialog);
+    pCancel->setGeometry(cancel);
+    QObject::connect(pOk, &QPushButton::clicked, pDialog, &QDialog::accept);
+    QObject::connect(pCancel, &QPushButton::clicked, pDialog, &QDialog::reject);
+    return pOk;
 }

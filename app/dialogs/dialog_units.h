@@ -2,8 +2,10 @@
 
 #include <QRect>
 
+class QDialog;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 // Converts dialog-template units to pixels with the dialog's own font, as
@@ -27,3 +29,7 @@ QLabel* AddLabel(QWidget* pParent, const char* text, QRect rect, Qt::Alignment a
 
 // A right-aligned edit box, as the templates' number boxes are.
 QLineEdit* AddNumberEdit(QWidget* pParent, const QRect& rect);
+
+// The template's OK (default) and Cancel buttons, wired to accept and
+// reject; returns OK. Created one after the other, for the tab order.
+QPushButton* AddOkCancel(QDialog* pDialog, const QRect& ok, const QRect& cancel);

@@ -35,12 +35,7 @@ CThresholdDlg::CThresholdDlg(CTOVIXView* pView) : QDialog(pView), m_pView(pView)
     setFixedSize(du.Size(131, 173));
 
     // Created in template order, which is also the tab order.
-    auto* pOk = new QPushButton(QString::fromUtf8(res::str::kOk), this);
-    pOk->setGeometry(du.Rect(7, 150, 50, 14));
-    pOk->setDefault(true);
-    m_pOk = pOk;
-    auto* pCancel = new QPushButton(QString::fromUtf8(res::str::kCancel), this);
-    pCancel->setGeometry(du.Rect(74, 150, 50, 14));
+    m_pOk = AddOkCancel(this, du.Rect(7, 150, 50, 14), du.Rect(74, 150, 50, 14));
     m_sliderR = Slider(this, du.Rect(24, 18, 23, 110));
     m_sliderG = Slider(this, du.Rect(57, 18, 23, 110));
     m_sliderB = Slider(this, du.Rect(90, 18, 23, 110));
@@ -62,8 +57,6 @@ CThresholdDlg::CThresholdDlg(CTOVIXView* pView) : QDialog(pView), m_pView(pView)
         // back even when its text did not change.
         channel.pEdit->installEventFilter(this);
     }
-    connect(pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(pCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 int CThresholdDlg::exec()

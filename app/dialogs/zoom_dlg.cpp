@@ -14,20 +14,13 @@ CZoomDlg::CZoomDlg(QWidget* pParent) : QDialog(pParent)
     setFixedSize(du.Size(187, 70));
 
     // Template order, which is also the tab order.
-    auto* pOk = new QPushButton(QString::fromUtf8(res::str::kOk), this);
-    pOk->setGeometry(du.Rect(130, 32, 50, 14));
-    pOk->setDefault(true);
-    m_pOk = pOk;
-    auto* pCancel = new QPushButton(QString::fromUtf8(res::str::kCancel), this);
-    pCancel->setGeometry(du.Rect(130, 49, 50, 14));
+    m_pOk = AddOkCancel(this, du.Rect(130, 32, 50, 14), du.Rect(130, 49, 50, 14));
     m_editView = AddNumberEdit(this, du.Rect(68, 26, 40, 14));
     m_editPrint = AddNumberEdit(this, du.Rect(68, 43, 40, 14));
     AddLabel(this, res::str::kZoomPrompt, du.Rect(15, 13, 104, 8));
     AddLabel(this, res::str::kZoomView, du.Rect(18, 29, 28, 8));
     AddLabel(this, res::str::kZoomPrint, du.Rect(18, 46, 15, 8));
 
-    connect(pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(pCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 int CZoomDlg::exec()
