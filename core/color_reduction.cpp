@@ -43,7 +43,7 @@ void TableRow(const std::uint8_t* __restrict s, std::uint8_t* __restrict d, int 
 // per-channel tables, which hold the same mapping.
 struct ChannelKernel {
     bool bLevels;
-    bool bVectors = true;   // false when a threshold lies outside 0..255
+    bool bVectors = true;   // false for levels with a threshold outside 0..255
     BlockConstant mask, half, threshold, upper;
     std::uint8_t table[3][256];
 
@@ -161,25 +161,22 @@ int CDibImage::ReduceColors(ColorMode mode, int nThresholdB, int nThresholdG, in
     const std::int64_t nStride = GetStride();
     const int nRowBytes = nWidth * 3;
     const int thresholds[3] = {nThresholdB, nThresholdG, nThresholdR};
-    const ChannelThreshold channels[3] = {ChannelThreshold(nThresholdB), ChannelThreshold(nThresholdG),
-                                          ChannelThreshold(nThresholdR)};
+    auto forEachRow = [&](auto reduceRow) {
+        for (std::int32_t r = 0; r < nHeight; ++r) reduceRow(m_pSrcBits + r * nStride, m_pDispBits + r * nStride);
+    };
 
     // Everything that depends on the mode and thresholds is worked out once
-    // a call; the row loops only apply it.
-    const bool bCopy = mode == ColorMode::Full || !IsKnownColorMode(mode);
-    const bool bMono = mode == ColorMode::Mono;
-    const ChannelKernel kernel(mode, thresholds);
-    const MonoKernel monoKernel(thresholds);
-
-    for (std::int32_t r = 0; r < nHeight; ++r) {
-        const std::uint8_t* s = m_pSrcBits + r * nStride;
-        std::uint8_t* d = m_pDispBits + r * nStride;
-        if (bCopy)
-            std::memcpy(d, s, static_cast<std::size_t>(nRowBytes));
-        else if (bMono)
-            monoKernel.Row(s, d, nWidth, channels);
-        else
-            kernel.Row(s, d, nRowBytes);
+    // a call, for that mode only; the row loops only apply it.
+    if (mode == ColorMode::Full || !IsKnownColorMode(mode)) {
+        forEachRow([&](const std::uint8_t* s, std::uint8_t* d) { std::memcpy(d, s, static_cast<std::size_t>(nRowBytes)); });
+    } else if (mode == ColorMode::Mono) {
+        const MonoKernel kernel(thresholds);
+        const ChannelThreshold channels[3] = {ChannelThreshold(nThresholdB), ChannelThreshold(nThresholdG),
+                                              ChannelThreshold(nThresholdR)};
+        forEachRow([&](const std::uint8_t* s, std::uint8_t* d) { kernel.Row(s, d, nWidth, channels); });
+    } else {
+        const ChannelKernel kernel(mode, thresholds);
+        forEachRow([&](const std::uint8_t* s, std::uint8_t* d) { kernel.Row(s, d, nRowBytes); });
     }
     return 1;
 }
