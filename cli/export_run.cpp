@@ -4,7 +4,6 @@
 #include "core/atomic_file.h"
 #include "core/bmp_import.h"
 #include "core/document_file.h"
-#include "core/messages.h"
 #include "core/tovix_doc.h"
 #include "export/export_name.h"
 
@@ -68,10 +67,7 @@ int RunExportRequest(const ExportRequest& request)
         doc->m_nThresholdG = (*request.thresholds)[1];
         doc->m_nThresholdB = (*request.thresholds)[2];
     }
-    if (!doc->CopyBitmapToPixels()) {
-        inputDialogs.ShowMessage(msg::kPictureTooLarge);
-        return kExitRefused;
-    }
+    if (!CapturePicture(*doc, inputDialogs)) return kExitRefused;
 
     // Both targets are checked before either is written.
     std::optional<std::string> output = request.output;

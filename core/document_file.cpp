@@ -9,6 +9,13 @@
 #include <cstdio>
 #include <memory>
 
+bool CapturePicture(CTOVIXDoc& doc, UserDialogs& dialogs)
+{
+    if (doc.CopyBitmapToPixels()) return true;
+    dialogs.ShowMessage(msg::kPictureTooLarge);
+    return false;
+}
+
 bool SaveDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
 {
     if (!doc.PictureFitsStore()) {

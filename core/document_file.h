@@ -5,6 +5,10 @@
 class CTOVIXDoc;
 class UserDialogs;
 
+// Captures the picture into the pixel store for a save or an export; a
+// picture larger than the store is told through the dialogs and refused.
+bool CapturePicture(CTOVIXDoc& doc, UserDialogs& dialogs);
+
 // Saves the document to a file, replacing the file only when everything was
 // written. Failures are told through the dialogs; returns success.
 bool SaveDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs);

@@ -1,6 +1,6 @@
 #include "export_procedure.h"
 
-#include "core/messages.h"
+#include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
 #include "export_messages.h"
@@ -26,10 +26,7 @@ bool RunExport(CTOVIXDoc& doc, ExportFormat format, UserDialogs& dialogs)
         dialogs.ShowMessage(msg::kNoExportData);
         return false;
     }
-    if (!doc.CopyBitmapToPixels()) {
-        dialogs.ShowMessage(msg::kPictureTooLarge);
-        return false;
-    }
+    if (!CapturePicture(doc, dialogs)) return false;
 
     const std::string name = MakeExportName(doc.GetTitle());
     const std::optional<std::string> path =
