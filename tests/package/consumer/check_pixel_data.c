@@ -1,0 +1,34 @@
+/* Exits 0 when the arrays the build generated hold the pictures' known values. */
+#include <stdio.h>
+
+extern unsigned short sprite[14];
+extern unsigned char tiles[6];
+
+static int failures;
+
+static void expect(const char* what, unsigned long actual, unsigned long expected)
+{
+    if (actual != expected) {
+        fprintf(stderr, "%s: 0x%lx, expected 0x%lx\n", what, actual, expected);
+        ++failures;
+    }
+}
+
+int main(void)
+{
+    /* 4 x 3 in 5-6-5: red, green, blue, white open the top row; yellow ends the second. */
+    expect("sprite width", sprite[0], 4);
+    expect("sprite height", sprite[1], 3);
+    expect("sprite red", sprite[2], 0xf800);
+    expect("sprite green", sprite[3], 0x07e0);
+    expect("sprite blue", sprite[4], 0x001f);
+    expect("sprite white", sprite[5], 0xffff);
+    expect("sprite yellow", sprite[9], 0xffe0);
+    /* 10 x 2 in the document's two-colour mode: alternating black and white, then a grey
+       that the threshold of 50 makes white. */
+    expect("tiles width", tiles[0], 10);
+    expect("tiles height", tiles[1], 2);
+    expect("tiles row 1", (unsigned long)tiles[2] << 8 | tiles[3], 0xaa80);
+    expect("tiles row 2", (unsigned long)tiles[4] << 8 | tiles[5], 0x0000);
+    return failures == 0 ? 0 : 1;
+}
