@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-noto-cjk xvfb xauth xxd
+  groff-base bash-completion dpkg-dev
 )
 
 missing=()

@@ -1,0 +1,39 @@
+# bash completion for tovix-export
+
+_tovix_export()
+{
+    local cur prev words cword split
+    _init_completion -s || return
+
+    case $prev in
+        -f | --format)
+            COMPREPLY=($(compgen -W '1 2' -- "$cur"))
+            return
+            ;;
+        -m | --mode)
+            COMPREPLY=($(compgen -W '1 6 8 15 16 24 mono 64 256 555 565 full' -- "$cur"))
+            return
+            ;;
+        -t | --threshold | -n | --name | -h | --help | --version)
+            return
+            ;;
+        -o | --output)
+            _filedir
+            return
+            ;;
+        --save-doc)
+            _filedir tvx
+            return
+            ;;
+    esac
+    $split && return
+
+    if [[ $cur == -* ]]; then
+        # Taken from --help, so that the list follows the tool's own.
+        COMPREPLY=($(compgen -W '$(_parse_help "$1")' -- "$cur"))
+        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
+        return
+    fi
+    _filedir '@(bmp|tvx)'
+} &&
+    complete -F _tovix_export tovix-export
