@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 600
 FUZZ_REPLAY_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build test test-asan fuzz-build fuzz test-fuzz run bench clean
+.PHONY: deps build test test-asan fuzz-build fuzz test-fuzz run bench package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -44,6 +44,11 @@ run: build
 
 bench: build
 	$(BUILD)/bench/tovix_bench
+
+# The Debian package, made from the build and copied here.
+package: build
+	cd $(BUILD) && cpack
+	cp $(BUILD)/tovix_*.deb .
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

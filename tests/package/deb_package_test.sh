@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Makes the Debian package from the build and checks that it holds every file
+# an install brings, that its dependencies were computed from the binaries
+# and name what the program loads at run time, and that the tool runs from
+# the unpacked package.
+# deb_package_test.sh CPACK BUILD_DIR WORK_DIR
+set -euo pipefail
+cpack=$1 build=$2 work=$3
+rm -rf "$work"
+mkdir -p "$work"
+if ! "$cpack" --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log"
+    exit 1
+fi
+deb=$(echo "$work"/tovix_*.deb)
+status=0
+
+contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
+for file in \
+    usr/bin/tovix usr/bin/tovix-export \
+    usr/share/applications/tovix.desktop usr/share/mime/packages/tovix.xml \
+    usr/share/icons/hicolor/{16x16,32x32}/{apps/tovix.xpm,mimetypes/application-x-tovix.xpm} \
+    usr/share/man/man1/tovix.1 usr/share/man/man1/tovix-export.1 \
+    usr/share/bash-completion/completions/tovix-export \
+    usr/lib/cmake/Tovix/{TovixConfig,TovixConfigVersion,TovixTargets,TovixPixelData}.cmake; do
+    if ! grep -qx "./$file" <<<"$contents"; then
+        echo "the package lacks $file"
+        status=1
+    fi
+done
+
+depends=", $(dpkg-deb -f "$deb" Depends),"
+for package in libc6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n; do
+    if [[ $depends != *", $package "* && $depends != *", $package,"* ]]; then
+        echo "the package does not depend on $package:$depends"
+        status=1
+    fi
+done
+
+dpkg-deb -x "$deb" "$work/root"
+unpacked=$("$work/root/usr/bin/tovix-export" --version) || status=1
+built=$("$build/bin/tovix-export" --version)
+if [ "$unpacked" != "$built" ]; then
+    echo "the unpacked tovix-export says '$unpacked', the built one '$built'"
+    status=1
+fi
+exit $status
