@@ -1,6 +1,6 @@
-#include "child_frame.h"
+#include "app/child_frame.h"
 
-#include "res/art.h"
+#include "app/res/art.h"
 
 CChildFrame::CChildFrame()
 {

@@ -1,4 +1,4 @@
-#include "clock_text.h"
+#include "app/clock_text.h"
 
 QString FormatLocalTime(const char* pszFormat, std::time_t when)
 {

@@ -1,6 +1,6 @@
-#include "command_line.h"
+#include "app/command_line.h"
 
-#include "res/strings.h"
+#include "app/res/strings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

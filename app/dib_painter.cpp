@@ -1,4 +1,4 @@
-#include "dib_painter.h"
+#include "app/dib_painter.h"
 
 #include "core/dib_image.h"
 

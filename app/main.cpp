@@ -1,8 +1,8 @@
-#include "command_line.h"
-#include "main_frame.h"
-#include "qt_dialogs.h"
-#include "res/strings.h"
-#include "tovix_app.h"
+#include "app/command_line.h"
+#include "app/main_frame.h"
+#include "app/qt_dialogs.h"
+#include "app/res/strings.h"
+#include "app/tovix_app.h"
 
 #include <QApplication>
 

@@ -1,16 +1,16 @@
-#include "main_frame.h"
+#include "app/main_frame.h"
 
-#include "child_frame.h"
-#include "clock_text.h"
-#include "framework/doc_template.h"
-#include "framework/document.h"
-#include "framework/view.h"
-#include "res/art.h"
-#include "res/commands.h"
-#include "res/resource.h"
-#include "res/strings.h"
-#include "splash_wnd.h"
-#include "tovix_app.h"
+#include "app/child_frame.h"
+#include "app/clock_text.h"
+#include "app/framework/doc_template.h"
+#include "app/framework/document.h"
+#include "app/framework/view.h"
+#include "app/res/art.h"
+#include "app/res/commands.h"
+#include "app/res/resource.h"
+#include "app/res/strings.h"
+#include "app/splash_wnd.h"
+#include "app/tovix_app.h"
 
 #include <QAction>
 #include <QDragEnterEvent>

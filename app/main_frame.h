@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/cmd_target.h"
+#include "app/framework/cmd_target.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "qt_dialogs.h"
+#include "app/qt_dialogs.h"
 
-#include "res/strings.h"
+#include "app/res/strings.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/open_file_chooser.h"
 #include "core/user_dialogs.h"
-#include "open_file_chooser.h"
 
 #include <QMessageBox>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "recent_file_list.h"
+#include "app/recent_file_list.h"
 
 #include <QSettings>
 

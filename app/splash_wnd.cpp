@@ -1,6 +1,6 @@
-#include "splash_wnd.h"
+#include "app/splash_wnd.h"
 
-#include "res/art.h"
+#include "app/res/art.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app_services.h"
-#include "command_line.h"
-#include "framework/cmd_target.h"
-#include "recent_file_list.h"
+#include "app/app_services.h"
+#include "app/command_line.h"
+#include "app/framework/cmd_target.h"
+#include "app/recent_file_list.h"
 
 #include <QObject>
 #include <QPrinter>

@@ -1,15 +1,15 @@
-#include "tovix_view.h"
+#include "app/tovix_view.h"
 
+#include "app/dialogs/threshold_dlg.h"
+#include "app/dialogs/zoom_dlg.h"
+#include "app/dib_painter.h"
+#include "app/framework/document.h"
+#include "app/open_file_chooser.h"
+#include "app/res/resource.h"
+#include "app/res/strings.h"
 #include "core/bmp_import.h"
 #include "core/tovix_doc.h"
-#include "dialogs/threshold_dlg.h"
-#include "dialogs/zoom_dlg.h"
-#include "dib_painter.h"
 #include "export/export_procedure.h"
-#include "framework/document.h"
-#include "open_file_chooser.h"
-#include "res/resource.h"
-#include "res/strings.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

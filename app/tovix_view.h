@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app_services.h"
+#include "app/app_services.h"
+#include "app/framework/view.h"
 #include "core/color_mode.h"
-#include "framework/view.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "bench_data.h"
+#include "bench/bench_data.h"
 
 #include "core/bmp_import.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
-#include "tests/support/bmp_builder.h"
+#include "testkit/bmp_builder.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "bench_data.h"
+#include "bench/bench_data.h"
+#include "bench/ratio_table.h"
 #include "core/bmp_import.h"
 #include "core/tovix_doc.h"
-#include "ratio_table.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "bench_data.h"
+#include "bench/bench_data.h"
 #include "core/bmp_import.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"

@@ -1,5 +1,5 @@
 #include "app/dib_painter.h"
-#include "bench_data.h"
+#include "bench/bench_data.h"
 #include "core/bmp_import.h"
 #include "core/tovix_doc.h"
 

@@ -1,4 +1,4 @@
-#include "console_dialogs.h"
+#include "cli/console_dialogs.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "export_run.h"
+#include "cli/export_run.h"
 
-#include "console_dialogs.h"
+#include "cli/console_dialogs.h"
 #include "core/atomic_file.h"
 #include "core/bmp_import.h"
 #include "core/document_file.h"

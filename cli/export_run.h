@@ -1,6 +1,6 @@
 #pragma once
 
-#include "command_line.h"
+#include "cli/command_line.h"
 
 // Carries out one tovix-export request; returns the process exit status.
 int RunExportRequest(const ExportRequest& request);

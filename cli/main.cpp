@@ -1,5 +1,5 @@
-#include "command_line.h"
-#include "export_run.h"
+#include "cli/command_line.h"
+#include "cli/export_run.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
-#include "bmp_import.h"
+#include "core/bmp_import.h"
 
-#include "messages.h"
-#include "tovix_doc.h"
-#include "user_dialogs.h"
+#include "core/messages.h"
+#include "core/tovix_doc.h"
+#include "core/user_dialogs.h"
 
 bool ImportBmp(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
 {

@@ -1,4 +1,4 @@
-#include "channel_rules.h"
+#include "core/channel_rules.h"
 
 ChannelThreshold::ChannelThreshold(int nThreshold)
     : m_nThreshold(nThreshold),

@@ -1,4 +1,4 @@
-#include "color_mode.h"
+#include "core/color_mode.h"
 
 bool IsKnownColorMode(ColorMode mode)
 {

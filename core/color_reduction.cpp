@@ -1,6 +1,6 @@
-#include "channel_rules.h"
-#include "dib_image.h"
-#include "simd_bytes.h"
+#include "core/channel_rules.h"
+#include "core/dib_image.h"
+#include "core/simd_bytes.h"
 
 #include <array>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "dib_image.h"
+#include "core/dib_image.h"
 
-#include "bmp_layout.h"
-#include "page_memory.h"
+#include "core/bmp_layout.h"
+#include "core/page_memory.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color_mode.h"
+#include "core/color_mode.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "document_base.h"
+#include "core/document_base.h"
 
 void CDocumentBase::SetPathName(const std::string& path)
 {

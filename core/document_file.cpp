@@ -1,10 +1,10 @@
-#include "document_file.h"
+#include "core/document_file.h"
 
-#include "archive.h"
-#include "atomic_file.h"
-#include "messages.h"
-#include "tovix_doc.h"
-#include "user_dialogs.h"
+#include "core/archive.h"
+#include "core/atomic_file.h"
+#include "core/messages.h"
+#include "core/tovix_doc.h"
+#include "core/user_dialogs.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "page_memory.h"
+#include "core/page_memory.h"
 
 #include <cstdlib>
 #include <sys/mman.h>

@@ -1,4 +1,4 @@
-#include "pixel_encoder.h"
+#include "core/pixel_encoder.h"
 
 PixelEncoder::PixelEncoder(ColorMode mode, int nThresholdR, int nThresholdG, int nThresholdB)
     : m_mode(mode), m_red(nThresholdR), m_green(nThresholdG), m_blue(nThresholdB)

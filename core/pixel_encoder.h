@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channel_rules.h"
-#include "color_mode.h"
+#include "core/channel_rules.h"
+#include "core/color_mode.h"
 
 #include <cstdint>
 

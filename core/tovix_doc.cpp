@@ -1,9 +1,9 @@
-#include "tovix_doc.h"
+#include "core/tovix_doc.h"
 
-#include "archive.h"
-#include "bmp_layout.h"
-#include "page_memory.h"
-#include "simd_bytes.h"
+#include "core/archive.h"
+#include "core/bmp_layout.h"
+#include "core/page_memory.h"
+#include "core/simd_bytes.h"
 
 #include <cstring>
 #include <new>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "color_mode.h"
-#include "dib_image.h"
-#include "document_base.h"
-#include "pixel_encoder.h"
+#include "core/color_mode.h"
+#include "core/dib_image.h"
+#include "core/document_base.h"
+#include "core/pixel_encoder.h"
 
 #include <cstddef>
 #include <cstdint>

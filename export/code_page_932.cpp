@@ -1,4 +1,4 @@
-#include "code_page_932.h"
+#include "export/code_page_932.h"
 
 #include <cerrno>
 #include <iconv.h>

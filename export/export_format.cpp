@@ -1,9 +1,9 @@
-#include "export_format.h"
+#include "export/export_format.h"
 
-#include "code_page_932.h"
-#include "format1_writer.h"
-#include "format2_writer.h"
-#include "text_writer.h"
+#include "export/code_page_932.h"
+#include "export/format1_writer.h"
+#include "export/format2_writer.h"
+#include "export/text_writer.h"
 
 const char* DefaultExtension(ExportFormat format)
 {

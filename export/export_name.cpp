@@ -1,4 +1,4 @@
-#include "export_name.h"
+#include "export/export_name.h"
 
 #include <algorithm>
 

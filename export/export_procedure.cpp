@@ -1,10 +1,10 @@
-#include "export_procedure.h"
+#include "export/export_procedure.h"
 
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
-#include "export_messages.h"
-#include "export_name.h"
+#include "export/export_messages.h"
+#include "export/export_name.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export_format.h"
+#include "export/export_format.h"
 
 class CTOVIXDoc;
 class UserDialogs;

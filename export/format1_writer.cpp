@@ -1,9 +1,9 @@
-#include "format1_writer.h"
+#include "export/format1_writer.h"
 
-#include "code_page_932.h"
 #include "core/tovix_doc.h"
-#include "pixel_lines.h"
-#include "text_writer.h"
+#include "export/code_page_932.h"
+#include "export/pixel_lines.h"
+#include "export/text_writer.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "format2_writer.h"
+#include "export/format2_writer.h"
 
 #include "core/tovix_doc.h"
-#include "pixel_lines.h"
-#include "text_writer.h"
+#include "export/pixel_lines.h"
+#include "export/text_writer.h"
 
 void WriteFormat2(TextWriter& out, const CTOVIXDoc& doc)
 {

@@ -1,4 +1,4 @@
-#include "mode_layout.h"
+#include "export/mode_layout.h"
 
 namespace {
 

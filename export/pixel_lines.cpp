@@ -1,7 +1,7 @@
-#include "pixel_lines.h"
+#include "export/pixel_lines.h"
 
 #include "core/tovix_doc.h"
-#include "text_writer.h"
+#include "export/text_writer.h"
 
 namespace {
 

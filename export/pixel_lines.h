@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mode_layout.h"
+#include "export/mode_layout.h"
 
 class CTOVIXDoc;
 class TextWriter;

@@ -1,4 +1,4 @@
-#include "text_writer.h"
+#include "export/text_writer.h"
 
 #include <array>
 #include <cstring>

@@ -2,7 +2,7 @@
 // capture of what was accepted.
 #include "core/bmp_import.h"
 #include "core/tovix_doc.h"
-#include "fuzz_support.h"
+#include "fuzz/fuzz_support.h"
 
 #include <cstdint>
 #include <memory>

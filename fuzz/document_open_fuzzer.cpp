@@ -3,8 +3,8 @@
 #include "core/archive.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
-#include "export_checks.h"
-#include "fuzz_support.h"
+#include "fuzz/export_checks.h"
+#include "fuzz/fuzz_support.h"
 
 #include <cstdint>
 #include <cstdio>

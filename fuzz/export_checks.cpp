@@ -1,9 +1,9 @@
-#include "export_checks.h"
+#include "fuzz/export_checks.h"
 
 #include "core/tovix_doc.h"
 #include "export/mode_layout.h"
-#include "fuzz_support.h"
-#include "tests/support/doc_builder.h"
+#include "fuzz/fuzz_support.h"
+#include "testkit/doc_builder.h"
 
 #include <charconv>
 #include <string>

@@ -1,7 +1,7 @@
 // Both export writers on pictures of any size the store holds, in any mode
 // and with any thresholds a document file can carry.
 #include "core/tovix_doc.h"
-#include "export_checks.h"
+#include "fuzz/export_checks.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,7 +1,7 @@
-#include "fuzz_support.h"
+#include "fuzz/fuzz_support.h"
 
 #include "core/tovix_doc.h"
-#include "tests/support/recording_dialogs.h"
+#include "testkit/recording_dialogs.h"
 
 #include <cstdio>
 #include <cstdlib>

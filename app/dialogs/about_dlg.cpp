@@ -1,4 +1,4 @@
-#include "about_dlg.h"
+#include "app/dialogs/about_dlg.h"
 
 #include "app/res/art.h"
 #include "app/res/strings.h"

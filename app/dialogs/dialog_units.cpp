@@ -1,4 +1,4 @@
-#include "dialog_units.h"
+#include "app/dialogs/dialog_units.h"
 
 #include "app/res/strings.h"
 

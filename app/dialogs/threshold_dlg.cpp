@@ -1,8 +1,8 @@
-#include "threshold_dlg.h"
+#include "app/dialogs/threshold_dlg.h"
 
+#include "app/dialogs/dialog_units.h"
 #include "app/res/strings.h"
 #include "app/tovix_view.h"
-#include "dialog_units.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "zoom_dlg.h"
+#include "app/dialogs/zoom_dlg.h"
 
+#include "app/dialogs/dialog_units.h"
 #include "app/qt_dialogs.h"
 #include "app/res/strings.h"
-#include "dialog_units.h"
 
 #include <QLineEdit>
 #include <QPushButton>

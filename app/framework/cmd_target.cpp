@@ -1,4 +1,4 @@
-#include "cmd_target.h"
+#include "app/framework/cmd_target.h"
 
 bool CCmdTarget::OnCmdMsg(int nId) const
 {

@@ -1,8 +1,8 @@
-#include "doc_template.h"
+#include "app/framework/doc_template.h"
 
+#include "app/framework/document.h"
+#include "app/framework/view.h"
 #include "core/user_dialogs.h"
-#include "document.h"
-#include "view.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,8 +1,8 @@
-#include "document.h"
+#include "app/framework/document.h"
 
+#include "app/framework/doc_template.h"
+#include "app/framework/view.h"
 #include "app/res/resource.h"
-#include "doc_template.h"
-#include "view.h"
 
 #include <QDir>
 #include <QMdiSubWindow>

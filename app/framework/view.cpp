@@ -1,6 +1,6 @@
-#include "view.h"
+#include "app/framework/view.h"
 
-#include "document.h"
+#include "app/framework/document.h"
 
 #include <QMdiSubWindow>
 #include <QScrollBar>

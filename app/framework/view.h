@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cmd_target.h"
+#include "app/framework/cmd_target.h"
 
 #include <QAbstractScrollArea>
 #include <QSize>

@@ -1,16 +1,16 @@
-#include "art.h"
+#include "app/res/art.h"
 
-#include "strings.h"
+#include "app/res/strings.h"
 
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "icons/toolbar.xpm"
-#include "icons/tovix-16.xpm"
-#include "icons/tovix-32.xpm"
-#include "icons/tovix-document-16.xpm"
-#include "icons/tovix-document-32.xpm"
+#include "app/res/icons/toolbar.xpm"
+#include "app/res/icons/tovix-16.xpm"
+#include "app/res/icons/tovix-32.xpm"
+#include "app/res/icons/tovix-document-16.xpm"
+#include "app/res/icons/tovix-document-32.xpm"
 
 namespace res {
 

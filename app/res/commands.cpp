@@ -1,6 +1,6 @@
-#include "commands.h"
+#include "app/res/commands.h"
 
-#include "resource.h"
+#include "app/res/resource.h"
 
 #include <algorithm>
 #include <array>

@@ -5,8 +5,8 @@
 #include "app/tovix_app.h"
 #include "app/tovix_view.h"
 #include "core/tovix_doc.h"
-#include "tests/support/bmp_builder.h"
-#include "tests/support/recording_dialogs.h"
+#include "testkit/bmp_builder.h"
+#include "testkit/recording_dialogs.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "app/dib_painter.h"
 #include "core/dib_image.h"
-#include "tests/support/bmp_builder.h"
+#include "testkit/bmp_builder.h"
 #include "tests/support/temp_dir.h"
 
 #include <QElapsedTimer>

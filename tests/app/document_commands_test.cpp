@@ -1,4 +1,4 @@
-#include "app_fixture.h"
+#include "tests/app/app_fixture.h"
 
 #include "app/framework/doc_template.h"
 #include "app/framework/document.h"

@@ -1,4 +1,4 @@
-#include "app_fixture.h"
+#include "tests/app/app_fixture.h"
 
 #include "app/dialogs/threshold_dlg.h"
 #include "app/dialogs/zoom_dlg.h"

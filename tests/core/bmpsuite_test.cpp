@@ -1,7 +1,7 @@
 #include "core/bmp_import.h"
 #include "core/messages.h"
 #include "core/tovix_doc.h"
-#include "tests/support/recording_dialogs.h"
+#include "testkit/recording_dialogs.h"
 
 #include <gtest/gtest.h>
 

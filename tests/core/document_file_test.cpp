@@ -1,8 +1,8 @@
 #include "core/document_file.h"
 #include "core/messages.h"
 #include "core/tovix_doc.h"
-#include "tests/support/bmp_builder.h"
-#include "tests/support/recording_dialogs.h"
+#include "testkit/bmp_builder.h"
+#include "testkit/recording_dialogs.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "export/export_messages.h"
 #include "export/export_procedure.h"
-#include "tests/support/bmp_builder.h"
-#include "tests/support/doc_builder.h"
+#include "testkit/bmp_builder.h"
+#include "testkit/doc_builder.h"
+#include "testkit/recording_dialogs.h"
 #include "tests/support/failing_output.h"
-#include "tests/support/recording_dialogs.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "tests/support/doc_builder.h"
+#include "testkit/doc_builder.h"
 
 #include <gtest/gtest.h>
 

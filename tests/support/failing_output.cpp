@@ -1,4 +1,4 @@
-#include "failing_output.h"
+#include "tests/support/failing_output.h"
 
 #include <filesystem>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "recording_dialogs.h"
+#include "testkit/recording_dialogs.h"
 
 namespace testing_support {
 

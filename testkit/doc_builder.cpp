@@ -1,4 +1,4 @@
-#include "doc_builder.h"
+#include "testkit/doc_builder.h"
 
 #include "export/export_format.h"
 

@@ -1,4 +1,4 @@
-#include "bmp_builder.h"
+#include "testkit/bmp_builder.h"
 
 #include "core/bmp_layout.h"
 
