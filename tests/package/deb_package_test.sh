@@ -19,7 +19,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 for file in \
     usr/bin/tovix usr/bin/tovix-export \
     usr/share/applications/tovix.desktop usr/share/mime/packages/tovix.xml \
-    usr/share/icons/hicolor/{16x16,32x32}/{apps/tovix.xpm,mimetypes/application-x-tovix.xpm} \
+    usr/share/icons/hicolor/{16x16,32x32,48x48,64x64}/{apps/tovix.png,mimetypes/application-x-tovix.png} \
     usr/share/man/man1/tovix.1 usr/share/man/man1/tovix-export.1 \
     usr/share/bash-completion/completions/tovix-export \
     usr/lib/cmake/Tovix/{TovixConfig,TovixConfigVersion,TovixTargets,TovixPixelData}.cmake; do
