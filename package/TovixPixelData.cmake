@@ -56,6 +56,12 @@ function(tovix_add_pixel_data)
     endif()
   endif()
 
+  foreach(option IN LISTS arg_OPTIONS)
+    if(option MATCHES "^(-[fno]|--(format|name|output|header)(=|$))")
+      _tovix_pixel_data_error("OPTIONS may not hold '${option}': the function sets the format, name and files")
+    endif()
+  endforeach()
+
   if(DEFINED arg_NAME)
     set(name "${arg_NAME}")
   else()

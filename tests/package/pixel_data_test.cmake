@@ -47,6 +47,7 @@ set(cases
   "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2,256)|THRESHOLD must be"
   "tovix_add_pixel_data(app ${sprite} NAME 9lives)|'9lives' is not a C identifier"
   "tovix_add_pixel_data(app ${sprite} SIZE 2)|expected a target and one picture"
+  "tovix_add_pixel_data(app ${sprite} OPTIONS --force -ofile.c)|OPTIONS may not hold '-ofile.c'"
   "tovix_add_pixel_data(app ${sprite} FORMAT 2)|tovix_add_pixel_data(app ${sprite})|'sprite' is already generated"
   "tovix_add_pixel_data(app ${sprite})|enable C")
 set(calls_file "${WORK_DIR}/calls.cmake")
