@@ -7,7 +7,12 @@
 bool ImportBmp(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
 {
     doc.m_bLoaded = 0;
-    switch (doc.m_image.Load(path)) {
+    return FinishImport(doc, doc.m_image.Load(path), dialogs);
+}
+
+bool FinishImport(CTOVIXDoc& doc, DibLoadResult result, UserDialogs& dialogs)
+{
+    switch (result) {
     case DibLoadResult::Loaded:
         break;
     case DibLoadResult::NotBitmap:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/dib_image.h"
+
 #include <string>
 
 class CTOVIXDoc;
@@ -10,3 +12,8 @@ class UserDialogs;
 // the dialogs and leaves the document without a picture. The caller sets the
 // view's scroll range and repaints.
 bool ImportBmp(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs);
+
+// What every import does once its reader has filled, or refused to fill, the
+// document's working bitmap: report a refusal, or mark the document as
+// holding the picture and reduce it. Expects m_bLoaded already 0.
+bool FinishImport(CTOVIXDoc& doc, DibLoadResult result, UserDialogs& dialogs);

@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-image-formats-plugins libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-noto-cjk xvfb xauth xxd
+  fonts-noto-cjk xvfb xauth xxd imagemagick
   groff-base bash-completion dpkg-dev
 )
 

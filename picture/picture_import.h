@@ -1,0 +1,13 @@
+#pragma once
+
+#include "picture/picture_reader.h"
+
+#include <string>
+
+class CTOVIXDoc;
+class UserDialogs;
+
+// Imports a picture of any readable format into the document, as the BMP
+// import does a 24-bit BMP file: the same messages for a refused file, the
+// same document afterwards. The caller sets the scroll range and repaints.
+bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background = {});
