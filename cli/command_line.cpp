@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <getopt.h>
 #include <map>
@@ -28,7 +29,8 @@ std::optional<ColorMode> ParseMode(const std::string& text)
     return it->second;
 }
 
-std::optional<std::array<int, 3>> ParseThresholds(const std::string& text)
+// Three numbers 0..255 separated by commas: thresholds or a colour.
+std::optional<std::array<int, 3>> ParseChannels(const std::string& text)
 {
     std::array<int, 3> values{};
     std::istringstream in(text);
@@ -52,26 +54,47 @@ ParsedCommandLine UsageError(std::string text)
     return parsed;
 }
 
-enum LongOnly { kForce = 256, kSaveDoc, kVersion };
+enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground };
+
+bool EndsWithInAnyCase(std::string text, const std::string& ending)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text.ends_with(ending);
+}
 
 } // namespace
+
+InputKind KindOfInput(const ExportRequest& request)
+{
+    if (request.bPicture) return InputKind::Picture;
+    if (EndsWithInAnyCase(request.strInput, ".tvx")) return InputKind::Document;
+    if (EndsWithInAnyCase(request.strInput, ".bmp")) return InputKind::Bmp;
+    return InputKind::Picture;
+}
 
 const char* UsageText()
 {
     return "Usage: tovix-export [OPTIONS] INPUT\n"
-           "Writes the pixels of a 24-bit BMP file or a .tvx document as C source text.\n"
+           "Writes the pixels of a picture or a .tvx document as C source text.\n"
            "\n"
-           "  INPUT                  a 24-bit BMP file, or a .tvx document\n"
+           "  INPUT                  a picture: PNG, GIF, JPEG, BMP of any depth, and every other kind\n"
+           "                         the installed image readers know (TIFF, WebP, SVG, TGA, ICO, PBM,\n"
+           "                         PGM, PPM, XBM, XPM ...); a .bmp name goes through the 24-bit BMP\n"
+           "                         import; or a .tvx document (any case of .bmp and .tvx)\n"
            "  -f, --format 1|2       FORMAT_1, C array declarations (default), or FORMAT_2, the comma list\n"
            "  -m, --mode MODE        1, 6, 8, 15, 16 or 24, or by name: mono, 64, 256, 555, 565, full\n"
-           "                         (default: 24 for a BMP, the stored mode for a .tvx)\n"
+           "                         (default: 24 for a picture, the stored mode for a .tvx)\n"
            "  -t, --threshold R,G,B  the red, green and blue thresholds, 0..255 each\n"
-           "                         (default: 128,128,128 for a BMP, the stored ones for a .tvx)\n"
+           "                         (default: 128,128,128 for a picture, the stored ones for a .tvx)\n"
            "  -n, --name NAME        the export name (the array's name in FORMAT_1); default: INPUT's file\n"
            "                         name without folder and last extension, with every \"tvx\" and \".\" removed\n"
            "  -o, --output PATH      where the export goes; \"-\" for standard output; default: INPUT with\n"
            "                         its extension replaced by .c (FORMAT_1) or .txt (FORMAT_2)\n"
            "      --force            replace an existing output file (otherwise refuse it)\n"
+           "      --picture          read INPUT through the picture import whatever its name, so that\n"
+           "                         a BMP of any depth comes in\n"
+           "      --background R,G,B the colour under transparent parts of a picture, 0..255 each\n"
+           "                         (default: 255,255,255); not for a .tvx document\n"
            "      --save-doc PATH    write the picture and its settings as a .tvx document; with this\n"
            "                         option and no -o, only the document is written\n"
            "  -h, --help             this text\n"
@@ -88,11 +111,13 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
         {"threshold", required_argument, nullptr, 't'}, {"name", required_argument, nullptr, 'n'},
         {"output", required_argument, nullptr, 'o'},  {"force", no_argument, nullptr, kForce},
         {"save-doc", required_argument, nullptr, kSaveDoc}, {"help", no_argument, nullptr, 'h'},
-        {"version", no_argument, nullptr, kVersion},  {nullptr, 0, nullptr, 0},
+        {"version", no_argument, nullptr, kVersion},  {"picture", no_argument, nullptr, kPicture},
+        {"background", required_argument, nullptr, kBackground}, {nullptr, 0, nullptr, 0},
     };
 
     ParsedCommandLine parsed;
     ExportRequest& request = parsed.request;
+    bool bBackground = false;
     optind = 0;   // 0 also resets getopt's internal state between calls
     int c;
     while ((c = getopt_long(argc, argv, ":f:m:t:n:o:h", kOptions, nullptr)) != -1) {
@@ -107,7 +132,7 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
             if (!request.mode) return UsageError("unknown colour mode '" + arg + "'");
             break;
         case 't':
-            request.thresholds = ParseThresholds(arg);
+            request.thresholds = ParseChannels(arg);
             if (!request.thresholds) return UsageError("thresholds must be R,G,B with each 0..255, not '" + arg + "'");
             break;
         case 'n': request.name = arg; break;
@@ -120,6 +145,15 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
             if (arg.empty()) return UsageError("the document path is empty");
             request.saveDoc = arg;
             break;
+        case kPicture: request.bPicture = true; break;
+        case kBackground: {
+            const std::optional<std::array<int, 3>> colour = ParseChannels(arg);
+            if (!colour) return UsageError("the background must be R,G,B with each 0..255, not '" + arg + "'");
+            bBackground = true;
+            request.background = {static_cast<std::uint8_t>((*colour)[0]), static_cast<std::uint8_t>((*colour)[1]),
+                                  static_cast<std::uint8_t>((*colour)[2])};
+            break;
+        }
         case 'h': parsed.action = ParsedCommandLine::Action::Help; return parsed;
         case kVersion: parsed.action = ParsedCommandLine::Action::Version; return parsed;
         case ':': return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
@@ -129,5 +163,7 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
     if (optind >= argc) return UsageError("no INPUT given");
     if (argc - optind > 1) return UsageError("only one INPUT may be given");
     request.strInput = argv[optind];
+    if (bBackground && KindOfInput(request) == InputKind::Document)
+        return UsageError("--background is for pictures, not for a .tvx document");
     return parsed;
 }

@@ -2,6 +2,7 @@
 
 #include "core/color_mode.h"
 #include "export/export_format.h"
+#include "picture/picture_reader.h"
 
 #include <array>
 #include <optional>
@@ -17,7 +18,16 @@ struct ExportRequest {
     std::optional<std::string> output;              // "-" for standard output
     std::optional<std::string> saveDoc;
     bool bForce = false;
+    bool bPicture = false;                          // INPUT goes through the picture import whatever its name
+    BackgroundColor background;                     // under transparent parts of a picture
 };
+
+// How INPUT is read.
+enum class InputKind { Document, Bmp, Picture };
+
+// A .tvx name is a document and a .bmp name goes through the BMP import, in
+// any case; anything else, and anything at all with --picture, is a picture.
+InputKind KindOfInput(const ExportRequest& request);
 
 // The outcome of reading the arguments.
 struct ParsedCommandLine {

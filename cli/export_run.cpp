@@ -6,8 +6,8 @@
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "export/export_name.h"
+#include "picture/picture_import.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -16,10 +16,14 @@ namespace {
 
 constexpr int kExitRefused = 1;
 
-bool IsDocumentPath(std::string path)
+bool ReadInput(const ExportRequest& request, CTOVIXDoc& doc, UserDialogs& dialogs)
 {
-    std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return path.ends_with(".tvx");
+    switch (KindOfInput(request)) {
+    case InputKind::Document: return OpenDocumentFile(doc, request.strInput, dialogs);
+    case InputKind::Bmp: return ImportBmp(doc, request.strInput, dialogs);
+    case InputKind::Picture: return ImportPicture(doc, request.strInput, dialogs, request.background);
+    }
+    return false;
 }
 
 std::string DefaultOutputPath(const std::string& input, ExportFormat format)
@@ -57,9 +61,7 @@ int RunExportRequest(const ExportRequest& request)
 {
     ConsoleDialogs inputDialogs(request.strInput);
     auto doc = std::make_unique<CTOVIXDoc>();
-    const bool bLoaded = IsDocumentPath(request.strInput) ? OpenDocumentFile(*doc, request.strInput, inputDialogs)
-                                                          : ImportBmp(*doc, request.strInput, inputDialogs);
-    if (!bLoaded) return kExitRefused;
+    if (!ReadInput(request, *doc, inputDialogs)) return kExitRefused;
 
     if (request.mode) doc->m_nColorMode = *request.mode;
     if (request.thresholds) {

@@ -1,10 +1,15 @@
 #include "cli/command_line.h"
 #include "cli/export_run.h"
 
+#include <QtGlobal>
+
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
+    // Decoders' own diagnostics would break the one "tovix-export: PATH: TEXT"
+    // line per message; what they found is reported by the import.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const ParsedCommandLine parsed = ParseCommandLine(argc, argv);
     switch (parsed.action) {
     case ParsedCommandLine::Action::Help:

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
@@ -104,6 +106,11 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp --save-doc taken.c", 1, "taken.c: the file exists"},
         {"missing.tvx", 1, "missing.tvx: ﾌｧｲﾙを開けません"},
         {"notes.bmp --save-doc x.tvx -o y.c", 1, "notes.bmp"},
+        {"pic.bmp --background 1,2", 2, "background"},
+        {"pic.bmp --background 0,0,256", 2, "background"},
+        {"x.TVX --background 1,2,3", 2, "not for a .tvx"},
+        {"missing.png", 1, "missing.png: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
+        {"notes.bmp --picture", 1, "notes.bmp: 読み込んだファイルの形式が正しくありません。"},
     };
     for (const Case& c : cases) {
         const RunResult result = Run(c.args);
@@ -117,6 +124,53 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
     EXPECT_EQ(Run("--help").nExit, 0);
     EXPECT_NE(Run("-h").strOut.find("Usage: tovix-export"), std::string::npos);
     EXPECT_EQ(Run("--version").strOut, "tovix-export 3.00\n");
+}
+
+TEST_F(TovixExportTest, PicturesComeInByNameOrWithPictureOnTheBackgroundWithoutADisplay)
+{
+    // No display and no usable platform plugin: decoding must not need one.
+    struct WithoutDisplay {
+        WithoutDisplay() { setenv("QT_QPA_PLATFORM", "no-such-platform", 1), unsetenv("DISPLAY"), unsetenv("WAYLAND_DISPLAY"); }
+        ~WithoutDisplay()
+        {
+            for (const auto& [name, value] : saved) value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+        }
+        static std::optional<std::string> Get(const char* name)
+        {
+            const char* p = std::getenv(name);
+            return p != nullptr ? std::optional<std::string>(p) : std::nullopt;
+        }
+        std::pair<const char*, std::optional<std::string>> saved[3] = {
+            {"QT_QPA_PLATFORM", Get("QT_QPA_PLATFORM")}, {"DISPLAY", Get("DISPLAY")}, {"WAYLAND_DISPLAY", Get("WAYLAND_DISPLAY")}};
+    } withoutDisplay;
+
+    QImage picture(37, 21, QImage::Format_RGB32);
+    for (int y = 0; y < 21; ++y)
+        for (int x = 0; x < 37; ++x) picture.setPixel(x, y, qRgb(PatternPixel(x, y).r, PatternPixel(x, y).g, PatternPixel(x, y).b));
+    ASSERT_TRUE(picture.save(QString::fromStdString(dir.File("pic.png"))));
+    ASSERT_TRUE(picture.convertToFormat(QImage::Format_Indexed8).save(QString::fromStdString(dir.File("pic8.bmp"))));
+    QImage clear(3, 2, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    ASSERT_TRUE(clear.save(QString::fromStdString(dir.File("clear.PNG"))));
+    WriteFile(dir.File("blue.bmp"), BuildBmp(3, 2, [](int, int) { return Rgb{0, 0, 255}; }));
+
+    const struct {
+        const char* args;
+        const char* sameAs;
+    } cases[] = {
+        {"pic.png -m 565 -o -", "pic.bmp -m 565 -o -"},
+        {"pic.png -f 2 -o -", "pic.bmp -f 2 -o -"},
+        {"clear.PNG --background 0,0,255 -n blue -f 2 -o -", "blue.bmp -f 2 -o -"},
+        {"clear.PNG -m 1 -n blue -o -", "blue.bmp -m 1 -t 0,0,0 -o -"},
+        {"pic.bmp -m 565 -o - --picture", "pic.bmp -m 565 -o -"},
+    };
+    for (const auto& c : cases) {
+        const RunResult result = Run(c.args);
+        EXPECT_EQ(result.nExit, 0) << c.args << "\n" << result.strErr;
+        EXPECT_EQ(result.strOut, Run(c.sameAs).strOut) << c.args;
+    }
+    EXPECT_NE(Run("pic8.bmp -o -").strErr.find(msg::kNot24Bit), std::string::npos) << "a .bmp name keeps the BMP import";
+    EXPECT_EQ(Run("pic8.bmp -m 565 -n pic -o - --picture").nExit, 0);
 }
 
 TEST_F(TovixExportTest, OutputIsByteForByteWhatTheProgramWrites)
