@@ -14,7 +14,7 @@ _tovix_export()
             COMPREPLY=($(compgen -W '1 6 8 15 16 24 mono 64 256 555 565 full' -- "$cur"))
             return
             ;;
-        -t | --threshold | -n | --name | -h | --help | --version)
+        -t | --threshold | --background | -n | --name | -h | --help | --version)
             return
             ;;
         -o | --output)
@@ -34,6 +34,8 @@ _tovix_export()
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
         return
     fi
-    _filedir '@(bmp|tvx)'
+    # Any picture the installed image readers know, or a document: which
+    # kinds those are only the tool can tell, so every file is offered.
+    _filedir
 } &&
     complete -F _tovix_export tovix-export
