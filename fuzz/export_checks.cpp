@@ -1,11 +1,13 @@
 #include "fuzz/export_checks.h"
 
 #include "core/tovix_doc.h"
+#include "export/export_format.h"
 #include "export/mode_layout.h"
 #include "fuzz/fuzz_support.h"
-#include "testkit/doc_builder.h"
 
 #include <charconv>
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,81 +19,111 @@ constexpr const char* kExportName = "fuzz";
 // The data elements both formats carry: for two colours eight pixels a byte,
 // first pixel in the high bit, set for black, each row padded to whole bytes;
 // else one encoded value a pixel.
-std::vector<std::uint32_t> ExpectedElements(const CTOVIXDoc& doc)
+void FillExpectedElements(const CTOVIXDoc& doc, std::vector<std::uint32_t>& elements)
 {
+    elements.clear();
     const std::int64_t nWidth = doc.m_nWidth;
     const std::int64_t nHeight = doc.m_nHeight;
-    std::vector<std::uint32_t> elements;
-    if (nWidth * nHeight == 0) return elements;
+    if (nWidth * nHeight == 0) return;
+    const PixelEncoder encoder = doc.MakeEncoder();
     if (doc.m_nColorMode != ColorMode::Mono) {
-        for (std::int64_t i = 0; i < nWidth * nHeight; ++i)
-            elements.push_back(doc.EncodePixel(static_cast<std::int32_t>(i)));
-        return elements;
+        for (std::int64_t i = 0; i < nWidth * nHeight; ++i) elements.push_back(encoder.Encode(doc.PixelArray[i]));
+        return;
     }
     for (std::int64_t r = 0; r < nHeight; ++r) {
         for (std::int64_t c = 0; c < nWidth; c += 8) {
             std::uint32_t nByte = 0;
             for (std::int64_t k = c; k < c + 8 && k < nWidth; ++k)
-                if (doc.EncodePixel(static_cast<std::int32_t>(r * nWidth + k)) == 0) nByte |= 0x80u >> (k - c);
+                if (encoder.Encode(doc.PixelArray[r * nWidth + k]) == 0) nByte |= 0x80u >> (k - c);
             elements.push_back(nByte);
         }
     }
-    return elements;
+}
+
+ssize_t AppendToString(void* pText, const char* pData, std::size_t nSize)
+{
+    static_cast<std::string*>(pText)->append(pData, nSize);
+    return static_cast<ssize_t>(nSize);
+}
+
+// The export lands in a string kept from run to run: a full-store export is
+// tens of megabytes, and the sanitizer holds freed blocks back, so fresh
+// memory every run would mean faulting in new pages, dearer than the writing.
+const std::string& WriteInto(std::string& text, ExportFormat format, const CTOVIXDoc& doc)
+{
+    text.clear();
+    std::FILE* file = fopencookie(&text, "w", {nullptr, AppendToString, nullptr, nullptr});
+    Require(file != nullptr, "fopencookie");
+    const bool bWritten = WriteExportFile(file, format, kExportName, doc);
+    Require(std::fclose(file) == 0 && bWritten, "export to memory failed");
+    return text;
 }
 
 // Every line ends in CR LF.
 bool HasOnlyCrLf(std::string_view text)
 {
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return false;
+    for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1))
+        if (i == 0 || text[i - 1] != '\r') return false;
     return true;
 }
 
-std::string WithoutComments(std::string_view text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        if (text.compare(i, 2, "/*") == 0) {
-            const std::size_t nEnd = text.find("*/", i + 2);
-            Require(nEnd != std::string_view::npos, "comment not closed");
-            i = nEnd + 2;
-        } else {
-            out += text[i++];
+// Reads a comma-separated list in place, element by element: a full-store
+// export holds millions. Line breaks and spaces may stand between elements
+// and commas, and comments too where allowed; only the last comma may have
+// no element after it, as C allows one trailing comma.
+class ElementReader {
+public:
+    ElementReader(std::string_view list, bool bComments) : m_list(list), m_bComments(bComments) {}
+
+    // The next element, or nothing at the end of the list.
+    std::optional<std::string_view> Next()
+    {
+        SkipGaps();
+        if (m_nPos == m_list.size()) return std::nullopt;
+        const std::size_t nStart = m_nPos;
+        while (m_nPos < m_list.size() && !IsBoundary(m_list[m_nPos])) ++m_nPos;
+        Require(m_nPos > nStart, "empty element before a comma");
+        const std::string_view element = m_list.substr(nStart, m_nPos - nStart);
+        SkipGaps();
+        m_bEndsInComma = m_nPos < m_list.size();
+        if (m_bEndsInComma) {
+            Require(m_list[m_nPos] == ',', "elements not separated by a comma");
+            ++m_nPos;
+        }
+        return element;
+    }
+
+    bool EndsInComma() const { return m_bEndsInComma; }
+
+private:
+    bool IsBoundary(char c) const { return c == ',' || c == ' ' || c == '\r' || c == '\n' || (m_bComments && c == '/'); }
+
+    void SkipGaps()
+    {
+        while (m_nPos < m_list.size()) {
+            const char c = m_list[m_nPos];
+            if (c == ' ' || c == '\r' || c == '\n') {
+                ++m_nPos;
+            } else if (m_bComments && c == '/' && m_nPos + 1 < m_list.size() && m_list[m_nPos + 1] == '*') {
+                const std::size_t nEnd = m_list.find("*/", m_nPos + 2);
+                Require(nEnd != std::string_view::npos, "comment not closed");
+                m_nPos = nEnd + 2;
+            } else {
+                return;
+            }
         }
     }
-    return out;
-}
 
-std::string_view Trimmed(std::string_view piece)
-{
-    const std::size_t nFirst = piece.find_first_not_of(" \r\n");
-    if (nFirst == std::string_view::npos) return {};
-    return piece.substr(nFirst, piece.find_last_not_of(" \r\n") - nFirst + 1);
-}
+    std::string_view m_list;
+    bool m_bComments;
+    std::size_t m_nPos = 0;
+    bool m_bEndsInComma = false;
+};
 
-// The comma-separated elements of a list; only the last may be empty, as C
-// allows one trailing comma.
-std::vector<std::string_view> Elements(std::string_view list)
-{
-    std::vector<std::string_view> elements;
-    std::size_t nStart = 0;
-    while (true) {
-        const std::size_t nComma = list.find(',', nStart);
-        const std::string_view piece = Trimmed(list.substr(nStart, nComma - nStart));
-        if (nComma == std::string_view::npos) {
-            if (!piece.empty()) elements.push_back(piece);
-            return elements;
-        }
-        Require(!piece.empty(), "empty element before a comma");
-        elements.push_back(piece);
-        nStart = nComma + 1;
-    }
-}
-
-std::uint64_t Number(std::string_view text, int nBase)
+std::uint64_t Decimal(std::string_view text)
 {
     std::uint64_t value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, nBase);
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     Require(ec == std::errc() && end == text.data() + text.size(), "element is not a number");
     return value;
 }
@@ -104,11 +136,16 @@ std::uint32_t HexElement(std::string_view text, int nDigits, bool bPrefix)
         text.remove_prefix(2);
     }
     Require(text.size() == static_cast<std::size_t>(nDigits), "hex element of the wrong width");
-    Require(text.find_first_not_of("0123456789abcdef") == std::string_view::npos, "not lower-case hex");
-    return static_cast<std::uint32_t>(Number(text, 16));
+    std::uint32_t nValue = 0;
+    for (const char c : text) {
+        const bool bDigit = c >= '0' && c <= '9';
+        Require(bDigit || (c >= 'a' && c <= 'f'), "not lower-case hex");
+        nValue = nValue << 4 | static_cast<std::uint32_t>(bDigit ? c - '0' : c - 'a' + 10);
+    }
+    return nValue;
 }
 
-void CheckFormat2(const std::string& text, const CTOVIXDoc& doc, const std::vector<std::uint32_t>& expected)
+void CheckFormat2(std::string_view text, const CTOVIXDoc& doc, const std::vector<std::uint32_t>& expected)
 {
     const ModeLayout* layout = FindModeLayout(doc.m_nColorMode);
     if (layout == nullptr) {
@@ -119,15 +156,18 @@ void CheckFormat2(const std::string& text, const CTOVIXDoc& doc, const std::vect
     const std::string first = std::string(layout->pszIdentifier) + "," + std::to_string(doc.m_nWidth) + "," +
                               std::to_string(doc.m_nHeight) + ",\r\n";
     Require(text.starts_with(first), "FORMAT_2 first line");
-    const std::string_view body = std::string_view(text).substr(first.size());
+    const std::string_view body = text.substr(first.size());
     Require(expected.empty() ? body.empty() : body.ends_with("\r\n"), "FORMAT_2 ending");
-    const std::vector<std::string_view> elements = Elements(body);
-    Require(elements.size() == expected.size(), "FORMAT_2 value count");
-    Require(body.empty() || !Trimmed(body).ends_with(","), "FORMAT_2 ends in a comma");
     // Only the packed two-colour bytes keep FORMAT_1's "0x".
     const bool bPrefix = doc.m_nColorMode == ColorMode::Mono;
-    for (std::size_t i = 0; i < elements.size(); ++i)
-        Require(HexElement(elements[i], layout->nDigits, bPrefix) == expected[i], "FORMAT_2 value differs from EncodePixel");
+    ElementReader elements(body, false);
+    for (const std::uint32_t nExpected : expected) {
+        const std::optional<std::string_view> element = elements.Next();
+        Require(element.has_value(), "FORMAT_2 has fewer values than the picture");
+        Require(HexElement(*element, layout->nDigits, bPrefix) == nExpected, "FORMAT_2 value differs from the encoded pixel");
+    }
+    Require(!elements.Next().has_value(), "FORMAT_2 has more values than the picture");
+    Require(!elements.EndsInComma(), "FORMAT_2 ends in a comma");
 }
 
 // The size elements at the head of a FORMAT_1 array.
@@ -139,12 +179,19 @@ std::vector<std::uint64_t> ExpectedSizePrefix(const CTOVIXDoc& doc, const ModeLa
     return {w, h};
 }
 
-void CheckFormat1(const std::string& text, const CTOVIXDoc& doc, const std::vector<std::uint32_t>& expected)
+void CheckFormat1(std::string_view text, const CTOVIXDoc& doc, const std::vector<std::uint32_t>& expected)
 {
     Require(HasOnlyCrLf(text), "FORMAT_1 has a bare LF");
     const std::size_t nHeaderEnd = text.find("*/\r\n");
-    Require(text.starts_with("/*") && nHeaderEnd != std::string::npos, "FORMAT_1 comment block");
-    const std::string_view rest = std::string_view(text).substr(nHeaderEnd + 4);
+    Require(text.starts_with("/*") && nHeaderEnd != std::string_view::npos, "FORMAT_1 comment block");
+    // The header's numbers; "\x81\x7E" is the times sign in code page 932.
+    const std::string_view header = text.substr(0, nHeaderEnd);
+    Require(header.find(std::to_string(static_cast<int>(doc.m_nColorMode)) + " bit\r\n") != std::string_view::npos,
+            "FORMAT_1 header colour mode");
+    Require(header.find(" " + std::to_string(doc.m_nWidth) + " \x81\x7E " + std::to_string(doc.m_nHeight) + " dot\r\n") !=
+                std::string_view::npos,
+            "FORMAT_1 header size");
+    const std::string_view rest = text.substr(nHeaderEnd + 4);
     const ModeLayout* layout = FindModeLayout(doc.m_nColorMode);
     if (layout == nullptr) {
         Require(rest.empty(), "FORMAT_1 of an unknown mode has an array");
@@ -155,31 +202,35 @@ void CheckFormat1(const std::string& text, const CTOVIXDoc& doc, const std::vect
     Require(rest.starts_with(head), "FORMAT_1 declaration");
     const std::size_t nClose = rest.find("] = {");
     Require(nClose != std::string_view::npos, "FORMAT_1 declaration end");
-    const std::uint64_t nDeclared = Number(rest.substr(head.size(), nClose - head.size()), 10);
+    const std::uint64_t nDeclared = Decimal(rest.substr(head.size(), nClose - head.size()));
     const std::string_view tail = "};\r\n";
     Require(rest.ends_with(tail) && rest.find(tail) == rest.size() - tail.size(), "FORMAT_1 array end");
     const std::size_t nBodyStart = nClose + 5;
-    const std::string body = WithoutComments(rest.substr(nBodyStart, rest.size() - tail.size() - nBodyStart));
-    const std::vector<std::string_view> elements = Elements(body);
+    ElementReader elements(rest.substr(nBodyStart, rest.size() - tail.size() - nBodyStart), true);
 
-    Require(nDeclared == elements.size(), "FORMAT_1 declared count differs from the elements that follow");
     const std::vector<std::uint64_t> prefix = ExpectedSizePrefix(doc, *layout);
-    Require(elements.size() == prefix.size() + expected.size(), "FORMAT_1 element count");
+    Require(nDeclared == prefix.size() + expected.size(), "FORMAT_1 declared count differs from the picture's");
     const bool bHexPrefix = prefix.size() == 4;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        const std::uint64_t value = bHexPrefix ? HexElement(elements[i], 2, true) : Number(elements[i], 10);
-        Require(value == prefix[i], "FORMAT_1 size elements");
+    for (const std::uint64_t nSide : prefix) {
+        const std::optional<std::string_view> element = elements.Next();
+        Require(element.has_value(), "FORMAT_1 size elements missing");
+        Require((bHexPrefix ? HexElement(*element, 2, true) : Decimal(*element)) == nSide, "FORMAT_1 size elements");
     }
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        Require(HexElement(elements[prefix.size() + i], layout->nDigits, true) == expected[i],
-                "FORMAT_1 value differs from EncodePixel");
+    for (const std::uint32_t nExpected : expected) {
+        const std::optional<std::string_view> element = elements.Next();
+        Require(element.has_value(), "FORMAT_1 has fewer elements than declared");
+        Require(HexElement(*element, layout->nDigits, true) == nExpected, "FORMAT_1 value differs from the encoded pixel");
+    }
+    Require(!elements.Next().has_value(), "FORMAT_1 has more elements than declared");
 }
 
 } // namespace
 
 void CheckBothWriters(const CTOVIXDoc& doc)
 {
-    const std::vector<std::uint32_t> expected = ExpectedElements(doc);
-    CheckFormat1(testing_support::ExportText(doc, true, kExportName), doc, expected);
-    CheckFormat2(testing_support::ExportText(doc, false, kExportName), doc, expected);
+    static std::vector<std::uint32_t> expected;
+    static std::string text;
+    FillExpectedElements(doc, expected);
+    CheckFormat1(WriteInto(text, ExportFormat::Format1, doc), doc, expected);
+    CheckFormat2(WriteInto(text, ExportFormat::Format2, doc), doc, expected);
 }

@@ -3,7 +3,8 @@
 class CTOVIXDoc;
 
 // Writes the captured picture of the document in both formats and reads the
-// text back independently of the writers: FORMAT_2's values must be exactly
-// what EncodePixel gives, and FORMAT_1 must declare as many elements as
-// follow. Aborts, with the reason on standard error, on any mismatch.
+// text back independently of the writers, every element of it, whatever the
+// picture's size: the values of both must be exactly what the document's
+// encoder gives, and FORMAT_1 must declare as many elements as follow.
+// Aborts, with the reason on standard error, on any mismatch.
 void CheckBothWriters(const CTOVIXDoc& doc);

@@ -16,5 +16,12 @@ using LoadProcedure = bool (*)(CTOVIXDoc& doc, const std::string& path, UserDial
 // as on a file on disk; the document, or null when the file was refused.
 std::unique_ptr<CTOVIXDoc> LoadFromBytes(LoadProcedure load, const std::uint8_t* pData, std::size_t nSize);
 
-// Aborts, naming the broken property on standard error, unless it holds.
-void Require(bool bHolds, const char* what);
+// Aborts, naming the broken property on standard error.
+[[noreturn]] void FailCheck(const char* what);
+
+// Aborts unless the property holds. Inline, so that a check called for
+// every element of an export costs no call.
+inline void Require(bool bHolds, const char* what)
+{
+    if (!bHolds) FailCheck(what);
+}
