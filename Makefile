@@ -4,6 +4,8 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_REPLAY_SECONDS ?= 30
+FUZZ_JOBS ?= 1
+FUZZ_TARGETS ?=
 JOBS       ?= $(shell nproc)
 
 .PHONY: deps build test test-asan fuzz-build fuzz test-fuzz run bench package clean
@@ -31,13 +33,15 @@ fuzz-build: deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTOVIX_FUZZ=ON -DTOVIX_BUILD_GUI=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
-# Each target for FUZZ_SECONDS, growing and then shrinking fuzz/corpus/.
+# Each target for FUZZ_SECONDS, FUZZ_JOBS side by side, growing and then
+# shrinking fuzz/corpus/; FUZZ_TARGETS picks some (default: all).
+FUZZ_ENV = FUZZ_BIN=$(FUZZ_BUILD)/bin FUZZ_JOBS=$(FUZZ_JOBS) FUZZ_TARGETS="$(FUZZ_TARGETS)"
 fuzz: fuzz-build
-	FUZZ_BIN=$(FUZZ_BUILD)/bin bash scripts/fuzz.sh grow $(FUZZ_SECONDS)
+	$(FUZZ_ENV) bash scripts/fuzz.sh grow $(FUZZ_SECONDS)
 
 # Each target briefly from the committed corpus, leaving the tree clean.
 test-fuzz: fuzz-build
-	FUZZ_BIN=$(FUZZ_BUILD)/bin bash scripts/fuzz.sh replay $(FUZZ_REPLAY_SECONDS)
+	$(FUZZ_ENV) bash scripts/fuzz.sh replay $(FUZZ_REPLAY_SECONDS)
 
 run: build
 	$(BUILD)/bin/tovix
