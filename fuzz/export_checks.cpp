@@ -25,6 +25,7 @@ void FillExpectedElements(const CTOVIXDoc& doc, std::vector<std::uint32_t>& elem
     const std::int64_t nWidth = doc.m_nWidth;
     const std::int64_t nHeight = doc.m_nHeight;
     if (nWidth * nHeight == 0) return;
+    elements.reserve(static_cast<std::size_t>(doc.m_nColorMode == ColorMode::Mono ? nHeight * ((nWidth + 7) / 8) : nWidth * nHeight));
     const PixelEncoder encoder = doc.MakeEncoder();
     if (doc.m_nColorMode != ColorMode::Mono) {
         for (std::int64_t i = 0; i < nWidth * nHeight; ++i) elements.push_back(encoder.Encode(doc.PixelArray[i]));
@@ -231,6 +232,9 @@ void CheckBothWriters(const CTOVIXDoc& doc)
     static std::vector<std::uint32_t> expected;
     static std::string text;
     FillExpectedElements(doc, expected);
+    // Room for every element with "0x", six digits, a comma and a line
+    // break, so that the text is never moved while it grows.
+    text.reserve(11 * expected.size() + 1024);
     CheckFormat1(WriteInto(text, ExportFormat::Format1, doc), doc, expected);
     CheckFormat2(WriteInto(text, ExportFormat::Format2, doc), doc, expected);
 }
