@@ -30,7 +30,8 @@ for file in \
 done
 
 depends=", $(dpkg-deb -f "$deb" Depends),"
-for package in libc6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n; do
+for package in libc6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6 \
+    fonts-noto-cjk qt6-translations-l10n; do
     if [[ $depends != *", $package "* && $depends != *", $package,"* ]]; then
         echo "the package does not depend on $package:$depends"
         status=1

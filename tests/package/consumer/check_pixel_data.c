@@ -3,6 +3,7 @@
 
 extern unsigned short sprite[14];
 extern unsigned char tiles[6];
+extern unsigned short logo[8];
 
 static int failures;
 
@@ -30,5 +31,11 @@ int main(void)
     expect("tiles height", tiles[1], 2);
     expect("tiles row 1", (unsigned long)tiles[2] << 8 | tiles[3], 0xaa80);
     expect("tiles row 2", (unsigned long)tiles[4] << 8 | tiles[5], 0x0000);
+    /* 3 x 2 PNG in 5-6-5 whose second pixel is transparent, laid on black. */
+    expect("logo width", logo[0], 3);
+    expect("logo height", logo[1], 2);
+    expect("logo red", logo[2], 0xf800);
+    expect("logo transparent", logo[3], 0x0000);
+    expect("logo white", logo[6], 0xffff);
     return failures == 0 ? 0 : 1;
 }
