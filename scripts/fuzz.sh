@@ -39,9 +39,10 @@ final_stat() { sed -n "s/^stat::$1: *//p" "$2" | tail -n 1; }
 # Fuzzes one target, leaving what it has to say in $work/TARGET.report.
 fuzz_target() {
   local target=$1
-  local corpus="fuzz/corpus/$target" seeds="fuzz/seeds/$target" regressions="fuzz/regressions/$target"
+  local kept="fuzz/corpus/$target" seeds="fuzz/seeds/$target" regressions="fuzz/regressions/$target"
+  local corpus=$kept
   local log="$work/$target.log" report="$work/$target.report"
-  mkdir -p "$corpus" "$seeds" "$regressions"
+  mkdir -p "$kept" "$seeds" "$regressions"
   if [ "$mode" = replay ]; then
     cp -r "$corpus" "$work/$target.corpus"
     corpus="$work/$target.corpus"
@@ -66,18 +67,19 @@ fuzz_target() {
     mkdir "$work/$target.min"
     "$bin/$target" -merge=1 "$work/$target.min" "$corpus" >"$log" 2>&1
     rm -f "$corpus"/*
-    cp "$work/$target.min"/* "$corpus"/
+    find "$work/$target.min" -type f -exec cp -t "$corpus" {} +
   fi
 
-  # libFuzzer times units in whole seconds only: every input kept is run
-  # once more, alone, for the slowest in milliseconds.
+  # libFuzzer times units in whole seconds only: every input kept in the tree
+  # is run once more, alone, for the slowest in milliseconds.
   local slowest
-  find "$corpus" "$seeds" "$regressions" -type f -print0 | sort -z >"$work/$target.inputs"
-  if ! xargs -0 "$bin/$target" -detect_leaks=0 <"$work/$target.inputs" >"$log" 2>&1; then
+  find "$kept" "$seeds" "$regressions" -type f -print0 | sort -z >"$work/$target.inputs"
+  if ! xargs -0r "$bin/$target" -detect_leaks=0 <"$work/$target.inputs" >"$log" 2>&1; then
     { tail -n 60 "$log"; echo "fuzz: $target FAILED on a kept input"; } >"$report"
     return 1
   fi
   slowest=$(sed -n 's/^Executed \(.*\) in \([0-9]*\) ms$/\2 ms, \1/p' "$log" | sort -n | tail -n 1)
+  slowest=${slowest:-no input kept to time}
 
   {
     echo "fuzz: $target, ${seconds}s"
