@@ -13,6 +13,9 @@ namespace bench {
 inline constexpr ColorMode kAllModes[] = {ColorMode::Mono,   ColorMode::Colors64, ColorMode::Colors256,
                                           ColorMode::Rgb555, ColorMode::Rgb565,   ColorMode::Full};
 
+// The -f values of tovix-export.
+inline constexpr const char* kExportFormats[] = {"1", "2", "bytes"};
+
 std::string ModeName(ColorMode mode);
 
 // Dialogs that answer nothing and show nothing.

@@ -18,7 +18,7 @@ void RegisterExportBenchmarks();
 #ifdef TOVIX_BENCH_PAINT
 void RegisterPaintBenchmarks();
 #endif
-std::string ExportBenchmarkName(int nFormat, ColorMode mode);
+std::string ExportBenchmarkName(const std::string& format, ColorMode mode);
 
 namespace {
 
@@ -30,9 +30,9 @@ std::vector<RatioGoal> Goals()
                          "at most 3 x the copy"});
     }
     goals.push_back({"ImportBmp/4096x4096.bmp", "read/4096x4096.bmp", 3.0, "at most 3 x the read"});
-    for (int nFormat : {1, 2}) {
+    for (const char* format : bench::kExportFormats) {
         for (ColorMode mode : bench::kAllModes)
-            goals.push_back({ExportBenchmarkName(nFormat, mode), "xxd -i/2048x1024", 0.2, "at least 5 x faster"});
+            goals.push_back({ExportBenchmarkName(format, mode), "xxd -i/2048x1024", 0.2, "at least 5 x faster"});
     }
     goals.push_back({"save+open/2048x1024.tvx", "write+read/2048x1024.tvx", 2.0, "at most 2 x"});
     goals.push_back({"save+open/2048x1024.tvx", "write+fsync+read/2048x1024.tvx", 2.0, "at most 2 x"});

@@ -16,9 +16,9 @@ void RunCommand(benchmark::State& state, const std::string& command)
 
 } // namespace
 
-std::string ExportBenchmarkName(int nFormat, ColorMode mode)
+std::string ExportBenchmarkName(const std::string& format, ColorMode mode)
 {
-    return "tovix-export/FORMAT_" + std::to_string(nFormat) + "/2048x1024/mode:" + bench::ModeName(mode);
+    return "tovix-export/" + (format == "bytes" ? format : "FORMAT_" + format) + "/2048x1024/mode:" + bench::ModeName(mode);
 }
 
 void RegisterExportBenchmarks()
@@ -26,12 +26,12 @@ void RegisterExportBenchmarks()
     benchmark::RegisterBenchmark("xxd -i/2048x1024", RunCommand,
                                  "xxd -i " + bench::StorePixelsPath() + " > " + bench::ScratchPath("out.xxd"))
         ->Unit(benchmark::kMillisecond);
-    for (int nFormat : {1, 2}) {
+    for (const std::string format : bench::kExportFormats) {
         for (ColorMode mode : bench::kAllModes) {
-            const std::string command = std::string(TOVIX_EXPORT_BIN) + " -f " + std::to_string(nFormat) + " -m " +
+            const std::string command = std::string(TOVIX_EXPORT_BIN) + " -f " + format + " -m " +
                                         bench::ModeName(mode) + " --force -o " + bench::ScratchPath("out.c") + " " +
                                         bench::StoreBmpPath();
-            benchmark::RegisterBenchmark(ExportBenchmarkName(nFormat, mode).c_str(), RunCommand, command)
+            benchmark::RegisterBenchmark(ExportBenchmarkName(format, mode).c_str(), RunCommand, command)
                 ->Unit(benchmark::kMillisecond);
         }
     }

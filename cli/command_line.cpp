@@ -54,12 +54,29 @@ ParsedCommandLine UsageError(std::string text)
     return parsed;
 }
 
-enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground };
+enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
+                kAttribute, kHeader };
 
 bool EndsWithInAnyCase(std::string text, const std::string& ending)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text.ends_with(ending);
+}
+
+// What makes the bytes options of a request wrong, checked once all are read.
+std::optional<std::string> BytesOptionsError(const ExportRequest& request)
+{
+    const char* first = FirstGivenOption(request.bytes);
+    if (first == nullptr && request.header) first = "--header";
+    if (request.format != ExportFormat::Bytes)
+        return first == nullptr ? std::nullopt : std::optional<std::string>(std::string(first) + " applies only to -f bytes");
+    if (request.mode) {
+        if (const char* option = OptionNotForMode(request.bytes, *request.mode))
+            return std::string(option) + " does not apply to colour mode " + std::to_string(static_cast<int>(*request.mode));
+    }
+    if (request.bytes.bStatic && request.header) return "--static cannot go with --header, which declares the array extern";
+    if (request.bytes.strAttribute.find_first_of("\r\n") != std::string::npos) return "--attribute must be one line";
+    return {};
 }
 
 } // namespace
@@ -81,7 +98,9 @@ const char* UsageText()
            "                         the installed image readers know (TIFF, WebP, SVG, TGA, ICO, PBM,\n"
            "                         PGM, PPM, XBM, XPM ...); a .bmp name goes through the 24-bit BMP\n"
            "                         import; or a .tvx document (any case of .bmp and .tvx)\n"
-           "  -f, --format 1|2       FORMAT_1, C array declarations (default), or FORMAT_2, the comma list\n"
+           "  -f, --format 1|2|bytes\n"
+           "                         FORMAT_1, C array declarations (default), FORMAT_2, the comma list, or\n"
+           "                         bytes, a uint8_t array in a display driver's layout (LF line ends)\n"
            "  -m, --mode MODE        1, 6, 8, 15, 16 or 24, or by name: mono, 64, 256, 555, 565, full\n"
            "                         (default: 24 for a picture, the stored mode for a .tvx)\n"
            "  -t, --threshold R,G,B  the red, green and blue thresholds, 0..255 each\n"
@@ -97,6 +116,20 @@ const char* UsageText()
            "                         (default: 255,255,255); not for a .tvx document\n"
            "      --save-doc PATH    write the picture and its settings as a .tvx document; with this\n"
            "                         option and no -o, only the document is written\n"
+           "\n"
+           "Options of -f bytes:\n"
+           "      --rgb-order rgb|bgr      mode 24: the order of a pixel's three bytes (default rgb)\n"
+           "      --byte-order little|big  modes 15, 16: low byte first (default) or high byte first\n"
+           "      --pack rows|pages        mode 1: each row by itself, 8 pixels a byte (default), or pages of\n"
+           "                               8 rows, one byte a column (SSD1306 style)\n"
+           "      --bit-order msb|lsb      mode 1: the leftmost (rows) or top (pages) pixel in bit 7 (msb) or\n"
+           "                               bit 0 (lsb); default msb for rows, lsb for pages\n"
+           "      --invert                 mode 1: a set bit for white instead of black\n"
+           "      --static                 declare the array static\n"
+           "      --attribute TEXT         put TEXT after the array's brackets, such as PROGMEM\n"
+           "      --header PATH            also write a header with the size macros and an extern\n"
+           "                               declaration; the source includes it\n"
+           "\n"
            "  -h, --help             this text\n"
            "      --version          the version\n"
            "\n"
@@ -112,7 +145,11 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
         {"output", required_argument, nullptr, 'o'},  {"force", no_argument, nullptr, kForce},
         {"save-doc", required_argument, nullptr, kSaveDoc}, {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, kVersion},  {"picture", no_argument, nullptr, kPicture},
-        {"background", required_argument, nullptr, kBackground}, {nullptr, 0, nullptr, 0},
+        {"background", required_argument, nullptr, kBackground}, {"rgb-order", required_argument, nullptr, kRgbOrder},
+        {"byte-order", required_argument, nullptr, kByteOrder}, {"pack", required_argument, nullptr, kPack},
+        {"bit-order", required_argument, nullptr, kBitOrder}, {"invert", no_argument, nullptr, kInvert},
+        {"static", no_argument, nullptr, kStatic}, {"attribute", required_argument, nullptr, kAttribute},
+        {"header", required_argument, nullptr, kHeader}, {nullptr, 0, nullptr, 0},
     };
 
     ParsedCommandLine parsed;
@@ -120,12 +157,15 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
     bool bBackground = false;
     optind = 0;   // 0 also resets getopt's internal state between calls
     int c;
-    while ((c = getopt_long(argc, argv, ":f:m:t:n:o:h", kOptions, nullptr)) != -1) {
+    int nLongIndex = 0;
+    while ((c = getopt_long(argc, argv, ":f:m:t:n:o:h", kOptions, &nLongIndex)) != -1) {
         const std::string arg = optarg != nullptr ? optarg : "";
         switch (c) {
         case 'f':
-            if (arg != "1" && arg != "2") return UsageError("format must be 1 or 2, not '" + arg + "'");
-            request.format = arg == "1" ? ExportFormat::Format1 : ExportFormat::Format2;
+            if (arg == "1") request.format = ExportFormat::Format1;
+            else if (arg == "2") request.format = ExportFormat::Format2;
+            else if (arg == "bytes") request.format = ExportFormat::Bytes;
+            else return UsageError("format must be 1, 2 or bytes, not '" + arg + "'");
             break;
         case 'm':
             request.mode = ParseMode(arg);
@@ -154,12 +194,26 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
                                   static_cast<std::uint8_t>((*colour)[2])};
             break;
         }
+        case kRgbOrder:
+        case kByteOrder:
+        case kPack:
+        case kBitOrder:
+            if (auto error = SetBytesOption(request.bytes, std::string("--") + kOptions[nLongIndex].name, arg)) return UsageError(*error);
+            break;
+        case kInvert: request.bytes.bInvert = true; break;
+        case kStatic: request.bytes.bStatic = true; break;
+        case kAttribute: request.bytes.strAttribute = arg; break;
+        case kHeader:
+            if (arg.empty()) return UsageError("the header path is empty");
+            request.header = arg;
+            break;
         case 'h': parsed.action = ParsedCommandLine::Action::Help; return parsed;
         case kVersion: parsed.action = ParsedCommandLine::Action::Version; return parsed;
         case ':': return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
         default: return UsageError(std::string("unknown option '") + argv[optind - 1] + "'");
         }
     }
+    if (auto error = BytesOptionsError(request)) return UsageError(*error);
     if (optind >= argc) return UsageError("no INPUT given");
     if (argc - optind > 1) return UsageError("only one INPUT may be given");
     request.strInput = argv[optind];

@@ -20,6 +20,8 @@ struct ExportRequest {
     bool bForce = false;
     bool bPicture = false;                          // INPUT goes through the picture import whatever its name
     BackgroundColor background;                     // under transparent parts of a picture
+    BytesOptions bytes;                             // -f bytes only
+    std::optional<std::string> header;              // -f bytes only
 };
 
 // How INPUT is read.

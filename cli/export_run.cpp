@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
 
 bool ReadInput(const ExportRequest& request, CTOVIXDoc& doc, UserDialogs& dialogs)
 {
@@ -36,10 +37,20 @@ std::string DefaultExportName(const std::string& input)
     return MakeExportName(std::filesystem::path(input).stem().string());
 }
 
-bool WriteOutput(const ExportRequest& request, const std::string& path, const std::string& name, const CTOVIXDoc& doc)
+// How a source names its header: the header's path seen from the source's folder.
+std::string IncludeName(const std::string& header, const std::string& source)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = source == "-" ? fs::current_path() : fs::absolute(source).parent_path();
+    return fs::absolute(header).lexically_normal().lexically_relative(folder.lexically_normal()).generic_string();
+}
+
+// Writes one file through write(FILE*), or to standard output for "-".
+template <typename Write>
+bool WriteOutput(const std::string& path, Write write)
 {
     if (path == "-") {
-        if (WriteExportFile(stdout, request.format, name, doc)) return true;
+        if (write(stdout)) return true;
         ReportError("-", "cannot write to standard output");
         return false;
     }
@@ -48,11 +59,24 @@ bool WriteOutput(const ExportRequest& request, const std::string& path, const st
         ReportError(path, "cannot create the file");
         return false;
     }
-    if (!WriteExportFile(file.File(), request.format, name, doc) || !file.Commit()) {
+    if (!write(file.File()) || !file.Commit()) {
         ReportError(path, "cannot write the file");
         return false;
     }
     return true;
+}
+
+// Why the bytes format cannot write this document, with the exit status.
+std::optional<std::pair<std::string, int>> BytesRefusal(const ExportRequest& request, const CTOVIXDoc& doc)
+{
+    if (!IsKnownColorMode(doc.m_nColorMode))
+        return {{"colour mode " + std::to_string(static_cast<int>(doc.m_nColorMode)) + " has no bytes layout", kExitRefused}};
+    if (const char* option = OptionNotForMode(request.bytes, doc.m_nColorMode))
+        return {{std::string(option) + " does not apply to colour mode " + std::to_string(static_cast<int>(doc.m_nColorMode)),
+                 kExitUsage}};
+    if (static_cast<std::int64_t>(doc.m_nWidth) * doc.m_nHeight == 0)
+        return {{"the picture has no pixels, and a C array cannot be empty", kExitRefused}};
+    return {};
 }
 
 } // namespace
@@ -70,11 +94,17 @@ int RunExportRequest(const ExportRequest& request)
         doc->m_nThresholdB = (*request.thresholds)[2];
     }
     if (!CapturePicture(*doc, inputDialogs)) return kExitRefused;
+    if (request.format == ExportFormat::Bytes) {
+        if (const auto refusal = BytesRefusal(request, *doc)) {
+            ReportError(request.strInput, refusal->first);
+            return refusal->second;
+        }
+    }
 
-    // Both targets are checked before either is written.
+    // Every target is checked before any is written.
     std::optional<std::string> output = request.output;
     if (!output && !request.saveDoc) output = DefaultOutputPath(request.strInput, request.format);
-    for (const std::optional<std::string>& target : {output, request.saveDoc}) {
+    for (const std::optional<std::string>& target : {output, request.saveDoc, request.header}) {
         if (target && *target != "-" && !request.bForce && std::filesystem::exists(*target)) {
             ReportError(*target, "the file exists; give --force to replace it");
             return kExitRefused;
@@ -87,5 +117,16 @@ int RunExportRequest(const ExportRequest& request)
     }
     if (!output) return 0;
     const std::string name = request.name.value_or(DefaultExportName(request.strInput));
-    return WriteOutput(request, *output, name, *doc) ? 0 : kExitRefused;
+    BytesOptions bytes = request.bytes;
+    if (request.header) {
+        bytes.strHeaderInclude = IncludeName(*request.header, *output);
+        const bool bHeaderWritten = WriteOutput(*request.header, [&](std::FILE* file) {
+            return WriteBytesHeaderFile(file, *request.header, name, *doc, bytes);
+        });
+        if (!bHeaderWritten) return kExitRefused;
+    }
+    const bool bWritten = WriteOutput(*output, [&](std::FILE* file) {
+        return WriteExportFile(file, request.format, name, *doc, bytes);
+    });
+    return bWritten ? 0 : kExitRefused;
 }

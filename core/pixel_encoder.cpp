@@ -1,7 +1,7 @@
 #include "core/pixel_encoder.h"
 
 PixelEncoder::PixelEncoder(ColorMode mode, int nThresholdR, int nThresholdG, int nThresholdB)
-    : m_mode(mode), m_red(nThresholdR), m_green(nThresholdG), m_blue(nThresholdB)
+    : m_mode(mode), m_bits(KeptBits(mode)), m_red(nThresholdR), m_green(nThresholdG), m_blue(nThresholdB)
 {
 }
 
@@ -21,11 +21,10 @@ std::uint32_t PixelEncoder::Encode(std::uint32_t nPacked) const
     case ColorMode::Rgb565:
     case ColorMode::Full: {
         // Each channel's kept high bits, packed red above green above blue.
-        const ChannelBits bits = KeptBits(m_mode);
-        const std::uint32_t red = static_cast<std::uint32_t>(r) >> (8 - bits.nRed);
-        const std::uint32_t green = static_cast<std::uint32_t>(g) >> (8 - bits.nGreen);
-        const std::uint32_t blue = static_cast<std::uint32_t>(b) >> (8 - bits.nBlue);
-        return (red << (bits.nGreen + bits.nBlue)) | (green << bits.nBlue) | blue;
+        const std::uint32_t red = static_cast<std::uint32_t>(r) >> (8 - m_bits.nRed);
+        const std::uint32_t green = static_cast<std::uint32_t>(g) >> (8 - m_bits.nGreen);
+        const std::uint32_t blue = static_cast<std::uint32_t>(b) >> (8 - m_bits.nBlue);
+        return (red << (m_bits.nGreen + m_bits.nBlue)) | (green << m_bits.nBlue) | blue;
     }
     }
     return 0;

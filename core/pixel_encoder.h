@@ -16,6 +16,7 @@ public:
 
 private:
     ColorMode m_mode;
+    ChannelBits m_bits;   // looked up once, not per pixel
     ChannelThreshold m_red;
     ChannelThreshold m_green;
     ChannelThreshold m_blue;

@@ -17,3 +17,15 @@ std::string MakeExportName(const std::string& title)
     name.erase(std::remove(name.begin(), name.end(), '.'), name.end());
     return name;
 }
+
+std::string MakeCIdentifier(const std::string& name)
+{
+    if (name.empty()) return "image";
+    std::string identifier;
+    if (name[0] >= '0' && name[0] <= '9') identifier += '_';
+    for (char c : name) {
+        const bool bKept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+        identifier += bKept ? c : '_';
+    }
+    return identifier;
+}

@@ -6,3 +6,8 @@
 // the document title with every "tvx" (lower case only) and then every "."
 // removed.
 std::string MakeExportName(const std::string& title);
+
+// A name made into a C identifier: every byte that is no ASCII letter, digit
+// or "_" becomes "_", a leading digit gets a "_" before it, and an empty name
+// becomes "image".
+std::string MakeCIdentifier(const std::string& name);

@@ -19,6 +19,22 @@ constexpr std::array<char, 512> MakeHexPairs()
 
 constexpr std::array<char, 512> kHexPairs = MakeHexPairs();
 
+// "0x00," to "0xff,", five characters an entry.
+constexpr std::array<char, 1280> MakeListEntries()
+{
+    std::array<char, 1280> entries{};
+    for (int i = 0; i < 256; ++i) {
+        entries[5 * i] = '0';
+        entries[5 * i + 1] = 'x';
+        entries[5 * i + 2] = kHexPairs[2 * i];
+        entries[5 * i + 3] = kHexPairs[2 * i + 1];
+        entries[5 * i + 4] = ',';
+    }
+    return entries;
+}
+
+constexpr std::array<char, 1280> kListEntries = MakeListEntries();
+
 } // namespace
 
 void TextWriter::Text(std::string_view text)
@@ -57,6 +73,21 @@ void TextWriter::Hex(std::uint32_t value, int nDigits, bool bPrefix)
     for (int shift = (nDigits - 2) * 4; shift >= 0; shift -= 8) {
         std::memcpy(m_buffer + m_nUsed, &kHexPairs[2 * ((value >> shift) & 0xFF)], 2);
         m_nUsed += 2;
+    }
+}
+
+void TextWriter::ByteList(const std::uint8_t* bytes, std::size_t nCount, int nPerLine)
+{
+    const std::size_t nLine = static_cast<std::size_t>(nPerLine);
+    for (std::size_t i = 0; i < nCount; i += nLine) {
+        const std::size_t nOnLine = nCount - i < nLine ? nCount - i : nLine;
+        Reserve(5 * nOnLine + 2);
+        for (std::size_t k = 0; k < nOnLine; ++k) {
+            std::memcpy(m_buffer + m_nUsed, &kListEntries[5 * bytes[i + k]], 5);
+            m_nUsed += 5;
+        }
+        if (i + nOnLine == nCount) --m_nUsed;   // no comma after the last
+        NewLine();
     }
 }
 

@@ -4,25 +4,38 @@
 #include <cstdio>
 #include <string_view>
 
-// Buffered export text: every "\n" goes out as CR LF, hexadecimal comes from
-// a lookup table, and bytes reach the file in large blocks. A failed write
-// is remembered; everything after it is dropped.
+// How "\n" goes out: CR LF in the program's formats, LF in C sources for
+// display drivers.
+enum class LineEnds { CrLf, Lf };
+
+// Buffered export text: every "\n" goes out as the chosen line end,
+// hexadecimal comes from a lookup table, and bytes reach the file in large
+// blocks. A failed write is remembered; everything after it is dropped.
 class TextWriter {
 public:
-    explicit TextWriter(std::FILE* file) : m_file(file) {}
+    explicit TextWriter(std::FILE* file, LineEnds lineEnds = LineEnds::CrLf) : m_file(file), m_bCrLf(lineEnds == LineEnds::CrLf) {}
     ~TextWriter() { Flush(); }
     TextWriter(const TextWriter&) = delete;
     TextWriter& operator=(const TextWriter&) = delete;
 
-    // Bytes as they are, but with each "\n" as CR LF.
+    // Bytes as they are, but with each "\n" as the chosen line end.
     void Text(std::string_view text);
-    void NewLine() { Reserve(2); m_buffer[m_nUsed++] = '\r'; m_buffer[m_nUsed++] = '\n'; }
+    void NewLine()
+    {
+        Reserve(2);
+        if (m_bCrLf) m_buffer[m_nUsed++] = '\r';
+        m_buffer[m_nUsed++] = '\n';
+    }
     void Decimal(std::int64_t value);
 
     // A value as nDigits lower-case hex digits (2, 4 or 6), zero-filled,
     // optionally after "0x".
     void Hex(std::uint32_t value, int nDigits, bool bPrefix);
     void Comma() { Reserve(1); m_buffer[m_nUsed++] = ','; }
+
+    // Bytes as "0x%02x", nPerLine a line, a comma after every one but the
+    // last, each line ended.
+    void ByteList(const std::uint8_t* bytes, std::size_t nCount, int nPerLine);
 
     // Sends buffered bytes to the file; false once any write failed.
     bool Flush();
@@ -37,6 +50,7 @@ private:
     }
 
     std::FILE* m_file;
+    bool m_bCrLf;
     char m_buffer[kBufferSize];
     std::size_t m_nUsed = 0;
     bool m_bFailed = false;

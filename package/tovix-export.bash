@@ -7,14 +7,34 @@ _tovix_export()
 
     case $prev in
         -f | --format)
-            COMPREPLY=($(compgen -W '1 2' -- "$cur"))
+            COMPREPLY=($(compgen -W '1 2 bytes' -- "$cur"))
+            return
+            ;;
+        --rgb-order)
+            COMPREPLY=($(compgen -W 'rgb bgr' -- "$cur"))
+            return
+            ;;
+        --byte-order)
+            COMPREPLY=($(compgen -W 'little big' -- "$cur"))
+            return
+            ;;
+        --pack)
+            COMPREPLY=($(compgen -W 'rows pages' -- "$cur"))
+            return
+            ;;
+        --bit-order)
+            COMPREPLY=($(compgen -W 'msb lsb' -- "$cur"))
+            return
+            ;;
+        --header)
+            _filedir h
             return
             ;;
         -m | --mode)
             COMPREPLY=($(compgen -W '1 6 8 15 16 24 mono 64 256 555 565 full' -- "$cur"))
             return
             ;;
-        -t | --threshold | --background | -n | --name | -h | --help | --version)
+        -t | --threshold | --background | --attribute | -n | --name | -h | --help | --version)
             return
             ;;
         -o | --output)

@@ -1,7 +1,5 @@
 #include "testkit/doc_builder.h"
 
-#include "export/export_format.h"
-
 #include <cstdio>
 #include <cstdlib>
 #include <iconv.h>
@@ -25,11 +23,17 @@ std::unique_ptr<CTOVIXDoc> MakeDocument(int nWidth, int nHeight, ColorMode mode,
 
 std::string ExportText(const CTOVIXDoc& doc, bool bFormat1, const std::string& name)
 {
+    return ExportText(doc, bFormat1 ? ExportFormat::Format1 : ExportFormat::Format2, name);
+}
+
+std::string ExportText(const CTOVIXDoc& doc, ExportFormat format, const std::string& name,
+                       const BytesOptions& bytesOptions)
+{
     char* buffer = nullptr;
     std::size_t nSize = 0;
     std::FILE* file = open_memstream(&buffer, &nSize);
     if (file == nullptr) throw std::runtime_error("open_memstream failed");
-    const bool bWritten = WriteExportFile(file, bFormat1 ? ExportFormat::Format1 : ExportFormat::Format2, name, doc);
+    const bool bWritten = WriteExportFile(file, format, name, doc, bytesOptions);
     std::fclose(file);
     std::string text(buffer, nSize);
     std::free(buffer);

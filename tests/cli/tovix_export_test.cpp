@@ -237,6 +237,72 @@ TEST_F(TovixExportTest, ArraysCompileWithTheDeclaredElementCount)
     }
 }
 
+TEST_F(TovixExportTest, BytesOptionsThatDoNotApplyAreUsageErrors)
+{
+    ASSERT_EQ(Run("pic.bmp -m 16 --save-doc m16.tvx").nExit, 0);
+    const std::pair<const char*, const char*> cases[] = {
+        {"pic.bmp -f bytes -m 16 --pack rows", "--pack does not apply to colour mode 16"},
+        {"pic.bmp -f bytes -m 1 --rgb-order bgr", "--rgb-order does not apply to colour mode 1"},
+        {"pic.bmp -f bytes -m 24 --byte-order big", "--byte-order does not apply to colour mode 24"},
+        {"pic.bmp -f bytes -m 8 --bit-order lsb", "--bit-order does not apply to colour mode 8"},
+        {"pic.bmp -f bytes -m 6 --invert", "--invert does not apply to colour mode 6"},
+        {"m16.tvx -f bytes --invert", "m16.tvx: --invert does not apply to colour mode 16"},
+        {"pic.bmp -f 1 --invert", "--invert applies only to -f bytes"},
+        {"pic.bmp -f 2 --static", "--static applies only to -f bytes"},
+        {"pic.bmp --attribute PROGMEM", "--attribute applies only to -f bytes"},
+        {"pic.bmp -f 2 --header p.h", "--header applies only to -f bytes"},
+        {"pic.bmp -f bytes --static --header p.h", "--static cannot go with --header"},
+        {"pic.bmp -f bytes --bit-order middle", "--bit-order must be msb or lsb, not 'middle'"},
+        {"pic.bmp -f bytes --attribute \"A\nB\"", "--attribute must be one line"},
+        {"pic.bmp -f picture", "format must be 1, 2 or bytes"},
+    };
+    for (const auto& [args, error] : cases) {
+        const RunResult result = Run(args);
+        EXPECT_EQ(result.nExit, 2) << args;
+        EXPECT_NE(result.strErr.find(error), std::string::npos) << args << "\n" << result.strErr;
+    }
+    EXPECT_EQ(Files(), (std::vector<std::string>{"m16.tvx", "pic.bmp"}));
+}
+
+// A C compiler sees the bytes, the size macros and the array's size the tool meant.
+TEST_F(TovixExportTest, BytesSourceCompilesToTheExpectedArray)
+{
+    WriteFile(dir.File("count.bmp"), BuildBmp(3, 2, [](int x, int y) {
+        const int i = 3 * (y * 3 + x);
+        return Rgb{static_cast<std::uint8_t>(i + 1), static_cast<std::uint8_t>(i + 2), static_cast<std::uint8_t>(i + 3)};
+    }));
+    WriteFile(dir.File("marks.bmp"), BuildBmp(3, 10, [](int x, int y) {
+        const bool bBlack = x == 0 || (x == 1 && y == 0) || (x == 2 && y == 9);
+        return bBlack ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
+    }));
+    const struct {
+        const char* args;
+        const char* include;
+        const char* compiled;
+        const char* expected;
+        int nWidth, nHeight;
+    } cases[] = {
+        {"count.bmp -m 24 --rgb-order bgr --static --attribute '__attribute__((aligned(4)))'", "img.c", "check.c",
+         "3,2,1,6,5,4,9,8,7,12,11,10,15,14,13,18,17,16", 3, 2},
+        {"count.bmp -m 16 --byte-order big --header img.h", "img.h", "check.c img.c", "0x00,0x00,0x00,0x20,0x00,0x41,0x08,0x41,0x08,0x61,0x10,0x82", 3, 2},
+        {"marks.bmp -m 1 --pack pages --header img.h", "img.h", "check.c img.c", "0xff,0x01,0x00,0x03,0x00,0x02", 3, 10},
+    };
+    for (const auto& c : cases) {
+        const RunResult result = Run(std::string("-f bytes -n img -o img.c --force ") + c.args);
+        ASSERT_EQ(result.nExit, 0) << c.args << "\n" << result.strErr;
+        const std::string check = std::string("#include <string.h>\n#include \"") + c.include +
+                                  "\"\nstatic const unsigned char expected[] = {" + c.expected +
+                                  "};\nint main(void)\n{\n    return !(sizeof img == sizeof expected && "
+                                  "memcmp(img, expected, sizeof expected) == 0 && img_WIDTH == " +
+                                  std::to_string(c.nWidth) + " && img_HEIGHT == " + std::to_string(c.nHeight) + ");\n}\n";
+        WriteFile(dir.File("check.c"), std::vector<std::uint8_t>(check.begin(), check.end()));
+        const std::string build =
+            "cd " + dir.Path() + " && cc -std=c99 -Wall -Werror " + c.compiled + " -o check && ./check";
+        EXPECT_EQ(std::system(build.c_str()), 0) << c.args;
+        std::filesystem::remove(dir.File("img.h"));
+    }
+}
+
 TEST_F(TovixExportTest, DiskFullLeavesNoPartialFileAndKeepsTheOldOne)
 {
     WriteFile(dir.File("old.c"), {'o', 'l', 'd'});

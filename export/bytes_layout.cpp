@@ -1,0 +1,141 @@
+#include "export/bytes_layout.h"
+
+#include "core/tovix_doc.h"
+
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+int BytesPerPixel(ColorMode mode)
+{
+    switch (mode) {
+    case ColorMode::Full: return 3;
+    case ColorMode::Rgb555:
+    case ColorMode::Rgb565: return 2;
+    default: return 1;
+    }
+}
+
+// Where the bit of pixel (x, y) of a two-colour picture lies.
+struct BitPlace {
+    std::int64_t nByte;
+    std::uint8_t nMask;
+};
+
+class MonoPlaces {
+public:
+    MonoPlaces(std::int32_t nWidth, const BytesOptions& options)
+        : m_nWidth(nWidth), m_bPages(options.GetPacking() == MonoPacking::Pages),
+          m_bMsb(options.GetBitOrder() == BitOrder::Msb)
+    {
+    }
+
+    BitPlace At(std::int32_t x, std::int32_t y) const
+    {
+        // Rows run across a byte; pages run down it, eight rows a page.
+        const int nAlong = m_bPages ? y % 8 : x % 8;
+        const auto nMask = static_cast<std::uint8_t>(m_bMsb ? 0x80 >> nAlong : 1 << nAlong);
+        if (m_bPages) return {static_cast<std::int64_t>(y / 8) * m_nWidth + x, nMask};
+        return {static_cast<std::int64_t>(y) * ((static_cast<std::int64_t>(m_nWidth) + 7) / 8) + x / 8, nMask};
+    }
+
+private:
+    std::int32_t m_nWidth;
+    bool m_bPages;
+    bool m_bMsb;
+};
+
+// The bytes of one encoded value, in the order they are written.
+void PutValue(std::uint8_t* out, std::uint32_t nValue, ColorMode mode, const BytesOptions& options)
+{
+    switch (BytesPerPixel(mode)) {
+    case 3: {
+        const bool bBgr = options.GetRgbOrder() == RgbOrder::Bgr;
+        out[0] = static_cast<std::uint8_t>(nValue >> (bBgr ? 0 : 16));
+        out[1] = static_cast<std::uint8_t>(nValue >> 8);
+        out[2] = static_cast<std::uint8_t>(nValue >> (bBgr ? 16 : 0));
+        break;
+    }
+    case 2: {
+        const bool bBig = options.GetByteOrder() == ByteOrder::Big;
+        out[0] = static_cast<std::uint8_t>(nValue >> (bBig ? 8 : 0));
+        out[1] = static_cast<std::uint8_t>(nValue >> (bBig ? 0 : 8));
+        break;
+    }
+    default: out[0] = static_cast<std::uint8_t>(nValue); break;
+    }
+}
+
+std::uint32_t GetValue(const std::uint8_t* in, ColorMode mode, const BytesOptions& options)
+{
+    switch (BytesPerPixel(mode)) {
+    case 3:
+        return options.GetRgbOrder() == RgbOrder::Bgr ? static_cast<std::uint32_t>(in[2] << 16 | in[1] << 8 | in[0])
+                                                       : static_cast<std::uint32_t>(in[0] << 16 | in[1] << 8 | in[2]);
+    case 2:
+        return options.GetByteOrder() == ByteOrder::Big ? static_cast<std::uint32_t>(in[0] << 8 | in[1])
+                                                         : static_cast<std::uint32_t>(in[1] << 8 | in[0]);
+    default: return in[0];
+    }
+}
+
+} // namespace
+
+std::int64_t BytesCount(ColorMode mode, std::int64_t nWidth, std::int64_t nHeight, const BytesOptions& options)
+{
+    if (mode != ColorMode::Mono) return nWidth * nHeight * BytesPerPixel(mode);
+    if (options.GetPacking() == MonoPacking::Pages) return (nHeight + 7) / 8 * nWidth;
+    return (nWidth + 7) / 8 * nHeight;
+}
+
+std::vector<std::uint8_t> PackBytes(const CTOVIXDoc& doc, const BytesOptions& options)
+{
+    const ColorMode mode = doc.m_nColorMode;
+    const std::int32_t nWidth = doc.m_nWidth;
+    const std::int32_t nHeight = doc.m_nHeight;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(BytesCount(mode, nWidth, nHeight, options)));
+    const PixelEncoder encoder = doc.MakeEncoder();
+    const std::uint32_t* pixel = doc.PixelArray;
+    if (mode == ColorMode::Mono) {
+        // A set bit marks black, as in the program's formats, or white inverted.
+        const std::uint32_t nSetValue = options.bInvert ? kWhite : 0;
+        const MonoPlaces places(nWidth, options);
+        for (std::int32_t y = 0; y < nHeight; ++y) {
+            for (std::int32_t x = 0; x < nWidth; ++x) {
+                if (encoder.Encode(*pixel++) != nSetValue) continue;
+                const BitPlace place = places.At(x, y);
+                bytes[static_cast<std::size_t>(place.nByte)] |= place.nMask;
+            }
+        }
+        return bytes;
+    }
+    const int nStep = BytesPerPixel(mode);
+    for (std::uint8_t* out = bytes.data(); out != bytes.data() + bytes.size(); out += nStep)
+        PutValue(out, encoder.Encode(*pixel++), mode, options);
+    return bytes;
+}
+
+std::vector<std::uint32_t> UnpackBytes(const std::vector<std::uint8_t>& bytes, ColorMode mode, std::int32_t nWidth,
+                                       std::int32_t nHeight, const BytesOptions& options)
+{
+    std::vector<std::uint32_t> values(static_cast<std::size_t>(nWidth) * static_cast<std::size_t>(nHeight));
+    if (mode == ColorMode::Mono) {
+        const MonoPlaces places(nWidth, options);
+        std::uint32_t* value = values.data();
+        for (std::int32_t y = 0; y < nHeight; ++y) {
+            for (std::int32_t x = 0; x < nWidth; ++x) {
+                const BitPlace place = places.At(x, y);
+                const bool bSet = (bytes[static_cast<std::size_t>(place.nByte)] & place.nMask) != 0;
+                *value++ = bSet != options.bInvert ? 0 : kWhite;
+            }
+        }
+        return values;
+    }
+    const int nStep = BytesPerPixel(mode);
+    const std::uint8_t* in = bytes.data();
+    for (std::uint32_t& value : values) {
+        value = GetValue(in, mode, options);
+        in += nStep;
+    }
+    return values;
+}

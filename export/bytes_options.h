@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/color_mode.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+enum class RgbOrder { Rgb, Bgr };
+enum class ByteOrder { Little, Big };
+enum class MonoPacking { Rows, Pages };
+enum class BitOrder { Msb, Lsb };
+
+// How the bytes format lays out a picture and declares its array. Options
+// left unset take their defaults, which for the bit order depends on the
+// packing; being unset also tells that the user did not ask for them.
+struct BytesOptions {
+    std::optional<RgbOrder> rgbOrder;
+    std::optional<ByteOrder> byteOrder;
+    std::optional<MonoPacking> packing;
+    std::optional<BitOrder> bitOrder;
+    bool bInvert = false;   // two colours: a set bit for white instead of black
+    bool bStatic = false;
+    std::string strAttribute;    // written after the array's brackets
+    std::string strHeaderInclude;   // the header the source includes; empty for none
+
+    RgbOrder GetRgbOrder() const { return rgbOrder.value_or(RgbOrder::Rgb); }
+    ByteOrder GetByteOrder() const { return byteOrder.value_or(ByteOrder::Little); }
+    MonoPacking GetPacking() const { return packing.value_or(MonoPacking::Rows); }
+    BitOrder GetBitOrder() const
+    {
+        return bitOrder.value_or(GetPacking() == MonoPacking::Pages ? BitOrder::Lsb : BitOrder::Msb);
+    }
+};
+
+// Sets one of the options that take a word ("--rgb-order", "--byte-order",
+// "--pack", "--bit-order"). Returns the reason when the word is not one of
+// the option's choices.
+std::optional<std::string> SetBytesOption(BytesOptions& options, std::string_view option, const std::string& value);
+
+// The first layout option given that the colour mode does not use, or null.
+const char* OptionNotForMode(const BytesOptions& options, ColorMode mode);
+
+// The first option given at all but the header, or null; they all belong to
+// the bytes format.
+const char* FirstGivenOption(const BytesOptions& options);
+
+// The settings a reader needs, as the tool's own options: the colour mode and
+// every layout option of that mode, defaults spelled out.
+std::string DescribeLayout(ColorMode mode, const BytesOptions& options);
