@@ -50,6 +50,7 @@ TEST_F(ImportTest, RefusedFilesShowTheFirstFailingChecksMessagesAndLeaveNoPictur
             bmp::WriteU32(b.data() + nOffset, nValue);
         return b;
     };
+    const std::vector<std::uint8_t> eight = HeaderOnly(4, 2, 8);
     struct Case {
         const char* name;
         std::vector<std::uint8_t> bytes;
@@ -59,6 +60,9 @@ TEST_F(ImportTest, RefusedFilesShowTheFirstFailingChecksMessagesAndLeaveNoPictur
         {"empty file", {}, kFormatMessages},
         {"only the magic", {'B', 'M'}, kFormatMessages},
         {"headers cut at 53 bytes", {good.begin(), good.begin() + 53}, kFormatMessages},
+        // Cut headers are a format fault even when the bit count they hold is wrong too.
+        {"8-bit headers cut at 29 bytes", {eight.begin(), eight.begin() + 29}, kFormatMessages},
+        {"8-bit headers cut at 53 bytes", {eight.begin(), eight.begin() + 53}, kFormatMessages},
         {"info header of 12 bytes", patched(bmp::kOffInfoSize, 12), kFormatMessages},
         {"8 bits per pixel", HeaderOnly(4, 2, 8), {msg::kNot24Bit}},
         {"32 bits per pixel", HeaderOnly(4, 2, 32), {msg::kNot24Bit}},
@@ -116,16 +120,19 @@ TEST_F(ImportTest, ImportedPictureKeepsItsPixelsWhateverTheLayout)
 
 TEST_F(ImportTest, ImportShowsThePictureInTheDocumentsModeAndKeepsTheSettings)
 {
+    // Thresholds differ per channel, so that mixing up two channels shows.
     doc->m_nColorMode = ColorMode::Mono;
-    doc->m_nThresholdR = 1;
+    doc->m_nThresholdR = 201;
+    doc->m_nThresholdG = 11;
+    doc->m_nThresholdB = 101;
     doc->m_nWidth = 9;
     doc->SetTitle("TOVIX1");
-    ASSERT_TRUE(Import(BuildBmp(2, 1, [](int x, int) { return x == 0 ? Rgb{0, 0, 0} : Rgb{200, 10, 10}; })));
+    ASSERT_TRUE(Import(BuildBmp(2, 1, [](int x, int) { return x == 0 ? Rgb{200, 10, 100} : Rgb{201, 10, 100}; })));
     EXPECT_EQ(doc->m_bLoaded, 1);
     EXPECT_EQ(doc->m_image.m_pDispBits[0], 0);
     EXPECT_EQ(doc->m_image.m_pDispBits[3], 255);
     EXPECT_EQ(doc->m_nColorMode, ColorMode::Mono);
-    EXPECT_EQ(doc->m_nThresholdR, 1);
+    EXPECT_EQ(doc->m_nThresholdR, 201);
     EXPECT_EQ(doc->m_nWidth, 9) << "the store is filled only by a capture";
     EXPECT_EQ(doc->GetTitle(), "TOVIX1");
 }

@@ -9,15 +9,17 @@
 
 namespace {
 
-// A picture one pixel high holding the given (r, g, b) pixels.
-void FillRow(CDibImage& image, const std::vector<std::array<int, 3>>& pixels)
+// A picture one pixel high holding the given (r, g, b) pixels; false when
+// it could not be made.
+[[nodiscard]] bool FillRow(CDibImage& image, const std::vector<std::array<int, 3>>& pixels)
 {
-    ASSERT_TRUE(image.Create(static_cast<int>(pixels.size()), 1));
+    if (!image.Create(static_cast<int>(pixels.size()), 1)) return false;
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         image.m_pSrcBits[3 * i] = static_cast<std::uint8_t>(pixels[i][2]);
         image.m_pSrcBits[3 * i + 1] = static_cast<std::uint8_t>(pixels[i][1]);
         image.m_pSrcBits[3 * i + 2] = static_cast<std::uint8_t>(pixels[i][0]);
     }
+    return true;
 }
 
 std::array<int, 3> Shown(const CDibImage& image, int x)
@@ -32,7 +34,7 @@ std::vector<int> ShownGreys(ColorMode mode, int nThreshold)
     CDibImage image;
     std::vector<std::array<int, 3>> greys;
     for (int v = 0; v < 256; ++v) greys.push_back({v, v, v});
-    FillRow(image, greys);
+    if (!FillRow(image, greys)) return {};
     EXPECT_EQ(image.ReduceColors(mode, nThreshold, nThreshold, nThreshold), 1);
     std::vector<int> shown;
     for (int v = 0; v < 256; ++v) shown.push_back(Shown(image, v)[0]);
@@ -56,6 +58,7 @@ TEST_P(LevelBoundaryTest, SixtyFourColourLevelsChangeAtTheBoundaries)
 {
     const LevelCase& c = GetParam();
     const std::vector<int> shown = ShownGreys(ColorMode::Colors64, c.nThreshold);
+    ASSERT_EQ(shown.size(), 256u);
     for (int v = 0; v < 256; ++v) {
         const int expected = v >= c.nFirst255 ? 255 : v >= c.nFirst127 ? 127 : v >= c.nFirst63 ? 63 : 0;
         ASSERT_EQ(shown[v], expected) << "grey " << v;
@@ -76,14 +79,22 @@ TEST(ColorReduction, MonoTurnsBlackOnlyWhenEveryChannelIsBelowItsThreshold)
         {128, 128, 128, {127, 127, 127}, 0},   {128, 128, 128, {128, 0, 0}, 255},
         {0, 0, 0, {0, 0, 0}, 255},             {255, 255, 255, {254, 254, 254}, 0},
         {255, 255, 255, {0, 0, 255}, 255},     {200, 128, 50, {150, 0, 30}, 0},
-        {200, 128, 50, {30, 0, 150}, 255},
+        {200, 128, 50, {30, 0, 150}, 255},     {255, 255, 255, {255, 255, 255}, 255},
     };
+    // Rows long enough for the vector steps and their tail, on screen and in the export.
     for (const Case& c : cases) {
-        CDibImage image;
-        FillRow(image, {c.pixel});
-        image.ReduceColors(ColorMode::Mono, c.tB, c.tG, c.tR);
-        EXPECT_EQ(Shown(image, 0), (std::array<int, 3>{c.shown, c.shown, c.shown}))
-            << c.pixel[0] << "," << c.pixel[1] << "," << c.pixel[2] << " against " << c.tR << "," << c.tG << "," << c.tB;
+        for (int nWidth : {1, 6, 17}) {
+            CDibImage image;
+            ASSERT_TRUE(FillRow(image, std::vector<std::array<int, 3>>(static_cast<std::size_t>(nWidth), c.pixel)));
+            image.ReduceColors(ColorMode::Mono, c.tB, c.tG, c.tR);
+            for (int x = 0; x < nWidth; ++x)
+                EXPECT_EQ(Shown(image, x), (std::array<int, 3>{c.shown, c.shown, c.shown}))
+                    << c.pixel[0] << "," << c.pixel[1] << "," << c.pixel[2] << " against " << c.tR << "," << c.tG
+                    << "," << c.tB << " pixel " << x << " of " << nWidth;
+        }
+        const auto [r, g, b] = c.pixel;
+        EXPECT_EQ(PixelEncoder(ColorMode::Mono, c.tR, c.tG, c.tB).Encode(static_cast<std::uint32_t>(b << 16 | g << 8 | r)),
+                  c.shown == 0 ? 0u : 0xFFFFFFu);
     }
 }
 
@@ -98,7 +109,7 @@ TEST(ColorReduction, MaskingModesKeepTheHighBits)
     };
     for (const auto& [mode, shown] : cases) {
         CDibImage image;
-        FillRow(image, {{255, 255, 255}, {0x9B, 0x9B, 0x9B}});
+        ASSERT_TRUE(FillRow(image, {{255, 255, 255}, {0x9B, 0x9B, 0x9B}}));
         image.ReduceColors(mode, 128, 128, 128);
         EXPECT_EQ(Shown(image, 0), shown) << static_cast<int>(mode);
         EXPECT_EQ(Shown(image, 1), (std::array<int, 3>{0x9B & shown[0], 0x9B & shown[1], 0x9B & shown[2]}));
@@ -150,7 +161,7 @@ TEST(ColorReduction, DisplayAgreesWithTheExportEncodingForEveryMode)
             for (ColorMode mode : {ColorMode::Mono, ColorMode::Colors64, ColorMode::Colors256, ColorMode::Rgb555,
                                    ColorMode::Rgb565, ColorMode::Full}) {
                 CDibImage image;
-                FillRow(image, pixels);
+                ASSERT_TRUE(FillRow(image, pixels));
                 image.ReduceColors(mode, t[2], t[1], t[0]);
                 const PixelEncoder encoder(mode, t[0], t[1], t[2]);
                 const ChannelBits bits = KeptBits(mode);

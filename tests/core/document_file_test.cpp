@@ -158,9 +158,10 @@ TEST_F(DocumentFileTest, FilesCutShortOrWithImpossibleSizesAreRefused)
         {"inside the thresholds", {whole.begin(), whole.begin() + 20}},
         {"inside the pixels", {whole.begin(), whole.begin() + 30}},
         {"right after the pixels", {whole.begin(), whole.begin() + 42}},
-        {"inside the print magnification", {whole.end() - 2, whole.end()}},
+        {"inside the print magnification", {whole.begin(), whole.end() - 2}},
         {"negative width", DocumentBytes(300, -1, 2, 24, {}, true)},
         {"negative height", DocumentBytes(300, 2, -1, 24, {}, true)},
+        {"no columns and a negative height", DocumentBytes(300, 0, -1, 24, {}, true)},
         {"more pixels than the store", DocumentBytes(300, 2049, 1024, 24, {}, true)},
         {"product overflowing 32 bits", DocumentBytes(300, 65536, 65536, 24, {}, true)},
     };
