@@ -32,13 +32,15 @@ protected:
         WriteFile(dir.File("pic.bmp"), BuildBmp(37, 21, PatternPixel));
     }
 
-    // Runs the tool in the test folder with the given arguments (shell words).
-    RunResult Run(const std::string& args)
+    // Runs the tool in the test folder with the given arguments (shell words);
+    // its standard output is kept unless it goes to the given file instead.
+    RunResult Run(const std::string& args, const std::string& stdoutPath = {})
     {
-        const std::string command = "cd " + dir.Path() + " && " TOVIX_EXPORT_BIN " " + args + " >" + dir.File(".out") +
-                                    " 2>" + dir.File(".err");
+        const std::string command = "cd " + dir.Path() + " && " TOVIX_EXPORT_BIN " " + args + " >" +
+                                    (stdoutPath.empty() ? dir.File(".out") : stdoutPath) + " 2>" + dir.File(".err");
         const int status = std::system(command.c_str());
-        RunResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Text(".out"), Text(".err")};
+        RunResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, stdoutPath.empty() ? Text(".out") : "",
+                         Text(".err")};
         std::filesystem::remove(dir.File(".out"));
         std::filesystem::remove(dir.File(".err"));
         return result;
@@ -185,6 +187,21 @@ TEST_F(TovixExportTest, OutputIsByteForByteWhatTheProgramWrites)
             ASSERT_EQ(result.nExit, 0) << result.strErr;
             EXPECT_EQ(result.strOut, ProgramExport("pic.bmp", format, mode, 200, 100, 50)) << modeArg << " " << formatArg;
         }
+    }
+}
+
+TEST_F(TovixExportTest, DashIsStandardOutputEvenBesideAFileNamedDashAndItsFailureIsAnError)
+{
+    WriteFile(dir.File("-"), {'k', 'e', 'e', 'p'});
+    const RunResult result = Run("pic.bmp -f 2 -o -");
+    EXPECT_EQ(result.nExit, 0) << result.strErr;
+    EXPECT_TRUE(result.strOut.starts_with("TOVIX_FULL,37,21,\r\n"));
+    EXPECT_EQ(Text("-"), "keep");
+
+    for (const char* format : {"1", "2"}) {
+        const RunResult full = Run(std::string("pic.bmp -o - -f ") + format, "/dev/full");
+        EXPECT_EQ(full.nExit, 1) << format;
+        EXPECT_EQ(full.strErr, "tovix-export: -: cannot write to standard output\n") << format;
     }
 }
 
