@@ -4,13 +4,13 @@
 #include "testkit/doc_builder.h"
 #include "testkit/recording_dialogs.h"
 #include "tests/support/failing_output.h"
+#include "tests/support/ordinary_user.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace testing_support;
 
@@ -52,26 +52,32 @@ TEST_F(FailingExportTest, FileThatCannotBeCreatedEndsSilentlyWithNoFile)
     const std::string readOnly = dir.File("locked");
     std::filesystem::create_directory(readOnly);
     chmod(readOnly.c_str(), 0555);
+    chmod(dir.Path().c_str(), 0755);
     const struct {
         const char* name;
         std::string path;
-        bool bApplies;
     } cases[] = {
-        {"folder that is a regular file", dir.File("plain/out.c"), true},
-        // root may write into any folder, whatever its permissions
-        {"read-only folder", readOnly + "/out.c", access(readOnly.c_str(), W_OK) != 0},
+        {"folder that is a regular file", dir.File("plain/out.c")},
+        {"read-only folder", readOnly + "/out.c"},
     };
-    for (const auto& c : cases) {
-        if (!c.bApplies) continue;
-        for (ExportFormat format : {ExportFormat::Format1, ExportFormat::Format2}) {
-            dialogs.savePath = c.path;
-            const int nOpenBefore = OpenDescriptorCount();
-            EXPECT_FALSE(RunExport(*doc, format, dialogs)) << c.name;
-            EXPECT_TRUE(dialogs.messages.empty()) << c.name;
-            EXPECT_FALSE(std::filesystem::exists(c.path)) << c.name;
-            EXPECT_EQ(OpenDescriptorCount(), nOpenBefore) << c.name;
+    // As an ordinary user: root may write into any folder, whatever its permissions.
+    const std::optional<std::string> found = AsOrdinaryUser([&] {
+        std::string wrong;
+        for (const auto& c : cases) {
+            for (ExportFormat format : {ExportFormat::Format1, ExportFormat::Format2}) {
+                RecordingDialogs userDialogs;
+                userDialogs.savePath = c.path;
+                const int nOpenBefore = OpenDescriptorCount();
+                if (RunExport(*doc, format, userDialogs)) wrong += std::string(c.name) + ": exported; ";
+                if (!userDialogs.messages.empty()) wrong += std::string(c.name) + ": a message; ";
+                if (OpenDescriptorCount() != nOpenBefore) wrong += std::string(c.name) + ": a file left open; ";
+            }
         }
-    }
+        return wrong;
+    });
+    for (const auto& c : cases) EXPECT_FALSE(std::filesystem::exists(c.path)) << c.name;
+    if (!found) GTEST_SKIP() << "the read-only folder needs a user without root's rights, and there is none";
+    EXPECT_EQ(*found, "");
 }
 
 } // namespace
