@@ -53,6 +53,9 @@ public:
     void OnUpdateDatePane();
     void OnUpdateTimePane();
 
+    // How often the clock panes are refreshed.
+    void SetClockInterval(int nMilliseconds) { m_clockTimer.setInterval(nMilliseconds); }
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

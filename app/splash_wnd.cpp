@@ -10,7 +10,7 @@
 bool CSplashWnd::s_bShowSplash = false;
 CSplashWnd* CSplashWnd::s_pSplashWnd = nullptr;
 
-CSplashWnd::CSplashWnd(QWidget* pParent)
+CSplashWnd::CSplashWnd(QWidget* pParent, int nShowMilliseconds)
     : QWidget(pParent, Qt::SplashScreen | Qt::FramelessWindowHint), m_bitmap(res::SplashPicture())
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -21,7 +21,7 @@ CSplashWnd::CSplashWnd(QWidget* pParent)
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CSplashWnd::HideSplash);
-    m_timer.start(kShowMilliseconds);
+    m_timer.start(nShowMilliseconds);
 }
 
 CSplashWnd::~CSplashWnd()
@@ -34,10 +34,10 @@ void CSplashWnd::EnableSplash(bool bEnable)
     s_bShowSplash = bEnable;
 }
 
-void CSplashWnd::ShowSplash(QWidget* pParent)
+void CSplashWnd::ShowSplash(QWidget* pParent, int nShowMilliseconds)
 {
     if (!s_bShowSplash || s_pSplashWnd != nullptr) return;
-    s_pSplashWnd = new CSplashWnd(pParent);
+    s_pSplashWnd = new CSplashWnd(pParent, nShowMilliseconds);
     s_pSplashWnd->show();
     s_pSplashWnd->repaint();
 }

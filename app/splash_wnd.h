@@ -18,14 +18,18 @@ public:
     // Allows or forbids the splash; forbidden until called.
     static void EnableSplash(bool bEnable);
 
-    // Shows the splash over the parent, unless it is forbidden or already up.
-    static void ShowSplash(QWidget* pParent);
+    // Shows the splash over the parent for the given time, unless it is
+    // forbidden or already up.
+    static void ShowSplash(QWidget* pParent, int nShowMilliseconds = kShowMilliseconds);
 
     // Offered every event of the program: a press while the splash is up
     // closes it and is consumed (true).
     static bool FilterMessage(const QEvent* pEvent);
 
     static CSplashWnd* Current() { return s_pSplashWnd; }
+
+    // Time left before the splash closes by itself.
+    int RemainingMilliseconds() const { return m_timer.remainingTime(); }
 
     // Closes the splash and repaints the main window at once.
     void HideSplash();
@@ -34,7 +38,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    explicit CSplashWnd(QWidget* pParent);
+    CSplashWnd(QWidget* pParent, int nShowMilliseconds);
 
     static bool s_bShowSplash;
     static CSplashWnd* s_pSplashWnd;

@@ -45,10 +45,10 @@ TEST(DibPainter, SourceRectCoversExactlyTheExposedTarget)
 // Colour of picture pixel (x, y) at magnification zoom, read from the drawing.
 class DrawDibTest : public testing::Test {
 protected:
-    void Load(int nWidth, int nHeight)
+    [[nodiscard]] bool Load(int nWidth, int nHeight)
     {
         WriteFile(dir.File("p.bmp"), BuildBmp(nWidth, nHeight, PatternPixel));
-        ASSERT_EQ(image.Load(dir.File("p.bmp")), DibLoadResult::Loaded);
+        return image.Load(dir.File("p.bmp")) == DibLoadResult::Loaded;
     }
 
     // Draws with the content scrolled to origin, exposing a window of the given size.
@@ -74,7 +74,7 @@ protected:
 
 TEST_F(DrawDibTest, DrawsTopRowFirstInItsOwnColoursAtEachMagnification)
 {
-    Load(7, 5);
+    ASSERT_TRUE(Load(7, 5));
     for (const int nZoom : {100, 200, 300, 1000}) {
         const QImage out = Draw(nZoom, {0, 0}, {7 * nZoom / 100 + 5, 5 * nZoom / 100 + 5});
         const int nCell = nZoom / 100;
@@ -88,7 +88,7 @@ TEST_F(DrawDibTest, DrawsTopRowFirstInItsOwnColoursAtEachMagnification)
 
 TEST_F(DrawDibTest, LargePictureAtTopMagnificationDrawsOnlyTheExposedWindowQuickly)
 {
-    Load(4096, 4096);
+    ASSERT_TRUE(Load(4096, 4096));
     const QPoint origin(27003, 31007);
     QElapsedTimer timer;
     timer.start();

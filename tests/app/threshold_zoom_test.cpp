@@ -38,7 +38,9 @@ protected:
     // Types a text into a box and moves the focus on with Tab.
     static void TypeAndLeave(CThresholdDlg& dialog, QLineEdit* pEdit, const QString& text)
     {
+        // Focus moves only within the active window, which a busy machine may make late.
         dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         pEdit->setFocus();
         pEdit->selectAll();
         QTest::keyClicks(pEdit, text);
@@ -118,7 +120,7 @@ TEST_F(ThresholdTest, TypedTextCountsOnlyAsOneToThreeDigitsUpTo255)
         const char* typed;
         int nThreshold;
     } const cases[] = {
-        {"300", 128}, {"1000", 128}, {"-5", 128}, {"1a", 128}, {"", 128}, {" 12", 128},
+        {"300", 128}, {"1000", 128}, {"0007", 128}, {"-5", 128}, {"1a", 128}, {"", 128}, {" 12", 128},
         {"007", 7},   {"255", 255},  {"0", 0},    {"99", 99},
     };
     for (const Case& c : cases) {
@@ -139,6 +141,7 @@ TEST_F(ThresholdTest, ValueConfirmedWithEnterIsKept)
 {
     OnNextDialog<CThresholdDlg>([&](CThresholdDlg& dialog) {
         dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         dialog.m_editB->setFocus();
         dialog.m_editB->selectAll();
         QTest::keyClicks(dialog.m_editB, "42");

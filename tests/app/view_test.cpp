@@ -1,10 +1,13 @@
 #include "tests/app/app_fixture.h"
 
+#include "app/dialogs/threshold_dlg.h"
+#include "app/dialogs/zoom_dlg.h"
 #include "app/framework/doc_template.h"
 #include "app/framework/document.h"
 #include "app/res/resource.h"
 #include "core/messages.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -131,6 +134,56 @@ TEST_F(AppTest, PrintingToAPdfFileWritesTheOnePage)
     EXPECT_TRUE(bytes.contains("/Width 100"));
     EXPECT_TRUE(bytes.contains("/Height 50"));
     EXPECT_FALSE(bytes.contains("/DCTDecode"));
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int nPaints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Paint) ++nPaints;
+        return false;
+    }
+};
+
+// Each action leaves the scroll range as it was, so only the view's own
+// request can bring the repaint.
+TEST_F(AppTest, ViewRepaintsAfterEveryChangeToWhatItShows)
+{
+    WriteFile(dir.File("p.bmp"), BuildBmp(30, 20, PatternPixel));
+    ImportThroughMenu(dir.File("p.bmp"));
+    const auto answer = [this](int nId, bool bOk) {
+        return [this, nId, bOk] {
+            WatchForDialog([bOk](QWidget& dialog) {
+                if (bOk) static_cast<QDialog&>(dialog).accept();
+                return true;
+            });
+            Run(nId);
+        };
+    };
+    const struct {
+        const char* name;
+        std::function<void()> action;
+    } cases[] = {
+        {"import", [this] { ImportThroughMenu(dir.File("p.bmp")); }},
+        {"colour mode", [this] { Run(res::ID_COLOR_MONO); }},
+        {"threshold OK", answer(res::ID_THRESHOLD, true)},
+        {"threshold Cancel", answer(res::ID_THRESHOLD, false)},
+        {"magnification OK", answer(res::ID_ZOOM, true)},
+        {"magnification Cancel", answer(res::ID_ZOOM, false)},
+    };
+    PaintCounter counter(*ActiveView()->viewport());
+    for (const auto& c : cases) {
+        Settle();
+        counter.nPaints = 0;
+        c.action();
+        Settle();
+        EXPECT_GT(counter.nPaints, 0) << c.name;
+    }
 }
 
 TEST_F(AppTest, ADocumentWithoutAPicturePaintsNothing)
