@@ -4,12 +4,18 @@
 #include "app/framework/document.h"
 #include "app/recent_file_list.h"
 #include "app/res/resource.h"
+#include "core/document_file.h"
 #include "core/messages.h"
+#include "testkit/doc_builder.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QStandardPaths>
+
+#include <filesystem>
 
 using namespace testing_support;
 
@@ -159,6 +165,55 @@ TEST(CommandLineTest, StartsWithAFileTheSplashOrAPrintJob)
     EXPECT_TRUE(AsksForHelpOrVersion({"tovix", "--help"}));
     EXPECT_TRUE(AsksForHelpOrVersion({"tovix", "--version"}));
     EXPECT_FALSE(AsksForHelpOrVersion({"tovix", "a.tvx"}));
+}
+
+// What the program does with a document named on its command line: opens
+// it, or prints it and ends, with exit status 1 when it cannot be read.
+TEST(CommandLineTest, OpensOrPrintsTheNamedDocument)
+{
+    TempDir dir;
+    RecordingDialogs dialogs;
+    ScriptedChooser chooser;
+    const auto saved = MakeDocument(7, 3, ColorMode::Colors64, [](int i) { return 0x030201u * static_cast<std::uint32_t>(i); });
+    ASSERT_TRUE(SaveDocumentFile(*saved, dir.File("pic.tvx"), dialogs));
+    const std::string pdf = dir.File("out.pdf");
+    const struct {
+        QStringList arguments;
+        bool bRuns;
+        int nExitCode;
+        std::vector<std::string> messages;
+        bool bPrinted;
+    } cases[] = {
+        {{"tovix", QString::fromStdString(dir.File("pic.tvx"))}, true, 0, {}, false},
+        {{"tovix", QString::fromStdString(dir.File("none.tvx"))}, false, 1, {msg::kCannotOpenDocument}, false},
+        {{"tovix", "--print", QString::fromStdString(dir.File("pic.tvx"))}, false, 0, {}, true},
+        {{"tovix", "--print", QString::fromStdString(dir.File("none.tvx"))}, false, 1, {msg::kCannotOpenDocument}, false},
+    };
+    for (const auto& c : cases) {
+        const std::string name = c.arguments.join(' ').toStdString();
+        dialogs.messages.clear();
+        std::filesystem::remove(pdf);
+        QString error;
+        std::optional<CCommandLineInfo> info = ParseCommandLine(c.arguments, &error);
+        ASSERT_TRUE(info) << name;
+        info->bShowSplash = false;
+        CTOVIXApp app(dialogs, chooser);
+        app.Printer().setOutputFormat(QPrinter::PdfFormat);
+        app.Printer().setOutputFileName(QString::fromStdString(pdf));
+
+        EXPECT_EQ(app.InitInstance(*info), c.bRuns) << name;
+        EXPECT_EQ(app.ExitCode(), c.nExitCode) << name;
+        EXPECT_EQ(dialogs.messages, c.messages) << name;
+        QFile printed(QString::fromStdString(pdf));
+        EXPECT_EQ(printed.open(QIODevice::ReadOnly) && printed.readAll().contains("/Width 7"), c.bPrinted) << name;
+        if (!c.bRuns) continue;
+        ASSERT_EQ(app.DocTemplate().DocumentCount(), 1u) << name;
+        const auto* pView = qobject_cast<CTOVIXView*>(app.MainFrame()->GetActiveView());
+        ASSERT_NE(pView, nullptr) << name;
+        EXPECT_EQ(pView->GetDocument().GetTitle(), QStringLiteral("pic.tvx"));
+        EXPECT_EQ(pView->GetTOVIXDoc().m_nWidth, 7);
+        EXPECT_EQ(pView->GetTOVIXDoc().m_nColorMode, ColorMode::Colors64);
+    }
 }
 
 } // namespace
