@@ -55,7 +55,7 @@ ParsedCommandLine UsageError(std::string text)
 }
 
 enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
-                kAttribute, kHeader };
+                kAttribute, kHeader, kDecode };
 
 bool EndsWithInAnyCase(std::string text, const std::string& ending)
 {
@@ -81,18 +81,21 @@ std::optional<std::string> BytesOptionsError(const ExportRequest& request)
 
 } // namespace
 
-InputKind KindOfInput(const ExportRequest& request)
+InputKind KindOfInput(const ExportRequest& request, const std::string& input)
 {
     if (request.bPicture) return InputKind::Picture;
-    if (EndsWithInAnyCase(request.strInput, ".tvx")) return InputKind::Document;
-    if (EndsWithInAnyCase(request.strInput, ".bmp")) return InputKind::Bmp;
+    if (EndsWithInAnyCase(input, ".tvx")) return InputKind::Document;
+    if (EndsWithInAnyCase(input, ".bmp")) return InputKind::Bmp;
     return InputKind::Picture;
 }
 
 const char* UsageText()
 {
-    return "Usage: tovix-export [OPTIONS] INPUT\n"
-           "Writes the pixels of a picture or a .tvx document as C source text.\n"
+    return "Usage: tovix-export [OPTIONS] INPUT...\n"
+           "       tovix-export --decode FILE [-o PICTURE] [--force]\n"
+           "Writes the pixels of pictures or .tvx documents as C source text, or reads such text back\n"
+           "into a picture. With several INPUTs each goes to its default output, and one that fails\n"
+           "does not stop the others.\n"
            "\n"
            "  INPUT                  a picture: PNG, GIF, JPEG, BMP of any depth, and every other kind\n"
            "                         the installed image readers know (TIFF, WebP, SVG, TGA, ICO, PBM,\n"
@@ -130,10 +133,13 @@ const char* UsageText()
            "      --header PATH            also write a header with the size macros and an extern\n"
            "                               declaration; the source includes it\n"
            "\n"
+           "      --decode FILE      read a file written by -f 1, -f 2 or -f bytes and write the picture it\n"
+           "                         holds to -o PICTURE (default: FILE with .bmp), a 24-bit BMP, or PNG\n"
+           "                         when PICTURE ends in .png\n"
            "  -h, --help             this text\n"
            "      --version          the version\n"
            "\n"
-           "Exit status: 0 on success, 1 when the input is refused or a file cannot be written,\n"
+           "Exit status: 0 on success, 1 when an input is refused or a file cannot be written,\n"
            "2 for a usage error.\n";
 }
 
@@ -149,7 +155,8 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
         {"byte-order", required_argument, nullptr, kByteOrder}, {"pack", required_argument, nullptr, kPack},
         {"bit-order", required_argument, nullptr, kBitOrder}, {"invert", no_argument, nullptr, kInvert},
         {"static", no_argument, nullptr, kStatic}, {"attribute", required_argument, nullptr, kAttribute},
-        {"header", required_argument, nullptr, kHeader}, {nullptr, 0, nullptr, 0},
+        {"header", required_argument, nullptr, kHeader}, {"decode", required_argument, nullptr, kDecode},
+        {nullptr, 0, nullptr, 0},
     };
 
     ParsedCommandLine parsed;
@@ -158,8 +165,11 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
     optind = 0;   // 0 also resets getopt's internal state between calls
     int c;
     int nLongIndex = 0;
+    std::string firstExportOption;   // one that --decode has no use for
     while ((c = getopt_long(argc, argv, ":f:m:t:n:o:h", kOptions, &nLongIndex)) != -1) {
         const std::string arg = optarg != nullptr ? optarg : "";
+        if (firstExportOption.empty() && c != 'o' && c != kForce && c != kDecode && c != ':' && c != '?')
+            firstExportOption = c >= kForce ? std::string("--") + kOptions[nLongIndex].name : std::string("-") + static_cast<char>(c);
         switch (c) {
         case 'f':
             if (arg == "1") request.format = ExportFormat::Format1;
@@ -207,17 +217,34 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
             if (arg.empty()) return UsageError("the header path is empty");
             request.header = arg;
             break;
+        case kDecode:
+            if (arg.empty()) return UsageError("the path to decode is empty");
+            request.decode = arg;
+            break;
         case 'h': parsed.action = ParsedCommandLine::Action::Help; return parsed;
         case kVersion: parsed.action = ParsedCommandLine::Action::Version; return parsed;
         case ':': return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
         default: return UsageError(std::string("unknown option '") + argv[optind - 1] + "'");
         }
     }
+    request.inputs.assign(argv + optind, argv + argc);
+    if (request.decode) {
+        if (!firstExportOption.empty()) return UsageError(firstExportOption + " cannot go with --decode");
+        if (!request.inputs.empty()) return UsageError("--decode takes no INPUT");
+        return parsed;
+    }
     if (auto error = BytesOptionsError(request)) return UsageError(*error);
-    if (optind >= argc) return UsageError("no INPUT given");
-    if (argc - optind > 1) return UsageError("only one INPUT may be given");
-    request.strInput = argv[optind];
-    if (bBackground && KindOfInput(request) == InputKind::Document)
-        return UsageError("--background is for pictures, not for a .tvx document");
+    if (request.inputs.empty()) return UsageError("no INPUT given");
+    if (request.inputs.size() > 1) {
+        for (const auto& [bGiven, option] : {std::pair{request.output.has_value(), "-o"},
+                                             std::pair{request.saveDoc.has_value(), "--save-doc"},
+                                             std::pair{request.header.has_value(), "--header"}}) {
+            if (bGiven) return UsageError(std::string(option) + " cannot go with more than one INPUT");
+        }
+    }
+    for (const std::string& input : request.inputs) {
+        if (bBackground && KindOfInput(request, input) == InputKind::Document)
+            return UsageError("--background is for pictures, not for a .tvx document");
+    }
     return parsed;
 }

@@ -7,10 +7,11 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 // What one run of tovix-export was asked to do.
 struct ExportRequest {
-    std::string strInput;
+    std::vector<std::string> inputs;
     ExportFormat format = ExportFormat::Format1;
     std::optional<ColorMode> mode;
     std::optional<std::array<int, 3>> thresholds;   // red, green, blue
@@ -22,14 +23,15 @@ struct ExportRequest {
     BackgroundColor background;                     // under transparent parts of a picture
     BytesOptions bytes;                             // -f bytes only
     std::optional<std::string> header;              // -f bytes only
+    std::optional<std::string> decode;              // an export to read back instead
 };
 
-// How INPUT is read.
+// How an INPUT is read.
 enum class InputKind { Document, Bmp, Picture };
 
 // A .tvx name is a document and a .bmp name goes through the BMP import, in
 // any case; anything else, and anything at all with --picture, is a picture.
-InputKind KindOfInput(const ExportRequest& request);
+InputKind KindOfInput(const ExportRequest& request, const std::string& input);
 
 // The outcome of reading the arguments.
 struct ParsedCommandLine {

@@ -1,7 +1,7 @@
 #include "cli/export_run.h"
 
 #include "cli/console_dialogs.h"
-#include "core/atomic_file.h"
+#include "cli/output_file.h"
 #include "core/bmp_import.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
@@ -17,12 +17,12 @@ namespace {
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
-bool ReadInput(const ExportRequest& request, CTOVIXDoc& doc, UserDialogs& dialogs)
+bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs)
 {
-    switch (KindOfInput(request)) {
-    case InputKind::Document: return OpenDocumentFile(doc, request.strInput, dialogs);
-    case InputKind::Bmp: return ImportBmp(doc, request.strInput, dialogs);
-    case InputKind::Picture: return ImportPicture(doc, request.strInput, dialogs, request.background);
+    switch (KindOfInput(request, input)) {
+    case InputKind::Document: return OpenDocumentFile(doc, input, dialogs);
+    case InputKind::Bmp: return ImportBmp(doc, input, dialogs);
+    case InputKind::Picture: return ImportPicture(doc, input, dialogs, request.background);
     }
     return false;
 }
@@ -45,27 +45,6 @@ std::string IncludeName(const std::string& header, const std::string& source)
     return fs::absolute(header).lexically_normal().lexically_relative(folder.lexically_normal()).generic_string();
 }
 
-// Writes one file through write(FILE*), or to standard output for "-".
-template <typename Write>
-bool WriteOutput(const std::string& path, Write write)
-{
-    if (path == "-") {
-        if (write(stdout)) return true;
-        ReportError("-", "cannot write to standard output");
-        return false;
-    }
-    CAtomicFile file(path);
-    if (file.File() == nullptr) {
-        ReportError(path, "cannot create the file");
-        return false;
-    }
-    if (!write(file.File()) || !file.Commit()) {
-        ReportError(path, "cannot write the file");
-        return false;
-    }
-    return true;
-}
-
 // Why the bytes format cannot write this document, with the exit status.
 std::optional<std::pair<std::string, int>> BytesRefusal(const ExportRequest& request, const CTOVIXDoc& doc)
 {
@@ -81,11 +60,12 @@ std::optional<std::pair<std::string, int>> BytesRefusal(const ExportRequest& req
 
 } // namespace
 
-int RunExportRequest(const ExportRequest& request)
+// One INPUT of the request; returns its exit status.
+int ExportInput(const ExportRequest& request, const std::string& input)
 {
-    ConsoleDialogs inputDialogs(request.strInput);
+    ConsoleDialogs inputDialogs(input);
     auto doc = std::make_unique<CTOVIXDoc>();
-    if (!ReadInput(request, *doc, inputDialogs)) return kExitRefused;
+    if (!ReadInput(request, input, *doc, inputDialogs)) return kExitRefused;
 
     if (request.mode) doc->m_nColorMode = *request.mode;
     if (request.thresholds) {
@@ -96,19 +76,16 @@ int RunExportRequest(const ExportRequest& request)
     if (!CapturePicture(*doc, inputDialogs)) return kExitRefused;
     if (request.format == ExportFormat::Bytes) {
         if (const auto refusal = BytesRefusal(request, *doc)) {
-            ReportError(request.strInput, refusal->first);
+            ReportError(input, refusal->first);
             return refusal->second;
         }
     }
 
     // Every target is checked before any is written.
     std::optional<std::string> output = request.output;
-    if (!output && !request.saveDoc) output = DefaultOutputPath(request.strInput, request.format);
+    if (!output && !request.saveDoc) output = DefaultOutputPath(input, request.format);
     for (const std::optional<std::string>& target : {output, request.saveDoc, request.header}) {
-        if (target && *target != "-" && !request.bForce && std::filesystem::exists(*target)) {
-            ReportError(*target, "the file exists; give --force to replace it");
-            return kExitRefused;
-        }
+        if (target && !CheckOutputFree(*target, request.bForce)) return kExitRefused;
     }
 
     if (request.saveDoc) {
@@ -116,17 +93,24 @@ int RunExportRequest(const ExportRequest& request)
         if (!SaveDocumentFile(*doc, *request.saveDoc, docDialogs)) return kExitRefused;
     }
     if (!output) return 0;
-    const std::string name = request.name.value_or(DefaultExportName(request.strInput));
+    const std::string name = request.name.value_or(DefaultExportName(input));
     BytesOptions bytes = request.bytes;
     if (request.header) {
         bytes.strHeaderInclude = IncludeName(*request.header, *output);
-        const bool bHeaderWritten = WriteOutput(*request.header, [&](std::FILE* file) {
+        const bool bHeaderWritten = WriteOutputFile(*request.header, [&](std::FILE* file) {
             return WriteBytesHeaderFile(file, *request.header, name, *doc, bytes);
         });
         if (!bHeaderWritten) return kExitRefused;
     }
-    const bool bWritten = WriteOutput(*output, [&](std::FILE* file) {
+    const bool bWritten = WriteOutputFile(*output, [&](std::FILE* file) {
         return WriteExportFile(file, request.format, name, *doc, bytes);
     });
     return bWritten ? 0 : kExitRefused;
+}
+
+int RunExportRequest(const ExportRequest& request)
+{
+    int nExit = 0;
+    for (const std::string& input : request.inputs) nExit = std::max(nExit, ExportInput(request, input));
+    return nExit;
 }

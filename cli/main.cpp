@@ -1,4 +1,5 @@
 #include "cli/command_line.h"
+#include "cli/decode_run.h"
 #include "cli/export_run.h"
 
 #include <QtGlobal>
@@ -25,5 +26,5 @@ int main(int argc, char** argv)
     case ParsedCommandLine::Action::Run:
         break;
     }
-    return RunExportRequest(parsed.request);
+    return parsed.request.decode ? RunDecodeRequest(parsed.request) : RunExportRequest(parsed.request);
 }

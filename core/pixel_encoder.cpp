@@ -29,3 +29,24 @@ std::uint32_t PixelEncoder::Encode(std::uint32_t nPacked) const
     }
     return 0;
 }
+
+std::uint32_t DecodedPixel(ColorMode mode, std::uint32_t nValue)
+{
+    std::uint32_t red, green, blue;
+    if (mode == ColorMode::Mono) return nValue == 0 ? 0u : 0xFFFFFFu;
+    if (mode == ColorMode::Colors64) {
+        red = 85 * (nValue >> 4 & 3);
+        green = 85 * (nValue >> 2 & 3);
+        blue = 85 * (nValue & 3);
+    } else {
+        // Each field back in the high bits of its channel, the dropped bits 0.
+        const ChannelBits bits = KeptBits(mode);
+        const auto field = [nValue](int nShift, int nBits) {
+            return (nValue >> nShift & ((1u << nBits) - 1)) << (8 - nBits);
+        };
+        red = field(bits.nGreen + bits.nBlue, bits.nRed);
+        green = field(bits.nBlue, bits.nGreen);
+        blue = field(0, bits.nBlue);
+    }
+    return blue << 16 | green << 8 | red;
+}

@@ -21,3 +21,9 @@ private:
     ChannelThreshold m_green;
     ChannelThreshold m_blue;
 };
+
+// A packed colour that encodes back to the value in the mode at thresholds
+// 128: the colour the screen shows for it, but for 64 colours, where level L
+// comes back as 85 x L, since the shown levels 63 and 127 do not encode back
+// to their own levels.
+std::uint32_t DecodedPixel(ColorMode mode, std::uint32_t nValue);

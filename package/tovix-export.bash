@@ -30,6 +30,10 @@ _tovix_export()
             _filedir h
             return
             ;;
+        --decode)
+            _filedir '@(c|h|txt)'
+            return
+            ;;
         -m | --mode)
             COMPREPLY=($(compgen -W '1 6 8 15 16 24 mono 64 256 555 565 full' -- "$cur"))
             return

@@ -99,7 +99,7 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -t 256,0,0", 2, "thresholds"},
         {"pic.bmp -t 1,2,3,", 2, "thresholds"},
         {"pic.bmp -t", 2, "needs a value"},
-        {"pic.bmp other.bmp", 2, "one INPUT"},
+        {"pic.bmp other.bmp -o x.c", 2, "-o cannot go with more than one INPUT"},
         {"missing.bmp", 1, "missing.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
         {"notes.bmp", 1, "notes.bmp: 読み込んだファイルの形式が正しくありません。"},
         {"pic.bmp -o taken.c", 1, "taken.c: the file exists"},
@@ -317,6 +317,56 @@ TEST_F(TovixExportTest, BytesSourceCompilesToTheExpectedArray)
             "cd " + dir.Path() + " && cc -std=c99 -Wall -Werror " + c.compiled + " -o check && ./check";
         EXPECT_EQ(std::system(build.c_str()), 0) << c.args;
         std::filesystem::remove(dir.File("img.h"));
+    }
+}
+
+TEST_F(TovixExportTest, ManyInputsGoEachToItsOwnOutputAndAFailureStopsNoOther)
+{
+    WriteFile(dir.File("other.bmp"), BuildBmp(5, 3, PatternPixel));
+    const RunResult result = Run("pic.bmp missing.bmp other.bmp -f bytes -m 16");
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_EQ(result.strErr, "tovix-export: missing.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません\n");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"other.bmp", "other.c", "pic.bmp", "pic.c"}));
+    EXPECT_EQ(Text("pic.c"), Run("pic.bmp -f bytes -m 16 -o -").strOut);
+    EXPECT_EQ(Text("other.c"), Run("other.bmp -f bytes -m 16 -o -").strOut);
+
+    for (const char* option : {"--save-doc d.tvx", "--header h.h -f bytes"}) {
+        const RunResult usage = Run(std::string("pic.bmp other.bmp ") + option);
+        EXPECT_EQ(usage.nExit, 2) << option;
+        EXPECT_NE(usage.strErr.find("cannot go with more than one INPUT"), std::string::npos) << usage.strErr;
+    }
+}
+
+TEST_F(TovixExportTest, DecodedPicturesConvertBackToTheSameBytesWithoutADisplay)
+{
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(variable);
+    for (const char* settings : {"-f 1 -m 6", "-f 2 -m mono -t 100,150,200", "-f bytes -m 1 --pack pages --invert",
+                                 "-f bytes -m 24 --rgb-order bgr", "-f bytes -m 15 --byte-order big"}) {
+        ASSERT_EQ(Run(std::string(settings) + " -n pic -o pic.out --force pic.bmp").nExit, 0) << settings;
+        for (const char* picture : {"back.bmp", "back.png"}) {
+            const RunResult decoded = Run(std::string("--decode pic.out --force -o ") + picture);
+            ASSERT_EQ(decoded.nExit, 0) << settings << " " << picture << "\n" << decoded.strErr;
+            EXPECT_EQ(Run(std::string(settings) + " -t 128,128,128 -n pic -o - " + picture).strOut, Text("pic.out"))
+                << settings << " " << picture;
+        }
+    }
+    EXPECT_EQ(ReadFile(dir.File("back.png")).at(1), 'P');
+
+    const struct {
+        const char* args;
+        int nExit;
+        const char* error;
+    } refusals[] = {
+        {"--decode missing.c", 1, "missing.c: cannot read the file"},
+        {"--decode pic.bmp -o x.bmp", 1, "pic.bmp: line 1: "},
+        {"--decode pic.out -o back.png", 1, "back.png: the file exists"},
+        {"--decode pic.out -m 6", 2, "-m cannot go with --decode"},
+        {"--decode pic.out pic.bmp", 2, "--decode takes no INPUT"},
+    };
+    for (const auto& c : refusals) {
+        const RunResult result = Run(c.args);
+        EXPECT_EQ(result.nExit, c.nExit) << c.args;
+        EXPECT_NE(result.strErr.find(c.error), std::string::npos) << c.args << "\n" << result.strErr;
     }
 }
 

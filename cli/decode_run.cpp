@@ -1,0 +1,65 @@
+#include "cli/decode_run.h"
+
+#include "cli/console_dialogs.h"
+#include "cli/output_file.h"
+#include "core/bmp_layout.h"
+#include "core/tovix_doc.h"
+#include "export/export_reader.h"
+#include "picture/picture_writer.h"
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+namespace {
+
+constexpr int kExitRefused = 1;
+
+// Larger than the largest export the pixel store allows.
+constexpr std::uintmax_t kMaxExportBytes = 64u << 20;
+
+std::optional<std::string> ReadWholeFile(const std::string& path)
+{
+    std::error_code ec;
+    const std::uintmax_t nSize = std::filesystem::file_size(path, ec);
+    if (ec || nSize > kMaxExportBytes) return {};
+    std::ifstream in(path, std::ios::binary);
+    std::string text(static_cast<std::size_t>(nSize), '\0');
+    if (!in.read(text.data(), static_cast<std::streamsize>(nSize))) return {};
+    return text;
+}
+
+// The BMP file image the working bitmap already holds.
+bool WriteBmp(std::FILE* file, const CDibImage& image)
+{
+    const std::size_t nSize = bmp::ReadU32(image.m_pSrcFileHeader + bmp::kOffFileSize);
+    return std::fwrite(image.m_pSrcBuffer, 1, nSize, file) == nSize;
+}
+
+} // namespace
+
+int RunDecodeRequest(const ExportRequest& request)
+{
+    const std::string& input = *request.decode;
+    const std::optional<std::string> text = ReadWholeFile(input);
+    if (!text) {
+        ReportError(input, "cannot read the file, or it is larger than any export");
+        return kExitRefused;
+    }
+    auto doc = std::make_unique<CTOVIXDoc>();
+    if (const std::optional<std::string> error = ReadExportText(*text, *doc)) {
+        ReportError(input, *error);
+        return kExitRefused;
+    }
+    const std::string output = request.output.value_or(std::filesystem::path(input).replace_extension(".bmp").string());
+    if (!CheckOutputFree(output, request.bForce)) return kExitRefused;
+    std::string extension = std::filesystem::path(output).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const bool bPng = extension == ".png";
+    const bool bWritten = WriteOutputFile(output, [&](std::FILE* file) {
+        return bPng ? WritePng(file, doc->m_image) : WriteBmp(file, doc->m_image);
+    });
+    return bWritten ? 0 : kExitRefused;
+}
