@@ -11,7 +11,10 @@ bool CSplashWnd::s_bShowSplash = false;
 CSplashWnd* CSplashWnd::s_pSplashWnd = nullptr;
 
 CSplashWnd::CSplashWnd(QWidget* pParent, int nShowMilliseconds)
-    : QWidget(pParent, Qt::SplashScreen | Qt::FramelessWindowHint), m_bitmap(res::SplashPicture())
+    // Above every normal window: the frame is shown after the splash, and a
+    // window manager would otherwise stack it on top, hiding the splash.
+    : QWidget(pParent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_bitmap(res::SplashPicture())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(m_bitmap.size());

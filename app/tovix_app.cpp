@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QPageSetupDialog>
 
 #include <clocale>
@@ -68,6 +69,7 @@ CTOVIXApp::CTOVIXApp(UserDialogs& dialogs, COpenFileChooser& chooser)
 CTOVIXApp::~CTOVIXApp()
 {
     qApp->removeEventFilter(this);
+    QCoreApplication::removeTranslator(&m_qtTranslator);
     // Windows first: closing them hands their documents back to the template.
     m_pMainFrame.reset();
 }
@@ -75,6 +77,9 @@ CTOVIXApp::~CTOVIXApp()
 bool CTOVIXApp::InitInstance(const CCommandLineInfo& info)
 {
     std::setlocale(LC_ALL, "");
+    // Qt's own dialogs (files, Yes and No, printing) speak the program's language.
+    if (m_qtTranslator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTranslator);
     CSplashWnd::EnableSplash(info.bShowSplash);
     qApp->installEventFilter(this);
     m_recentFiles.Load();

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPrinter>
+#include <QTranslator>
 
 #include <memory>
 
@@ -51,6 +52,7 @@ private:
     void OnOpenRecentFile(int nIndex);
     void OnUpdateRecentFile(int nIndex, CCmdUI& ui) const;
 
+    QTranslator m_qtTranslator;
     QPrinter m_printer;
     AppServices m_services;
     CRecentFileList m_recentFiles;

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,8 @@ TEST_F(SplashTest, AClickClosesTheSplashAndIsNotDelivered)
     CSplashWnd::ShowSplash(&target);
     ASSERT_NE(CSplashWnd::Current(), nullptr);
     EXPECT_EQ(CSplashWnd::Current()->size(), QSize(522, 319));
+    // A window manager stacks the frame, shown later, over anything not kept above.
+    EXPECT_TRUE(CSplashWnd::Current()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 
     QTest::mouseClick(&target, Qt::LeftButton);
     EXPECT_EQ(CSplashWnd::Current(), nullptr);
