@@ -273,6 +273,9 @@ void CMainFrame::AddClockPanes()
         m_panes.push_back(pPane);
         statusBar()->addPermanentWidget(pPane);
     }
+    // Filled at once: "Date" and "Time" would otherwise stand there for the first second.
+    OnUpdateDatePane();
+    OnUpdateTimePane();
     connect(&m_clockTimer, &QTimer::timeout, this, [this] {
         OnUpdateDatePane();
         OnUpdateTimePane();

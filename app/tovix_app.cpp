@@ -151,8 +151,8 @@ void CTOVIXApp::OnAbout()
 
 void CTOVIXApp::OnFileOpen()
 {
-    const std::string filters = std::string(res::str::kDocFilter);
-    const std::optional<std::string> path = m_services.chooser.AskOpenFileName({res::str::kDocExtension, filters});
+    const std::optional<std::string> path =
+        m_services.chooser.AskOpenFileName({res::str::kDocExtension, m_pDocTemplate->FileFilters()});
     if (path && !path->empty()) OpenDocumentFile(*path);
 }
 

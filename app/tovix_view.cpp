@@ -110,8 +110,12 @@ void CTOVIXView::OnImportBmp()
 bool CTOVIXView::ImportFile(const std::string& path)
 {
     CTOVIXDoc& doc = GetTOVIXDoc();
-    // A refused file leaves the scroll range and the window alone; the next repaint shows no picture.
-    if (!ImportBmp(doc, path, m_services.dialogs)) return false;
+    // A refused file leaves the scroll range alone, but the document holds no
+    // picture any more, and the window must not go on showing one.
+    if (!ImportBmp(doc, path, m_services.dialogs)) {
+        viewport()->update();
+        return false;
+    }
     FitScrollSizes();
     viewport()->update();
     return true;

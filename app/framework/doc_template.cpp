@@ -2,8 +2,10 @@
 
 #include "app/framework/document.h"
 #include "app/framework/view.h"
+#include "app/res/strings.h"
 #include "core/user_dialogs.h"
 
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -18,6 +20,11 @@ CMultiDocTemplate::~CMultiDocTemplate() = default;
 
 CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path)
 {
+    // One document per file: a second copy could be saved over the first.
+    if (CDocument* pOpen = FindOpenDocument(path)) {
+        if (m_pMdiArea != nullptr) m_pMdiArea->setActiveSubWindow(pOpen->Views().front()->Frame());
+        return pOpen;
+    }
     std::unique_ptr<CDocumentBase> content = m_kind.createContent();
     if (path.empty()) {
         content->SetTitle(m_kind.strBaseName + std::to_string(++m_nUntitledCount));
@@ -29,6 +36,17 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path)
     CDocument* pDoc = m_documents.back().get();
     CreateNewFrame(*pDoc);
     return pDoc;
+}
+
+CDocument* CMultiDocTemplate::FindOpenDocument(const std::string& path) const
+{
+    const QString file = QFileInfo(QString::fromStdString(path)).canonicalFilePath();
+    if (file.isEmpty()) return nullptr;
+    for (const std::unique_ptr<CDocument>& pDoc : m_documents) {
+        const std::string& own = pDoc->Content().GetPathName();
+        if (!own.empty() && QFileInfo(QString::fromStdString(own)).canonicalFilePath() == file) return pDoc.get();
+    }
+    return nullptr;
 }
 
 CView* CMultiDocTemplate::CreateNewFrame(CDocument& doc)
@@ -68,7 +86,12 @@ std::optional<std::string> CMultiDocTemplate::AskSaveFileName(CDocument& doc)
 {
     // Saving a document over another file deserves the question; the export
     // asks its own instead.
-    return m_dialogs.AskSaveFileName({doc.Content().GetTitle(), m_kind.strExtension, m_kind.strFilter, true});
+    return m_dialogs.AskSaveFileName({doc.Content().GetTitle(), m_kind.strExtension, FileFilters(), true});
+}
+
+std::string CMultiDocTemplate::FileFilters() const
+{
+    return m_kind.strFilter + ";;" + res::str::kAllFilesFilter;
 }
 
 void CMultiDocTemplate::RemoveDocument(CDocument* pDoc)

@@ -44,7 +44,8 @@ public:
     void SetPathListener(std::function<void(const std::string&)> listener) { m_pathListener = std::move(listener); }
 
     // A new untitled document (empty path) or one read from the file, shown
-    // in a new window. Null when the file could not be read.
+    // in a new window; a file already open only has its window activated.
+    // Null when the file could not be read.
     CDocument* OpenDocumentFile(const std::string& path);
 
     // A further window on the document; returns its view.
@@ -58,6 +59,9 @@ public:
 
     std::optional<std::string> AskSaveFileName(CDocument& doc);
 
+    // The open and save dialogs' filters: the document's own, then all files.
+    std::string FileFilters() const;
+
     const DocumentKind& Kind() const { return m_kind; }
     UserDialogs& Dialogs() { return m_dialogs; }
     std::size_t DocumentCount() const { return m_documents.size(); }
@@ -66,6 +70,9 @@ public:
     void RemoveDocument(CDocument* pDoc);
 
 private:
+    // The open document read from that file, if any.
+    CDocument* FindOpenDocument(const std::string& path) const;
+
     DocumentKind m_kind;
     UserDialogs& m_dialogs;
     QMdiArea* m_pMdiArea = nullptr;

@@ -21,6 +21,8 @@ inline constexpr const char* kTimeFormat = "%H:%M:%S ";
 inline constexpr const char* kDocBaseName = "TOVIX";
 inline constexpr const char* kDocFilter = "TOVIX ﾌｧｲﾙ (*.tvx)";
 inline constexpr const char* kDocExtension = "tvx";
+// What the open and save dialogs offer after the document's own filter.
+inline constexpr const char* kAllFilesFilter = "すべてのﾌｧｲﾙ (*)";
 
 inline constexpr const char* kBitmapFilters = "Bitmap Files (*.bmp);;All Files (*)";
 inline constexpr const char* kBitmapExtension = "bmp";

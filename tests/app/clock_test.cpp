@@ -41,25 +41,18 @@ TEST(ClockText, DateAndTimeFormats)
     }
 }
 
-TEST_F(AppTest, ClockPanesStartAsDateAndTimeThenShowTheTimeAsWideAsTheirText)
+TEST_F(AppTest, ClockPanesShowTheDateAndTimeFromTheStartAsWideAsTheirText)
 {
     QLabel* pDate = Frame().Pane(Frame().m_nDatePane);
     QLabel* pTime = Frame().Pane(Frame().m_nTimePane);
-    EXPECT_EQ(pDate->text(), QStringLiteral("Date"));
-    EXPECT_EQ(pTime->text(), QStringLiteral("Time"));
-    const int nTimeWordWidth = pTime->width();
-
-    // The frame's own timer refreshes them, here more often than every second.
-    Frame().SetClockInterval(10);
-    QTRY_VERIFY_WITH_TIMEOUT(pTime->text() != QStringLiteral("Time"), 2500);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d\\d$")).match(pDate->text()).hasMatch());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d $")).match(pTime->text()).hasMatch());
     const int nTextWidth = pTime->fontMetrics().horizontalAdvance(pTime->text());
     EXPECT_GE(pTime->width(), nTextWidth);
     EXPECT_LE(pTime->width(), nTextWidth + 12);
-    EXPECT_GT(pTime->width(), nTimeWordWidth);
 
-    // And go on refreshing them.
+    // The frame's own timer refreshes them, here more often than every second.
+    Frame().SetClockInterval(10);
     pDate->clear();
     pTime->clear();
     QTRY_VERIFY_WITH_TIMEOUT(!pDate->text().isEmpty() && !pTime->text().isEmpty(), 2500);

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -39,13 +40,16 @@ TEST_F(AppTest, SaveThenOpenGivesBackPixelsModeThresholdsAndMagnifications)
     ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
     EXPECT_EQ(dialogs.saveQuestions[0].strInitialName, "TOVIX1");
     EXPECT_EQ(dialogs.saveQuestions[0].strDefaultExt, "tvx");
-    EXPECT_EQ(dialogs.saveQuestions[0].strFilters, "TOVIX ﾌｧｲﾙ (*.tvx)");
+    EXPECT_EQ(dialogs.saveQuestions[0].strFilters, "TOVIX ﾌｧｲﾙ (*.tvx);;すべてのﾌｧｲﾙ (*)");
     EXPECT_TRUE(dialogs.saveQuestions[0].bConfirmOverwrite);
     EXPECT_EQ(ActiveView()->Frame()->windowTitle(), QStringLiteral("saved.tvx"));
 
-    chooser.answers.push_back(dir.File("saved.tvx"));
+    // A copy of the document to compare with: the file itself is open already.
+    const std::string copy = dir.File("copy.tvx");
+    std::filesystem::copy_file(dir.File("saved.tvx"), copy);
+    chooser.answers.push_back(copy);
     Run(res::ID_FILE_OPEN);
-    ASSERT_EQ(chooser.questions.back().strFilters, "TOVIX ﾌｧｲﾙ (*.tvx)");
+    ASSERT_EQ(chooser.questions.back().strFilters, "TOVIX ﾌｧｲﾙ (*.tvx);;すべてのﾌｧｲﾙ (*)");
     CTOVIXDoc& opened = ActiveDoc();
     ASSERT_NE(&opened, &saved);
     EXPECT_EQ(opened.m_bLoaded, 1);
@@ -126,7 +130,24 @@ TEST_F(AppTest, ADroppedBitmapIsImportedIntoANewDocument)
     Run(res::ID_FILE_SAVE);
     app.OpenDroppedFile(dir.File("drop.tvx"));
     EXPECT_EQ(ActiveView()->GetDocument().GetTitle(), QStringLiteral("drop.tvx"));
-    EXPECT_EQ(app.DocTemplate().DocumentCount(), 3u);
+    EXPECT_EQ(app.DocTemplate().DocumentCount(), 2u) << "already open";
+}
+
+TEST_F(AppTest, OpeningAFileThatIsOpenActivatesItsWindowInsteadOfACopy)
+{
+    dialogs.savePath = dir.File("a.tvx");
+    Run(res::ID_FILE_SAVE);
+    CDocument& doc = ActiveView()->GetDocument();
+    Run(res::ID_FILE_NEW);
+    QMdiSubWindow* pOther = ActiveView()->Frame();
+    const std::string spellings[] = {dir.File("a.tvx"), dir.File("./a.tvx")};
+    for (const std::string& path : spellings) {
+        Frame().MdiArea()->setActiveSubWindow(pOther);
+        chooser.answers.push_back(path);
+        Run(res::ID_FILE_OPEN);
+        EXPECT_EQ(app.DocTemplate().DocumentCount(), 2u) << path;
+        EXPECT_EQ(&ActiveView()->GetDocument(), &doc) << path;
+    }
 }
 
 TEST_F(AppTest, SendMailFollowsWhetherTheMailHelperIsInstalled)

@@ -81,7 +81,7 @@ TEST_F(AppTest, DocumentReadFromAFileStartsWithTheInitialScrollRange)
 {
     WriteFile(dir.File("p.bmp"), BuildBmp(100, 50, PatternPixel));
     ImportThroughMenu(dir.File("p.bmp"));
-    ASSERT_TRUE(app.DocTemplate().WriteDocument(ActiveView()->GetDocument(), dir.File("p.tvx")));
+    ASSERT_TRUE(app.DocTemplate().WriteCopy(ActiveView()->GetDocument(), dir.File("p.tvx")));
     ASSERT_NE(app.OpenDocumentFile(dir.File("p.tvx")), nullptr);
     EXPECT_EQ(ActiveView()->GetDocument().GetTitle(), QStringLiteral("p.tvx"));
     EXPECT_EQ(ActiveDoc().m_bLoaded, 1);
@@ -175,6 +175,8 @@ TEST_F(AppTest, ViewRepaintsAfterEveryChangeToWhatItShows)
         {"threshold Cancel", answer(res::ID_THRESHOLD, false)},
         {"magnification OK", answer(res::ID_ZOOM, true)},
         {"magnification Cancel", answer(res::ID_ZOOM, false)},
+        // The document no longer holds a picture; neither may the window.
+        {"refused import", [this] { ImportThroughMenu(dir.File("missing.bmp")); }},
     };
     PaintCounter counter(*ActiveView()->viewport());
     for (const auto& c : cases) {
