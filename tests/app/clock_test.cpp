@@ -55,7 +55,7 @@ TEST_F(AppTest, ClockPanesShowTheDateAndTimeFromTheStartAsWideAsTheirText)
     Frame().SetClockInterval(10);
     pDate->clear();
     pTime->clear();
-    QTRY_VERIFY_WITH_TIMEOUT(!pDate->text().isEmpty() && !pTime->text().isEmpty(), 2500);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !pDate->text().isEmpty() && !pTime->text().isEmpty(); }, 2500));
 }
 
 } // namespace
