@@ -33,10 +33,10 @@ DocumentKind TovixDocumentKind(AppServices& services)
         .strExtension = res::str::kDocExtension,
         .createContent = [] { return std::make_unique<CTOVIXDoc>(); },
         .read = [](CDocumentBase& doc, const std::string& path, UserDialogs& dialogs) {
-            return OpenDocumentFile(static_cast<CTOVIXDoc&>(doc), path, dialogs);
+            return ReadDocumentFile(static_cast<CTOVIXDoc&>(doc), path, dialogs);
         },
         .write = [](CDocumentBase& doc, const std::string& path, UserDialogs& dialogs) {
-            return SaveDocumentFile(static_cast<CTOVIXDoc&>(doc), path, dialogs);
+            return WriteDocumentFile(static_cast<CTOVIXDoc&>(doc), path, dialogs);
         },
         .createFrame = [] { return new CChildFrame(); },
         .createView = [&services](CDocument& doc) { return new CTOVIXView(doc, services); },

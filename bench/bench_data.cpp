@@ -55,7 +55,7 @@ void CreateData()
 
     auto doc = std::make_unique<CTOVIXDoc>();
     g_document = ScratchPath("store.tvx");
-    if (!ImportBmp(*doc, g_store, Dialogs()) || !SaveDocumentFile(*doc, g_document, Dialogs()))
+    if (!ImportBmp(*doc, g_store, Dialogs()) || !WriteDocumentFile(*doc, g_document, Dialogs()))
         throw std::runtime_error("cannot make the benchmark document");
 }
 

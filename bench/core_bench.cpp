@@ -85,12 +85,12 @@ void SaveOpenDocument(benchmark::State& state)
 {
     UserDialogs& dialogs = bench::Dialogs();
     auto doc = std::make_unique<CTOVIXDoc>();
-    if (!OpenDocumentFile(*doc, bench::DocumentPath(), dialogs)) state.SkipWithError("open failed");
+    if (!ReadDocumentFile(*doc, bench::DocumentPath(), dialogs)) state.SkipWithError("open failed");
     const std::string path = bench::ScratchPath("saved.tvx");
     for (auto _ : state) {
-        if (!SaveDocumentFile(*doc, path, dialogs)) state.SkipWithError("save failed");
+        if (!WriteDocumentFile(*doc, path, dialogs)) state.SkipWithError("save failed");
         auto opened = std::make_unique<CTOVIXDoc>();
-        if (!OpenDocumentFile(*opened, path, dialogs)) state.SkipWithError("open failed");
+        if (!ReadDocumentFile(*opened, path, dialogs)) state.SkipWithError("open failed");
     }
 }
 

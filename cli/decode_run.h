@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/command_line.h"
+#include "cli/export_options.h"
 
 // Carries out tovix-export --decode: reads an export back and writes the
 // picture it holds as a BMP file, or PNG for a path ending in .png. Returns

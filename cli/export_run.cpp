@@ -20,7 +20,7 @@ constexpr int kExitUsage = 2;
 bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs)
 {
     switch (KindOfInput(request, input)) {
-    case InputKind::Document: return OpenDocumentFile(doc, input, dialogs);
+    case InputKind::Document: return ReadDocumentFile(doc, input, dialogs);
     case InputKind::Bmp: return ImportBmp(doc, input, dialogs);
     case InputKind::Picture: return ImportPicture(doc, input, dialogs, request.background);
     }
@@ -90,7 +90,7 @@ int ExportInput(const ExportRequest& request, const std::string& input)
 
     if (request.saveDoc) {
         ConsoleDialogs docDialogs(*request.saveDoc);
-        if (!SaveDocumentFile(*doc, *request.saveDoc, docDialogs)) return kExitRefused;
+        if (!WriteDocumentFile(*doc, *request.saveDoc, docDialogs)) return kExitRefused;
     }
     if (!output) return 0;
     const std::string name = request.name.value_or(DefaultExportName(input));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/command_line.h"
+#include "cli/export_options.h"
 
 // Carries out one tovix-export request; returns the process exit status.
 int RunExportRequest(const ExportRequest& request);

@@ -1,5 +1,5 @@
-#include "cli/command_line.h"
 #include "cli/decode_run.h"
+#include "cli/export_options.h"
 #include "cli/export_run.h"
 
 #include <QtGlobal>
@@ -11,19 +11,19 @@ int main(int argc, char** argv)
     // Decoders' own diagnostics would break the one "tovix-export: PATH: TEXT"
     // line per message; what they found is reported by the import.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    const ParsedCommandLine parsed = ParseCommandLine(argc, argv);
+    const ParsedExportOptions parsed = ParseExportOptions(argc, argv);
     switch (parsed.action) {
-    case ParsedCommandLine::Action::Help:
+    case ParsedExportOptions::Action::Help:
         std::fputs(UsageText(), stdout);
         return 0;
-    case ParsedCommandLine::Action::Version:
+    case ParsedExportOptions::Action::Version:
         std::puts("tovix-export " TOVIX_VERSION);
         return 0;
-    case ParsedCommandLine::Action::UsageError:
+    case ParsedExportOptions::Action::UsageError:
         std::fprintf(stderr, "tovix-export: %s\nTry 'tovix-export --help' for more information.\n",
                      parsed.strError.c_str());
         return 2;
-    case ParsedCommandLine::Action::Run:
+    case ParsedExportOptions::Action::Run:
         break;
     }
     return parsed.request.decode ? RunDecodeRequest(parsed.request) : RunExportRequest(parsed.request);

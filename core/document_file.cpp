@@ -16,7 +16,7 @@ bool CapturePicture(CTOVIXDoc& doc, UserDialogs& dialogs)
     return false;
 }
 
-bool SaveDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
+bool WriteDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
 {
     if (!doc.PictureFitsStore()) {
         dialogs.ShowMessage(msg::kPictureTooLarge);
@@ -36,7 +36,7 @@ bool SaveDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dial
     return true;
 }
 
-bool OpenDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
+bool ReadDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
 {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) {

@@ -11,8 +11,8 @@ bool CapturePicture(CTOVIXDoc& doc, UserDialogs& dialogs);
 
 // Saves the document to a file, replacing the file only when everything was
 // written. Failures are told through the dialogs; returns success.
-bool SaveDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs);
+bool WriteDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs);
 
 // Reads a document file into a freshly made document and sets its path and
 // title. Failures are told through the dialogs; returns success.
-bool OpenDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs);
+bool ReadDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs);

@@ -37,7 +37,7 @@ std::vector<std::uint8_t> StoredBytes(CTOVIXDoc& doc)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
-    const std::unique_ptr<CTOVIXDoc> doc = LoadFromBytes(&OpenDocumentFile, pData, nSize);
+    const std::unique_ptr<CTOVIXDoc> doc = LoadFromBytes(&ReadDocumentFile, pData, nSize);
     if (!doc) return 0;
 
     // Capture rebuilds the store from the picture, which keeps 24 bits a

@@ -196,7 +196,7 @@ TEST(CommandLineTest, OpensOrPrintsTheNamedDocument)
     RecordingDialogs dialogs;
     ScriptedChooser chooser;
     const auto saved = MakeDocument(7, 3, ColorMode::Colors64, [](int i) { return 0x030201u * static_cast<std::uint32_t>(i); });
-    ASSERT_TRUE(SaveDocumentFile(*saved, dir.File("pic.tvx"), dialogs));
+    ASSERT_TRUE(WriteDocumentFile(*saved, dir.File("pic.tvx"), dialogs));
     const std::string pdf = dir.File("out.pdf");
     const struct {
         QStringList arguments;

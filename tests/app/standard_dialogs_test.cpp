@@ -1,4 +1,4 @@
-#include "app_fixture.h"
+#include "tests/app/app_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>

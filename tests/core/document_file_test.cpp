@@ -53,7 +53,7 @@ protected:
     {
         WriteFile(dir.File("in.tvx"), bytes);
         auto doc = std::make_unique<CTOVIXDoc>();
-        if (!OpenDocumentFile(*doc, dir.File("in.tvx"), dialogs)) return nullptr;
+        if (!ReadDocumentFile(*doc, dir.File("in.tvx"), dialogs)) return nullptr;
         return doc;
     }
 
@@ -64,7 +64,7 @@ protected:
 TEST_F(DocumentFileTest, EmptyDocumentIsThirtyFourBytesAndOpensAsAnEmptyPicture)
 {
     auto doc = std::make_unique<CTOVIXDoc>();
-    ASSERT_TRUE(SaveDocumentFile(*doc, dir.File("empty.tvx"), dialogs));
+    ASSERT_TRUE(WriteDocumentFile(*doc, dir.File("empty.tvx"), dialogs));
     const std::vector<std::uint8_t> expected = DocumentBytes(300, 0, 0, 24, {}, true);
     std::vector<std::uint8_t> withDefaults = expected;
     // thresholds are 128, 128, 128 in a new document
@@ -91,7 +91,7 @@ TEST_F(DocumentFileTest, BlueThenRedIsStoredAsRedGreenBlueZeroBytes)
     doc->PixelArray[1] = 0x000000FF;   // red
     ASSERT_TRUE(doc->CopyPixelsToBitmap());
     doc->m_bLoaded = 1;
-    ASSERT_TRUE(SaveDocumentFile(*doc, dir.File("two.tvx"), dialogs));
+    ASSERT_TRUE(WriteDocumentFile(*doc, dir.File("two.tvx"), dialogs));
     const std::vector<std::uint8_t> bytes = ReadFile(dir.File("two.tvx"));
     ASSERT_EQ(bytes.size(), 42u);
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 26, bytes.begin() + 34),
@@ -112,10 +112,10 @@ TEST_F(DocumentFileTest, SaveThenOpenGivesEverythingBack)
     doc->m_nThresholdB = 30;
     doc->m_nViewZoom = 250;
     doc->m_nPrintZoom = 1000;
-    ASSERT_TRUE(SaveDocumentFile(*doc, dir.File("round.tvx"), dialogs));
+    ASSERT_TRUE(WriteDocumentFile(*doc, dir.File("round.tvx"), dialogs));
 
     auto opened = std::make_unique<CTOVIXDoc>();
-    ASSERT_TRUE(OpenDocumentFile(*opened, dir.File("round.tvx"), dialogs));
+    ASSERT_TRUE(ReadDocumentFile(*opened, dir.File("round.tvx"), dialogs));
     EXPECT_EQ(opened->m_nWidth, 5);
     EXPECT_EQ(opened->m_nHeight, 3);
     EXPECT_EQ(opened->m_nColorMode, ColorMode::Mono);
@@ -140,7 +140,7 @@ TEST_F(DocumentFileTest, OldVersionHasNoMagnificationsAndIsSavedAsTheCurrentOne)
     EXPECT_EQ(doc->m_nVersion, 300);
     EXPECT_EQ(doc->m_nViewZoom, 100);
     EXPECT_EQ(doc->m_nPrintZoom, 100);
-    ASSERT_TRUE(SaveDocumentFile(*doc, dir.File("again.tvx"), dialogs));
+    ASSERT_TRUE(WriteDocumentFile(*doc, dir.File("again.tvx"), dialogs));
     EXPECT_EQ(ReadFile(dir.File("again.tvx")), DocumentBytes(300, 1, 1, 8, {0x123456}, true));
 }
 
@@ -175,7 +175,7 @@ TEST_F(DocumentFileTest, FilesCutShortOrWithImpossibleSizesAreRefused)
 TEST_F(DocumentFileTest, MissingFileIsReported)
 {
     auto doc = std::make_unique<CTOVIXDoc>();
-    EXPECT_FALSE(OpenDocumentFile(*doc, dir.File("nowhere.tvx"), dialogs));
+    EXPECT_FALSE(ReadDocumentFile(*doc, dir.File("nowhere.tvx"), dialogs));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kCannotOpenDocument});
 }
 
@@ -187,7 +187,7 @@ TEST_F(DocumentFileTest, FailedSaveLeavesThePreviousFileIntact)
     auto large = std::make_unique<CTOVIXDoc>();
     ASSERT_TRUE(large->m_image.Create(2049, 1024));
     large->m_bLoaded = 1;
-    EXPECT_FALSE(SaveDocumentFile(*large, dir.File("keep.tvx"), dialogs));
+    EXPECT_FALSE(WriteDocumentFile(*large, dir.File("keep.tvx"), dialogs));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kPictureTooLarge});
 
     auto doc = std::make_unique<CTOVIXDoc>();
@@ -198,7 +198,7 @@ TEST_F(DocumentFileTest, FailedSaveLeavesThePreviousFileIntact)
     chmod(dir.Path().c_str(), 0755);
     const std::optional<std::string> found = AsOrdinaryUser([&]() -> std::string {
         RecordingDialogs userDialogs;
-        if (SaveDocumentFile(*doc, readOnly + "/keep.tvx", userDialogs)) return "saved into a read-only folder";
+        if (WriteDocumentFile(*doc, readOnly + "/keep.tvx", userDialogs)) return "saved into a read-only folder";
         if (userDialogs.messages != std::vector<std::string>{msg::kCannotSaveDocument}) return "not reported";
         return {};
     });
@@ -214,7 +214,7 @@ TEST_F(DocumentFileTest, SaveReplacesTheFileAndKeepsItsPermissions)
     WriteFile(dir.File("doc.tvx"), {1, 2, 3});
     chmod(dir.File("doc.tvx").c_str(), 0640);
     auto doc = std::make_unique<CTOVIXDoc>();
-    ASSERT_TRUE(SaveDocumentFile(*doc, dir.File("doc.tvx"), dialogs));
+    ASSERT_TRUE(WriteDocumentFile(*doc, dir.File("doc.tvx"), dialogs));
     EXPECT_EQ(ReadFile(dir.File("doc.tvx")).size(), 34u);
     struct stat info {};
     ASSERT_EQ(stat(dir.File("doc.tvx").c_str(), &info), 0);

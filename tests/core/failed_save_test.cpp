@@ -50,7 +50,7 @@ TEST(FailedSave, NothingIsDamagedAndTheFailureIsReported)
         RecordingDialogs dialogs;
         {
             const FileSizeLimit limit(c.nSizeLimit);
-            EXPECT_FALSE(SaveDocumentFile(*doc, c.path, dialogs)) << c.name;
+            EXPECT_FALSE(WriteDocumentFile(*doc, c.path, dialogs)) << c.name;
         }
         EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kCannotSaveDocument}) << c.name;
         if (bHadFile) {

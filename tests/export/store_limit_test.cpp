@@ -47,10 +47,10 @@ TEST_F(StoreLimitTest, PictureThatFillsTheStoreExactlyGoesEverywhere)
     EXPECT_EQ(doc->PixelArray[CTOVIXDoc::kPixelCapacity - 1],
               std::uint32_t{last.b} << 16 | std::uint32_t{last.g} << 8 | last.r);
 
-    ASSERT_TRUE(SaveDocumentFile(*doc, dir.File("full.tvx"), dialogs));
+    ASSERT_TRUE(WriteDocumentFile(*doc, dir.File("full.tvx"), dialogs));
     EXPECT_EQ(std::filesystem::file_size(dir.File("full.tvx")), 34u + 4u * CTOVIXDoc::kPixelCapacity);
     auto opened = std::make_unique<CTOVIXDoc>();
-    ASSERT_TRUE(OpenDocumentFile(*opened, dir.File("full.tvx"), dialogs));
+    ASSERT_TRUE(ReadDocumentFile(*opened, dir.File("full.tvx"), dialogs));
     EXPECT_TRUE(std::equal(opened->PixelArray, opened->PixelArray + CTOVIXDoc::kPixelCapacity, doc->PixelArray));
 
     dialogs.savePath = dir.File("full.c");
@@ -86,7 +86,7 @@ TEST_F(StoreLimitTest, OnePixelMoreIsRefusedByExportAndSave)
         for (ExportFormat format : {ExportFormat::Format1, ExportFormat::Format2}) {
             EXPECT_FALSE(RunExport(*c.doc, format, dialogs)) << c.name;
         }
-        EXPECT_FALSE(SaveDocumentFile(*c.doc, dir.File("large.tvx"), dialogs)) << c.name;
+        EXPECT_FALSE(WriteDocumentFile(*c.doc, dir.File("large.tvx"), dialogs)) << c.name;
         EXPECT_EQ(dialogs.messages, std::vector<std::string>(3, msg::kPictureTooLarge)) << c.name;
         EXPECT_TRUE(dialogs.saveQuestions.empty()) << c.name;
         EXPECT_FALSE(std::filesystem::exists(dir.File("large.out"))) << c.name;

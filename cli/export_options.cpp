@@ -1,4 +1,4 @@
-#include "cli/command_line.h"
+#include "cli/export_options.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -46,10 +46,10 @@ std::optional<std::array<int, 3>> ParseChannels(const std::string& text)
     return values;
 }
 
-ParsedCommandLine UsageError(std::string text)
+ParsedExportOptions UsageError(std::string text)
 {
-    ParsedCommandLine parsed;
-    parsed.action = ParsedCommandLine::Action::UsageError;
+    ParsedExportOptions parsed;
+    parsed.action = ParsedExportOptions::Action::UsageError;
     parsed.strError = std::move(text);
     return parsed;
 }
@@ -143,7 +143,7 @@ const char* UsageText()
            "2 for a usage error.\n";
 }
 
-ParsedCommandLine ParseCommandLine(int argc, char** argv)
+ParsedExportOptions ParseExportOptions(int argc, char** argv)
 {
     static const option kOptions[] = {
         {"format", required_argument, nullptr, 'f'}, {"mode", required_argument, nullptr, 'm'},
@@ -159,7 +159,7 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
         {nullptr, 0, nullptr, 0},
     };
 
-    ParsedCommandLine parsed;
+    ParsedExportOptions parsed;
     ExportRequest& request = parsed.request;
     bool bBackground = false;
     optind = 0;   // 0 also resets getopt's internal state between calls
@@ -221,8 +221,8 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv)
             if (arg.empty()) return UsageError("the path to decode is empty");
             request.decode = arg;
             break;
-        case 'h': parsed.action = ParsedCommandLine::Action::Help; return parsed;
-        case kVersion: parsed.action = ParsedCommandLine::Action::Version; return parsed;
+        case 'h': parsed.action = ParsedExportOptions::Action::Help; return parsed;
+        case kVersion: parsed.action = ParsedExportOptions::Action::Version; return parsed;
         case ':': return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
         default: return UsageError(std::string("unknown option '") + argv[optind - 1] + "'");
         }

@@ -34,13 +34,13 @@ enum class InputKind { Document, Bmp, Picture };
 InputKind KindOfInput(const ExportRequest& request, const std::string& input);
 
 // The outcome of reading the arguments.
-struct ParsedCommandLine {
+struct ParsedExportOptions {
     enum class Action { Run, Help, Version, UsageError } action = Action::Run;
     ExportRequest request;
     std::string strError;   // for a usage error
 };
 
-ParsedCommandLine ParseCommandLine(int argc, char** argv);
+ParsedExportOptions ParseExportOptions(int argc, char** argv);
 
 // The usage text for --help.
 const char* UsageText();
