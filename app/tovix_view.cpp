@@ -136,14 +136,12 @@ void CTOVIXView::OnThreshold()
     dialog.m_nThresholdR = doc.m_nThresholdR;
     dialog.m_nThresholdG = doc.m_nThresholdG;
     dialog.m_nThresholdB = doc.m_nThresholdB;
-    const int before[3] = {doc.m_nThresholdR, doc.m_nThresholdG, doc.m_nThresholdB};
+    const Thresholds before = doc.GetThresholds();
     const bool bAccepted = dialog.exec() == QDialog::Accepted;
     // Messages the dialog posted and the loop has not delivered yet must not
     // overwrite what is decided here.
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
-    doc.m_nThresholdR = bAccepted ? dialog.m_nThresholdR : before[0];
-    doc.m_nThresholdG = bAccepted ? dialog.m_nThresholdG : before[1];
-    doc.m_nThresholdB = bAccepted ? dialog.m_nThresholdB : before[2];
+    doc.SetThresholds(bAccepted ? Thresholds{dialog.m_nThresholdR, dialog.m_nThresholdG, dialog.m_nThresholdB} : before);
     doc.m_image.ReduceColors(doc.m_nColorMode, doc.m_nThresholdB, doc.m_nThresholdG, doc.m_nThresholdR);
     viewport()->update();
 }

@@ -1,6 +1,7 @@
 #include "cli/export_options.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <getopt.h>
 #include <map>
@@ -29,7 +30,7 @@ std::optional<ColorMode> ParseMode(const std::string& text)
     return it->second;
 }
 
-// Three numbers 0..255 separated by commas: thresholds or a colour.
+// Three numbers 0..255 separated by commas, red, green, blue: thresholds or a colour.
 std::optional<std::array<int, 3>> ParseChannels(const std::string& text)
 {
     std::array<int, 3> values{};
@@ -181,10 +182,12 @@ ParsedExportOptions ParseExportOptions(int argc, char** argv)
             request.mode = ParseMode(arg);
             if (!request.mode) return UsageError("unknown colour mode '" + arg + "'");
             break;
-        case 't':
-            request.thresholds = ParseChannels(arg);
-            if (!request.thresholds) return UsageError("thresholds must be R,G,B with each 0..255, not '" + arg + "'");
+        case 't': {
+            const std::optional<std::array<int, 3>> channels = ParseChannels(arg);
+            if (!channels) return UsageError("thresholds must be R,G,B with each 0..255, not '" + arg + "'");
+            request.thresholds = Thresholds{(*channels)[0], (*channels)[1], (*channels)[2]};
             break;
+        }
         case 'n': request.name = arg; break;
         case 'o':
             if (arg.empty()) return UsageError("the output path is empty");

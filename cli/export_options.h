@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/color_mode.h"
+#include "core/thresholds.h"
 #include "export/export_format.h"
 #include "picture/picture_reader.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +14,7 @@ struct ExportRequest {
     std::vector<std::string> inputs;
     ExportFormat format = ExportFormat::Format1;
     std::optional<ColorMode> mode;
-    std::optional<std::array<int, 3>> thresholds;   // red, green, blue
+    std::optional<Thresholds> thresholds;
     std::optional<std::string> name;
     std::optional<std::string> output;              // "-" for standard output
     std::optional<std::string> saveDoc;

@@ -68,11 +68,7 @@ int ExportInput(const ExportRequest& request, const std::string& input)
     if (!ReadInput(request, input, *doc, inputDialogs)) return kExitRefused;
 
     if (request.mode) doc->m_nColorMode = *request.mode;
-    if (request.thresholds) {
-        doc->m_nThresholdR = (*request.thresholds)[0];
-        doc->m_nThresholdG = (*request.thresholds)[1];
-        doc->m_nThresholdB = (*request.thresholds)[2];
-    }
+    if (request.thresholds) doc->SetThresholds(*request.thresholds);
     if (!CapturePicture(*doc, inputDialogs)) return kExitRefused;
     if (request.format == ExportFormat::Bytes) {
         if (const auto refusal = BytesRefusal(request, *doc)) {

@@ -1,7 +1,7 @@
 #include "core/pixel_encoder.h"
 
-PixelEncoder::PixelEncoder(ColorMode mode, int nThresholdR, int nThresholdG, int nThresholdB)
-    : m_mode(mode), m_bits(KeptBits(mode)), m_red(nThresholdR), m_green(nThresholdG), m_blue(nThresholdB)
+PixelEncoder::PixelEncoder(ColorMode mode, const Thresholds& thresholds)
+    : m_mode(mode), m_bits(KeptBits(mode)), m_red(thresholds.r), m_green(thresholds.g), m_blue(thresholds.b)
 {
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/channel_rules.h"
 #include "core/color_mode.h"
+#include "core/thresholds.h"
 
 #include <cstdint>
 
@@ -9,7 +10,7 @@
 // Built once for an export, so the boundaries are not recomputed per pixel.
 class PixelEncoder {
 public:
-    PixelEncoder(ColorMode mode, int nThresholdR, int nThresholdG, int nThresholdB);
+    PixelEncoder(ColorMode mode, const Thresholds& thresholds);
 
     // The encoded value of one packed pixel; 0 for a mode outside the six.
     std::uint32_t Encode(std::uint32_t nPacked) const;

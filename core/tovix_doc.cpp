@@ -119,9 +119,16 @@ bool CTOVIXDoc::CopyPixelsToBitmap()
     return true;
 }
 
+void CTOVIXDoc::SetThresholds(const Thresholds& thresholds)
+{
+    m_nThresholdR = thresholds.r;
+    m_nThresholdG = thresholds.g;
+    m_nThresholdB = thresholds.b;
+}
+
 PixelEncoder CTOVIXDoc::MakeEncoder() const
 {
-    return PixelEncoder(m_nColorMode, m_nThresholdR, m_nThresholdG, m_nThresholdB);
+    return PixelEncoder(m_nColorMode, GetThresholds());
 }
 
 std::uint32_t CTOVIXDoc::EncodePixel(std::int32_t nIndex) const

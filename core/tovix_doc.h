@@ -4,6 +4,7 @@
 #include "core/dib_image.h"
 #include "core/document_base.h"
 #include "core/pixel_encoder.h"
+#include "core/thresholds.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -48,6 +49,10 @@ public:
     // Builds both copies of m_image from m_nWidth, m_nHeight and PixelArray.
     // Returns false when memory runs out.
     bool CopyPixelsToBitmap();
+
+    // The three thresholds as one value, and setting all three from one.
+    Thresholds GetThresholds() const { return {m_nThresholdR, m_nThresholdG, m_nThresholdB}; }
+    void SetThresholds(const Thresholds& thresholds);
 
     // An encoder for the current colour mode and thresholds.
     PixelEncoder MakeEncoder() const;

@@ -93,7 +93,7 @@ TEST(ColorReduction, MonoTurnsBlackOnlyWhenEveryChannelIsBelowItsThreshold)
                     << "," << c.tB << " pixel " << x << " of " << nWidth;
         }
         const auto [r, g, b] = c.pixel;
-        EXPECT_EQ(PixelEncoder(ColorMode::Mono, c.tR, c.tG, c.tB).Encode(static_cast<std::uint32_t>(b << 16 | g << 8 | r)),
+        EXPECT_EQ(PixelEncoder(ColorMode::Mono, {c.tR, c.tG, c.tB}).Encode(static_cast<std::uint32_t>(b << 16 | g << 8 | r)),
                   c.shown == 0 ? 0u : 0xFFFFFFu);
     }
 }
@@ -153,7 +153,7 @@ TEST(ColorReduction, DisplayAgreesWithTheExportEncodingForEveryMode)
     std::vector<std::array<int, 3>> all;
     for (int i = 0; i < 4096; ++i) all.push_back({(i * 37) & 0xFF, (i * 91 + 7) & 0xFF, (i * 13 + i / 256) & 0xFF});
     // Thresholds outside 0..255 come only from document files, but must agree too.
-    const int thresholds[][3] = {{128, 128, 128}, {0, 255, 129}, {200, 128, 50}, {300, -5, 1000}, {256, 0, 255}};
+    const Thresholds thresholds[] = {{128, 128, 128}, {0, 255, 129}, {200, 128, 50}, {300, -5, 1000}, {256, 0, 255}};
     // Widths that end on and between the vector steps of 5 and 16 pixels.
     for (int nWidth : {4096, 4095, 4094, 21, 7, 1}) {
         const std::vector<std::array<int, 3>> pixels(all.begin(), all.begin() + nWidth);
@@ -162,8 +162,8 @@ TEST(ColorReduction, DisplayAgreesWithTheExportEncodingForEveryMode)
                                    ColorMode::Rgb565, ColorMode::Full}) {
                 CDibImage image;
                 ASSERT_TRUE(FillRow(image, pixels));
-                image.ReduceColors(mode, t[2], t[1], t[0]);
-                const PixelEncoder encoder(mode, t[0], t[1], t[2]);
+                image.ReduceColors(mode, t.b, t.g, t.r);
+                const PixelEncoder encoder(mode, t);
                 const ChannelBits bits = KeptBits(mode);
                 for (std::size_t i = 0; i < pixels.size(); ++i) {
                     const auto [r, g, b] = pixels[i];
@@ -182,7 +182,7 @@ TEST(ColorReduction, DisplayAgreesWithTheExportEncodingForEveryMode)
                     }
                     ASSERT_EQ(Shown(image, static_cast<int>(i)), expected)
                         << "mode " << static_cast<int>(mode) << " width " << nWidth << " pixel " << i << " thresholds "
-                        << t[0] << "," << t[1] << "," << t[2];
+                        << t.r << "," << t.g << "," << t.b;
                 }
             }
         }

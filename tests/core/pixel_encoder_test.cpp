@@ -33,7 +33,7 @@ TEST_P(EncodeTableTest, DefaultThresholdsGiveTheDocumentedValues)
         {ColorMode::Rgb555, row.rgb555}, {ColorMode::Rgb565, row.rgb565}, {ColorMode::Full, row.full},
     };
     for (const auto& [mode, value] : expected) {
-        EXPECT_EQ(PixelEncoder(mode, 128, 128, 128).Encode(Pack(row.r, row.g, row.b)), value)
+        EXPECT_EQ(PixelEncoder(mode, {128, 128, 128}).Encode(Pack(row.r, row.g, row.b)), value)
             << "mode " << static_cast<int>(mode);
     }
 }
@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PixelEncoder, MixedThresholdsCompareEachChannelWithItsOwn)
 {
-    const PixelEncoder encoder(ColorMode::Mono, 200, 128, 50);
+    const PixelEncoder encoder(ColorMode::Mono, {200, 128, 50});
     EXPECT_EQ(encoder.Encode(Pack(150, 0, 30)), 0u);
     EXPECT_EQ(encoder.Encode(Pack(30, 0, 150)), 0xFFFFFFu);
 }
@@ -62,8 +62,8 @@ TEST(PixelEncoder, ValuesStayWithinTheirModesRangeAndOnlyThresholdModesFollowThr
         {ColorMode::Rgb565, 0xFFFF}, {ColorMode::Full, 0xFFFFFF},
     };
     for (const auto& [mode, limit] : limits) {
-        const PixelEncoder byDefault(mode, 128, 128, 128);
-        const PixelEncoder shifted(mode, 10, 200, 77);
+        const PixelEncoder byDefault(mode, {128, 128, 128});
+        const PixelEncoder shifted(mode, {10, 200, 77});
         for (std::uint32_t v = 0; v < 0x1000000; v += 0x10203) {
             EXPECT_LE(byDefault.Encode(v), limit);
             if (mode != ColorMode::Colors64) {
@@ -75,9 +75,9 @@ TEST(PixelEncoder, ValuesStayWithinTheirModesRangeAndOnlyThresholdModesFollowThr
 
 TEST(PixelEncoder, ExtremeThresholdsRuleOutSomeLevels)
 {
-    const PixelEncoder zero(ColorMode::Colors64, 0, 0, 0);
-    const PixelEncoder full(ColorMode::Colors64, 255, 255, 255);
-    const PixelEncoder monoZero(ColorMode::Mono, 0, 128, 128);
+    const PixelEncoder zero(ColorMode::Colors64, {0, 0, 0});
+    const PixelEncoder full(ColorMode::Colors64, {255, 255, 255});
+    const PixelEncoder monoZero(ColorMode::Mono, {0, 128, 128});
     for (int v = 0; v < 256; ++v) {
         EXPECT_GE(zero.Encode(Pack(v, v, v)) & 3, 2u) << v;
         EXPECT_NE(full.Encode(Pack(v, v, v)) & 3, 2u) << v;
@@ -87,7 +87,7 @@ TEST(PixelEncoder, ExtremeThresholdsRuleOutSomeLevels)
 
 TEST(PixelEncoder, ThresholdsFromAFileDoNotOverflow)
 {
-    const PixelEncoder huge(ColorMode::Colors64, INT32_MAX, INT32_MIN, 1000);
+    const PixelEncoder huge(ColorMode::Colors64, {INT32_MAX, INT32_MIN, 1000});
     EXPECT_EQ(huge.Encode(Pack(255, 0, 255)), 0u * 16 + 3u * 4 + 0u);
 }
 
