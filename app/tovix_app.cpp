@@ -13,6 +13,7 @@
 #include "app/tovix_view.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
+#include "picture/picture_formats.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,13 +120,14 @@ CDocument* CTOVIXApp::OpenDocumentFile(const std::string& path)
 
 void CTOVIXApp::OpenDroppedFile(const std::string& path)
 {
-    if (!IsBitmapPath(path)) {
+    const bool bBitmap = IsBitmapPath(path);
+    if (!bBitmap && !IsPicturePath(path)) {
         OpenDocumentFile(path);
         return;
     }
     CDocument* pDoc = OpenDocumentFile({});
     auto* pView = static_cast<CTOVIXView*>(pDoc->Views().front());
-    pView->ImportFile(path);
+    pView->ImportFile(path, bBitmap ? CTOVIXView::ImportKind::Bmp : CTOVIXView::ImportKind::Picture);
 }
 
 bool CTOVIXApp::PrintDocumentFile(const std::string& path)

@@ -35,8 +35,9 @@ public:
     // A new document, or one read from the file; null when it could not be read.
     CDocument* OpenDocumentFile(const std::string& path);
 
-    // A dropped picture is imported into a new document; anything else is
-    // opened as a document.
+    // A dropped picture is imported into a new document (a .bmp name through
+    // the BMP import, any other readable kind through the picture import);
+    // anything else is opened as a document.
     void OpenDroppedFile(const std::string& path);
 
 protected:

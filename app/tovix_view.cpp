@@ -5,11 +5,13 @@
 #include "app/dib_painter.h"
 #include "app/framework/document.h"
 #include "app/open_file_chooser.h"
+#include "app/picture_filters.h"
 #include "app/res/resource.h"
 #include "app/res/strings.h"
 #include "core/bmp_import.h"
 #include "core/tovix_doc.h"
 #include "export/export_procedure.h"
+#include "picture/picture_import.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -41,6 +43,7 @@ constexpr int kScrollMargin = 20;
 CTOVIXView::CTOVIXView(CDocument& doc, AppServices& services) : CView(doc), m_services(services)
 {
     OnCommand(res::ID_IMPORT_BMP, [this] { OnImportBmp(); });
+    OnCommand(res::ID_IMPORT_PICTURE, [this] { OnImportPicture(); });
     for (const ColorCommand& c : kColorCommands) {
         OnCommand(c.nId, [this, mode = c.mode] { SetColorMode(mode); });
         OnUpdateCommand(c.nId, [this, mode = c.mode](CCmdUI& ui) { ui.checked = GetTOVIXDoc().m_nColorMode == mode; });
@@ -104,15 +107,23 @@ void CTOVIXView::OnImportBmp()
 {
     const std::optional<std::string> path =
         m_services.chooser.AskOpenFileName({res::str::kBitmapExtension, res::str::kBitmapFilters});
-    if (path && !path->empty()) ImportFile(*path);
+    if (path && !path->empty()) ImportFile(*path, ImportKind::Bmp);
 }
 
-bool CTOVIXView::ImportFile(const std::string& path)
+void CTOVIXView::OnImportPicture()
+{
+    const std::optional<std::string> path = m_services.chooser.AskOpenFileName({{}, PictureDialogFilters()});
+    if (path && !path->empty()) ImportFile(*path, ImportKind::Picture);
+}
+
+bool CTOVIXView::ImportFile(const std::string& path, ImportKind kind)
 {
     CTOVIXDoc& doc = GetTOVIXDoc();
+    const bool bImported = kind == ImportKind::Bmp ? ImportBmp(doc, path, m_services.dialogs)
+                                                   : ImportPicture(doc, path, m_services.dialogs);
     // A refused file leaves the scroll range alone, but the document holds no
     // picture any more, and the window must not go on showing one.
-    if (!ImportBmp(doc, path, m_services.dialogs)) {
+    if (!bImported) {
         viewport()->update();
         return false;
     }

@@ -28,8 +28,11 @@ public:
     // else at the display magnification; only what lies inside exposed.
     void OnDraw(QPainter& painter, bool bPrinting, const QRect& exposed) const;
 
-    // Imports a BMP file into the document and fits the scroll range to it.
-    bool ImportFile(const std::string& path);
+    // Which import reads a file: the 24-bit BMP one, or the one for every picture format.
+    enum class ImportKind { Bmp, Picture };
+
+    // Imports a file into the document and fits the scroll range to it.
+    bool ImportFile(const std::string& path, ImportKind kind);
 
     // Prints the one page; false when the printer could not be opened.
     bool PrintTo(QPrinter& printer) const;
@@ -45,6 +48,7 @@ protected:
 
 private:
     void OnImportBmp();
+    void OnImportPicture();
     void OnHomePage();
     void OnFilePrint();
     void OnFilePrintPreview();

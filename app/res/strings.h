@@ -26,6 +26,7 @@ inline constexpr const char* kAllFilesFilter = "すべてのﾌｧｲﾙ (*)";
 
 inline constexpr const char* kBitmapFilters = "Bitmap Files (*.bmp);;All Files (*)";
 inline constexpr const char* kBitmapExtension = "bmp";
+inline constexpr const char* kPictureFilesLabel = "画像ﾌｧｲﾙ";
 
 // About box (dialog 100).
 inline constexpr const char* kAboutCaption = "TOVIXのﾊﾞｰｼﾞｮﾝ情報";

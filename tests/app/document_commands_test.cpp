@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
@@ -118,19 +119,30 @@ TEST_F(AppTest, OpenedAndSavedFilesFillTheRecentFileListOfFour)
     EXPECT_FALSE(app.RecentFiles().Files().contains(QFileInfo(QString::fromStdString(dir.File("f3.tvx"))).absoluteFilePath()));
 }
 
-TEST_F(AppTest, ADroppedBitmapIsImportedIntoANewDocument)
+TEST_F(AppTest, ADroppedPictureOfAnyReadableKindIsImportedIntoANewDocument)
 {
     WriteFile(dir.File("drop.BMP"), BuildBmp(6, 4, PatternPixel));
-    app.OpenDroppedFile(dir.File("drop.BMP"));
-    EXPECT_EQ(ActiveView()->GetDocument().GetTitle(), QStringLiteral("TOVIX2"));
-    EXPECT_EQ(ActiveDoc().m_bLoaded, 1);
-    EXPECT_EQ(ActiveView()->GetTotalSize(), QSize(26, 24));
+    QImage red(7, 3, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    // Content decides when the name is wrong.
+    ASSERT_TRUE(red.save(QString::fromStdString(dir.File("drop.Gif")), "png"));
+    const struct {
+        const char* file;
+        const char* title;
+        QSize range;
+    } drops[] = {{"drop.BMP", "TOVIX2", {26, 24}}, {"drop.Gif", "TOVIX3", {27, 23}}};
+    for (const auto& d : drops) {
+        app.OpenDroppedFile(dir.File(d.file));
+        EXPECT_EQ(ActiveView()->GetDocument().GetTitle(), QString::fromUtf8(d.title));
+        EXPECT_EQ(ActiveDoc().m_bLoaded, 1) << d.file;
+        EXPECT_EQ(ActiveView()->GetTotalSize(), d.range) << d.file;
+    }
 
     dialogs.savePath = dir.File("drop.tvx");
     Run(res::ID_FILE_SAVE);
     app.OpenDroppedFile(dir.File("drop.tvx"));
     EXPECT_EQ(ActiveView()->GetDocument().GetTitle(), QStringLiteral("drop.tvx"));
-    EXPECT_EQ(app.DocTemplate().DocumentCount(), 2u) << "already open";
+    EXPECT_EQ(app.DocTemplate().DocumentCount(), 3u) << "already open";
 }
 
 TEST_F(AppTest, OpeningAFileThatIsOpenActivatesItsWindowInsteadOfACopy)

@@ -45,6 +45,52 @@ TEST_F(AppTest, ImportAsksForABitmapAndReportsEachRefusalInOrder)
     EXPECT_EQ(chooser.questions[0].strDefaultExt, "bmp");
 }
 
+TEST_F(AppTest, PictureImportSitsBelowTheBmpOneOffersEveryReadableKindAndLeavesTheDocumentAsIt)
+{
+    const QList<QObject*> menus = Frame().Action(res::ID_IMPORT_BMP)->associatedObjects();
+    ASSERT_FALSE(menus.isEmpty());
+    const QList<QAction*> items = qobject_cast<QWidget*>(menus.front())->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[1], Frame().Action(res::ID_IMPORT_PICTURE));
+
+    QImage picture(30, 10, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    ASSERT_TRUE(picture.save(QString::fromStdString(dir.File("clear.png"))));
+    WriteFile(dir.File("text.png"), {'h', 'i'});
+    WriteFile(dir.File("good.bmp"), BuildBmp(2, 2, PatternPixel));
+    Run(res::ID_COLOR_MONO);
+    struct Case {
+        int nCommand;
+        std::string file;
+        std::vector<std::string> messages;
+        int nLoaded;
+    } const cases[] = {
+        {res::ID_IMPORT_PICTURE, "clear.png", {}, 1},
+        {res::ID_IMPORT_PICTURE, "text.png", {msg::kBadBitmapFormat, msg::kCannotOpenBitmap}, 0},
+        {res::ID_IMPORT_BMP, "good.bmp", {}, 1},
+        {res::ID_IMPORT_PICTURE, "missing.png", {msg::kCannotOpenBitmap}, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(Enabled(res::ID_IMPORT_PICTURE)) << c.file;
+        dialogs.messages.clear();
+        chooser.answers.push_back(dir.File(c.file));
+        Run(c.nCommand);
+        EXPECT_EQ(dialogs.messages, c.messages) << c.file;
+        EXPECT_EQ(ActiveDoc().m_bLoaded, c.nLoaded) << c.file;
+        EXPECT_EQ(ActiveDoc().m_image.IsLoaded(), c.nLoaded == 1) << c.file;
+        if (c.file != "clear.png") continue;
+        EXPECT_EQ(ActiveView()->GetTotalSize(), QSize(50, 30));
+        // White, shown already reduced to the document's two colours.
+        EXPECT_EQ(ActiveDoc().m_image.m_pDispBits[0], 255);
+        EXPECT_EQ(ActiveDoc().m_nColorMode, ColorMode::Mono);
+    }
+    const std::string filters = chooser.questions.front().strFilters;
+    EXPECT_TRUE(filters.starts_with("画像ﾌｧｲﾙ (*.")) << filters;
+    for (const char* part : {"*.png", "*.gif", "*.jpg", "*.bmp", ";;PNG (*.png);;", ";;GIF (*.gif);;"})
+        EXPECT_NE(filters.find(part), std::string::npos) << part << " in " << filters;
+    EXPECT_TRUE(filters.ends_with(";;すべてのﾌｧｲﾙ (*)")) << filters;
+}
+
 TEST_F(AppTest, CancelledImportKeepsPictureModeAndScrollRange)
 {
     WriteFile(dir.File("good.bmp"), BuildBmp(30, 10, PatternPixel));

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The picture import's dialog filters: "画像ﾌｧｲﾙ" with every readable
+// extension, then one filter per format, then all files.
+std::string PictureDialogFilters();
