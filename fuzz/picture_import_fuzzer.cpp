@@ -1,0 +1,39 @@
+// The picture import on arbitrary file bytes, with whichever decoder the
+// content picks, then a capture of what was accepted.
+#include "core/tovix_doc.h"
+#include "fuzz/fuzz_support.h"
+#include "picture/picture_import.h"
+
+#include <QtGlobal>
+
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+// A background that no decoder's default matches, so flattening always shows.
+bool ImportOnMagenta(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
+{
+    return ImportPicture(doc, path, dialogs, {255, 0, 255});
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    // Decoders complain on every broken input; the log would drown the fuzzer's own.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
+{
+    const std::unique_ptr<CTOVIXDoc> doc = LoadFromBytes(&ImportOnMagenta, pData, nSize);
+    if (!doc) return 0;
+    const CDibImage& image = doc->m_image;
+    Require(image.GetWidth() > 0 && image.GetWidth() <= CDibImage::kMaxSide, "width within the limits");
+    Require(image.GetHeight() > 0 && image.GetHeight() <= CDibImage::kMaxSide, "height within the limits");
+    Require(image.GetBitCount() == 24, "a 24-bit working bitmap");
+    doc->CopyBitmapToPixels();
+    return 0;
+}
