@@ -15,6 +15,7 @@
 
 void RegisterCoreBenchmarks();
 void RegisterExportBenchmarks();
+void RegisterPictureBenchmarks();
 #ifdef TOVIX_BENCH_PAINT
 void RegisterPaintBenchmarks();
 #endif
@@ -34,6 +35,10 @@ std::vector<RatioGoal> Goals()
         for (ColorMode mode : bench::kAllModes)
             goals.push_back({ExportBenchmarkName(format, mode), "xxd -i/2048x1024", 0.2, "at least 5 x faster"});
     }
+    goals.push_back({"ImportPicture/4096x4096.png", "QImageReader::read/4096x4096.png", 1.3,
+                     "at most 1.3 x the decoder alone"});
+    goals.push_back({"tovix-export/2048x1024.png", "convert to C header/2048x1024.png", 1.0 / 3,
+                     "at least 3 x faster"});
     goals.push_back({"save+open/2048x1024.tvx", "write+read/2048x1024.tvx", 2.0, "at most 2 x"});
     goals.push_back({"save+open/2048x1024.tvx", "write+fsync+read/2048x1024.tvx", 2.0, "at most 2 x"});
     for (int nZoom : {20, 100, 1000})
@@ -75,6 +80,7 @@ int main(int argc, char** argv)
     ReportOpeningMemory();
     RegisterCoreBenchmarks();
     RegisterExportBenchmarks();
+    RegisterPictureBenchmarks();
 #ifdef TOVIX_BENCH_PAINT
     // Painting goes through Qt's raster engine, which needs an application object.
     static char arg0[] = "tovix_bench";
