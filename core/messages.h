@@ -9,7 +9,8 @@ inline constexpr const char* kNot24Bit = "24bitﾋﾞｯﾄﾏｯﾌﾟではあ
 inline constexpr const char* kTooWide = "画像の横幅が広すぎます";
 inline constexpr const char* kTooHigh = "画像の高さが高すぎます";
 
-// Our own wording, for cases the original program did not guard.
+// A picture too large for the pixel store, and a document file that cannot be
+// read or written, are told rather than failing without a word.
 inline constexpr const char* kPictureTooLarge =
     "画像が大きすぎるため書き出せません。(2097152ﾄﾞｯﾄまで)";
 inline constexpr const char* kCannotOpenDocument = "ﾌｧｲﾙを開けません";

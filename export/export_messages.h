@@ -5,7 +5,7 @@ namespace msg {
 
 inline constexpr const char* kNoExportData = "ｴｸｽﾎﾟｰﾄするﾃﾞｰﾀがありません";
 inline constexpr const char* kOverwriteQuestion = "ﾌｧｲﾙが存在します。上書きしますか?";
-// Our own wording: the original program did not report a failed write.
+// A full disk must not pass for a finished export, so a failed write is told.
 inline constexpr const char* kExportWriteFailed = "ﾌｧｲﾙの書き込みに失敗しました";
 
 } // namespace msg
