@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/res/resource.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,7 +9,7 @@
 // user's settings between runs.
 class CRecentFileList {
 public:
-    static constexpr int kSize = 4;
+    static constexpr int kSize = res::kRecentFileCount;
 
     // Reads the list from the settings.
     void Load();

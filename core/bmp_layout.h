@@ -10,7 +10,6 @@ inline constexpr int kFileHeaderSize = 14;
 inline constexpr int kInfoHeaderSize = 40;
 inline constexpr int kHeadersSize = kFileHeaderSize + kInfoHeaderSize;
 
-inline constexpr int kOffType = 0;
 inline constexpr int kOffFileSize = 2;
 inline constexpr int kOffPixelOffset = 10;
 inline constexpr int kOffInfoSize = 14;

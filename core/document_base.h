@@ -8,6 +8,9 @@ class CDocumentBase {
 public:
     virtual ~CDocumentBase() = default;
 
+    // Prepares a document made for File > New; false refuses it.
+    virtual bool OnNewDocument() { return true; }
+
     const std::string& GetTitle() const { return m_strTitle; }
     void SetTitle(const std::string& title) { m_strTitle = title; }
 

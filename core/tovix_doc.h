@@ -35,7 +35,7 @@ public:
     static void operator delete(void* p, std::size_t nSize);
 
     // Nothing to reset: every new document is a freshly constructed object.
-    bool OnNewDocument() { return true; }
+    bool OnNewDocument() override { return true; }
 
     // True when the held picture, if any, fits the pixel store and so can be
     // captured, saved and exported.

@@ -27,6 +27,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path)
     }
     std::unique_ptr<CDocumentBase> content = m_kind.createContent();
     if (path.empty()) {
+        if (!content->OnNewDocument()) return nullptr;
         content->SetTitle(m_kind.strBaseName + std::to_string(++m_nUntitledCount));
     } else {
         if (!m_kind.read(*content, path, m_dialogs)) return nullptr;

@@ -11,7 +11,6 @@ QIcon MainIcon();
 // Icon 129: a TOVIX document.
 QIcon DocumentIcon();
 
-inline constexpr int kToolbarImageCount = 8;
 inline constexpr QSize kToolbarImageSize{16, 15};
 
 // One of the eight toolbar images of bitmap 128, in button order.

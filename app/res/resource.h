@@ -7,16 +7,6 @@ namespace res {
 // Resources
 inline constexpr int IDR_MAINFRAME = 128;
 inline constexpr int IDR_TOVIXTYPE = 129;
-inline constexpr int IDD_ABOUTBOX = 100;
-
-// Status-bar panes
-inline constexpr int ID_SEPARATOR = 0;
-inline constexpr int ID_INDICATOR_DATE = 103;
-inline constexpr int ID_INDICATOR_TIME = 105;
-inline constexpr int ID_INDICATOR_KANA = 59142;
-inline constexpr int ID_INDICATOR_CAPS = 59137;
-inline constexpr int ID_INDICATOR_NUM = 59138;
-inline constexpr int ID_INDICATOR_SCRL = 59139;
 
 // Program commands
 inline constexpr int ID_IMPORT_BMP = 32773;
@@ -45,7 +35,9 @@ inline constexpr int ID_FILE_PRINT_DIRECT = 57608;
 inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 inline constexpr int ID_FILE_SEND_MAIL = 57612;
 inline constexpr int ID_FILE_MRU_FILE1 = 57616;
-inline constexpr int ID_FILE_MRU_LAST = ID_FILE_MRU_FILE1 + 3;   // the list keeps four
+// How many recently used documents the File menu lists.
+inline constexpr int kRecentFileCount = 4;
+inline constexpr int ID_FILE_MRU_LAST = ID_FILE_MRU_FILE1 + kRecentFileCount - 1;
 inline constexpr int ID_EDIT_COPY = 57634;
 inline constexpr int ID_EDIT_CUT = 57635;
 inline constexpr int ID_EDIT_PASTE = 57637;
