@@ -24,6 +24,11 @@ public:
         return 3;
     }
 
+    // The boundaries themselves, for code that compares many values at once.
+    std::int64_t Threshold() const { return m_nThreshold; }
+    std::int64_t Half() const { return m_nHalf; }
+    std::int64_t UpperHalf() const { return m_nUpperHalf; }
+
 private:
     // 64-bit so that a threshold read from a file can never overflow the
     // sum; values in 0..255 give the same boundaries as 32-bit arithmetic.

@@ -2,6 +2,7 @@
 #include "core/dib_image.h"
 #include "core/simd_bytes.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -47,24 +48,23 @@ struct ChannelKernel {
     BlockConstant mask, half, threshold, upper;
     std::uint8_t table[3][256];
 
-    ChannelKernel(ColorMode mode, const int (&thresholds)[3]) : bLevels(mode == ColorMode::Colors64)
+    ChannelKernel(ColorMode mode, const ChannelThreshold (&channels)[3]) : bLevels(mode == ColorMode::Colors64)
     {
         const ChannelBits bits = KeptBits(mode);
         const int keptBits[3] = {bits.nBlue, bits.nGreen, bits.nRed};
         std::uint8_t maskBytes[3] = {}, halfBytes[3] = {}, thresholdBytes[3] = {}, upperBytes[3] = {};
         for (int ch = 0; ch < 3; ++ch) {
-            const ChannelThreshold channel(thresholds[ch]);
+            const ChannelThreshold& channel = channels[ch];
             for (int v = 0; v < 256; ++v)
                 table[ch][v] = bLevels ? kLevelDisplayValues[channel.Level(v)] : KeepHighBits(v, keptBits[ch]);
             maskBytes[ch] = KeepHighBits(0xFF, keptBits[ch]);
-            const int t = thresholds[ch];
-            if (t < 0 || t > 255) {
+            if (channel.Threshold() < 0 || channel.Threshold() > 255) {
                 bVectors = bVectors && !bLevels;
                 continue;
             }
-            halfBytes[ch] = static_cast<std::uint8_t>(t / 2);
-            thresholdBytes[ch] = static_cast<std::uint8_t>(t);
-            upperBytes[ch] = static_cast<std::uint8_t>((t + 255) / 2);
+            halfBytes[ch] = static_cast<std::uint8_t>(channel.Half());
+            thresholdBytes[ch] = static_cast<std::uint8_t>(channel.Threshold());
+            upperBytes[ch] = static_cast<std::uint8_t>(channel.UpperHalf());
         }
         mask = Spread(maskBytes);
         half = Spread(halfBytes);
@@ -127,11 +127,11 @@ struct MonoKernel {
     Bytes16 enabled;     // zero for a channel whose threshold no byte can reach
     Bytes16 firstOfPixel{0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0};
 
-    explicit MonoKernel(const int (&thresholds)[3])
+    explicit MonoKernel(const ChannelThreshold (&channels)[3])
     {
         for (int j = 0; j < 16; ++j) {
-            const int t = thresholds[j % 3];
-            threshold[j] = static_cast<std::uint8_t>(t < 0 ? 0 : t > 255 ? 255 : t);
+            const std::int64_t t = channels[j % 3].Threshold();
+            threshold[j] = static_cast<std::uint8_t>(std::clamp<std::int64_t>(t, 0, 255));
             enabled[j] = t > 255 ? 0 : 0xFF;
         }
     }
@@ -160,7 +160,8 @@ int CDibImage::ReduceColors(ColorMode mode, int nThresholdB, int nThresholdG, in
     if (nWidth <= 0 || nHeight <= 0) return 1;
     const std::int64_t nStride = GetStride();
     const int nRowBytes = nWidth * 3;
-    const int thresholds[3] = {nThresholdB, nThresholdG, nThresholdR};
+    const ChannelThreshold channels[3] = {ChannelThreshold(nThresholdB), ChannelThreshold(nThresholdG),
+                                          ChannelThreshold(nThresholdR)};
     auto forEachRow = [&](auto reduceRow) {
         for (std::int32_t r = 0; r < nHeight; ++r) reduceRow(m_pSrcBits + r * nStride, m_pDispBits + r * nStride);
     };
@@ -170,12 +171,10 @@ int CDibImage::ReduceColors(ColorMode mode, int nThresholdB, int nThresholdG, in
     if (mode == ColorMode::Full || !IsKnownColorMode(mode)) {
         forEachRow([&](const std::uint8_t* s, std::uint8_t* d) { std::memcpy(d, s, static_cast<std::size_t>(nRowBytes)); });
     } else if (mode == ColorMode::Mono) {
-        const MonoKernel kernel(thresholds);
-        const ChannelThreshold channels[3] = {ChannelThreshold(nThresholdB), ChannelThreshold(nThresholdG),
-                                              ChannelThreshold(nThresholdR)};
+        const MonoKernel kernel(channels);
         forEachRow([&](const std::uint8_t* s, std::uint8_t* d) { kernel.Row(s, d, nWidth, channels); });
     } else {
-        const ChannelKernel kernel(mode, thresholds);
+        const ChannelKernel kernel(mode, channels);
         forEachRow([&](const std::uint8_t* s, std::uint8_t* d) { kernel.Row(s, d, nRowBytes); });
     }
     return 1;
