@@ -1,6 +1,7 @@
 #include "cli/decode_run.h"
 #include "cli/export_options.h"
 #include "cli/export_run.h"
+#include "tovix_version.h"
 
 #include <QtGlobal>
 

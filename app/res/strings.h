@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tovix_version.h"
+
 // The program's own texts, each written once.
 namespace res::str {
 
@@ -30,7 +32,7 @@ inline constexpr const char* kPictureFilesLabel = "画像ﾌｧｲﾙ";
 
 // About box (dialog 100).
 inline constexpr const char* kAboutCaption = "TOVIXのﾊﾞｰｼﾞｮﾝ情報";
-inline constexpr const char* kAboutVersion = "TOVIX Version 3.00";
+inline constexpr const char* kAboutVersion = "TOVIX Version " TOVIX_VERSION;
 inline constexpr const char* kAboutSecondLine = "24bitﾋﾞｯﾄﾏｯﾌﾟをCのﾃﾞｰﾀに変換";
 
 // Threshold dialog (dialog 130).
@@ -50,7 +52,7 @@ inline constexpr const char* kNotAnInteger = "整数を入力してください�
 inline constexpr const char* kZoomOutOfRange = "20 から 1000 の整数を入力してください。";
 
 inline constexpr const char* kHomePageUrl = "https://www.sorvel-system.example/";
-inline constexpr const char* kVersion = "3.00";
+inline constexpr const char* kVersion = TOVIX_VERSION;
 
 inline constexpr const char* kNoDisplay =
     "tovix: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset); "
