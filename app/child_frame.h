@@ -7,4 +7,10 @@ class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
     CChildFrame();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildSystemMenu();
 };

@@ -306,7 +306,12 @@ void CMainFrame::UpdateTitle()
 {
     const QString app = QString::fromUtf8(res::str::kAppTitle);
     CView* pView = GetActiveView();
-    setWindowTitle(pView != nullptr ? app + QStringLiteral(" - ") + pView->GetDocument().GetTitle() : app);
+    if (pView == nullptr)
+        setWindowTitle(app);
+    else if (pView->Frame()->isMaximized())
+        setWindowTitle(app + QStringLiteral(" - [") + pView->Frame()->windowTitle() + QLatin1Char(']'));
+    else
+        setWindowTitle(app + QStringLiteral(" - ") + pView->GetDocument().GetTitle());
 }
 
 void CMainFrame::OnWindowNew()

@@ -9,6 +9,22 @@ inline constexpr const char* kAppTitle = "TOVIX";
 inline constexpr const char* kIdleMessage = "ﾚﾃﾞｨ";
 inline constexpr const char* kActivateWindowPrompt = "指定のｳｨﾝﾄﾞｳを表示";
 
+// The document window's system menu: labels, and the prompts shown while hovering them.
+inline constexpr const char* kSysRestore = "元のｻｲｽﾞに戻す(&R)";
+inline constexpr const char* kSysMove = "移動(&M)";
+inline constexpr const char* kSysSize = "ｻｲｽﾞ変更(&S)";
+inline constexpr const char* kSysMinimize = "最小化(&N)";
+inline constexpr const char* kSysMaximize = "最大化(&X)";
+inline constexpr const char* kSysClose = "閉じる(&C)";
+inline constexpr const char* kSysNextWindow = "次のｳｨﾝﾄﾞｳ(&T)";
+inline constexpr const char* kSysRestorePrompt = "ｳｨﾝﾄﾞｳを通常のｻｲｽﾞに戻す";
+inline constexpr const char* kSysMovePrompt = "ｳｨﾝﾄﾞｳの位置を変更";
+inline constexpr const char* kSysSizePrompt = "ｳｨﾝﾄﾞｳのｻｲｽﾞを変更";
+inline constexpr const char* kSysMinimizePrompt = "ｳｨﾝﾄﾞｳを最小化する";
+inline constexpr const char* kSysMaximizePrompt = "ｳｨﾝﾄﾞｳを最大化する";
+inline constexpr const char* kSysClosePrompt = "作業中のｳｨﾝﾄﾞｳを閉じ、変更したﾌｧｲﾙの保存を指示";
+inline constexpr const char* kSysNextWindowPrompt = "次のｳｨﾝﾄﾞｳに切り替える";
+
 // Status-bar panes: initial texts of the indicators and the clock.
 inline constexpr const char* kIndicatorKana = "ｶﾅ";
 inline constexpr const char* kIndicatorCaps = "CAP";

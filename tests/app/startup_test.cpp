@@ -218,4 +218,41 @@ TEST_F(AppTest, HidingAndShowingTheBarsKeepsTheSevenPanes)
     EXPECT_EQ(Checked(res::ID_VIEW_TOOLBAR), std::optional<bool>(false));
 }
 
+TEST_F(AppTest, DocumentWindowSystemMenuHasItsOwnItemsAndPromptsAndNoKeys)
+{
+    const std::pair<const char*, const char*> expected[] = {
+        {"元のｻｲｽﾞに戻す(&R)", "ｳｨﾝﾄﾞｳを通常のｻｲｽﾞに戻す"},
+        {"移動(&M)", "ｳｨﾝﾄﾞｳの位置を変更"},
+        {"ｻｲｽﾞ変更(&S)", "ｳｨﾝﾄﾞｳのｻｲｽﾞを変更"},
+        {"最小化(&N)", "ｳｨﾝﾄﾞｳを最小化する"},
+        {"最大化(&X)", "ｳｨﾝﾄﾞｳを最大化する"},
+        {"閉じる(&C)", "作業中のｳｨﾝﾄﾞｳを閉じ、変更したﾌｧｲﾙの保存を指示"},
+        {"次のｳｨﾝﾄﾞｳ(&T)", "次のｳｨﾝﾄﾞｳに切り替える"},
+    };
+    std::vector<std::pair<QString, QString>> items;
+    for (const QAction* pAction : ActiveView()->Frame()->systemMenu()->actions()) {
+        if (pAction->isSeparator()) continue;
+        items.emplace_back(pAction->text(), pAction->statusTip());
+        EXPECT_TRUE(pAction->shortcuts().isEmpty()) << pAction->text().toStdString();
+    }
+    ASSERT_EQ(items.size(), std::size(expected));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].first, QString::fromUtf8(expected[i].first));
+        EXPECT_EQ(items[i].second, QString::fromUtf8(expected[i].second));
+    }
+}
+
+TEST_F(AppTest, AMaximisedDocumentWindowPutsOnlyItsNameInBracketsInTheFrameTitle)
+{
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    QMdiSubWindow* pChild = ActiveView()->Frame();
+    pChild->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("TOVIX - [TOVIX1]"));
+    pChild->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("TOVIX - TOVIX1"));
+}
+
 } // namespace
