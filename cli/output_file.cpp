@@ -24,7 +24,7 @@ bool WriteOutputFile(const std::string& path, const std::function<bool(std::FILE
         ReportError(path, "cannot create the file");
         return false;
     }
-    if (!write(file.File()) || !file.Commit()) {
+    if (!write(file.File()) || file.Commit() != WriteOutcome::Written) {
         ReportError(path, "cannot write the file");
         return false;
     }

@@ -23,17 +23,18 @@ bool WriteDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dia
         return false;
     }
     CAtomicFile file(path);
-    bool bSaved = false;
-    if (file.File() != nullptr) {
-        CArchive ar(file.File(), CArchive::Mode::Store);
-        bSaved = doc.Serialize(ar) == SerializeResult::Ok && file.Commit();
-    }
-    if (!bSaved) {
+    if (file.File() == nullptr || !StoreDocument(doc, file.File()) || file.Commit() != WriteOutcome::Written) {
         dialogs.ShowMessage(msg::kCannotSaveDocument);
         return false;
     }
     doc.SetPathName(path);
     return true;
+}
+
+bool StoreDocument(CTOVIXDoc& doc, std::FILE* file)
+{
+    CArchive ar(file, CArchive::Mode::Store);
+    return doc.Serialize(ar) == SerializeResult::Ok;
 }
 
 bool ReadDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 class CTOVIXDoc;
@@ -12,6 +13,9 @@ bool CapturePicture(CTOVIXDoc& doc, UserDialogs& dialogs);
 // Saves the document to a file, replacing the file only when everything was
 // written. Failures are told through the dialogs; returns success.
 bool WriteDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs);
+
+// Writes the captured document to an open file; false when a write failed.
+bool StoreDocument(CTOVIXDoc& doc, std::FILE* file);
 
 // Reads a document file into a freshly made document and sets its path and
 // title. Failures are told through the dialogs; returns success.

@@ -1,5 +1,6 @@
 #include "export/export_procedure.h"
 
+#include "core/atomic_file.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
@@ -35,14 +36,11 @@ bool RunExport(CTOVIXDoc& doc, ExportFormat format, UserDialogs& dialogs)
 
     if (OpenFile(*path, "rb") && !dialogs.AskYesNo(msg::kOverwriteQuestion)) return false;
 
-    // Line ends are translated by the writer, so the file is opened binary.
-    FilePtr file = OpenFile(*path, "wb");
-    if (!file) return false;
-    const bool bWritten = WriteExportFile(file.get(), format, name, doc);
-    const bool bClosed = std::fclose(file.release()) == 0;
-    if (!bWritten || !bClosed) {
-        dialogs.ShowMessage(msg::kExportWriteFailed);
-        return false;
-    }
-    return true;
+    // Line ends are translated by the writer, so the file is written binary.
+    CAtomicFile file(*path);
+    if (file.File() == nullptr) return false;
+    const bool bWritten = WriteExportFile(file.File(), format, name, doc);
+    const WriteOutcome outcome = bWritten ? file.Commit() : WriteOutcome::WriteFailed;
+    if (outcome == WriteOutcome::WriteFailed) dialogs.ShowMessage(msg::kExportWriteFailed);
+    return outcome == WriteOutcome::Written;
 }

@@ -52,15 +52,6 @@ protected:
         return {bytes.begin(), bytes.end()};
     }
 
-    std::vector<std::string> Files()
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     // What the program's export command writes for the same picture and settings.
     std::string ProgramExport(const std::string& bmp, ExportFormat format, ColorMode mode, int tR, int tG, int tB)
     {
@@ -120,7 +111,7 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         EXPECT_NE(result.strErr.find(c.errorPart), std::string::npos) << c.args << "\n" << result.strErr;
         EXPECT_TRUE(result.strErr.starts_with("tovix-export: ")) << result.strErr;
     }
-    EXPECT_EQ(Files(), (std::vector<std::string>{"notes.bmp", "pic.bmp", "taken.c"})) << "a failed run leaves no file";
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"notes.bmp", "pic.bmp", "taken.c"})) << "a failed run leaves no file";
     EXPECT_EQ(Text("taken.c"), "keep");
 
     EXPECT_EQ(Run("--help").nExit, 0);
@@ -208,7 +199,7 @@ TEST_F(TovixExportTest, DashIsStandardOutputEvenBesideAFileNamedDashAndItsFailur
 TEST_F(TovixExportTest, DocumentKeepsTheSettingsAndNamesFollowTheInput)
 {
     ASSERT_EQ(Run("pic.bmp -m 6 -t 10,20,30 --save-doc my.pic.tvx").nExit, 0);
-    EXPECT_EQ(Files(), (std::vector<std::string>{"my.pic.tvx", "pic.bmp"})) << "only the document";
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"my.pic.tvx", "pic.bmp"})) << "only the document";
 
     ASSERT_EQ(Run("my.pic.tvx").nExit, 0);
     ASSERT_EQ(Run("pic.bmp -m 6 -t 10,20,30 -n mypic -o direct.c").nExit, 0);
@@ -382,7 +373,7 @@ TEST_F(TovixExportTest, DiskFullLeavesNoPartialFileAndKeepsTheOldOne)
         }
         EXPECT_EQ(result.nExit, 1) << args;
         EXPECT_TRUE(result.strErr.starts_with("tovix-export: ")) << args << "\n" << result.strErr;
-        EXPECT_EQ(Files(), (std::vector<std::string>{"old.c", "pic.bmp"})) << args;
+        EXPECT_EQ(dir.Names(), (std::vector<std::string>{"old.c", "pic.bmp"})) << args;
         EXPECT_EQ(Text("old.c"), "old") << args;
     }
 }
@@ -393,7 +384,7 @@ TEST_F(TovixExportTest, PictureOnePixelLargerThanTheStoreIsRefused)
     const RunResult result = Run("large.bmp -o large.c --save-doc large.tvx");
     EXPECT_EQ(result.nExit, 1);
     EXPECT_EQ(result.strErr, std::string("tovix-export: large.bmp: ") + msg::kPictureTooLarge + "\n");
-    EXPECT_EQ(Files(), (std::vector<std::string>{"large.bmp", "pic.bmp"}));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"large.bmp", "pic.bmp"}));
 }
 
 } // namespace

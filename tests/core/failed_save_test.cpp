@@ -15,14 +15,6 @@ using namespace testing_support;
 
 namespace {
 
-std::vector<std::string> FolderContent(const std::string& path)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path)) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Places where saving must fail even for root; where a file was there
 // before, it must stay byte for byte.
 TEST(FailedSave, NothingIsDamagedAndTheFailureIsReported)
@@ -46,7 +38,7 @@ TEST(FailedSave, NothingIsDamagedAndTheFailureIsReported)
     for (const auto& c : cases) {
         const bool bHadFile = std::filesystem::is_regular_file(c.path);
         const std::vector<std::uint8_t> before = bHadFile ? ReadFile(c.path) : std::vector<std::uint8_t>{};
-        const std::vector<std::string> folderBefore = FolderContent(dir.Path());
+        const std::vector<std::string> folderBefore = dir.Names();
         RecordingDialogs dialogs;
         {
             const FileSizeLimit limit(c.nSizeLimit);
@@ -56,7 +48,7 @@ TEST(FailedSave, NothingIsDamagedAndTheFailureIsReported)
         if (bHadFile) {
             EXPECT_EQ(ReadFile(c.path), before) << c.name;
         }
-        EXPECT_EQ(FolderContent(dir.Path()), folderBefore) << c.name << ": no temporary file is left";
+        EXPECT_EQ(dir.Names(), folderBefore) << c.name << ": no temporary file is left";
         EXPECT_TRUE(doc->GetPathName().empty()) << c.name << ": the document keeps its old path";
     }
 }

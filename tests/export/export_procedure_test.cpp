@@ -1,3 +1,4 @@
+#include "core/document_file.h"
 #include "core/messages.h"
 #include "export/export_messages.h"
 #include "export/export_procedure.h"
@@ -98,6 +99,46 @@ TEST_F(ExportProcedureTest, FullDiskIsReported)
     dialogs.bAnswerYes = true;
     EXPECT_FALSE(RunExport(*doc, ExportFormat::Format1, dialogs));
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{msg::kOverwriteQuestion, msg::kExportWriteFailed}));
+}
+
+// Names as long as the folder allows, in any script, are written, and a link
+// keeps pointing at the file it names; a longer name cannot be created.
+TEST_F(ExportProcedureTest, ExportAndSaveTakeAnyNameTheFolderTakes)
+{
+    std::string japanese;
+    for (int i = 0; i < 83; ++i) japanese += "ア";
+    WriteFile(dir.File("real.c"), {'o', 'l', 'd'});
+    std::filesystem::create_symlink("real.c", dir.File("link.c"));
+    const struct {
+        const char* name;
+        std::string file;
+        bool bWritten;
+    } cases[] = {
+        {"255 bytes", std::string(253, 'a') + ".c", true},
+        {"83 Japanese characters", japanese + ".c", true},
+        {"link", "link.c", true},
+        {"256 bytes", std::string(254, 'a') + ".c", false},
+    };
+    dialogs.bAnswerYes = true;
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        dialogs.savePath = dir.File(c.file);
+        doc->SetTitle("sample");   // a save renames the document
+        EXPECT_EQ(RunExport(*doc, ExportFormat::Format1, dialogs), c.bWritten) << c.name;
+        if (c.bWritten) {
+            const std::vector<std::uint8_t> written = ReadFile(dir.File(c.file));
+            EXPECT_EQ(std::string(written.begin(), written.end()), ExportText(*doc, true, "sample")) << c.name;
+        }
+        EXPECT_EQ(SaveDocumentFile(*doc, dir.File(c.file), dialogs), c.bWritten) << c.name;
+        if (c.bWritten) {
+            EXPECT_EQ(ReadFile(dir.File(c.file)).size(), 34u + 4 * 6) << c.name;
+        } else {
+            EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kCannotSaveDocument}) << c.name;
+        }
+        for (const std::string& name : dir.Names()) EXPECT_NE(name[0], '.') << c.name << ": temporary file left";
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.c")));
+    EXPECT_EQ(ReadFile(dir.File("real.c")).size(), 34u + 4 * 6);
 }
 
 TEST_F(ExportProcedureTest, PictureLargerThanTheStoreIsRefusedBeforeTheDialog)

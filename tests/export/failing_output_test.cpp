@@ -26,9 +26,12 @@ protected:
 
 TEST_F(FailingExportTest, WriteThatRunsOutOfSpaceIsReportedAndTheFileClosed)
 {
+    const std::vector<std::uint8_t> previous = {'o', 'l', 'd', '\r', '\n', 0, 0xFF};
+    WriteFile(dir.File("old.c"), previous);
     const FailingPlace cases[] = {
         {"full device", "/dev/full", std::nullopt},
         {"disk full after 1000 bytes", dir.File("out.c"), 1000},
+        {"disk full over an existing file", dir.File("old.c"), 1000},
     };
     for (const auto& c : cases) {
         for (ExportFormat format : {ExportFormat::Format1, ExportFormat::Format2}) {
@@ -42,6 +45,8 @@ TEST_F(FailingExportTest, WriteThatRunsOutOfSpaceIsReportedAndTheFileClosed)
             }
             EXPECT_EQ(dialogs.messages.back(), msg::kExportWriteFailed) << c.name;
             EXPECT_EQ(OpenDescriptorCount(), nOpenBefore) << c.name << ": the file is closed";
+            EXPECT_EQ(ReadFile(dir.File("old.c")), previous) << c.name;
+            EXPECT_EQ(dir.Names(), std::vector<std::string>{"old.c"}) << c.name << ": nothing new in the folder";
         }
     }
 }

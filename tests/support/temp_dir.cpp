@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <algorithm>
 #include <stdexcept>
 
 namespace testing_support {
@@ -18,6 +19,14 @@ TempDir::~TempDir()
     std::error_code ec;
     std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(m_path, ec);
+}
+
+std::vector<std::string> TempDir::Names() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_path)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace testing_support

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -14,6 +15,9 @@ public:
 
     const std::string& Path() const { return m_path; }
     std::string File(const std::string& name) const { return m_path + "/" + name; }
+
+    // The names in the folder, sorted; a left-over temporary file shows here.
+    std::vector<std::string> Names() const;
 
 private:
     std::string m_path;
