@@ -54,12 +54,13 @@ int RunDecodeRequest(const ExportRequest& request)
         return kExitRefused;
     }
     const std::string output = request.output.value_or(std::filesystem::path(input).replace_extension(".bmp").string());
-    if (!CheckOutputFree(output, request.bForce)) return kExitRefused;
+    if (output != "-" && !CheckOutputFree(output, request.bForce)) return kExitRefused;
     std::string extension = std::filesystem::path(output).extension().string();
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const bool bPng = extension == ".png";
-    const bool bWritten = WriteOutputFile(output, [&](std::FILE* file) {
+    CFileTransaction files;
+    const bool bWritten = WriteOutput(files, output, [&](std::FILE* file) {
         return bPng ? WritePng(file, doc->m_image) : WriteBmp(file, doc->m_image);
     });
-    return bWritten ? 0 : kExitRefused;
+    return bWritten && LandOutputFiles(files) ? 0 : kExitRefused;
 }

@@ -1,5 +1,7 @@
 #include "cli/export_options.h"
 
+#include "core/file_transaction.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -45,6 +47,25 @@ std::optional<std::array<int, 3>> ParseChannels(const std::string& text)
     }
     if (n != 3 || text.back() == ',') return {};
     return values;
+}
+
+// Two outputs naming one file, however spelt, would leave only one of them.
+std::optional<std::string> SharedTargetError(const ExportRequest& request)
+{
+    const std::pair<std::optional<std::string>, const char*> targets[] = {
+        {request.output == "-" ? std::nullopt : request.output, "-o"},
+        {request.saveDoc, "--save-doc"},
+        {request.header, "--header"},
+    };
+    for (std::size_t i = 0; i < std::size(targets); ++i) {
+        for (std::size_t j = i + 1; j < std::size(targets); ++j) {
+            const auto& [first, firstOption] = targets[i];
+            const auto& [second, secondOption] = targets[j];
+            if (first && second && NameSameFile(*first, *second))
+                return std::string(firstOption) + " and " + secondOption + " name the same file '" + *second + "'";
+        }
+    }
+    return std::nullopt;
 }
 
 ParsedExportOptions UsageError(std::string text)
@@ -249,5 +270,6 @@ ParsedExportOptions ParseExportOptions(int argc, char** argv)
         if (bBackground && KindOfInput(request, input) == InputKind::Document)
             return UsageError("--background is for pictures, not for a .tvx document");
     }
+    if (auto error = SharedTargetError(request)) return UsageError(*error);
     return parsed;
 }

@@ -81,27 +81,32 @@ int ExportInput(const ExportRequest& request, const std::string& input)
     std::optional<std::string> output = request.output;
     if (!output && !request.saveDoc) output = DefaultOutputPath(input, request.format);
     for (const std::optional<std::string>& target : {output, request.saveDoc, request.header}) {
-        if (target && !CheckOutputFree(*target, request.bForce)) return kExitRefused;
+        if (target && !(target == output && *target == "-") && !CheckOutputFree(*target, request.bForce))
+            return kExitRefused;
     }
 
-    if (request.saveDoc) {
-        ConsoleDialogs docDialogs(*request.saveDoc);
-        if (!WriteDocumentFile(*doc, *request.saveDoc, docDialogs)) return kExitRefused;
-    }
-    if (!output) return 0;
-    const std::string name = request.name.value_or(DefaultExportName(input));
-    BytesOptions bytes = request.bytes;
-    if (request.header) {
-        bytes.strHeaderInclude = IncludeName(*request.header, *output);
-        const bool bHeaderWritten = WriteOutputFile(*request.header, [&](std::FILE* file) {
-            return WriteBytesHeaderFile(file, *request.header, name, *doc, bytes);
+    // The files of one INPUT land together once all are complete; standard
+    // output, which cannot be taken back, is written before they land.
+    CFileTransaction files;
+    if (request.saveDoc &&
+        !WriteOutputFile(files, *request.saveDoc, [&doc](std::FILE* file) { return StoreDocument(*doc, file); }))
+        return kExitRefused;
+    if (output) {
+        const std::string name = request.name.value_or(DefaultExportName(input));
+        BytesOptions bytes = request.bytes;
+        if (request.header) {
+            bytes.strHeaderInclude = IncludeName(*request.header, *output);
+            const bool bHeaderWritten = WriteOutputFile(files, *request.header, [&](std::FILE* file) {
+                return WriteBytesHeaderFile(file, *request.header, name, *doc, bytes);
+            });
+            if (!bHeaderWritten) return kExitRefused;
+        }
+        const bool bWritten = WriteOutput(files, *output, [&](std::FILE* file) {
+            return WriteExportFile(file, request.format, name, *doc, bytes);
         });
-        if (!bHeaderWritten) return kExitRefused;
+        if (!bWritten) return kExitRefused;
     }
-    const bool bWritten = WriteOutputFile(*output, [&](std::FILE* file) {
-        return WriteExportFile(file, request.format, name, *doc, bytes);
-    });
-    return bWritten ? 0 : kExitRefused;
+    return LandOutputFiles(files) ? 0 : kExitRefused;
 }
 
 int RunExportRequest(const ExportRequest& request)

@@ -1,3 +1,4 @@
+#include "cli/console_dialogs.h"
 #include "cli/decode_run.h"
 #include "cli/export_options.h"
 #include "cli/export_run.h"
@@ -6,13 +7,13 @@
 #include <QtGlobal>
 
 #include <cstdio>
+#include <exception>
+#include <new>
 
-int main(int argc, char** argv)
+namespace {
+
+int Run(const ParsedExportOptions& parsed)
 {
-    // Decoders' own diagnostics would break the one "tovix-export: PATH: TEXT"
-    // line per message; what they found is reported by the import.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    const ParsedExportOptions parsed = ParseExportOptions(argc, argv);
     switch (parsed.action) {
     case ParsedExportOptions::Action::Help:
         std::fputs(UsageText(), stdout);
@@ -28,4 +29,34 @@ int main(int argc, char** argv)
         break;
     }
     return parsed.request.decode ? RunDecodeRequest(parsed.request) : RunExportRequest(parsed.request);
+}
+
+// What a message about the whole run names: its one input, if it has one.
+std::string Subject(const ExportRequest& request)
+{
+    if (request.decode) return *request.decode;
+    return request.inputs.size() == 1 ? request.inputs.front() : "tovix-export";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Decoders' own diagnostics would break the one "tovix-export: PATH: TEXT"
+    // line per message; what they found is reported by the import.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    // Only allocation failures are thrown; whatever escapes ends the run
+    // with a message instead of an abort.
+    ParsedExportOptions parsed;
+    try {
+        parsed = ParseExportOptions(argc, argv);
+        return Run(parsed);
+    } catch (const std::bad_alloc&) {
+        ReportError(Subject(parsed.request), "not enough memory");
+    } catch (const std::exception& e) {
+        ReportError(Subject(parsed.request), e.what());
+    } catch (...) {
+        ReportError(Subject(parsed.request), "unexpected failure");
+    }
+    return 1;
 }

@@ -1,32 +1,46 @@
 #include "cli/output_file.h"
 
 #include "cli/console_dialogs.h"
-#include "core/atomic_file.h"
 
 #include <filesystem>
 
+namespace {
+
+void ReportFailure(const CFileTransaction::Failure& failure)
+{
+    ReportError(failure.strTarget,
+                failure.outcome == WriteOutcome::WriteFailed ? "cannot write the file" : "cannot create the file");
+}
+
+} // namespace
+
 bool CheckOutputFree(const std::string& path, bool bForce)
 {
-    if (path == "-" || bForce || !std::filesystem::exists(path)) return true;
+    std::error_code ec;
+    if (bForce || !std::filesystem::exists(path, ec)) return true;
     ReportError(path, "the file exists; give --force to replace it");
     return false;
 }
 
-bool WriteOutputFile(const std::string& path, const std::function<bool(std::FILE*)>& write)
+bool WriteOutputFile(CFileTransaction& files, const std::string& path, const std::function<bool(std::FILE*)>& write)
 {
-    if (path == "-") {
-        if (write(stdout)) return true;
-        ReportError("-", "cannot write to standard output");
-        return false;
-    }
-    CAtomicFile file(path);
-    if (file.File() == nullptr) {
-        ReportError(path, "cannot create the file");
-        return false;
-    }
-    if (!write(file.File()) || file.Commit() != WriteOutcome::Written) {
-        ReportError(path, "cannot write the file");
-        return false;
-    }
-    return true;
+    std::FILE* file = files.Add(path);
+    if (file != nullptr && write(file)) return true;
+    ReportFailure({path, file == nullptr ? WriteOutcome::CannotCreate : WriteOutcome::WriteFailed});
+    return false;
+}
+
+bool WriteOutput(CFileTransaction& files, const std::string& path, const std::function<bool(std::FILE*)>& write)
+{
+    if (path != "-") return WriteOutputFile(files, path, write);
+    if (write(stdout) && std::fflush(stdout) == 0) return true;
+    ReportError("-", "cannot write to standard output");
+    return false;
+}
+
+bool LandOutputFiles(CFileTransaction& files)
+{
+    const std::optional<CFileTransaction::Failure> failure = files.Commit();
+    if (failure) ReportFailure(*failure);
+    return !failure;
 }

@@ -77,10 +77,12 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
 {
     WriteFile(dir.File("notes.bmp"), {'n', 'o', 't', 'e', 's'});
     WriteFile(dir.File("taken.c"), {'k', 'e', 'e', 'p'});
+    WriteFile(dir.File("-"), {'k', 'e', 'e', 'p'});
+    const std::string longName = std::string(296, 'x') + ".c";
     struct Case {
-        const char* args;
+        std::string args;
         int nExit;
-        const char* errorPart;
+        std::string errorPart;
     } cases[] = {
         {"", 2, "no INPUT"},
         {"--bogus pic.bmp", 2, "unknown option"},
@@ -97,6 +99,14 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -o no/such/folder.c", 1, "no/such/folder.c"},
         {"pic.bmp -o /dev/full --force", 1, "/dev/full"},
         {"pic.bmp --save-doc taken.c", 1, "taken.c: the file exists"},
+        {"pic.bmp --save-doc -", 1, "-: the file exists"},
+        {"pic.bmp -o " + longName, 1, longName + ": cannot create the file"},
+        {"pic.bmp --save-doc " + longName, 1, longName + ": cannot create the file"},
+        {"pic.bmp --save-doc new.tvx -o no/such/folder.c", 1, "no/such/folder.c: cannot create the file"},
+        {"pic.bmp --save-doc taken.c --force -o no/such/folder.c", 1, "no/such/folder.c: cannot create the file"},
+        {"pic.bmp -o same.out --save-doc same.out", 2, "the same file"},
+        {"pic.bmp -o ./same.out --save-doc same.out --force", 2, "the same file"},
+        {"pic.bmp -f bytes -m 16 -o same.c --header ./same.c", 2, "the same file"},
         {"missing.tvx", 1, "missing.tvx: ﾌｧｲﾙを開けません"},
         {"notes.bmp --save-doc x.tvx -o y.c", 1, "notes.bmp"},
         {"pic.bmp --background 1,2", 2, "background"},
@@ -111,8 +121,9 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         EXPECT_NE(result.strErr.find(c.errorPart), std::string::npos) << c.args << "\n" << result.strErr;
         EXPECT_TRUE(result.strErr.starts_with("tovix-export: ")) << result.strErr;
     }
-    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"notes.bmp", "pic.bmp", "taken.c"})) << "a failed run leaves no file";
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"-", "notes.bmp", "pic.bmp", "taken.c"})) << "a failed run leaves no file";
     EXPECT_EQ(Text("taken.c"), "keep");
+    EXPECT_EQ(Text("-"), "keep");
 
     EXPECT_EQ(Run("--help").nExit, 0);
     EXPECT_NE(Run("-h").strOut.find("Usage: tovix-export"), std::string::npos);
@@ -269,7 +280,7 @@ TEST_F(TovixExportTest, BytesOptionsThatDoNotApplyAreUsageErrors)
         EXPECT_EQ(result.nExit, 2) << args;
         EXPECT_NE(result.strErr.find(error), std::string::npos) << args << "\n" << result.strErr;
     }
-    EXPECT_EQ(Files(), (std::vector<std::string>{"m16.tvx", "pic.bmp"}));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"m16.tvx", "pic.bmp"}));
 }
 
 // A C compiler sees the bytes, the size macros and the array's size the tool meant.
@@ -317,7 +328,7 @@ TEST_F(TovixExportTest, ManyInputsGoEachToItsOwnOutputAndAFailureStopsNoOther)
     const RunResult result = Run("pic.bmp missing.bmp other.bmp -f bytes -m 16");
     EXPECT_EQ(result.nExit, 1);
     EXPECT_EQ(result.strErr, "tovix-export: missing.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません\n");
-    EXPECT_EQ(Files(), (std::vector<std::string>{"other.bmp", "other.c", "pic.bmp", "pic.c"}));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"other.bmp", "other.c", "pic.bmp", "pic.c"}));
     EXPECT_EQ(Text("pic.c"), Run("pic.bmp -f bytes -m 16 -o -").strOut);
     EXPECT_EQ(Text("other.c"), Run("other.bmp -f bytes -m 16 -o -").strOut);
 
@@ -376,6 +387,17 @@ TEST_F(TovixExportTest, DiskFullLeavesNoPartialFileAndKeepsTheOldOne)
         EXPECT_EQ(dir.Names(), (std::vector<std::string>{"old.c", "pic.bmp"})) << args;
         EXPECT_EQ(Text("old.c"), "old") << args;
     }
+}
+
+TEST_F(TovixExportTest, DocumentLandsOnlyWhenStandardOutputWasWritten)
+{
+    const RunResult result = Run("pic.bmp -f 2 -o - --save-doc doc.tvx", "/dev/full");
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_EQ(result.strErr, "tovix-export: -: cannot write to standard output\n");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"pic.bmp"});
+
+    ASSERT_EQ(Run("pic.bmp -o - --save-doc -").nExit, 0) << "a document named - is a file";
+    EXPECT_EQ(ReadFile(dir.File("-")).size(), 34u + 4 * 37 * 21);
 }
 
 TEST_F(TovixExportTest, PictureOnePixelLargerThanTheStoreIsRefused)

@@ -129,7 +129,7 @@ TEST_F(ExportProcedureTest, ExportAndSaveTakeAnyNameTheFolderTakes)
             const std::vector<std::uint8_t> written = ReadFile(dir.File(c.file));
             EXPECT_EQ(std::string(written.begin(), written.end()), ExportText(*doc, true, "sample")) << c.name;
         }
-        EXPECT_EQ(SaveDocumentFile(*doc, dir.File(c.file), dialogs), c.bWritten) << c.name;
+        EXPECT_EQ(WriteDocumentFile(*doc, dir.File(c.file), dialogs), c.bWritten) << c.name;
         if (c.bWritten) {
             EXPECT_EQ(ReadFile(dir.File(c.file)).size(), 34u + 4 * 6) << c.name;
         } else {
