@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <exception>
 #include <cstdlib>
 
 namespace {
@@ -42,14 +43,21 @@ int main(int argc, char** argv)
         return 3;
     }
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tovix"));
-    QApplication::setOrganizationName(QStringLiteral("tovix"));
-    QApplication::setApplicationVersion(QString::fromUtf8(res::str::kVersion));
+    // Commands report their own failures; this catches what escapes start-up
+    // or the event loop, so the program never ends on an uncaught exception.
+    try {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("tovix"));
+        QApplication::setOrganizationName(QStringLiteral("tovix"));
+        QApplication::setApplicationVersion(QString::fromUtf8(res::str::kVersion));
 
-    CQtDialogs dialogs;
-    CTOVIXApp theApp(dialogs, dialogs);
-    if (!theApp.InitInstance(*info)) return theApp.ExitCode();
-    dialogs.SetParent(theApp.MainFrame());
-    return QApplication::exec();
+        CQtDialogs dialogs;
+        CTOVIXApp theApp(dialogs, dialogs);
+        if (!theApp.InitInstance(*info)) return theApp.ExitCode();
+        dialogs.SetParent(theApp.MainFrame());
+        return QApplication::exec();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tovix: %s\n", e.what());
+    }
+    return 1;
 }

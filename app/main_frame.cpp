@@ -2,6 +2,7 @@
 
 #include "app/child_frame.h"
 #include "app/clock_text.h"
+#include "app/qt_dialogs.h"
 #include "app/framework/doc_template.h"
 #include "app/framework/document.h"
 #include "app/framework/view.h"
@@ -25,6 +26,8 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <new>
 
 
 namespace {
@@ -125,7 +128,10 @@ CCmdUI CMainFrame::CommandState(int nId) const
 
 void CMainFrame::ExecuteCommand(int nId)
 {
-    RouteCommand(Route(), nId);
+    RouteCommand(Route(), nId, [this](const std::exception& e) {
+        const bool bOutOfMemory = dynamic_cast<const std::bad_alloc*>(&e) != nullptr;
+        RunMessageBox(this, bOutOfMemory ? res::str::kOutOfMemory : e.what(), QMessageBox::Ok);
+    });
     UpdateCommandUI();
 }
 

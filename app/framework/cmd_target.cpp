@@ -42,10 +42,19 @@ CCmdUI QueryCommandState(CommandRoute route, int nId)
     return ui;
 }
 
-bool RouteCommand(CommandRoute route, int nId)
+bool RouteCommand(CommandRoute route, int nId,
+                  const std::function<void(const std::exception&)>& reportFailure)
 {
     if (!QueryCommandState(route, nId).bEnabled) return false;
-    for (const CCmdTarget* target : route)
-        if (target->OnCmdMsg(nId)) return true;
+    for (const CCmdTarget* target : route) {
+        // Failures come back as values; only allocation failure throws, and
+        // the user's other documents must outlive it.
+        try {
+            if (target->OnCmdMsg(nId)) return true;
+        } catch (const std::exception& e) {
+            reportFailure(e);
+            return true;
+        }
+    }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <exception>
 #include <functional>
 #include <optional>
 #include <span>
@@ -47,5 +48,7 @@ using CommandRoute = std::span<const CCmdTarget* const>;
 CCmdUI QueryCommandState(CommandRoute route, int nId);
 
 // Runs the command at the first target that handles it, if it is enabled.
-// Returns whether a handler ran.
-bool RouteCommand(CommandRoute route, int nId);
+// Returns whether a handler ran. Whatever a handler throws goes to
+// reportFailure instead of ending the program.
+bool RouteCommand(CommandRoute route, int nId,
+                  const std::function<void(const std::exception&)>& reportFailure);

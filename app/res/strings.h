@@ -70,6 +70,9 @@ inline constexpr const char* kZoomOutOfRange = "20 から 1000 の整数を入�
 inline constexpr const char* kHomePageUrl = "https://www.sorvel-system.example/";
 inline constexpr const char* kVersion = TOVIX_VERSION;
 
+// A command that failed for lack of memory; the program keeps running.
+inline constexpr const char* kOutOfMemory = "ﾒﾓﾘが足りないため、処理を続けられません。";
+
 inline constexpr const char* kNoDisplay =
     "tovix: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset); "
     "to convert pictures without a window use tovix-export (see tovix-export --help)";
