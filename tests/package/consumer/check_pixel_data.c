@@ -1,4 +1,6 @@
 /* Exits 0 when the arrays the build generated hold the pictures' known values. */
+#include "logo_spi.h"
+
 #include <stdio.h>
 
 extern unsigned short sprite[14];
@@ -37,5 +39,12 @@ int main(void)
     expect("logo red", logo[2], 0xf800);
     expect("logo transparent", logo[3], 0x0000);
     expect("logo white", logo[6], 0xffff);
+    /* The same PNG as bytes for a panel that takes the high byte first, from its own header. */
+    expect("logo_spi width", logo_spi_WIDTH, 3);
+    expect("logo_spi height", logo_spi_HEIGHT, 2);
+    expect("logo_spi size", sizeof logo_spi, 12);
+    expect("logo_spi red", (unsigned long)logo_spi[0] << 8 | logo_spi[1], 0xf800);
+    expect("logo_spi transparent", (unsigned long)logo_spi[2] << 8 | logo_spi[3], 0x0000);
+    expect("logo_spi white", (unsigned long)logo_spi[8] << 8 | logo_spi[9], 0xffff);
     return failures == 0 ? 0 : 1;
 }
