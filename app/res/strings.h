@@ -78,7 +78,7 @@ inline constexpr const char* kNoDisplay =
     "to convert pictures without a window use tovix-export (see tovix-export --help)";
 
 // Command line.
-inline constexpr const char* kDescription = "Turns 24-bit BMP pictures into pixel data for C programs.";
+inline constexpr const char* kDescription = "Turns pictures (BMP, PNG, GIF, JPEG and more) into pixel data for C programs.";
 inline constexpr const char* kArgFile = "file";
 inline constexpr const char* kArgFileHelp = "A TOVIX document (.tvx) to open.";
 inline constexpr const char* kOptNoSplash = "no-splash";
