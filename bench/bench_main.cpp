@@ -1,6 +1,7 @@
 #include "bench/bench_data.h"
 #include "bench/ratio_table.h"
 #include "core/bmp_import.h"
+#include "core/file_ptr.h"
 #include "core/tovix_doc.h"
 
 #include <benchmark/benchmark.h>
@@ -51,10 +52,9 @@ std::vector<RatioGoal> Goals()
 double ResidentMiB()
 {
     long nPages = 0, nResident = 0;
-    std::FILE* f = std::fopen("/proc/self/statm", "r");
-    if (f == nullptr) return 0;
-    if (std::fscanf(f, "%ld %ld", &nPages, &nResident) != 2) nResident = 0;
-    std::fclose(f);
+    const FilePtr file = OpenFile("/proc/self/statm", "r");
+    if (!file) return 0;
+    if (std::fscanf(file.get(), "%ld %ld", &nPages, &nResident) != 2) nResident = 0;
     return static_cast<double>(nResident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 

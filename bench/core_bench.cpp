@@ -1,6 +1,7 @@
 #include "bench/bench_data.h"
 #include "core/bmp_import.h"
 #include "core/document_file.h"
+#include "core/file_ptr.h"
 #include "core/tovix_doc.h"
 
 #include <benchmark/benchmark.h>
@@ -36,12 +37,11 @@ void ReduceColors4096(benchmark::State& state, ColorMode mode)
 
 std::vector<std::uint8_t> ReadWhole(const std::string& path)
 {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    std::fseek(f, 0, SEEK_END);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::ftell(f)));
-    std::fseek(f, 0, SEEK_SET);
-    if (std::fread(bytes.data(), 1, bytes.size(), f) != bytes.size()) bytes.clear();
-    std::fclose(f);
+    const FilePtr file = OpenFile(path, "rb");
+    std::fseek(file.get(), 0, SEEK_END);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::ftell(file.get())));
+    std::fseek(file.get(), 0, SEEK_SET);
+    if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) bytes.clear();
     return bytes;
 }
 
@@ -61,11 +61,10 @@ void ImportBmp4096(benchmark::State& state)
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, bool bSync)
 {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fflush(f);
-    if (bSync) fsync(fileno(f));
-    std::fclose(f);
+    const FilePtr file = OpenFile(path, "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+    std::fflush(file.get());
+    if (bSync) fsync(fileno(file.get()));
 }
 
 // The baselines of a save and an open: the document's bytes written and

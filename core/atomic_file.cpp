@@ -51,7 +51,7 @@ CAtomicFile::CAtomicFile(const std::string& target) : m_strTarget(ResolvedTarget
     struct stat info {};
     const bool bExists = stat(m_strTarget.c_str(), &info) == 0;
     if (bExists && !S_ISREG(info.st_mode)) {
-        m_file = std::fopen(m_strTarget.c_str(), "wb");
+        m_file = OpenFile(m_strTarget, "wb");
         return;
     }
     // A read-only file stays as it is, as it would for a write in place.
@@ -63,8 +63,8 @@ CAtomicFile::CAtomicFile(const std::string& target) : m_strTarget(ResolvedTarget
     if (fd < 0) return;
     m_strTemp = pattern;
     fchmod(fd, TargetMode(bExists ? &info : nullptr));
-    m_file = fdopen(fd, "wb");
-    if (m_file == nullptr) {
+    m_file.reset(fdopen(fd, "wb"));
+    if (!m_file) {
         close(fd);
         Discard();
     }
@@ -77,19 +77,17 @@ CAtomicFile::~CAtomicFile()
 
 void CAtomicFile::Discard()
 {
-    if (m_file != nullptr) std::fclose(m_file);
-    m_file = nullptr;
+    m_file.reset();
     if (!m_strTemp.empty()) unlink(m_strTemp.c_str());
     m_strTemp.clear();
 }
 
 bool CAtomicFile::Finish()
 {
-    if (m_file == nullptr) return false;
+    if (!m_file) return false;
     // fsync fails on pipes and terminals, where there is nothing to sync.
-    const bool bWritten = std::fflush(m_file) == 0 && (fsync(fileno(m_file)) == 0 || errno == EINVAL);
-    const bool bClosed = std::fclose(m_file) == 0;
-    m_file = nullptr;
+    const bool bWritten = std::fflush(m_file.get()) == 0 && (fsync(fileno(m_file.get())) == 0 || errno == EINVAL);
+    const bool bClosed = CloseFile(m_file);
     m_bFinished = bWritten && bClosed;
     if (!m_bFinished) Discard();
     return m_bFinished;
@@ -109,7 +107,7 @@ bool CAtomicFile::Replace()
 
 WriteOutcome CAtomicFile::Commit()
 {
-    if (m_file == nullptr) return WriteOutcome::CannotCreate;
+    if (!m_file) return WriteOutcome::CannotCreate;
     if (!Finish()) return WriteOutcome::WriteFailed;
     return Replace() ? WriteOutcome::Written : WriteOutcome::CannotCreate;
 }

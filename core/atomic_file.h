@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/file_ptr.h"
+
 #include <cstdio>
 #include <string>
 
@@ -25,7 +27,7 @@ public:
     CAtomicFile& operator=(const CAtomicFile&) = delete;
 
     // The open temporary file; null when the target cannot be created.
-    std::FILE* File() const { return m_file; }
+    std::FILE* File() const { return m_file.get(); }
 
     // Flushes, syncs and closes the file; false when any byte may be lost.
     bool Finish();
@@ -42,6 +44,6 @@ private:
 
     std::string m_strTarget;
     std::string m_strTemp;
-    std::FILE* m_file = nullptr;
+    FilePtr m_file;
     bool m_bFinished = false;
 };

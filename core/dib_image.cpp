@@ -1,20 +1,15 @@
 #include "core/dib_image.h"
 
 #include "core/bmp_layout.h"
+#include "core/file_ptr.h"
 #include "core/page_memory.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <sys/stat.h>
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Reverses the order of the pixel rows, turning a top-down picture bottom-up.
 void FlipRows(std::uint8_t* pBits, std::int64_t nStride, std::int64_t nRows)
@@ -60,7 +55,7 @@ DibLoadResult CDibImage::Load(const std::string& path)
 {
     Free();
 
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    const FilePtr file = OpenFile(path, "rb");
     if (!file) return DibLoadResult::CannotOpen;
     struct stat info {};
     if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) return DibLoadResult::CannotOpen;

@@ -2,12 +2,11 @@
 
 #include "core/archive.h"
 #include "core/atomic_file.h"
+#include "core/file_ptr.h"
 #include "core/messages.h"
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
 
-#include <cstdio>
-#include <memory>
 
 bool CapturePicture(CTOVIXDoc& doc, UserDialogs& dialogs)
 {
@@ -39,7 +38,7 @@ bool StoreDocument(CTOVIXDoc& doc, std::FILE* file)
 
 bool ReadDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
 {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    const FilePtr file = OpenFile(path, "rb");
     if (!file) {
         dialogs.ShowMessage(msg::kCannotOpenDocument);
         return false;

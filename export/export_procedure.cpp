@@ -2,24 +2,11 @@
 
 #include "core/atomic_file.h"
 #include "core/document_file.h"
+#include "core/file_ptr.h"
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
 #include "export/export_messages.h"
 #include "export/export_name.h"
-
-#include <cstdio>
-#include <memory>
-
-namespace {
-
-using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-FilePtr OpenFile(const std::string& path, const char* mode)
-{
-    return FilePtr(std::fopen(path.c_str(), mode), &std::fclose);
-}
-
-} // namespace
 
 bool RunExport(CTOVIXDoc& doc, ExportFormat format, UserDialogs& dialogs)
 {

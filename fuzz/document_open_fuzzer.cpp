@@ -2,6 +2,7 @@
 // and written by both export writers in its stored mode and thresholds.
 #include "core/archive.h"
 #include "core/document_file.h"
+#include "core/file_ptr.h"
 #include "core/tovix_doc.h"
 #include "fuzz/export_checks.h"
 #include "fuzz/fuzz_support.h"
@@ -23,11 +24,11 @@ std::vector<std::uint8_t> StoredBytes(CTOVIXDoc& doc)
 {
     char* pBuffer = nullptr;
     std::size_t nSize = 0;
-    std::FILE* out = open_memstream(&pBuffer, &nSize);
+    FilePtr out(open_memstream(&pBuffer, &nSize));
     Require(out != nullptr, "open_memstream");
-    CArchive ar(out, CArchive::Mode::Store);
+    CArchive ar(out.get(), CArchive::Mode::Store);
     Require(doc.Serialize(ar) == SerializeResult::Ok, "an opened document saves");
-    std::fclose(out);
+    out.reset();
     std::vector<std::uint8_t> bytes(pBuffer, pBuffer + nSize);
     std::free(pBuffer);
     return bytes;

@@ -1,5 +1,6 @@
 #include "fuzz/export_checks.h"
 
+#include "core/file_ptr.h"
 #include "core/tovix_doc.h"
 #include "export/export_format.h"
 #include "export/mode_layout.h"
@@ -53,10 +54,10 @@ ssize_t AppendToString(void* pText, const char* pData, std::size_t nSize)
 const std::string& WriteInto(std::string& text, ExportFormat format, const CTOVIXDoc& doc)
 {
     text.clear();
-    std::FILE* file = fopencookie(&text, "w", {nullptr, AppendToString, nullptr, nullptr});
+    FilePtr file(fopencookie(&text, "w", {nullptr, AppendToString, nullptr, nullptr}));
     Require(file != nullptr, "fopencookie");
-    const bool bWritten = WriteExportFile(file, format, kExportName, doc);
-    Require(std::fclose(file) == 0 && bWritten, "export to memory failed");
+    const bool bWritten = WriteExportFile(file.get(), format, kExportName, doc);
+    Require(CloseFile(file) && bWritten, "export to memory failed");
     return text;
 }
 

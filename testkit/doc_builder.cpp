@@ -1,5 +1,7 @@
 #include "testkit/doc_builder.h"
 
+#include "core/file_ptr.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <iconv.h>
@@ -31,10 +33,10 @@ std::string ExportText(const CTOVIXDoc& doc, ExportFormat format, const std::str
 {
     char* buffer = nullptr;
     std::size_t nSize = 0;
-    std::FILE* file = open_memstream(&buffer, &nSize);
-    if (file == nullptr) throw std::runtime_error("open_memstream failed");
-    const bool bWritten = WriteExportFile(file, format, name, doc, bytesOptions);
-    std::fclose(file);
+    FilePtr file(open_memstream(&buffer, &nSize));
+    if (!file) throw std::runtime_error("open_memstream failed");
+    const bool bWritten = WriteExportFile(file.get(), format, name, doc, bytesOptions);
+    file.reset();
     std::string text(buffer, nSize);
     std::free(buffer);
     if (!bWritten) throw std::runtime_error("export to memory failed");

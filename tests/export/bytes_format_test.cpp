@@ -1,3 +1,4 @@
+#include "core/file_ptr.h"
 #include "export/bytes_writer.h"
 #include "export/export_name.h"
 #include "testkit/doc_builder.h"
@@ -124,9 +125,9 @@ TEST(BytesFormat, SourceAndHeaderTextsInFull)
 
     char* buffer = nullptr;
     std::size_t nSize = 0;
-    std::FILE* file = open_memstream(&buffer, &nSize);
-    ASSERT_TRUE(WriteBytesHeaderFile(file, "inc/logo-1.h", "logo", *doc, options));
-    std::fclose(file);
+    FilePtr file(open_memstream(&buffer, &nSize));
+    ASSERT_TRUE(WriteBytesHeaderFile(file.get(), "inc/logo-1.h", "logo", *doc, options));
+    file.reset();
     EXPECT_EQ(std::string(buffer, nSize), "/* 17x1 pixels, tovix-export -f bytes -m 8 */\n"
                                           "#ifndef LOGO_1_H\n#define LOGO_1_H\n\n"
                                           "#include <stdint.h>\n\n"

@@ -2,6 +2,7 @@
 // the export of a picture equals byte for byte the export of the same
 // picture written as a 24-bit BMP file, flattened on white, by ImageMagick.
 #include "core/bmp_import.h"
+#include "core/file_ptr.h"
 #include "core/tovix_doc.h"
 #include "export/export_format.h"
 #include "picture/picture_import.h"
@@ -37,9 +38,9 @@ std::string Export(const std::string& path, Import import)
     if (!import(*doc, path, dialogs) || !doc->CopyBitmapToPixels()) return {};
     char* pText = nullptr;
     std::size_t nSize = 0;
-    std::FILE* file = open_memstream(&pText, &nSize);
-    WriteExportFile(file, ExportFormat::Format2, "x", *doc);
-    std::fclose(file);
+    FilePtr file(open_memstream(&pText, &nSize));
+    WriteExportFile(file.get(), ExportFormat::Format2, "x", *doc);
+    file.reset();
     std::string text(pText, nSize);
     std::free(pText);
     return text;
@@ -61,10 +62,9 @@ std::string ExportReference(const std::string& path, const TempDir& dir)
 
 void AppendTga2Footer(const std::string& path)
 {
-    std::FILE* file = std::fopen(path.c_str(), "ab");
+    const FilePtr file = OpenFile(path, "ab");
     const char footer[26] = "\0\0\0\0\0\0\0\0TRUEVISION-XFILE.";
-    std::fwrite(footer, 1, sizeof footer, file);
-    std::fclose(file);
+    std::fwrite(footer, 1, sizeof footer, file.get());
 }
 
 TEST(IndependentDecoder, EveryLosslessKindExportsAsTheToolsBmpOfIt)

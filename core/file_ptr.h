@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+// Closes a C stream. A function object rather than std::fclose itself,
+// whose address the standard library does not promise.
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// A C stream that is closed when its owner goes out of scope.
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens a file as std::fopen does; null when it cannot be opened.
+inline FilePtr OpenFile(const std::string& path, const char* mode)
+{
+    return FilePtr(std::fopen(path.c_str(), mode));
+}
+
+// Closes the stream now; false when buffered bytes did not reach the file.
+inline bool CloseFile(FilePtr& file)
+{
+    return std::fclose(file.release()) == 0;
+}
