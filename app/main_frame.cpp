@@ -14,6 +14,7 @@
 #include "app/tovix_app.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include <QPointer>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 
 #include <new>
@@ -166,6 +168,19 @@ void CMainFrame::UpdateClockPane(int nPane, const char* pszFormat)
     FitPane(pPane);
 }
 
+bool CMainFrame::event(QEvent* event)
+{
+    if (event->type() != QEvent::StatusTip) return QMainWindow::event(event);
+    // An empty prompt means either "left the item" or "an item without a
+    // prompt"; only the first brings the idle text back, the second blanks the pane.
+    QString text = static_cast<QStatusTipEvent*>(event)->tip();
+    const auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (text.isEmpty() && (pMenu == nullptr || pMenu->activeAction() == nullptr))
+        text = QString::fromUtf8(res::str::kIdleMessage);
+    Pane(0)->setText(text);
+    return true;
+}
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
     if (event->mimeData()->hasUrls()) event->acceptProposedAction();
@@ -254,7 +269,7 @@ void CMainFrame::BuildToolBar()
 void CMainFrame::BuildStatusBar()
 {
     QStatusBar* pBar = statusBar();
-    // Pane 0: a prompt shown while hovering covers the idle text and uncovers it afterwards.
+    // Pane 0: the prompt of what is hovered, else the idle text.
     m_panes.push_back(new QLabel(QString::fromUtf8(res::str::kIdleMessage), pBar));
     pBar->addWidget(m_panes.back(), 1);
     // Lock states cannot be read here: the panes stay empty, as they are while a lock is off.

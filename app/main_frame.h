@@ -57,6 +57,7 @@ public:
     void SetClockInterval(int nMilliseconds) { m_clockTimer.setInterval(nMilliseconds); }
 
 protected:
+    bool event(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
