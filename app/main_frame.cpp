@@ -74,7 +74,7 @@ CMainFrame::CMainFrame(CTOVIXApp& app) : m_app(app)
     OnUpdateCommand(res::ID_VIEW_STATUS_BAR, [this](CCmdUI& ui) { ui.checked = !statusBar()->isHidden(); });
     OnCommand(res::ID_WINDOW_NEW, [this] { OnWindowNew(); });
     OnCommand(res::ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
-    OnCommand(res::ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
+    OnCommand(res::ID_WINDOW_TILE_HORZ, [this] { TileHorizontally(); });
     OnCommand(res::ID_WINDOW_ARRANGE, [this] { ArrangeIcons(); });
 }
 
@@ -363,6 +363,23 @@ void CMainFrame::FillWindowList(QMenu* pMenu)
             if (pWindow) m_pMdiArea->setActiveSubWindow(pWindow);
         });
         m_windowList.push_back(pAction);
+    }
+}
+
+void CMainFrame::TileHorizontally()
+{
+    // One above the other, each as wide as the area; minimised windows stay where they are.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* pSub : m_pMdiArea->subWindowList())
+        if (pSub->isVisible() && !pSub->isMinimized()) windows.push_back(pSub);
+    if (windows.isEmpty()) return;
+    const QRect area = m_pMdiArea->viewport()->rect();
+    const int nCount = static_cast<int>(windows.size());
+    for (int i = 0; i < nCount; ++i) {
+        const int nTop = area.height() * i / nCount;
+        const int nBottom = area.height() * (i + 1) / nCount;
+        windows[i]->showNormal();
+        windows[i]->setGeometry(0, nTop, area.width(), nBottom - nTop);
     }
 }
 

@@ -74,6 +74,7 @@ private:
     void UpdateTitle();
     void UpdateClockPane(int nPane, const char* pszFormat);
     void OnWindowNew();
+    void TileHorizontally();
     void ArrangeIcons();
     // Lists the document windows at the end of the Window menu, the active one checked.
     void FillWindowList(QMenu* pMenu);

@@ -174,6 +174,27 @@ TEST_F(AppTest, NewWindowShowsTheSameDocumentAndNumbersTheCaptions)
     EXPECT_EQ(doc.Views()[0]->Frame()->windowTitle(), QStringLiteral("TOVIX1"));
 }
 
+TEST_F(AppTest, TileStacksTheWindowsOneAboveTheOtherEachAsWideAsTheArea)
+{
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    Run(res::ID_FILE_NEW);
+    Run(res::ID_FILE_NEW);
+    Run(res::ID_FILE_NEW);
+    Frame().MdiArea()->subWindowList().front()->showMaximized();
+    Run(res::ID_WINDOW_TILE_HORZ);
+    const QRect area = Frame().MdiArea()->viewport()->rect();
+    int nTop = 0;
+    for (const QMdiSubWindow* pSub : Frame().MdiArea()->subWindowList()) {
+        EXPECT_FALSE(pSub->isMaximized());
+        EXPECT_EQ(pSub->x(), 0);
+        EXPECT_EQ(pSub->width(), area.width());
+        EXPECT_EQ(pSub->y(), nTop) << "each below the one before, none overlapping";
+        nTop = pSub->geometry().bottom() + 1;
+    }
+    EXPECT_EQ(nTop, area.height());
+}
+
 TEST_F(AppTest, WindowMenuListsTheDocumentWindowsAndActivatesTheChosenOne)
 {
     Run(res::ID_FILE_NEW);
