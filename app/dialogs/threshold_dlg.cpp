@@ -17,6 +17,8 @@ QSlider* Slider(QWidget* pParent, const QRect& rect)
 {
     auto* pSlider = new QSlider(Qt::Vertical, pParent);
     pSlider->setRange(0, kMaxThreshold);
+    // A trackbar pages by a fifth of its range.
+    pSlider->setPageStep(kMaxThreshold / 5);
     // Position 0 at the top, which stands for 255; the keys follow the thumb.
     pSlider->setInvertedAppearance(true);
     pSlider->setInvertedControls(true);

@@ -71,6 +71,29 @@ TEST_F(ThresholdTest, DialogShowsTheDocumentsThresholdsUpsideDownOnTheSliders)
     EXPECT_TRUE(bSeen);
 }
 
+TEST_F(ThresholdTest, PageKeysMoveASliderByAFifthOfItsRange)
+{
+    ActiveDoc().m_nThresholdR = 128;
+    struct Step {
+        Qt::Key key;
+        const char* threshold;
+    } const steps[] = {
+        {Qt::Key_PageDown, "77"}, {Qt::Key_PageDown, "26"}, {Qt::Key_PageDown, "0"},
+        {Qt::Key_PageUp, "51"},   {Qt::Key_PageUp, "102"},
+    };
+    bool bSeen = false;
+    OnNextDialog<CThresholdDlg>([&](CThresholdDlg& dialog) {
+        bSeen = true;
+        for (const Step& step : steps) {
+            QTest::keyClick(dialog.m_sliderR, step.key);
+            EXPECT_EQ(dialog.m_editR->text(), QString::fromLatin1(step.threshold));
+        }
+        dialog.reject();
+    });
+    Run(res::ID_THRESHOLD);
+    EXPECT_TRUE(bSeen);
+}
+
 TEST_F(ThresholdTest, SlidersReachTheDocumentAtOnceButThePictureOnlyOnOk)
 {
     const std::vector<std::uint8_t> before = Shown();
