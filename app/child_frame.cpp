@@ -54,7 +54,7 @@ void CChildFrame::BuildSystemMenu()
         }
         pAction->setText(QString::fromUtf8(it->pszLabel));
         pAction->setStatusTip(QString::fromUtf8(it->pszPrompt));
-        // The program's keys are its accelerator table's, and no others.
+        // The program's keys are those of its command table, and no others.
         pAction->setShortcuts({});
     }
     pMenu->addSeparator();

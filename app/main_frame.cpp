@@ -24,7 +24,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -96,7 +95,7 @@ bool CMainFrame::OnCreate()
     for (const int nMenuId : {res::IDR_MAINFRAME, res::IDR_TOVIXTYPE}) m_menus[nMenuId] = BuildMenus(nMenuId);
     BuildToolBar();
     BuildStatusBar();
-    InstallAccelerators();
+    AddKeyedActions();
     CSplashWnd::ShowSplash(this);
     AddClockPanes();
     UpdateCommandUI();
@@ -197,13 +196,14 @@ void CMainFrame::dropEvent(QDropEvent* event)
 QAction* CMainFrame::CreateAction(int nId)
 {
     if (QAction* pExisting = Action(nId)) return pExisting;
-    const res::CommandText* pText = res::FindCommand(nId);
+    const res::Command* pCommand = res::FindCommand(nId);
     auto* pAction = new QAction(this);
-    if (pText != nullptr) {
-        pAction->setText(QString::fromUtf8(pText->pszLabel != nullptr ? pText->pszLabel : ""));
-        const auto [status, tip] = SplitPrompt(pText->pszPrompt);
+    if (pCommand != nullptr) {
+        pAction->setText(QString::fromUtf8(pCommand->pszLabel != nullptr ? pCommand->pszLabel : ""));
+        const auto [status, tip] = SplitPrompt(pCommand->pszPrompt);
         pAction->setStatusTip(status);
         pAction->setToolTip(tip);
+        pAction->setShortcuts(pCommand->keys);
     }
     pAction->setIconVisibleInMenu(false);
     connect(pAction, &QAction::triggered, this, [this, nId] { ExecuteCommand(nId); });
@@ -305,13 +305,12 @@ void CMainFrame::AddClockPanes()
     m_clockTimer.start(kClockMilliseconds);
 }
 
-void CMainFrame::InstallAccelerators()
+void CMainFrame::AddKeyedActions()
 {
-    for (const res::Accelerator& accelerator : res::Accelerators()) {
-        auto* pShortcut = new QShortcut(accelerator.keys, this);
-        const int nId = accelerator.nId;
-        connect(pShortcut, &QShortcut::activated, this, [this, nId] { ExecuteCommand(nId); });
-    }
+    // Held by the frame itself, a command's keys work whichever menu is
+    // shown, and for commands that are in no menu at all.
+    for (const res::Command& command : res::Commands())
+        if (!command.keys.isEmpty()) addAction(CreateAction(command.nId));
 }
 
 void CMainFrame::UpdateMenus()

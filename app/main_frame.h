@@ -69,7 +69,7 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void AddClockPanes();
-    void InstallAccelerators();
+    void AddKeyedActions();
     void UpdateMenus();
     void UpdateTitle();
     void UpdateClockPane(int nPane, const char* pszFormat);

@@ -3,24 +3,23 @@
 #include "app/res/resource.h"
 
 #include <algorithm>
-#include <array>
 
 namespace res {
 
 namespace {
 
-const CommandText kCommands[] = {
-    {ID_FILE_NEW, "新規作成(&N)\tCtrl+N", "新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ"},
-    {ID_FILE_OPEN, "開く(&O)...\tCtrl+O", "既存のﾌｧｲﾙを開く\n開く"},
+const Command kCommands[] = {
+    {ID_FILE_NEW, "新規作成(&N)", "新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ", {Qt::CTRL | Qt::Key_N}},
+    {ID_FILE_OPEN, "開く(&O)...", "既存のﾌｧｲﾙを開く\n開く", {Qt::CTRL | Qt::Key_O}},
     {ID_FILE_CLOSE, "閉じる(&C)", "作業中のﾌｧｲﾙを閉じる\n閉じる"},
-    {ID_FILE_SAVE, "上書き保存(&S)\tCtrl+S", "作業中のﾌｧｲﾙを上書きして保存\n保存"},
+    {ID_FILE_SAVE, "上書き保存(&S)", "作業中のﾌｧｲﾙを上書きして保存\n保存", {Qt::CTRL | Qt::Key_S}},
     {ID_FILE_SAVE_AS, "名前を付けて保存(&A)...", "作業中のﾌｧｲﾙを新しい名前で保存\n名前をつけて保存"},
     {ID_IMPORT_BMP, "BMPﾌｧｲﾙからｲﾝﾎﾟｰﾄ", "Bitmapﾌｧｲﾙからのｲﾝﾎﾟｰﾄ\nBitmapﾌｧｲﾙからのｲﾝﾎﾟｰﾄ"},
     {ID_IMPORT_PICTURE, "画像ﾌｧｲﾙからｲﾝﾎﾟｰﾄ(&P)...",
      "PNG、GIF、JPEG など画像ﾌｧｲﾙからのｲﾝﾎﾟｰﾄ\n画像ﾌｧｲﾙからのｲﾝﾎﾟｰﾄ"},
     {ID_EXPORT_FORMAT1, "FORMAT_1", "ﾌｫｰﾏｯﾄ 1(配列)\nﾌｫｰﾏｯﾄ 1(配列)"},
     {ID_EXPORT_FORMAT2, "FORMAT_2", "ﾌｫｰﾏｯﾄ 2(ｶﾝﾏ区切)\nﾌｫｰﾏｯﾄ 2(ｶﾝﾏ区切)"},
-    {ID_FILE_PRINT, "印刷(&P)...\tCtrl+P", "作業中のﾌｧｲﾙを印刷\n印刷"},
+    {ID_FILE_PRINT, "印刷(&P)...", "作業中のﾌｧｲﾙを印刷\n印刷", {Qt::CTRL | Qt::Key_P}},
     {ID_FILE_PRINT_PREVIEW, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "印刷ｲﾒｰｼﾞを表示\n印刷ﾌﾟﾚﾋﾞｭｰ"},
     {ID_FILE_PRINT_SETUP, "ﾌﾟﾘﾝﾀの設定(&R)...", "ﾌﾟﾘﾝﾀ/印刷ｵﾌﾟｼｮﾝの変更\n印刷設定"},
     {ID_FILE_SEND_MAIL, "送信(&D)...", "電子ﾒｰﾙ ｼｽﾃﾑを使って、作業中の文書を送信/回覧\n送信"},
@@ -29,10 +28,14 @@ const CommandText kCommands[] = {
     {ID_FILE_MRU_FILE1 + 2, nullptr, "指定のﾌｧｲﾙを開く"},
     {ID_FILE_MRU_FILE1 + 3, nullptr, "指定のﾌｧｲﾙを開く"},
     {ID_APP_EXIT, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示\n終了"},
-    {ID_EDIT_UNDO, "元に戻す(&U)\tCtrl+Z", "直前に行った動作を元に戻す\n元に戻す"},
-    {ID_EDIT_CUT, "切り取り(&T)\tCtrl+X", "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\n切り取り"},
-    {ID_EDIT_COPY, "ｺﾋﾟｰ(&C)\tCtrl+C", "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\nｺﾋﾟｰ"},
-    {ID_EDIT_PASTE, "貼り付け(&P)\tCtrl+V", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け\n貼り付け"},
+    {ID_EDIT_UNDO, "元に戻す(&U)", "直前に行った動作を元に戻す\n元に戻す",
+     {Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_Backspace}},
+    {ID_EDIT_CUT, "切り取り(&T)", "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\n切り取り",
+     {Qt::CTRL | Qt::Key_X, Qt::SHIFT | Qt::Key_Delete}},
+    {ID_EDIT_COPY, "ｺﾋﾟｰ(&C)", "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\nｺﾋﾟｰ",
+     {Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert}},
+    {ID_EDIT_PASTE, "貼り付け(&P)", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け\n貼り付け",
+     {Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert}},
     {ID_COLOR_16BPP, "65000色化(16bpp)", "65000色(16bpp)に減色"},
     {ID_COLOR_15BPP, "32000色化(15bpp)", "32000色(15bpp)に減色"},
     {ID_COLOR_256, "256色化", nullptr},
@@ -49,8 +52,8 @@ const CommandText kCommands[] = {
     {ID_WINDOW_ARRANGE, "ｱｲｺﾝの整列(&A)", "ｳｨﾝﾄﾞｳの下部にｱｲｺﾝを整列\nｱｲｺﾝの整列"},
     {ID_HOMEPAGE, "SorvelSystem HomePage", "Sorvel Systemのﾎｰﾑﾍﾟｰｼﾞへｱｸｾｽする"},
     {ID_APP_ABOUT, "TOVIX のﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"},
-    {ID_NEXT_PANE, nullptr, "次のｳｨﾝﾄﾞｳに切り替える\n次のﾍﾟｲﾝ"},
-    {ID_PREV_PANE, nullptr, "前のｳｨﾝﾄﾞｳに切り替える\n前のﾍﾟｲﾝ"},
+    {ID_NEXT_PANE, nullptr, "次のｳｨﾝﾄﾞｳに切り替える\n次のﾍﾟｲﾝ", {Qt::Key_F6}},
+    {ID_PREV_PANE, nullptr, "前のｳｨﾝﾄﾞｳに切り替える\n前のﾍﾟｲﾝ", {Qt::SHIFT | Qt::Key_F6}},
 };
 
 using K = MenuItemKind;
@@ -135,23 +138,6 @@ const MenuItem kMenuDocument[] = {
     Cmd(ID_APP_ABOUT),
 };
 
-const std::array<Accelerator, 14> kAccelerators = {{
-    {QKeySequence(Qt::CTRL | Qt::Key_N), ID_FILE_NEW},
-    {QKeySequence(Qt::CTRL | Qt::Key_O), ID_FILE_OPEN},
-    {QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE},
-    {QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT},
-    {QKeySequence(Qt::CTRL | Qt::Key_Z), ID_EDIT_UNDO},
-    {QKeySequence(Qt::CTRL | Qt::Key_X), ID_EDIT_CUT},
-    {QKeySequence(Qt::CTRL | Qt::Key_C), ID_EDIT_COPY},
-    {QKeySequence(Qt::CTRL | Qt::Key_V), ID_EDIT_PASTE},
-    {QKeySequence(Qt::ALT | Qt::Key_Backspace), ID_EDIT_UNDO},
-    {QKeySequence(Qt::SHIFT | Qt::Key_Delete), ID_EDIT_CUT},
-    {QKeySequence(Qt::CTRL | Qt::Key_Insert), ID_EDIT_COPY},
-    {QKeySequence(Qt::SHIFT | Qt::Key_Insert), ID_EDIT_PASTE},
-    {QKeySequence(Qt::Key_F6), ID_NEXT_PANE},
-    {QKeySequence(Qt::SHIFT | Qt::Key_F6), ID_PREV_PANE},
-}};
-
 const int kToolbar[] = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_FILE_PRINT, 0,
     ID_APP_ABOUT,
@@ -159,15 +145,15 @@ const int kToolbar[] = {
 
 } // namespace
 
-std::span<const CommandText> Commands()
+std::span<const Command> Commands()
 {
     return kCommands;
 }
 
-const CommandText* FindCommand(int nId)
+const Command* FindCommand(int nId)
 {
     const auto it = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                 [nId](const CommandText& c) { return c.nId == nId; });
+                                 [nId](const Command& c) { return c.nId == nId; });
     return it == std::end(kCommands) ? nullptr : &*it;
 }
 
@@ -175,11 +161,6 @@ std::span<const MenuItem> Menu(int nMenuId)
 {
     if (nMenuId == IDR_TOVIXTYPE) return kMenuDocument;
     return kMenuMainFrame;
-}
-
-std::span<const Accelerator> Accelerators()
-{
-    return kAccelerators;
 }
 
 std::span<const int> ToolbarButtons()

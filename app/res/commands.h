@@ -1,17 +1,20 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QList>
 
 #include <span>
 
 namespace res {
 
-// One command: its menu label (with "\t" before the shortcut text) and its
-// prompt (status-bar text, then "\n" and the tooltip). Either may be null.
-struct CommandText {
+// One command: its menu label, its prompt (status-bar text, then "\n" and
+// the tooltip), either of which may be null, and the keys that run it in
+// every window of the program; Qt shows the first key beside the label.
+struct Command {
     int nId;
     const char* pszLabel;
     const char* pszPrompt;
+    QList<QKeySequence> keys = {};
 };
 
 enum class MenuItemKind { Popup, SubMenu, EndSubMenu, Command, Separator };
@@ -24,22 +27,14 @@ struct MenuItem {
     const char* pszLabel = nullptr;   // popups and submenus only
 };
 
-struct Accelerator {
-    QKeySequence keys;
-    int nId;
-};
-
 // Every command the program knows, each once.
-std::span<const CommandText> Commands();
+std::span<const Command> Commands();
 
-// The text entry of a command, or null when it has none.
-const CommandText* FindCommand(int nId);
+// The entry of a command, or null when it has none.
+const Command* FindCommand(int nId);
 
 // Menu 128 (no document window) or 129 (a document window is active).
 std::span<const MenuItem> Menu(int nMenuId);
-
-// Accelerator table 128.
-std::span<const Accelerator> Accelerators();
 
 // Toolbar 128, left to right; 0 stands for a separator.
 std::span<const int> ToolbarButtons();

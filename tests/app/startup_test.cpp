@@ -6,6 +6,7 @@
 #include "app/res/resource.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -74,19 +75,25 @@ TEST_F(AppTest, EditCommandsTheirButtonsAndAcceleratorsAreAlwaysDisabled)
     EXPECT_EQ(nButtons, 8);
     EXPECT_EQ(Frame().Action(res::ID_EDIT_COPY)->toolTip(), QStringLiteral("ｺﾋﾟｰ"));
 
-    // Accelerators: Ctrl+N works, the edit keys and F6 do nothing.
+    // Keys: Ctrl+N works, in the frame and in a document window; the edit keys and F6 do nothing.
     Frame().show();
     Frame().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     QTest::keyClick(&Frame(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(app.DocTemplate().DocumentCount(), 2u);
-    for (const res::Accelerator& accelerator : res::Accelerators()) {
-        if (accelerator.nId == res::ID_FILE_NEW || accelerator.nId == res::ID_FILE_OPEN ||
-            accelerator.nId == res::ID_FILE_SAVE || accelerator.nId == res::ID_FILE_PRINT)
+    ActiveView()->setFocus();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(app.DocTemplate().DocumentCount(), 3u);
+    for (const res::Command& command : res::Commands()) {
+        if (command.nId == res::ID_FILE_NEW || command.nId == res::ID_FILE_OPEN || command.nId == res::ID_FILE_SAVE ||
+            command.nId == res::ID_FILE_PRINT)
             continue;
-        QTest::keySequence(&Frame(), accelerator.keys);
-        EXPECT_EQ(app.DocTemplate().DocumentCount(), 2u) << accelerator.keys.toString().toStdString();
-        EXPECT_TRUE(dialogs.messages.empty());
+        for (const QKeySequence& keys : command.keys) {
+            QTest::keySequence(&Frame(), keys);
+            EXPECT_EQ(app.DocTemplate().DocumentCount(), 3u) << keys.toString().toStdString();
+            EXPECT_TRUE(dialogs.messages.empty());
+        }
     }
 }
 
@@ -95,13 +102,25 @@ TEST_F(AppTest, EveryMenuItemShowsItsLabelAndPrompt)
     for (const int nMenu : {res::IDR_MAINFRAME, res::IDR_TOVIXTYPE})
         for (const res::MenuItem& item : res::Menu(nMenu)) {
             if (item.kind != res::MenuItemKind::Command || item.nId == res::ID_FILE_MRU_FILE1) continue;
-            const res::CommandText* pText = res::FindCommand(item.nId);
-            ASSERT_NE(pText, nullptr) << item.nId;
-            EXPECT_EQ(Frame().Action(item.nId)->text(), QString::fromUtf8(pText->pszLabel));
-            const QString prompt = QString::fromUtf8(pText->pszPrompt != nullptr ? pText->pszPrompt : "");
+            const res::Command* pCommand = res::FindCommand(item.nId);
+            ASSERT_NE(pCommand, nullptr) << item.nId;
+            EXPECT_EQ(Frame().Action(item.nId)->text(), QString::fromUtf8(pCommand->pszLabel));
+            EXPECT_EQ(Frame().Action(item.nId)->shortcuts(), pCommand->keys) << item.nId;
+            const QString prompt = QString::fromUtf8(pCommand->pszPrompt != nullptr ? pCommand->pszPrompt : "");
             EXPECT_EQ(Frame().Action(item.nId)->statusTip(), prompt.section(QLatin1Char('\n'), 0, 0));
         }
-    EXPECT_EQ(Frame().Action(res::ID_FILE_SAVE)->text(), QStringLiteral("上書き保存(&S)\tCtrl+S"));
+    // A menu shows an action's label and, after a tab, its first key as NativeText.
+    const std::pair<int, const char*> shown[] = {
+        {res::ID_FILE_NEW, "新規作成(&N)\tCtrl+N"}, {res::ID_FILE_OPEN, "開く(&O)...\tCtrl+O"},
+        {res::ID_FILE_SAVE, "上書き保存(&S)\tCtrl+S"}, {res::ID_FILE_PRINT, "印刷(&P)...\tCtrl+P"},
+        {res::ID_EDIT_UNDO, "元に戻す(&U)\tCtrl+Z"},   {res::ID_EDIT_CUT, "切り取り(&T)\tCtrl+X"},
+        {res::ID_EDIT_COPY, "ｺﾋﾟｰ(&C)\tCtrl+C"},      {res::ID_EDIT_PASTE, "貼り付け(&P)\tCtrl+V"},
+    };
+    for (const auto& [nId, pszShown] : shown) {
+        const QAction* pAction = Frame().Action(nId);
+        EXPECT_EQ(pAction->text() + QLatin1Char('\t') + pAction->shortcut().toString(QKeySequence::NativeText),
+                  QString::fromUtf8(pszShown));
+    }
     EXPECT_EQ(Frame().Action(res::ID_FILE_SAVE)->statusTip(), QStringLiteral("作業中のﾌｧｲﾙを上書きして保存"));
 }
 
