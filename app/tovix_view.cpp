@@ -6,6 +6,7 @@
 #include "app/framework/document.h"
 #include "app/open_file_chooser.h"
 #include "app/picture_filters.h"
+#include "app/print_preview.h"
 #include "app/res/resource.h"
 #include "app/res/strings.h"
 #include "core/bmp_import.h"
@@ -18,7 +19,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QUrl>
 
@@ -203,7 +203,5 @@ void CTOVIXView::OnFilePrint()
 
 void CTOVIXView::OnFilePrintPreview()
 {
-    QPrintPreviewDialog dialog(&m_services.printer, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* pPrinter) { PrintTo(*pPrinter); });
-    dialog.exec();
+    RunPrintPreview(m_services.printer, this, [this](QPrinter& printer) { PrintTo(printer); });
 }

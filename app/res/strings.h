@@ -25,6 +25,10 @@ inline constexpr const char* kSysMaximizePrompt = "ｳｨﾝﾄﾞｳを最大�
 inline constexpr const char* kSysClosePrompt = "作業中のｳｨﾝﾄﾞｳを閉じ、変更したﾌｧｲﾙの保存を指示";
 inline constexpr const char* kSysNextWindowPrompt = "次のｳｨﾝﾄﾞｳに切り替える";
 
+// The print preview's button that leaves it: its prompt and its tooltip.
+inline constexpr const char* kPreviewCloseStatus = "印刷ﾌﾟﾚﾋﾞｭｰ ﾓｰﾄﾞの終わり";
+inline constexpr const char* kPreviewCloseTip = "ﾌﾟﾚﾋﾞｭｰのｷｬﾝｾﾙ";
+
 // Status-bar panes: initial texts of the indicators and the clock.
 inline constexpr const char* kIndicatorKana = "ｶﾅ";
 inline constexpr const char* kIndicatorCaps = "CAP";

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QToolButton>
 #include <QTest>
 
 using namespace testing_support;
@@ -46,6 +48,30 @@ TEST_F(AppTest, HoveringAMenuItemShowsItsPromptOrABlankPaneAndClosingBringsBackR
         QCoreApplication::processEvents();
         EXPECT_EQ(Frame().Pane(0)->text(), QStringLiteral("ﾚﾃﾞｨ")) << c.nId;
     }
+}
+
+TEST_F(AppTest, PrintPreviewHasAButtonThatLeavesItWithItsPromptInTheFrame)
+{
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    bool bSeen = false;
+    OnNextDialog<QPrintPreviewDialog>([&](QPrintPreviewDialog& dialog) {
+        QToolButton* pClose = nullptr;
+        for (QToolButton* pButton : dialog.findChildren<QToolButton*>())
+            if (pButton->toolTip() == QStringLiteral("ﾌﾟﾚﾋﾞｭｰのｷｬﾝｾﾙ")) pClose = pButton;
+        ASSERT_NE(pClose, nullptr);
+        const QPoint centre = pClose->rect().center();
+        QEnterEvent enter(centre, centre, pClose->mapToGlobal(centre));
+        QCoreApplication::sendEvent(pClose, &enter);
+        EXPECT_EQ(Frame().Pane(0)->text(), QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰ ﾓｰﾄﾞの終わり"));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(pClose, &leave);
+        EXPECT_EQ(Frame().Pane(0)->text(), QStringLiteral("ﾚﾃﾞｨ"));
+        pClose->click();
+        bSeen = !dialog.isVisible();
+    });
+    Run(res::ID_FILE_PRINT_PREVIEW);
+    EXPECT_TRUE(bSeen) << "the button closes the preview";
 }
 
 } // namespace
