@@ -1,31 +1,28 @@
 #include "app/dialogs/about_dlg.h"
 
+#include "app/dialogs/dialog_units.h"
 #include "app/res/art.h"
 #include "app/res/strings.h"
 
-#include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
+
+namespace {
+
+constexpr int kIconPixels = 32;
+
+} // namespace
 
 CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
 {
     setWindowTitle(QString::fromUtf8(res::str::kAboutCaption));
+    const DialogUnits du(*this);
+    setFixedSize(du.Size(235, 55));
 
+    // Template order, which is also the tab order.
     auto* pIcon = new QLabel(this);
-    pIcon->setPixmap(res::MainIcon().pixmap(32, 32));
-    auto* pVersion = new QLabel(QString::fromUtf8(res::str::kAboutVersion), this);
-    pVersion->setTextFormat(Qt::PlainText);
-    auto* pSecond = new QLabel(QString::fromUtf8(res::str::kAboutSecondLine), this);
-    pSecond->setTextFormat(Qt::PlainText);
-    auto* pOk = new QPushButton(QString::fromUtf8(res::str::kOk), this);
-    pOk->setDefault(true);
-    connect(pOk, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* pLayout = new QGridLayout(this);
-    pLayout->addWidget(pIcon, 0, 0, 2, 1, Qt::AlignTop);
-    pLayout->addWidget(pVersion, 0, 1);
-    pLayout->addWidget(pSecond, 1, 1);
-    pLayout->addWidget(pOk, 0, 2, Qt::AlignTop);
-    pLayout->setColumnStretch(1, 1);
-    pLayout->setHorizontalSpacing(16);
+    pIcon->setPixmap(res::MainIcon().pixmap(kIconPixels, kIconPixels));
+    pIcon->setGeometry(QRect(du.Rect(11, 17, 0, 0).topLeft(), QSize(kIconPixels, kIconPixels)));
+    AddLabel(this, res::str::kAboutVersion, du.Rect(40, 10, 119, 8))->setTextFormat(Qt::PlainText);
+    AddLabel(this, res::str::kAboutSecondLine, du.Rect(40, 25, 119, 8));
+    AddOk(this, du.Rect(178, 7, 50, 14));
 }

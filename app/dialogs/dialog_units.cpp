@@ -50,14 +50,20 @@ QLineEdit* AddNumberEdit(QWidget* pParent, const QRect& rect)
     return pEdit;
 }
 
-QPushButton* AddOkCancel(QDialog* pDialog, const QRect& ok, const QRect& cancel)
+QPushButton* AddOk(QDialog* pDialog, const QRect& ok)
 {
     auto* pOk = new QPushButton(QString::fromUtf8(res::str::kOk), pDialog);
     pOk->setGeometry(ok);
     pOk->setDefault(true);
+    QObject::connect(pOk, &QPushButton::clicked, pDialog, &QDialog::accept);
+    return pOk;
+}
+
+QPushButton* AddOkCancel(QDialog* pDialog, const QRect& ok, const QRect& cancel)
+{
+    QPushButton* pOk = AddOk(pDialog, ok);
     auto* pCancel = new QPushButton(QString::fromUtf8(res::str::kCancel), pDialog);
     pCancel->setGeometry(cancel);
-    QObject::connect(pOk, &QPushButton::clicked, pDialog, &QDialog::accept);
     QObject::connect(pCancel, &QPushButton::clicked, pDialog, &QDialog::reject);
     return pOk;
 }

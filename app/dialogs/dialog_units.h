@@ -30,6 +30,9 @@ QLabel* AddLabel(QWidget* pParent, const char* text, QRect rect, Qt::Alignment a
 // A right-aligned edit box, as the templates' number boxes are.
 QLineEdit* AddNumberEdit(QWidget* pParent, const QRect& rect);
 
+// The template's OK (default) button, wired to accept.
+QPushButton* AddOk(QDialog* pDialog, const QRect& ok);
+
 // The template's OK (default) and Cancel buttons, wired to accept and
 // reject; returns OK. Created one after the other, for the tab order.
 QPushButton* AddOkCancel(QDialog* pDialog, const QRect& ok, const QRect& cancel);
