@@ -2,6 +2,7 @@
 
 #include "app/child_frame.h"
 #include "app/clock_text.h"
+#include "app/lock_state.h"
 #include "app/qt_dialogs.h"
 #include "app/framework/doc_template.h"
 #include "app/framework/document.h"
@@ -50,6 +51,22 @@ QLabel* MakePane(const char* pszText, QWidget* pParent)
     return pLabel;
 }
 
+// Status-bar panes 1 to 4, in pane order.
+struct Indicator {
+    unsigned nLock;
+    const char* pszText;
+};
+const Indicator kIndicators[] = {
+    {lock::kKana, res::str::kIndicatorKana},
+    {lock::kCaps, res::str::kIndicatorCaps},
+    {lock::kNum, res::str::kIndicatorNum},
+    {lock::kScroll, res::str::kIndicatorScroll},
+};
+constexpr int kFirstIndicatorPane = 1;
+
+// Often enough that a lock key shows at once, whatever window had the key.
+constexpr int kLockPollMilliseconds = 200;
+
 // A pane exactly as wide as its text, with its frame.
 void FitPane(QLabel* pPane)
 {
@@ -60,7 +77,7 @@ void FitPane(QLabel* pPane)
 
 } // namespace
 
-CMainFrame::CMainFrame(CTOVIXApp& app) : m_app(app)
+CMainFrame::CMainFrame(CTOVIXApp& app) : m_app(app), m_readLocks(ReadLockState)
 {
     setWindowTitle(QString::fromUtf8(res::str::kAppTitle));
     setWindowIcon(res::MainIcon());
@@ -272,14 +289,26 @@ void CMainFrame::BuildStatusBar()
     // Pane 0: the prompt of what is hovered, else the idle text.
     m_panes.push_back(new QLabel(QString::fromUtf8(res::str::kIdleMessage), pBar));
     pBar->addWidget(m_panes.back(), 1);
-    // Lock states cannot be read here: the panes stay empty, as they are while a lock is off.
-    for (const char* pszIndicator :
-         {res::str::kIndicatorKana, res::str::kIndicatorCaps, res::str::kIndicatorNum, res::str::kIndicatorScroll}) {
-        QLabel* pPane = MakePane(pszIndicator, pBar);
+    for (const Indicator& indicator : kIndicators) {
+        QLabel* pPane = MakePane(indicator.pszText, pBar);
         FitPane(pPane);
-        pPane->clear();
         m_panes.push_back(pPane);
         pBar->addPermanentWidget(pPane);
+    }
+    OnUpdateIndicators();
+    // Where no lock state can be read (Wayland, offscreen) the panes stay blank, as while every lock is off.
+    if (m_readLocks()) {
+        connect(&m_lockTimer, &QTimer::timeout, this, &CMainFrame::OnUpdateIndicators);
+        m_lockTimer.start(kLockPollMilliseconds);
+    }
+}
+
+void CMainFrame::OnUpdateIndicators()
+{
+    const unsigned nLocks = m_readLocks().value_or(0);
+    for (int i = 0; i < static_cast<int>(std::size(kIndicators)); ++i) {
+        const Indicator& indicator = kIndicators[i];
+        Pane(kFirstIndicatorPane + i)->setText(nLocks & indicator.nLock ? QString::fromUtf8(indicator.pszText) : QString());
     }
 }
 

@@ -5,7 +5,9 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class CTOVIXApp;
@@ -53,6 +55,11 @@ public:
     void OnUpdateDatePane();
     void OnUpdateTimePane();
 
+    // Panes 1 to 4 name the locks that are on and stay blank for the others.
+    void OnUpdateIndicators();
+    // Where the lock states come from; the keyboard unless a test says otherwise.
+    void SetLockReader(std::function<std::optional<unsigned>()> read) { m_readLocks = std::move(read); }
+
     // How often the clock panes are refreshed.
     void SetClockInterval(int nMilliseconds) { m_clockTimer.setInterval(nMilliseconds); }
 
@@ -88,4 +95,6 @@ private:
     std::vector<QLabel*> m_panes;
     std::vector<QAction*> m_windowList;
     QTimer m_clockTimer;
+    QTimer m_lockTimer;
+    std::function<std::optional<unsigned>()> m_readLocks;
 };

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-image-formats-plugins libqt6svg6 qt6-translations-l10n
+  qt6-base-dev qt6-image-formats-plugins libqt6svg6 qt6-translations-l10n libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-noto-cjk xvfb xauth xxd imagemagick

@@ -1,5 +1,6 @@
 #include "tests/app/app_fixture.h"
 
+#include "app/lock_state.h"
 #include "app/res/resource.h"
 
 #include <QAction>
@@ -48,6 +49,30 @@ TEST_F(AppTest, HoveringAMenuItemShowsItsPromptOrABlankPaneAndClosingBringsBackR
         QCoreApplication::processEvents();
         EXPECT_EQ(Frame().Pane(0)->text(), QStringLiteral("ﾚﾃﾞｨ")) << c.nId;
     }
+}
+
+TEST_F(AppTest, LockPanesNameTheLocksThatAreOnAndStayBlankWithoutALockState)
+{
+    struct Case {
+        std::optional<unsigned> locks;
+        QStringList panes;   // ｶﾅ, CAP, NUM, SCRL
+    } const cases[] = {
+        {0u, {"", "", "", ""}},
+        {lock::kCaps, {"", "CAP", "", ""}},
+        {lock::kNum, {"", "", "NUM", ""}},
+        {lock::kNum | lock::kScroll, {"", "", "NUM", "SCRL"}},
+        {lock::kKana, {"ｶﾅ", "", "", ""}},
+        {lock::kKana | lock::kCaps | lock::kNum | lock::kScroll, {"ｶﾅ", "CAP", "NUM", "SCRL"}},
+        {std::nullopt, {"", "", "", ""}},
+    };
+    for (const Case& c : cases) {
+        Frame().SetLockReader([&c] { return c.locks; });
+        Frame().OnUpdateIndicators();
+        QStringList panes;
+        for (int nPane = 1; nPane <= 4; ++nPane) panes << Frame().Pane(nPane)->text();
+        EXPECT_EQ(panes, c.panes) << c.locks.value_or(99);
+    }
+    EXPECT_EQ(ReadLockState(), std::nullopt) << "offscreen there is no keyboard state to read";
 }
 
 TEST_F(AppTest, PrintPreviewHasAButtonThatLeavesItWithItsPromptInTheFrame)
