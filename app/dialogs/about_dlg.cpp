@@ -16,7 +16,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
 {
     setWindowTitle(QString::fromUtf8(res::str::kAboutCaption));
     const DialogUnits du(*this);
-    setFixedSize(du.Size(235, 55));
+    SetTemplateFrame(this, du, 235, 55);
 
     // Template order, which is also the tab order.
     auto* pIcon = new QLabel(this);

@@ -30,6 +30,13 @@ QSize DialogUnits::Size(int nWidth, int nHeight) const
     return Rect(0, 0, nWidth, nHeight).size();
 }
 
+void SetTemplateFrame(QDialog* pDialog, const DialogUnits& du, int nWidth, int nHeight)
+{
+    pDialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint);
+    pDialog->setFixedSize(du.Size(nWidth, nHeight));
+}
+
 QLabel* AddLabel(QWidget* pParent, const char* text, QRect rect, Qt::Alignment alignment)
 {
     auto* pLabel = new QLabel(QString::fromUtf8(text), pParent);

@@ -23,6 +23,10 @@ private:
     int m_nBaseY;
 };
 
+// Gives the dialog a template's frame: caption, system menu (a close button)
+// and no way to minimise, maximise or resize it; nWidth x nHeight units.
+void SetTemplateFrame(QDialog* pDialog, const DialogUnits& du, int nWidth, int nHeight);
+
 // A static text placed as a template says, but never narrower than its
 // text: templates were measured with a narrower Japanese font.
 QLabel* AddLabel(QWidget* pParent, const char* text, QRect rect, Qt::Alignment alignment = Qt::AlignLeft);

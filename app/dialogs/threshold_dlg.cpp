@@ -34,7 +34,7 @@ CThresholdDlg::CThresholdDlg(CTOVIXView* pView) : QDialog(pView), m_pView(pView)
 {
     setWindowTitle(QString::fromUtf8(res::str::kThresholdCaption));
     const DialogUnits du(*this);
-    setFixedSize(du.Size(131, 173));
+    SetTemplateFrame(this, du, 131, 173);
 
     // Created in template order, which is also the tab order.
     m_pOk = AddOkCancel(this, du.Rect(7, 150, 50, 14), du.Rect(74, 150, 50, 14));

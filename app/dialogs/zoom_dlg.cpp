@@ -11,7 +11,7 @@ CZoomDlg::CZoomDlg(QWidget* pParent) : QDialog(pParent)
 {
     setWindowTitle(QString::fromUtf8(res::str::kZoomCaption));
     const DialogUnits du(*this);
-    setFixedSize(du.Size(187, 70));
+    SetTemplateFrame(this, du, 187, 70);
 
     // Template order, which is also the tab order.
     m_pOk = AddOkCancel(this, du.Rect(130, 32, 50, 14), du.Rect(130, 49, 50, 14));

@@ -15,7 +15,7 @@ using namespace testing_support;
 
 namespace {
 
-TEST_F(AppTest, DialogsHaveTheFixedSizesOfTheirTemplates)
+TEST_F(AppTest, DialogsHaveTheFixedSizesAndFramesOfTheirTemplates)
 {
     struct Case {
         const char* name;
@@ -32,6 +32,11 @@ TEST_F(AppTest, DialogsHaveTheFixedSizesOfTheirTemplates)
         EXPECT_EQ(pDialog->size(), expected) << c.name;
         EXPECT_EQ(pDialog->minimumSize(), expected) << c.name << " cannot be made smaller";
         EXPECT_EQ(pDialog->maximumSize(), expected) << c.name << " cannot be made larger";
+        const Qt::WindowFlags flags = pDialog->windowFlags();
+        EXPECT_TRUE(flags.testFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)) << c.name;
+        // Only a customised frame keeps a window manager from adding minimise and maximise.
+        EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)) << c.name;
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) << c.name;
     }
 }
 
