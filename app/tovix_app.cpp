@@ -11,7 +11,6 @@
 #include "app/res/strings.h"
 #include "app/splash_wnd.h"
 #include "app/tovix_view.h"
-#include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "picture/picture_formats.h"
 
@@ -33,15 +32,15 @@ DocumentKind TovixDocumentKind(AppServices& services)
         .strFilter = res::str::kDocFilter,
         .strExtension = res::str::kDocExtension,
         .createContent = [] { return std::make_unique<CTOVIXDoc>(); },
-        .read = [](CDocumentBase& doc, const std::string& path, UserDialogs& dialogs) {
-            return ReadDocumentFile(static_cast<CTOVIXDoc&>(doc), path, dialogs);
-        },
-        .write = [](CDocumentBase& doc, const std::string& path, UserDialogs& dialogs) {
-            return WriteDocumentFile(static_cast<CTOVIXDoc&>(doc), path, dialogs);
-        },
         .createFrame = [] { return new CChildFrame(); },
         .createView = [&services](CDocument& doc) { return new CTOVIXView(doc, services); },
     };
+}
+
+// The window of a document this program made; every view it makes is one.
+CTOVIXView& FirstView(CDocument& doc)
+{
+    return static_cast<CTOVIXView&>(*doc.Views().front());
 }
 
 bool IsBitmapPath(const std::string& path)
@@ -126,15 +125,14 @@ void CTOVIXApp::OpenDroppedFile(const std::string& path)
         return;
     }
     CDocument* pDoc = OpenDocumentFile({});
-    auto* pView = static_cast<CTOVIXView*>(pDoc->Views().front());
-    pView->ImportFile(path, bBitmap ? CTOVIXView::ImportKind::Bmp : CTOVIXView::ImportKind::Picture);
+    FirstView(*pDoc).ImportFile(path, bBitmap ? CTOVIXView::ImportKind::Bmp : CTOVIXView::ImportKind::Picture);
 }
 
 bool CTOVIXApp::PrintDocumentFile(const std::string& path)
 {
     CDocument* pDoc = OpenDocumentFile(path);
     if (pDoc == nullptr) return false;
-    const bool bPrinted = static_cast<CTOVIXView*>(pDoc->Views().front())->PrintTo(m_printer);
+    const bool bPrinted = FirstView(*pDoc).PrintTo(m_printer);
     if (!bPrinted) std::fprintf(stderr, "tovix: no printer could print %s\n", path.c_str());
     pDoc->OnCloseDocument();
     return bPrinted;

@@ -26,7 +26,6 @@ bool WriteDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dia
         dialogs.ShowMessage(msg::kCannotSaveDocument);
         return false;
     }
-    doc.SetPathName(path);
     return true;
 }
 
@@ -48,6 +47,5 @@ bool ReadDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dial
         dialogs.ShowMessage(msg::kBadDocument);
         return false;
     }
-    doc.SetPathName(path);
     return true;
 }

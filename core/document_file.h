@@ -17,6 +17,6 @@ bool WriteDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dia
 // Writes the captured document to an open file; false when a write failed.
 bool StoreDocument(CTOVIXDoc& doc, std::FILE* file);
 
-// Reads a document file into a freshly made document and sets its path and
-// title. Failures are told through the dialogs; returns success.
+// Reads a document file into a freshly made document. Failures are told
+// through the dialogs; returns success.
 bool ReadDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs);

@@ -2,6 +2,7 @@
 
 #include "core/archive.h"
 #include "core/bmp_layout.h"
+#include "core/document_file.h"
 #include "core/page_memory.h"
 #include "core/simd_bytes.h"
 
@@ -180,4 +181,14 @@ SerializeResult CTOVIXDoc::Load(CArchive& ar)
     m_bLoaded = 1;
     m_image.ReduceColors(m_nColorMode, m_nThresholdB, m_nThresholdG, m_nThresholdR);
     return SerializeResult::Ok;
+}
+
+bool CTOVIXDoc::OnOpenDocument(const std::string& path, UserDialogs& dialogs)
+{
+    return ReadDocumentFile(*this, path, dialogs);
+}
+
+bool CTOVIXDoc::OnSaveDocument(const std::string& path, UserDialogs& dialogs)
+{
+    return WriteDocumentFile(*this, path, dialogs);
 }

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 class CArchive;
 
@@ -36,6 +37,10 @@ public:
 
     // Nothing to reset: every new document is a freshly constructed object.
     bool OnNewDocument() override { return true; }
+
+    // The document file: ReadDocumentFile and WriteDocumentFile.
+    bool OnOpenDocument(const std::string& path, UserDialogs& dialogs) override;
+    bool OnSaveDocument(const std::string& path, UserDialogs& dialogs) override;
 
     // True when the held picture, if any, fits the pixel store and so can be
     // captured, saved and exported.

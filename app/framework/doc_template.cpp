@@ -30,11 +30,11 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path)
         if (!content->OnNewDocument()) return nullptr;
         content->SetTitle(m_kind.strBaseName + std::to_string(++m_nUntitledCount));
     } else {
-        if (!m_kind.read(*content, path, m_dialogs)) return nullptr;
-        if (m_pathListener) m_pathListener(path);
+        if (!content->OnOpenDocument(path, m_dialogs)) return nullptr;
     }
     m_documents.push_back(std::make_unique<CDocument>(*this, std::move(content)));
     CDocument* pDoc = m_documents.back().get();
+    if (!path.empty()) pDoc->SetPathName(path);
     CreateNewFrame(*pDoc);
     return pDoc;
 }
@@ -44,7 +44,7 @@ CDocument* CMultiDocTemplate::FindOpenDocument(const std::string& path) const
     const QString file = QFileInfo(QString::fromStdString(path)).canonicalFilePath();
     if (file.isEmpty()) return nullptr;
     for (const std::unique_ptr<CDocument>& pDoc : m_documents) {
-        const std::string& own = pDoc->Content().GetPathName();
+        const std::string& own = pDoc->GetPathName();
         if (!own.empty() && QFileInfo(QString::fromStdString(own)).canonicalFilePath() == file) return pDoc.get();
     }
     return nullptr;
@@ -65,24 +65,6 @@ CView* CMultiDocTemplate::CreateNewFrame(CDocument& doc)
     return pView;
 }
 
-bool CMultiDocTemplate::WriteDocument(CDocument& doc, const std::string& path)
-{
-    if (!m_kind.write(doc.Content(), path, m_dialogs)) return false;
-    if (m_pathListener) m_pathListener(path);
-    return true;
-}
-
-bool CMultiDocTemplate::WriteCopy(CDocument& doc, const std::string& path)
-{
-    CDocumentBase& content = doc.Content();
-    const std::string oldPath = content.GetPathName();
-    const std::string oldTitle = content.GetTitle();
-    const bool bWritten = m_kind.write(content, path, m_dialogs);
-    content.SetPathName(oldPath);
-    content.SetTitle(oldTitle);
-    return bWritten;
-}
-
 std::optional<std::string> CMultiDocTemplate::AskSaveFileName(CDocument& doc)
 {
     // Saving a document over another file deserves the question; the export
@@ -98,4 +80,9 @@ std::string CMultiDocTemplate::FileFilters() const
 void CMultiDocTemplate::RemoveDocument(CDocument* pDoc)
 {
     std::erase_if(m_documents, [pDoc](const std::unique_ptr<CDocument>& p) { return p.get() == pDoc; });
+}
+
+void CMultiDocTemplate::OnPathSet(const std::string& path)
+{
+    if (m_pathListener) m_pathListener(path);
 }

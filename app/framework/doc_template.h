@@ -22,8 +22,6 @@ struct DocumentKind {
     std::string strFilter;       // file-dialog filter, "Name (*.ext)"
     std::string strExtension;    // no dot
     std::function<std::unique_ptr<CDocumentBase>()> createContent;
-    std::function<bool(CDocumentBase&, const std::string&, UserDialogs&)> read;
-    std::function<bool(CDocumentBase&, const std::string&, UserDialogs&)> write;
     std::function<QMdiSubWindow*()> createFrame;
     std::function<CView*(CDocument&)> createView;
 };
@@ -51,12 +49,6 @@ public:
     // A further window on the document; returns its view.
     CView* CreateNewFrame(CDocument& doc);
 
-    // Writes the document to the path and makes it the document's path.
-    bool WriteDocument(CDocument& doc, const std::string& path);
-
-    // Writes a copy of the document, leaving its path and title as they are.
-    bool WriteCopy(CDocument& doc, const std::string& path);
-
     std::optional<std::string> AskSaveFileName(CDocument& doc);
 
     // The open and save dialogs' filters: the document's own, then all files.
@@ -68,6 +60,9 @@ public:
 
     // Called by a document whose last view has gone.
     void RemoveDocument(CDocument* pDoc);
+
+    // Called by a document that was opened from or saved to the path.
+    void OnPathSet(const std::string& path);
 
 private:
     // The open document read from that file, if any.

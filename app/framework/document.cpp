@@ -36,6 +36,15 @@ QString CDocument::GetTitle() const
     return QString::fromStdString(m_pContent->GetTitle());
 }
 
+void CDocument::SetPathName(const std::string& path)
+{
+    m_strPathName = path;
+    const std::size_t nSlash = path.find_last_of('/');
+    m_pContent->SetTitle(nSlash == std::string::npos ? path : path.substr(nSlash + 1));
+    m_template.OnPathSet(path);
+    UpdateFrameTitles();
+}
+
 void CDocument::AddView(CView* pView)
 {
     m_views.push_back(pView);
@@ -77,14 +86,14 @@ bool CDocument::DoSave(const std::string& path)
         if (!chosen || chosen->empty()) return false;
         target = *chosen;
     }
-    if (!m_template.WriteDocument(*this, target)) return false;
-    UpdateFrameTitles();
+    if (!m_pContent->OnSaveDocument(target, m_template.Dialogs())) return false;
+    SetPathName(target);
     return true;
 }
 
 void CDocument::OnFileSave()
 {
-    DoSave(m_pContent->GetPathName());
+    DoSave(m_strPathName);
 }
 
 void CDocument::OnFileSaveAs()
@@ -101,6 +110,6 @@ void CDocument::OnFileSendMail()
     QString name = GetTitle();
     if (!name.endsWith(QLatin1Char('.') + ext)) name += QLatin1Char('.') + ext;
     const QString copy = QDir(dir).filePath(name);
-    if (m_template.WriteCopy(*this, copy.toStdString()))
+    if (m_pContent->OnSaveDocument(copy.toStdString(), m_template.Dialogs()))
         QProcess::startDetached(MailProgram(), {QStringLiteral("--attach"), copy});
 }

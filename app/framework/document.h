@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class CMultiDocTemplate;
@@ -22,6 +23,11 @@ public:
     CDocumentBase& Content() { return *m_pContent; }
     CMultiDocTemplate& Template() { return m_template; }
     QString GetTitle() const;
+
+    // The file the document was opened from or last saved to; empty while untitled.
+    const std::string& GetPathName() const { return m_strPathName; }
+    // Sets the path, takes its file name as the title and tells the template.
+    void SetPathName(const std::string& path);
 
     const std::vector<CView*>& Views() const { return m_views; }
     void AddView(CView* pView);
@@ -44,5 +50,6 @@ private:
 
     CMultiDocTemplate& m_template;
     std::unique_ptr<CDocumentBase> m_pContent;
+    std::string m_strPathName;
     std::vector<CView*> m_views;
 };

@@ -84,6 +84,14 @@ TEST_F(AppTest, AFailedSaveLeavesTheOldFileIntact)
     Run(res::ID_FILE_SAVE);
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kPictureTooLarge});
     EXPECT_EQ(ReadFile(dir.File("kept.tvx")), before);
+
+    // Nor does a refused save under a new name give the document that name.
+    dialogs.savePath = dir.File("other.tvx");
+    Run(res::ID_FILE_SAVE_AS);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("other.tvx")));
+    EXPECT_EQ(ActiveView()->GetDocument().GetPathName(), dir.File("kept.tvx"));
+    EXPECT_EQ(ActiveView()->Frame()->windowTitle(), QStringLiteral("kept.tvx"));
+    EXPECT_EQ(app.RecentFiles().Files().size(), 1);
 }
 
 TEST_F(AppTest, OpenedAndSavedFilesFillTheRecentFileListOfFour)

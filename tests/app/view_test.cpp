@@ -128,7 +128,7 @@ TEST_F(AppTest, DocumentReadFromAFileStartsWithTheInitialScrollRange)
 {
     WriteFile(dir.File("p.bmp"), BuildBmp(100, 50, PatternPixel));
     ImportThroughMenu(dir.File("p.bmp"));
-    ASSERT_TRUE(app.DocTemplate().WriteCopy(ActiveView()->GetDocument(), dir.File("p.tvx")));
+    ASSERT_TRUE(ActiveDoc().OnSaveDocument(dir.File("p.tvx"), dialogs));
     ASSERT_NE(app.OpenDocumentFile(dir.File("p.tvx")), nullptr);
     EXPECT_EQ(ActiveView()->GetDocument().GetTitle(), QStringLiteral("p.tvx"));
     EXPECT_EQ(ActiveDoc().m_bLoaded, 1);

@@ -49,7 +49,7 @@ TEST(FailedSave, NothingIsDamagedAndTheFailureIsReported)
             EXPECT_EQ(ReadFile(c.path), before) << c.name;
         }
         EXPECT_EQ(dir.Names(), folderBefore) << c.name << ": no temporary file is left";
-        EXPECT_TRUE(doc->GetPathName().empty()) << c.name << ": the document keeps its old path";
+        EXPECT_TRUE(doc->GetTitle().empty()) << c.name << ": the document keeps its old name";
     }
 }
 

@@ -120,10 +120,10 @@ TEST_F(ExportProcedureTest, ExportAndSaveTakeAnyNameTheFolderTakes)
         {"256 bytes", std::string(254, 'a') + ".c", false},
     };
     dialogs.bAnswerYes = true;
+    doc->SetTitle("sample");
     for (const auto& c : cases) {
         dialogs.messages.clear();
         dialogs.savePath = dir.File(c.file);
-        doc->SetTitle("sample");   // a save renames the document
         EXPECT_EQ(RunExport(*doc, ExportFormat::Format1, dialogs), c.bWritten) << c.name;
         if (c.bWritten) {
             const std::vector<std::uint8_t> written = ReadFile(dir.File(c.file));

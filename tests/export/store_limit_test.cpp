@@ -51,6 +51,7 @@ TEST_F(StoreLimitTest, PictureThatFillsTheStoreExactlyGoesEverywhere)
     EXPECT_EQ(std::filesystem::file_size(dir.File("full.tvx")), 34u + 4u * CTOVIXDoc::kPixelCapacity);
     auto opened = std::make_unique<CTOVIXDoc>();
     ASSERT_TRUE(ReadDocumentFile(*opened, dir.File("full.tvx"), dialogs));
+    opened->SetTitle("full.tvx");   // the name the program gives a document it opens
     EXPECT_TRUE(std::equal(opened->PixelArray, opened->PixelArray + CTOVIXDoc::kPixelCapacity, doc->PixelArray));
 
     dialogs.savePath = dir.File("full.c");
