@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 #include "app/res/art.h"
 #include "app/res/strings.h"
+#include "app/status_tip_forwarder.h"
 
 #include <QAction>
 #include <QEvent>
@@ -62,6 +63,7 @@ void CChildFrame::BuildSystemMenu()
         if (QMdiArea* pArea = mdiArea()) pArea->activateNextSubWindow();
     });
     pNext->setStatusTip(QString::fromUtf8(res::str::kSysNextWindowPrompt));
+    new StatusTipForwarder(this, pMenu);
 }
 
 void CChildFrame::changeEvent(QEvent* event)

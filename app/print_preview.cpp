@@ -1,35 +1,12 @@
 #include "app/print_preview.h"
 
 #include "app/res/strings.h"
+#include "app/status_tip_forwarder.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QStatusTipEvent>
 #include <QToolBar>
-
-namespace {
-
-// A prompt stops at the window it was raised in; the preview's belong in
-// the frame's status bar.
-class StatusTipForwarder : public QObject {
-public:
-    StatusTipForwarder(QObject* pTarget, QObject* pParent) : QObject(pParent), m_pTarget(pTarget) {}
-
-    bool eventFilter(QObject* /*pWatched*/, QEvent* pEvent) override
-    {
-        if (pEvent->type() != QEvent::StatusTip) return false;
-        QStatusTipEvent forwarded(static_cast<QStatusTipEvent*>(pEvent)->tip());
-        QCoreApplication::sendEvent(m_pTarget, &forwarded);
-        return true;
-    }
-
-private:
-    QObject* m_pTarget;
-};
-
-} // namespace
 
 void RunPrintPreview(QPrinter& printer, QWidget* pParent, const std::function<void(QPrinter&)>& paint)
 {
@@ -41,6 +18,6 @@ void RunPrintPreview(QPrinter& printer, QWidget* pParent, const std::function<vo
         pClose->setStatusTip(QString::fromUtf8(res::str::kPreviewCloseStatus));
         pClose->setToolTip(QString::fromUtf8(res::str::kPreviewCloseTip));
     }
-    if (pParent != nullptr) dialog.installEventFilter(new StatusTipForwarder(pParent->window(), &dialog));
+    if (pParent != nullptr) new StatusTipForwarder(pParent, &dialog);
     dialog.exec();
 }

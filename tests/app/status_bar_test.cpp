@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
@@ -49,6 +50,27 @@ TEST_F(AppTest, HoveringAMenuItemShowsItsPromptOrABlankPaneAndClosingBringsBackR
         QCoreApplication::processEvents();
         EXPECT_EQ(Frame().Pane(0)->text(), QStringLiteral("ﾚﾃﾞｨ")) << c.nId;
     }
+}
+
+TEST_F(AppTest, HoveringTheDocumentWindowsSystemMenuShowsItsPromptsInTheFrame)
+{
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    QMenu* pMenu = ActiveView()->Frame()->systemMenu();
+    pMenu->popup(Frame().mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(pMenu));
+    int nItems = 0;
+    for (QAction* pAction : pMenu->actions()) {
+        if (pAction->isSeparator() || !pAction->isEnabled()) continue;
+        ++nItems;
+        pMenu->setActiveAction(pAction);
+        EXPECT_EQ(Frame().Pane(0)->text(), pAction->statusTip()) << pAction->text().toStdString();
+        EXPECT_FALSE(pAction->statusTip().isEmpty());
+    }
+    EXPECT_GE(nItems, 5);
+    pMenu->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Frame().Pane(0)->text(), QStringLiteral("ﾚﾃﾞｨ"));
 }
 
 TEST_F(AppTest, LockPanesNameTheLocksThatAreOnAndStayBlankWithoutALockState)
