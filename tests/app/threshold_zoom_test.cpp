@@ -35,14 +35,26 @@ protected:
         return {image.m_pDispBits, image.m_pDispBits + 3 * 256};
     }
 
+    // Gives a box the keyboard focus, its text selected. Focus events reach
+    // a box only in the application's active window, and the dialog's
+    // activation comes through the event queue: waiting on qWaitForWindowActive
+    // is not enough, as a dialog counts as active for it while the main
+    // window it belongs to still is.
+    [[nodiscard]] static bool FocusBox(QDialog& dialog, QLineEdit* pEdit)
+    {
+        dialog.activateWindow();
+        const bool bActive = QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; });
+        EXPECT_TRUE(bActive) << "the dialog never became the active window";
+        pEdit->setFocus();
+        pEdit->selectAll();
+        EXPECT_TRUE(pEdit->hasFocus());
+        return bActive && pEdit->hasFocus();
+    }
+
     // Types a text into a box and moves the focus on with Tab.
     static void TypeAndLeave(CThresholdDlg& dialog, QLineEdit* pEdit, const QString& text)
     {
-        // Focus moves only within the active window, which a busy machine may make late.
-        dialog.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        pEdit->setFocus();
-        pEdit->selectAll();
+        if (!FocusBox(dialog, pEdit)) return;
         QTest::keyClicks(pEdit, text);
         if (text.isEmpty()) QTest::keyClick(pEdit, Qt::Key_Delete);
         QTest::keyClick(pEdit, Qt::Key_Tab);
@@ -163,10 +175,7 @@ TEST_F(ThresholdTest, TypedTextCountsOnlyAsOneToThreeDigitsUpTo255)
 TEST_F(ThresholdTest, ValueConfirmedWithEnterIsKept)
 {
     OnNextDialog<CThresholdDlg>([&](CThresholdDlg& dialog) {
-        dialog.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        dialog.m_editB->setFocus();
-        dialog.m_editB->selectAll();
+        if (!FocusBox(dialog, dialog.m_editB)) return;
         QTest::keyClicks(dialog.m_editB, "42");
         QTest::keyClick(dialog.m_editB, Qt::Key_Return);
     });
