@@ -8,7 +8,7 @@ FUZZ_JOBS ?= 1
 FUZZ_TARGETS ?=
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build test test-asan fuzz-build fuzz test-fuzz run bench package clean
+.PHONY: deps build test test-system test-asan fuzz-build fuzz test-fuzz run bench package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -17,10 +17,16 @@ build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
+# ctest in the build folder runs the quick tests; the system checks (cpack,
+# a project built against the installed CMake package) are a group of their own.
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-system
 	$(MAKE) test-asan
 	$(MAKE) test-fuzz
+
+test-system: build
+	ctest --test-dir $(BUILD)/tests/package --output-on-failure -j $(JOBS)
 
 # The non-GUI tests again, under address and undefined-behaviour sanitizers.
 test-asan: deps
