@@ -40,6 +40,9 @@ protected:
     static void ChooseInNextFileDialog(const std::string& path)
     {
         OnNextDialog<QFileDialog>([path](QFileDialog& dialog) {
+            // selectFile leaves the name box alone while it has the focus,
+            // which it gets once the dialog's activation comes through.
+            if (QWidget* pFocus = dialog.focusWidget()) pFocus->clearFocus();
             dialog.selectFile(QString::fromStdString(path));
             static_cast<QDialog&>(dialog).accept();   // as the OK button does
         });
