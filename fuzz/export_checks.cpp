@@ -26,7 +26,6 @@ void FillExpectedElements(const CTOVIXDoc& doc, std::vector<std::uint32_t>& elem
     const std::int64_t nWidth = doc.m_nWidth;
     const std::int64_t nHeight = doc.m_nHeight;
     if (nWidth * nHeight == 0) return;
-    elements.reserve(static_cast<std::size_t>(doc.m_nColorMode == ColorMode::Mono ? nHeight * ((nWidth + 7) / 8) : nWidth * nHeight));
     const PixelEncoder encoder = doc.MakeEncoder();
     if (doc.m_nColorMode != ColorMode::Mono) {
         for (std::int64_t i = 0; i < nWidth * nHeight; ++i) elements.push_back(encoder.Encode(doc.PixelArray[i]));
@@ -226,16 +225,33 @@ void CheckFormat1(std::string_view text, const CTOVIXDoc& doc, const std::vector
     Require(!elements.Next().has_value(), "FORMAT_1 has more elements than declared");
 }
 
+// Kept from run to run, as the export text is.
+std::vector<std::uint32_t>& ExpectedElements()
+{
+    static std::vector<std::uint32_t> elements;
+    return elements;
+}
+
+std::string& ExportText()
+{
+    static std::string text;
+    return text;
+}
+
 } // namespace
 
 void CheckBothWriters(const CTOVIXDoc& doc)
 {
-    static std::vector<std::uint32_t> expected;
-    static std::string text;
+    std::vector<std::uint32_t>& expected = ExpectedElements();
+    std::string& text = ExportText();
     FillExpectedElements(doc, expected);
-    // Room for every element with "0x", six digits, a comma and a line
-    // break, so that the text is never moved while it grows.
-    text.reserve(11 * expected.size() + 1024);
     CheckFormat1(WriteInto(text, ExportFormat::Format1, doc), doc, expected);
     CheckFormat2(WriteInto(text, ExportFormat::Format2, doc), doc, expected);
+}
+
+void ReserveForFullStore()
+{
+    ExpectedElements().reserve(CTOVIXDoc::kPixelCapacity);
+    // Each element takes at most "0x", six digits, a comma and a line break.
+    ExportText().reserve(11 * std::size_t{CTOVIXDoc::kPixelCapacity} + 1024);
 }
