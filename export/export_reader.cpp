@@ -1,9 +1,9 @@
 #include "export/export_reader.h"
 
-#include "export/bytes_layout.h"
-#include "export/code_page_932.h"
 #include "core/pixel_encoder.h"
 #include "core/tovix_doc.h"
+#include "export/bytes_layout.h"
+#include "export/code_page_932.h"
 #include "export/mode_layout.h"
 
 #include <vector>
@@ -151,15 +151,13 @@ Error ReadProgramData(Lines& lines, CTOVIXDoc& doc, const ModeLayout& layout, st
                       std::int64_t nHeight, bool bValuePrefix, bool bClosingLine)
 {
     std::vector<std::uint32_t> values;
-    const BytesOptions rowsMsbFirst;
-    const std::int64_t nCount = layout.mode == ColorMode::Mono ? BytesCount(layout.mode, nWidth, nHeight, rowsMsbFirst)
-                                                               : nWidth * nHeight;
+    const std::int64_t nCount = DataElementCount(layout, nWidth, nHeight);
     if (Error error = ReadValues(lines, ValueFormatOf(layout, bValuePrefix), static_cast<std::size_t>(nCount), values)) return error;
     if (Error error = ReadArrayEnd(lines, bClosingLine)) return error;
     if (layout.mode == ColorMode::Mono) {
-        // The program's packing is the bytes format's default rows.
+        // The program's packing is the bytes format's default: rows, leftmost pixel in bit 7.
         const std::vector<std::uint8_t> bytes(values.begin(), values.end());
-        values = UnpackBytes(bytes, layout.mode, static_cast<std::int32_t>(nWidth), static_cast<std::int32_t>(nHeight), rowsMsbFirst);
+        values = UnpackBytes(bytes, layout.mode, static_cast<std::int32_t>(nWidth), static_cast<std::int32_t>(nHeight), BytesOptions());
     }
     return FillDocument(doc, layout.mode, nWidth, nHeight, values);
 }
@@ -211,10 +209,8 @@ Error ReadFormat1(Lines& lines, CTOVIXDoc& doc)
     const std::optional<std::int64_t> nDeclared = ParseDecimal(line.substr(nOpen + 1, nBrackets - nOpen - 1));
     line.remove_prefix(nBrackets + 5);
 
-    const BytesOptions rowsMsbFirst;
-    const std::int64_t nData = layout->mode == ColorMode::Mono ? BytesCount(layout->mode, *nWidth, *nHeight, rowsMsbFirst)
-                                                               : *nWidth * *nHeight;
-    const bool bLongPrefix = layout->bByteArray && (*nWidth >= 256 || *nHeight >= 256);
+    const std::int64_t nData = DataElementCount(*layout, *nWidth, *nHeight);
+    const bool bLongPrefix = HasLongSizePrefix(*layout, *nWidth, *nHeight);
     std::string prefix;
     if (bLongPrefix) {
         for (std::int64_t side : {*nWidth, *nHeight}) {

@@ -22,13 +22,12 @@ void WriteHeaderBlock(TextWriter& out, const CTOVIXDoc& doc)
 
 void WriteDeclaration(TextWriter& out, const std::string& exportName932, const CTOVIXDoc& doc, const ModeLayout& layout)
 {
-    const long nData = DataElementCount(doc, layout);
+    const std::int64_t nData = DataElementCount(layout, doc.m_nWidth, doc.m_nHeight);
     out.Text(layout.pszElementType);
     out.Text(" ");
     out.Text(exportName932);
     out.Text("[");
-    // The bound is 256, not 255: a 255-pixel side still fits the short prefix.
-    if (layout.bByteArray && (doc.m_nWidth >= 256 || doc.m_nHeight >= 256)) {
+    if (HasLongSizePrefix(layout, doc.m_nWidth, doc.m_nHeight)) {
         out.Decimal(nData + 4);
         out.Text("] = {");
         for (std::int32_t side : {doc.m_nWidth, doc.m_nHeight}) {

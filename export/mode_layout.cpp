@@ -19,3 +19,15 @@ const ModeLayout* FindModeLayout(ColorMode mode)
         if (layout.mode == mode) return &layout;
     return nullptr;
 }
+
+std::int64_t DataElementCount(const ModeLayout& layout, std::int64_t nWidth, std::int64_t nHeight)
+{
+    if (layout.mode == ColorMode::Mono) return nHeight * ((nWidth + 7) / 8);
+    return nWidth * nHeight;
+}
+
+bool HasLongSizePrefix(const ModeLayout& layout, std::int64_t nWidth, std::int64_t nHeight)
+{
+    // The bound is 256, not 255: a 255-pixel side still fits the short prefix.
+    return layout.bByteArray && (nWidth >= 256 || nHeight >= 256);
+}

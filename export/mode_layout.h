@@ -2,6 +2,8 @@
 
 #include "core/color_mode.h"
 
+#include <cstdint>
+
 // How the values of one colour mode are laid out in export text.
 struct ModeLayout {
     ColorMode mode;
@@ -14,3 +16,11 @@ struct ModeLayout {
 
 // The layout of a mode, or null for a value outside the six.
 const ModeLayout* FindModeLayout(ColorMode mode);
+
+// Number of data elements FORMAT_1 declares for a picture of that size:
+// bytes for two colours, else pixels.
+std::int64_t DataElementCount(const ModeLayout& layout, std::int64_t nWidth, std::int64_t nHeight);
+
+// Whether FORMAT_1's array starts with the four-byte size prefix
+// (WH,WL,HH,HL) instead of "W,H,".
+bool HasLongSizePrefix(const ModeLayout& layout, std::int64_t nWidth, std::int64_t nHeight);

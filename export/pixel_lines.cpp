@@ -78,10 +78,3 @@ void WritePixelLines(TextWriter& out, const CTOVIXDoc& doc, const ModeLayout& la
     else
         WriteValues(out, doc, layout, bValuePrefix);
 }
-
-long DataElementCount(const CTOVIXDoc& doc, const ModeLayout& layout)
-{
-    // Rounding up in long: a document file may bring a width next to the int limit.
-    if (layout.mode == ColorMode::Mono) return static_cast<long>(doc.m_nHeight) * ((static_cast<long>(doc.m_nWidth) + 7) / 8);
-    return static_cast<long>(doc.m_nWidth) * doc.m_nHeight;
-}

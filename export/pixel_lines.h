@@ -9,6 +9,3 @@ class TextWriter;
 // share: one value per pixel with the row and line breaks, or for two
 // colours the packed row bytes. A picture of no pixels writes nothing.
 void WritePixelLines(TextWriter& out, const CTOVIXDoc& doc, const ModeLayout& layout, bool bValuePrefix);
-
-// Number of data elements FORMAT_1 declares: bytes for two colours, else pixels.
-long DataElementCount(const CTOVIXDoc& doc, const ModeLayout& layout);
