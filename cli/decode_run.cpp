@@ -7,7 +7,6 @@
 #include "export/export_reader.h"
 #include "picture/picture_writer.h"
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -55,9 +54,7 @@ int RunDecodeRequest(const ExportRequest& request)
     }
     const std::string output = request.output.value_or(std::filesystem::path(input).replace_extension(".bmp").string());
     if (output != "-" && !CheckOutputFree(output, request.bForce)) return kExitRefused;
-    std::string extension = std::filesystem::path(output).extension().string();
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    const bool bPng = extension == ".png";
+    const bool bPng = EndsWithInAnyCase(output, ".png");
     CFileTransaction files;
     const bool bWritten = WriteOutput(files, output, [&](std::FILE* file) {
         return bPng ? WritePng(file, doc->m_image) : WriteBmp(file, doc->m_image);

@@ -79,12 +79,6 @@ ParsedExportOptions UsageError(std::string text)
 enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
                 kAttribute, kHeader, kDecode };
 
-bool EndsWithInAnyCase(std::string text, const std::string& ending)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text.ends_with(ending);
-}
-
 // What makes the bytes options of a request wrong, checked once all are read.
 std::optional<std::string> BytesOptionsError(const ExportRequest& request)
 {
@@ -102,6 +96,12 @@ std::optional<std::string> BytesOptionsError(const ExportRequest& request)
 }
 
 } // namespace
+
+bool EndsWithInAnyCase(std::string text, const std::string& ending)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text.ends_with(ending);
+}
 
 InputKind KindOfInput(const ExportRequest& request, const std::string& input)
 {

@@ -26,6 +26,9 @@ struct ExportRequest {
     std::optional<std::string> decode;              // an export to read back instead
 };
 
+// Whether a path ends in the lower-case ending, in any case: ".bmp" fits "LOGO.BMP".
+bool EndsWithInAnyCase(std::string text, const std::string& ending);
+
 // How an INPUT is read.
 enum class InputKind { Document, Bmp, Picture };
 
