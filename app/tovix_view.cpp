@@ -123,13 +123,9 @@ bool CTOVIXView::ImportFile(const std::string& path, ImportKind kind)
                                                    : ImportPicture(doc, path, m_services.dialogs);
     // A refused file leaves the scroll range alone, but the document holds no
     // picture any more, and the window must not go on showing one.
-    if (!bImported) {
-        viewport()->update();
-        return false;
-    }
-    FitScrollSizes();
+    if (bImported) FitScrollSizes();
     viewport()->update();
-    return true;
+    return bImported;
 }
 
 void CTOVIXView::FitScrollSizes()
