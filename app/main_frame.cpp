@@ -295,21 +295,21 @@ void CMainFrame::BuildStatusBar()
         m_panes.push_back(pPane);
         pBar->addPermanentWidget(pPane);
     }
-    OnUpdateIndicators();
     // Where no lock state can be read (Wayland, offscreen) the panes stay blank, as while every lock is off.
-    if (m_readLocks()) {
+    if (OnUpdateIndicators()) {
         connect(&m_lockTimer, &QTimer::timeout, this, &CMainFrame::OnUpdateIndicators);
         m_lockTimer.start(kLockPollMilliseconds);
     }
 }
 
-void CMainFrame::OnUpdateIndicators()
+bool CMainFrame::OnUpdateIndicators()
 {
-    const unsigned nLocks = m_readLocks().value_or(0);
+    const std::optional<unsigned> locks = m_readLocks();
     for (int i = 0; i < static_cast<int>(std::size(kIndicators)); ++i) {
         const Indicator& indicator = kIndicators[i];
-        Pane(kFirstIndicatorPane + i)->setText(nLocks & indicator.nLock ? QString::fromUtf8(indicator.pszText) : QString());
+        Pane(kFirstIndicatorPane + i)->setText(locks.value_or(0) & indicator.nLock ? QString::fromUtf8(indicator.pszText) : QString());
     }
+    return locks.has_value();
 }
 
 void CMainFrame::AddClockPanes()

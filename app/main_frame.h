@@ -55,8 +55,9 @@ public:
     void OnUpdateDatePane();
     void OnUpdateTimePane();
 
-    // Panes 1 to 4 name the locks that are on and stay blank for the others.
-    void OnUpdateIndicators();
+    // Panes 1 to 4 name the locks that are on and stay blank for the others;
+    // false where no lock state can be read.
+    bool OnUpdateIndicators();
     // Where the lock states come from; the keyboard unless a test says otherwise.
     void SetLockReader(std::function<std::optional<unsigned>()> read) { m_readLocks = std::move(read); }
 
