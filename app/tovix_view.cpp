@@ -74,7 +74,7 @@ void CTOVIXView::SetColorMode(ColorMode mode)
 {
     CTOVIXDoc& doc = GetTOVIXDoc();
     doc.m_nColorMode = mode;
-    doc.m_image.ReduceColors(mode, doc.m_nThresholdB, doc.m_nThresholdG, doc.m_nThresholdR);
+    doc.m_image.ReduceColors(mode, doc.GetThresholds());
     viewport()->update();
 }
 
@@ -149,7 +149,7 @@ void CTOVIXView::OnThreshold()
     // overwrite what is decided here.
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     doc.SetThresholds(bAccepted ? Thresholds{dialog.m_nThresholdR, dialog.m_nThresholdG, dialog.m_nThresholdB} : before);
-    doc.m_image.ReduceColors(doc.m_nColorMode, doc.m_nThresholdB, doc.m_nThresholdG, doc.m_nThresholdR);
+    doc.m_image.ReduceColors(doc.m_nColorMode, doc.GetThresholds());
     viewport()->update();
 }
 

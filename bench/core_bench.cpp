@@ -30,7 +30,7 @@ void ReduceColors4096(benchmark::State& state, ColorMode mode)
     auto doc = std::make_unique<CTOVIXDoc>();
     if (!ImportBmp(*doc, bench::LargeBmpPath(), dialogs)) state.SkipWithError("import failed");
     for (auto _ : state) {
-        doc->m_image.ReduceColors(mode, 100, 128, 160);
+        doc->m_image.ReduceColors(mode, {160, 128, 100});
         benchmark::ClobberMemory();
     }
 }

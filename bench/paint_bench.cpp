@@ -27,7 +27,7 @@ void PaintViewport(benchmark::State& state, int nZoom, bool bSwitchMode)
     for (auto _ : state) {
         if (bSwitchMode) {
             doc->m_nColorMode = modes[nSwitch++ % 2];
-            doc->m_image.ReduceColors(doc->m_nColorMode, 128, 128, 128);
+            doc->m_image.ReduceColors(doc->m_nColorMode, {128, 128, 128});
         }
         QPainter painter(&target);
         painter.translate(-exposed.topLeft());

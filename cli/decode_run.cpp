@@ -3,14 +3,13 @@
 #include "cli/console_dialogs.h"
 #include "cli/output_file.h"
 #include "core/bmp_layout.h"
-#include "core/tovix_doc.h"
-#include "export/export_reader.h"
+#include "core/dib_image.h"
+#include "export/export_format.h"
 #include "picture/picture_writer.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 
 namespace {
 
@@ -33,31 +32,37 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
 // The BMP file image the working bitmap already holds.
 bool WriteBmp(std::FILE* file, const CDibImage& image)
 {
-    const std::size_t nSize = bmp::ReadU32(image.m_pSrcFileHeader + bmp::kOffFileSize);
+    const std::size_t nSize = bmp::ReadU32(image.m_pSrcBuffer + bmp::kOffFileSize);
     return std::fwrite(image.m_pSrcBuffer, 1, nSize, file) == nSize;
 }
 
 } // namespace
 
-int RunDecodeRequest(const ExportRequest& request)
+int RunDecodeRequest(const DecodeRequest& request)
 {
-    const std::string& input = *request.decode;
+    const std::string& input = request.input;
     const std::optional<std::string> text = ReadWholeFile(input);
     if (!text) {
         ReportError(input, "cannot read the file, or it is larger than any export");
         return kExitRefused;
     }
-    auto doc = std::make_unique<CTOVIXDoc>();
-    if (const std::optional<std::string> error = ReadExportText(*text, *doc)) {
+    PictureBuffer picture;
+    if (const ReadError error = ReadExportText(*text, picture)) {
         ReportError(input, *error);
         return kExitRefused;
     }
-    const std::string output = request.output.value_or(std::filesystem::path(input).replace_extension(".bmp").string());
-    if (output != "-" && !CheckOutputFree(output, request.bForce)) return kExitRefused;
-    const bool bPng = EndsWithInAnyCase(output, ".png");
+    CDibImage image;
+    if (!MakeBitmap(picture.View(), image)) {
+        ReportError(input, "not enough memory for the picture");
+        return kExitRefused;
+    }
+    const OutputTarget output{OutputKind::Picture,
+                              request.output.value_or(std::filesystem::path(input).replace_extension(".bmp").string())};
+    if (!CheckOutputFree(output, request.bForce)) return kExitRefused;
+    const bool bPng = EndsWithInAnyCase(output.path, ".png");
     CFileTransaction files;
     const bool bWritten = WriteOutput(files, output, [&](std::FILE* file) {
-        return bPng ? WritePng(file, doc->m_image) : WriteBmp(file, doc->m_image);
+        return bPng ? WritePng(file, image) : WriteBmp(file, image);
     });
     return bWritten && LandOutputFiles(files) ? 0 : kExitRefused;
 }

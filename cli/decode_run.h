@@ -5,4 +5,4 @@
 // Carries out tovix-export --decode: reads an export back and writes the
 // picture it holds as a BMP file, or PNG for a path ending in .png. Returns
 // the process exit status.
-int RunDecodeRequest(const ExportRequest& request);
+int RunDecodeRequest(const DecodeRequest& request);

@@ -1,15 +1,23 @@
 #include "cli/export_options.h"
 
 #include "core/file_transaction.h"
+#include "core/pixel_format.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <getopt.h>
-#include <map>
 #include <sstream>
 
 namespace {
+
+// The arguments as given, before any check across options.
+struct CommandLine {
+    ExportRequest request;
+    std::optional<std::string> output, saveDoc, header, decode;
+    bool bBackground = false;
+    std::string firstExportOption;   // one that --decode has no use for
+};
 
 std::optional<int> ParseInt(const std::string& text, int nMin, int nMax)
 {
@@ -17,19 +25,6 @@ std::optional<int> ParseInt(const std::string& text, int nMin, int nMax)
     const long value = std::strtol(text.c_str(), nullptr, 10);
     if (value < nMin || value > nMax) return {};
     return static_cast<int>(value);
-}
-
-std::optional<ColorMode> ParseMode(const std::string& text)
-{
-    static const std::map<std::string, ColorMode> kNames = {
-        {"1", ColorMode::Mono},       {"mono", ColorMode::Mono},     {"6", ColorMode::Colors64},
-        {"64", ColorMode::Colors64},  {"8", ColorMode::Colors256},   {"256", ColorMode::Colors256},
-        {"15", ColorMode::Rgb555},    {"555", ColorMode::Rgb555},    {"16", ColorMode::Rgb565},
-        {"565", ColorMode::Rgb565},   {"24", ColorMode::Full},       {"full", ColorMode::Full},
-    };
-    const auto it = kNames.find(text);
-    if (it == kNames.end()) return {};
-    return it->second;
 }
 
 // Three numbers 0..255 separated by commas, red, green, blue: thresholds or a colour.
@@ -49,23 +44,19 @@ std::optional<std::array<int, 3>> ParseChannels(const std::string& text)
     return values;
 }
 
-// Two outputs naming one file, however spelt, would leave only one of them.
-std::optional<std::string> SharedTargetError(const ExportRequest& request)
+// "a, b, c" as "a, b or c".
+std::string ListInWords(std::string list)
 {
-    const std::pair<std::optional<std::string>, const char*> targets[] = {
-        {request.output == "-" ? std::nullopt : request.output, "-o"},
-        {request.saveDoc, "--save-doc"},
-        {request.header, "--header"},
-    };
-    for (std::size_t i = 0; i < std::size(targets); ++i) {
-        for (std::size_t j = i + 1; j < std::size(targets); ++j) {
-            const auto& [first, firstOption] = targets[i];
-            const auto& [second, secondOption] = targets[j];
-            if (first && second && NameSameFile(*first, *second))
-                return std::string(firstOption) + " and " + secondOption + " name the same file '" + *second + "'";
-        }
-    }
-    return std::nullopt;
+    const std::size_t nLast = list.rfind(", ");
+    if (nLast != std::string::npos) list.replace(nLast, 2, " or ");
+    return list;
+}
+
+std::string FormatChoices()
+{
+    std::string list;
+    for (char c : OutputFormatNames()) list += c == '|' ? std::string(", ") : std::string(1, c);
+    return ListInWords(list);
 }
 
 ParsedExportOptions UsageError(std::string text)
@@ -76,23 +67,161 @@ ParsedExportOptions UsageError(std::string text)
     return parsed;
 }
 
-enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
-                kAttribute, kHeader, kDecode };
-
-// What makes the bytes options of a request wrong, checked once all are read.
-std::optional<std::string> BytesOptionsError(const ExportRequest& request)
+ParsedExportOptions Finished(ParsedExportOptions::Action action)
 {
-    const char* first = FirstGivenOption(request.bytes);
-    if (first == nullptr && request.header) first = "--header";
-    if (request.format != ExportFormat::Bytes)
-        return first == nullptr ? std::nullopt : std::optional<std::string>(std::string(first) + " applies only to -f bytes");
-    if (request.mode) {
-        if (const char* option = OptionNotForMode(request.bytes, *request.mode))
-            return std::string(option) + " does not apply to colour mode " + std::to_string(static_cast<int>(*request.mode));
-    }
-    if (request.bytes.bStatic && request.header) return "--static cannot go with --header, which declares the array extern";
-    if (request.bytes.strAttribute.find_first_of("\r\n") != std::string::npos) return "--attribute must be one line";
+    ParsedExportOptions parsed;
+    parsed.action = action;
+    return parsed;
+}
+
+enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
+                kAttribute, kHeader, kDecode, kListFormats, kListModes };
+
+const option kOptions[] = {
+    {"format", required_argument, nullptr, 'f'}, {"mode", required_argument, nullptr, 'm'},
+    {"threshold", required_argument, nullptr, 't'}, {"name", required_argument, nullptr, 'n'},
+    {"output", required_argument, nullptr, 'o'},  {"force", no_argument, nullptr, kForce},
+    {"save-doc", required_argument, nullptr, kSaveDoc}, {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, kVersion},  {"picture", no_argument, nullptr, kPicture},
+    {"background", required_argument, nullptr, kBackground}, {"rgb-order", required_argument, nullptr, kRgbOrder},
+    {"byte-order", required_argument, nullptr, kByteOrder}, {"pack", required_argument, nullptr, kPack},
+    {"bit-order", required_argument, nullptr, kBitOrder}, {"invert", no_argument, nullptr, kInvert},
+    {"static", no_argument, nullptr, kStatic}, {"attribute", required_argument, nullptr, kAttribute},
+    {"header", required_argument, nullptr, kHeader}, {"decode", required_argument, nullptr, kDecode},
+    {"list-formats", no_argument, nullptr, kListFormats}, {"list-modes", no_argument, nullptr, kListModes},
+    {nullptr, 0, nullptr, 0},
+};
+
+// A path option's value, which may not be empty.
+std::optional<std::string> TakePath(std::optional<std::string>& target, const std::string& arg, const char* pszEmptyError)
+{
+    if (arg.empty()) return std::string(pszEmptyError);
+    target = arg;
     return {};
+}
+
+// Takes one option's value into the command line; the reason when it is wrong.
+std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszLongName, const std::string& arg)
+{
+    ExportRequest& request = line.request;
+    switch (c) {
+    case 'f':
+        request.format = FindOutputFormat(arg);
+        if (request.format == nullptr) return "format must be " + FormatChoices() + ", not '" + arg + "'";
+        return {};
+    case 'm': {
+        const PixelFormat* format = FindPixelFormat(arg);
+        if (format == nullptr) return "unknown colour mode '" + arg + "'";
+        request.mode = format->mode;
+        return {};
+    }
+    case 't': {
+        const std::optional<std::array<int, 3>> channels = ParseChannels(arg);
+        if (!channels) return "thresholds must be R,G,B with each 0..255, not '" + arg + "'";
+        request.thresholds = Thresholds{(*channels)[0], (*channels)[1], (*channels)[2]};
+        return {};
+    }
+    case 'n': request.name = arg; return {};
+    case 'o': return TakePath(line.output, arg, "the output path is empty");
+    case kForce: request.bForce = true; return {};
+    case kSaveDoc: return TakePath(line.saveDoc, arg, "the document path is empty");
+    case kPicture: request.bPicture = true; return {};
+    case kBackground: {
+        const std::optional<std::array<int, 3>> colour = ParseChannels(arg);
+        if (!colour) return "the background must be R,G,B with each 0..255, not '" + arg + "'";
+        line.bBackground = true;
+        request.background = {static_cast<std::uint8_t>((*colour)[0]), static_cast<std::uint8_t>((*colour)[1]),
+                              static_cast<std::uint8_t>((*colour)[2])};
+        return {};
+    }
+    case kRgbOrder:
+    case kByteOrder:
+    case kPack:
+    case kBitOrder: return SetBytesOption(request.bytes, std::string("--") + pszLongName, arg);
+    case kInvert: request.bytes.bInvert = true; return {};
+    case kStatic: request.bytes.bStatic = true; return {};
+    case kAttribute: request.bytes.strAttribute = arg; return {};
+    case kHeader: return TakePath(line.header, arg, "the header path is empty");
+    case kDecode: return TakePath(line.decode, arg, "the path to decode is empty");
+    }
+    return "unknown option";
+}
+
+// The outputs of an export request, in the order they are written: the
+// document, the header, then the export, whose standard output cannot be
+// taken back. With --save-doc and no -o only the document is written.
+std::vector<RequestedOutput> RequestedOutputs(const CommandLine& line)
+{
+    std::vector<RequestedOutput> outputs;
+    if (line.saveDoc) outputs.push_back({OutputKind::Document, "--save-doc", line.saveDoc});
+    if (line.header) outputs.push_back({OutputKind::Header, "--header", line.header});
+    if (line.output || !line.saveDoc) outputs.push_back({OutputKind::Export, "-o", line.output});
+    return outputs;
+}
+
+// Where an output's option stands in --help, to name two of them in that order.
+int OptionOrder(const RequestedOutput& output)
+{
+    switch (output.kind) {
+    case OutputKind::Export: return 0;
+    case OutputKind::Document: return 1;
+    case OutputKind::Header: return 2;
+    case OutputKind::Picture: return 0;
+    }
+    return 0;
+}
+
+// What the outputs cannot be asked to do together.
+std::optional<std::string> OutputsError(const ExportRequest& request)
+{
+    const std::vector<RequestedOutput>& outputs = request.outputs;
+    const bool bExport = std::any_of(outputs.begin(), outputs.end(), [](const RequestedOutput& o) { return o.kind == OutputKind::Export; });
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const RequestedOutput& first = outputs[i];
+        if (!first.path) continue;
+        if (first.kind == OutputKind::Header && *first.path == "-")
+            return "--header cannot be '-': the source includes the header as a file";
+        if (first.kind == OutputKind::Header && !bExport)
+            return "--header goes with the export, which --save-doc without -o does not write; give -o";
+        if (request.inputs.size() > 1) return std::string(first.pszOption) + " cannot go with more than one INPUT";
+        // Two outputs naming one file, however spelt, would leave only one of them.
+        for (std::size_t j = i + 1; j < outputs.size(); ++j) {
+            if (!outputs[j].path || GoesToStandardOutput(first.kind, *first.path) ||
+                GoesToStandardOutput(outputs[j].kind, *outputs[j].path) || !NameSameFile(*first.path, *outputs[j].path))
+                continue;
+            const auto [named, other] = OptionOrder(first) < OptionOrder(outputs[j]) ? std::pair(first, outputs[j])
+                                                                                     : std::pair(outputs[j], first);
+            return std::string(named.pszOption) + " and " + other.pszOption + " name the same file '" + *other.path + "'";
+        }
+    }
+    return {};
+}
+
+ParsedExportOptions ValidateDecode(const CommandLine& line)
+{
+    if (!line.firstExportOption.empty()) return UsageError(line.firstExportOption + " cannot go with --decode");
+    if (!line.request.inputs.empty()) return UsageError("--decode takes no INPUT");
+    ParsedExportOptions parsed;
+    parsed.request = DecodeRequest{*line.decode, line.output, line.request.bForce};
+    return parsed;
+}
+
+ParsedExportOptions Validate(CommandLine line)
+{
+    if (line.decode) return ValidateDecode(line);
+    ExportRequest& request = line.request;
+    if (auto error = OptionsErrorFor(*request.format, request.mode, request.bytes, line.header.has_value()))
+        return UsageError(*error);
+    if (request.inputs.empty()) return UsageError("no INPUT given");
+    request.outputs = RequestedOutputs(line);
+    if (auto error = OutputsError(request)) return UsageError(*error);
+    for (const std::string& input : request.inputs) {
+        if (line.bBackground && KindOfInput(request, input) == InputKind::Document)
+            return UsageError("--background is for pictures, not for a .tvx document");
+    }
+    ParsedExportOptions parsed;
+    parsed.request = std::move(request);
+    return parsed;
 }
 
 } // namespace
@@ -103,6 +232,11 @@ bool EndsWithInAnyCase(std::string text, const std::string& ending)
     return text.ends_with(ending);
 }
 
+bool GoesToStandardOutput(OutputKind kind, const std::string& path)
+{
+    return path == "-" && (kind == OutputKind::Export || kind == OutputKind::Picture);
+}
+
 InputKind KindOfInput(const ExportRequest& request, const std::string& input)
 {
     if (request.bPicture) return InputKind::Picture;
@@ -111,9 +245,9 @@ InputKind KindOfInput(const ExportRequest& request, const std::string& input)
     return InputKind::Picture;
 }
 
-const char* UsageText()
+std::string UsageText()
 {
-    return "Usage: tovix-export [OPTIONS] INPUT...\n"
+    return std::string("Usage: tovix-export [OPTIONS] INPUT...\n"
            "       tovix-export --decode FILE [-o PICTURE] [--force]\n"
            "Writes the pixels of pictures or .tvx documents as C source text, or reads such text back\n"
            "into a picture. With several INPUTs each goes to its default output, and one that fails\n"
@@ -123,10 +257,10 @@ const char* UsageText()
            "                         the installed image readers know (TIFF, WebP, SVG, TGA, ICO, PBM,\n"
            "                         PGM, PPM, XBM, XPM ...); a .bmp name goes through the 24-bit BMP\n"
            "                         import; or a .tvx document (any case of .bmp and .tvx)\n"
-           "  -f, --format 1|2|bytes\n"
+           "  -f, --format " + OutputFormatNames() + "\n"
            "                         FORMAT_1, C array declarations (default), FORMAT_2, the comma list, or\n"
            "                         bytes, a uint8_t array in a display driver's layout (LF line ends)\n"
-           "  -m, --mode MODE        1, 6, 8, 15, 16 or 24, or by name: mono, 64, 256, 555, 565, full\n"
+           "  -m, --mode MODE        " + ListInWords(PixelFormatNumbers()) + ", or by name: " + PixelFormatNames() + "\n"
            "                         (default: 24 for a picture, the stored mode for a .tvx)\n"
            "  -t, --threshold R,G,B  the red, green and blue thresholds, 0..255 each\n"
            "                         (default: 128,128,128 for a picture, the stored ones for a .tvx)\n"
@@ -158,118 +292,37 @@ const char* UsageText()
            "      --decode FILE      read a file written by -f 1, -f 2 or -f bytes and write the picture it\n"
            "                         holds to -o PICTURE (default: FILE with .bmp), a 24-bit BMP, or PNG\n"
            "                         when PICTURE ends in .png\n"
+           "      --list-formats     the -f formats, one a line\n"
+           "      --list-modes       the colour modes, one a line: number and name\n"
            "  -h, --help             this text\n"
            "      --version          the version\n"
            "\n"
            "Exit status: 0 on success, 1 when an input is refused or a file cannot be written,\n"
-           "2 for a usage error.\n";
+           "2 for a usage error.\n");
 }
 
 ParsedExportOptions ParseExportOptions(int argc, char** argv)
 {
-    static const option kOptions[] = {
-        {"format", required_argument, nullptr, 'f'}, {"mode", required_argument, nullptr, 'm'},
-        {"threshold", required_argument, nullptr, 't'}, {"name", required_argument, nullptr, 'n'},
-        {"output", required_argument, nullptr, 'o'},  {"force", no_argument, nullptr, kForce},
-        {"save-doc", required_argument, nullptr, kSaveDoc}, {"help", no_argument, nullptr, 'h'},
-        {"version", no_argument, nullptr, kVersion},  {"picture", no_argument, nullptr, kPicture},
-        {"background", required_argument, nullptr, kBackground}, {"rgb-order", required_argument, nullptr, kRgbOrder},
-        {"byte-order", required_argument, nullptr, kByteOrder}, {"pack", required_argument, nullptr, kPack},
-        {"bit-order", required_argument, nullptr, kBitOrder}, {"invert", no_argument, nullptr, kInvert},
-        {"static", no_argument, nullptr, kStatic}, {"attribute", required_argument, nullptr, kAttribute},
-        {"header", required_argument, nullptr, kHeader}, {"decode", required_argument, nullptr, kDecode},
-        {nullptr, 0, nullptr, 0},
-    };
-
-    ParsedExportOptions parsed;
-    ExportRequest& request = parsed.request;
-    bool bBackground = false;
+    CommandLine line;
     optind = 0;   // 0 also resets getopt's internal state between calls
     int c;
     int nLongIndex = 0;
-    std::string firstExportOption;   // one that --decode has no use for
     while ((c = getopt_long(argc, argv, ":f:m:t:n:o:h", kOptions, &nLongIndex)) != -1) {
-        const std::string arg = optarg != nullptr ? optarg : "";
-        if (firstExportOption.empty() && c != 'o' && c != kForce && c != kDecode && c != ':' && c != '?')
-            firstExportOption = c >= kForce ? std::string("--") + kOptions[nLongIndex].name : std::string("-") + static_cast<char>(c);
         switch (c) {
-        case 'f':
-            if (arg == "1") request.format = ExportFormat::Format1;
-            else if (arg == "2") request.format = ExportFormat::Format2;
-            else if (arg == "bytes") request.format = ExportFormat::Bytes;
-            else return UsageError("format must be 1, 2 or bytes, not '" + arg + "'");
-            break;
-        case 'm':
-            request.mode = ParseMode(arg);
-            if (!request.mode) return UsageError("unknown colour mode '" + arg + "'");
-            break;
-        case 't': {
-            const std::optional<std::array<int, 3>> channels = ParseChannels(arg);
-            if (!channels) return UsageError("thresholds must be R,G,B with each 0..255, not '" + arg + "'");
-            request.thresholds = Thresholds{(*channels)[0], (*channels)[1], (*channels)[2]};
-            break;
-        }
-        case 'n': request.name = arg; break;
-        case 'o':
-            if (arg.empty()) return UsageError("the output path is empty");
-            request.output = arg;
-            break;
-        case kForce: request.bForce = true; break;
-        case kSaveDoc:
-            if (arg.empty()) return UsageError("the document path is empty");
-            request.saveDoc = arg;
-            break;
-        case kPicture: request.bPicture = true; break;
-        case kBackground: {
-            const std::optional<std::array<int, 3>> colour = ParseChannels(arg);
-            if (!colour) return UsageError("the background must be R,G,B with each 0..255, not '" + arg + "'");
-            bBackground = true;
-            request.background = {static_cast<std::uint8_t>((*colour)[0]), static_cast<std::uint8_t>((*colour)[1]),
-                                  static_cast<std::uint8_t>((*colour)[2])};
-            break;
-        }
-        case kRgbOrder:
-        case kByteOrder:
-        case kPack:
-        case kBitOrder:
-            if (auto error = SetBytesOption(request.bytes, std::string("--") + kOptions[nLongIndex].name, arg)) return UsageError(*error);
-            break;
-        case kInvert: request.bytes.bInvert = true; break;
-        case kStatic: request.bytes.bStatic = true; break;
-        case kAttribute: request.bytes.strAttribute = arg; break;
-        case kHeader:
-            if (arg.empty()) return UsageError("the header path is empty");
-            request.header = arg;
-            break;
-        case kDecode:
-            if (arg.empty()) return UsageError("the path to decode is empty");
-            request.decode = arg;
-            break;
-        case 'h': parsed.action = ParsedExportOptions::Action::Help; return parsed;
-        case kVersion: parsed.action = ParsedExportOptions::Action::Version; return parsed;
+        case 'h': return Finished(ParsedExportOptions::Action::Help);
+        case kVersion: return Finished(ParsedExportOptions::Action::Version);
+        case kListFormats: return Finished(ParsedExportOptions::Action::ListFormats);
+        case kListModes: return Finished(ParsedExportOptions::Action::ListModes);
         case ':': return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
-        default: return UsageError(std::string("unknown option '") + argv[optind - 1] + "'");
+        case '?': return UsageError(std::string("unknown option '") + argv[optind - 1] + "'");
+        default: break;
         }
+        const bool bLong = c >= kForce;
+        if (line.firstExportOption.empty() && c != 'o' && c != kForce && c != kDecode)
+            line.firstExportOption = bLong ? std::string("--") + kOptions[nLongIndex].name : std::string("-") + static_cast<char>(c);
+        if (auto error = TakeOption(line, c, bLong ? kOptions[nLongIndex].name : "", optarg != nullptr ? optarg : ""))
+            return UsageError(*error);
     }
-    request.inputs.assign(argv + optind, argv + argc);
-    if (request.decode) {
-        if (!firstExportOption.empty()) return UsageError(firstExportOption + " cannot go with --decode");
-        if (!request.inputs.empty()) return UsageError("--decode takes no INPUT");
-        return parsed;
-    }
-    if (auto error = BytesOptionsError(request)) return UsageError(*error);
-    if (request.inputs.empty()) return UsageError("no INPUT given");
-    if (request.inputs.size() > 1) {
-        for (const auto& [bGiven, option] : {std::pair{request.output.has_value(), "-o"},
-                                             std::pair{request.saveDoc.has_value(), "--save-doc"},
-                                             std::pair{request.header.has_value(), "--header"}}) {
-            if (bGiven) return UsageError(std::string(option) + " cannot go with more than one INPUT");
-        }
-    }
-    for (const std::string& input : request.inputs) {
-        if (bBackground && KindOfInput(request, input) == InputKind::Document)
-            return UsageError("--background is for pictures, not for a .tvx document");
-    }
-    if (auto error = SharedTargetError(request)) return UsageError(*error);
-    return parsed;
+    line.request.inputs.assign(argv + optind, argv + argc);
+    return Validate(std::move(line));
 }

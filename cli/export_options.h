@@ -7,27 +7,49 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
-// What one run of tovix-export was asked to do.
+// The files a run writes: an INPUT's export and what goes beside or
+// instead of it, or the picture --decode writes.
+enum class OutputKind { Document, Header, Export, Picture };
+
+// One output the user asked for: the option that named it and its path;
+// no path for the export's default, which comes from INPUT.
+struct RequestedOutput {
+    OutputKind kind;
+    const char* pszOption;
+    std::optional<std::string> path;
+};
+
+// What one export run of tovix-export was asked to do.
 struct ExportRequest {
     std::vector<std::string> inputs;
-    ExportFormat format = ExportFormat::Format1;
+    const OutputFormat* format = &FindOutputFormat(ExportFormat::Format1);
     std::optional<ColorMode> mode;
     std::optional<Thresholds> thresholds;
     std::optional<std::string> name;
-    std::optional<std::string> output;              // "-" for standard output
-    std::optional<std::string> saveDoc;
+    std::vector<RequestedOutput> outputs;           // in the order they are written
     bool bForce = false;
     bool bPicture = false;                          // INPUT goes through the picture import whatever its name
     BackgroundColor background;                     // under transparent parts of a picture
-    BytesOptions bytes;                             // -f bytes only
-    std::optional<std::string> header;              // -f bytes only
-    std::optional<std::string> decode;              // an export to read back instead
+    BytesOptions bytes;                             // layout formats only
+};
+
+// What a --decode run was asked to do.
+struct DecodeRequest {
+    std::string input;
+    std::optional<std::string> output;
+    bool bForce = false;
 };
 
 // Whether a path ends in the lower-case ending, in any case: ".bmp" fits "LOGO.BMP".
 bool EndsWithInAnyCase(std::string text, const std::string& ending);
+
+// The one place that says what "-" means as a path: standard output for an
+// export or a decoded picture; a document named "-" is a file of that name,
+// and a header cannot be one, since the source includes it.
+bool GoesToStandardOutput(OutputKind kind, const std::string& path);
 
 // How an INPUT is read.
 enum class InputKind { Document, Bmp, Picture };
@@ -38,12 +60,12 @@ InputKind KindOfInput(const ExportRequest& request, const std::string& input);
 
 // The outcome of reading the arguments.
 struct ParsedExportOptions {
-    enum class Action { Run, Help, Version, UsageError } action = Action::Run;
-    ExportRequest request;
+    enum class Action { Run, Help, Version, ListFormats, ListModes, UsageError } action = Action::Run;
+    std::variant<ExportRequest, DecodeRequest> request;
     std::string strError;   // for a usage error
 };
 
 ParsedExportOptions ParseExportOptions(int argc, char** argv);
 
 // The usage text for --help.
-const char* UsageText();
+std::string UsageText();

@@ -27,35 +27,43 @@ bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc
     return false;
 }
 
-std::string DefaultOutputPath(const std::string& input, ExportFormat format)
-{
-    return std::filesystem::path(input).replace_extension(std::string(".") + DefaultExtension(format)).string();
-}
-
 std::string DefaultExportName(const std::string& input)
 {
     return MakeExportName(std::filesystem::path(input).stem().string());
 }
 
 // How a source names its header: the header's path seen from the source's folder.
-std::string IncludeName(const std::string& header, const std::string& source)
+std::string IncludeName(const OutputTarget& header, const OutputTarget& source)
 {
     namespace fs = std::filesystem;
-    const fs::path folder = source == "-" ? fs::current_path() : fs::absolute(source).parent_path();
-    return fs::absolute(header).lexically_normal().lexically_relative(folder.lexically_normal()).generic_string();
+    const fs::path folder = source.IsStandardOutput() ? fs::current_path() : fs::absolute(source.path).parent_path();
+    return fs::absolute(header.path).lexically_normal().lexically_relative(folder.lexically_normal()).generic_string();
 }
 
-// Why the bytes format cannot write this document, with the exit status.
-std::optional<std::pair<std::string, int>> BytesRefusal(const ExportRequest& request, const CTOVIXDoc& doc)
+std::vector<OutputTarget> PlanOutputs(const ExportRequest& request, const std::string& input)
 {
-    if (!IsKnownColorMode(doc.m_nColorMode))
-        return {{"colour mode " + std::to_string(static_cast<int>(doc.m_nColorMode)) + " has no bytes layout", kExitRefused}};
-    if (const char* option = OptionNotForMode(request.bytes, doc.m_nColorMode))
-        return {{std::string(option) + " does not apply to colour mode " + std::to_string(static_cast<int>(doc.m_nColorMode)),
-                 kExitUsage}};
-    if (static_cast<std::int64_t>(doc.m_nWidth) * doc.m_nHeight == 0)
-        return {{"the picture has no pixels, and a C array cannot be empty", kExitRefused}};
-    return {};
+    std::vector<OutputTarget> planned;
+    for (const RequestedOutput& output : request.outputs) {
+        const std::string defaultPath =
+            std::filesystem::path(input).replace_extension(std::string(".") + request.format->pszExtension).string();
+        planned.push_back({output.kind, output.path.value_or(defaultPath)});
+    }
+    return planned;
+}
+
+// The job an INPUT's export and header share.
+ExportJob MakeJob(const ExportRequest& request, const std::string& input, const CapturedPicture& picture,
+                  const std::vector<OutputTarget>& outputs)
+{
+    ExportJob job{picture, request.name.value_or(DefaultExportName(input)), request.bytes};
+    const OutputTarget* header = nullptr;
+    const OutputTarget* source = nullptr;
+    for (const OutputTarget& output : outputs) {
+        if (output.kind == OutputKind::Header) header = &output;
+        if (output.kind == OutputKind::Export) source = &output;
+    }
+    if (header != nullptr && source != nullptr) job.bytes.strHeaderInclude = IncludeName(*header, *source);
+    return job;
 }
 
 } // namespace
@@ -67,42 +75,38 @@ int ExportInput(const ExportRequest& request, const std::string& input)
     auto doc = std::make_unique<CTOVIXDoc>();
     if (!ReadInput(request, input, *doc, inputDialogs)) return kExitRefused;
 
-    if (request.mode) doc->m_nColorMode = *request.mode;
+    if (request.mode) doc->SetColorMode(*request.mode);
     if (request.thresholds) doc->SetThresholds(*request.thresholds);
-    if (!CapturePicture(*doc, inputDialogs)) return kExitRefused;
-    if (request.format == ExportFormat::Bytes) {
-        if (const auto refusal = BytesRefusal(request, *doc)) {
-            ReportError(input, refusal->first);
-            return refusal->second;
-        }
+    const std::optional<CapturedPicture> picture = CapturePicture(*doc, inputDialogs);
+    if (!picture) return kExitRefused;
+    if (const auto refusal = RefusalFor(*request.format, *picture)) {
+        ReportError(input, *refusal);
+        return kExitRefused;
+    }
+    // A document brings its own mode, which the layout options may not fit.
+    if (const auto error = OptionsErrorFor(*request.format, picture->mode, request.bytes, false)) {
+        ReportError(input, *error);
+        return kExitUsage;
     }
 
     // Every target is checked before any is written.
-    std::optional<std::string> output = request.output;
-    if (!output && !request.saveDoc) output = DefaultOutputPath(input, request.format);
-    for (const std::optional<std::string>& target : {output, request.saveDoc, request.header}) {
-        if (target && !(target == output && *target == "-") && !CheckOutputFree(*target, request.bForce))
-            return kExitRefused;
-    }
+    const std::vector<OutputTarget> outputs = PlanOutputs(request, input);
+    for (const OutputTarget& output : outputs)
+        if (!CheckOutputFree(output, request.bForce)) return kExitRefused;
 
     // The files of one INPUT land together once all are complete; standard
-    // output, which cannot be taken back, is written before they land.
+    // output, which cannot be taken back, is written last, before they land.
+    const ExportJob job = MakeJob(request, input, *picture, outputs);
     CFileTransaction files;
-    if (request.saveDoc &&
-        !WriteOutputFile(files, *request.saveDoc, [&doc](std::FILE* file) { return StoreDocument(*doc, file); }))
-        return kExitRefused;
-    if (output) {
-        const std::string name = request.name.value_or(DefaultExportName(input));
-        BytesOptions bytes = request.bytes;
-        if (request.header) {
-            bytes.strHeaderInclude = IncludeName(*request.header, *output);
-            const bool bHeaderWritten = WriteOutputFile(files, *request.header, [&](std::FILE* file) {
-                return WriteBytesHeaderFile(file, *request.header, name, *doc, bytes);
-            });
-            if (!bHeaderWritten) return kExitRefused;
-        }
-        const bool bWritten = WriteOutput(files, *output, [&](std::FILE* file) {
-            return WriteExportFile(file, request.format, name, *doc, bytes);
+    for (const OutputTarget& output : outputs) {
+        const bool bWritten = WriteOutput(files, output, [&](std::FILE* file) {
+            switch (output.kind) {
+            case OutputKind::Document: return StoreDocument(*doc, file);
+            case OutputKind::Header: return WriteBytesHeaderFile(file, output.path, job);
+            case OutputKind::Export: return WriteExportFile(file, *request.format, job);
+            case OutputKind::Picture: break;
+            }
+            return false;
         });
         if (!bWritten) return kExitRefused;
     }

@@ -2,6 +2,7 @@
 #include "cli/decode_run.h"
 #include "cli/export_options.h"
 #include "cli/export_run.h"
+#include "core/pixel_format.h"
 #include "tovix_version.h"
 
 #include <QtGlobal>
@@ -16,7 +17,13 @@ int Run(const ParsedExportOptions& parsed)
 {
     switch (parsed.action) {
     case ParsedExportOptions::Action::Help:
-        std::fputs(UsageText(), stdout);
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    case ParsedExportOptions::Action::ListFormats:
+        for (const OutputFormat& format : OutputFormats()) std::puts(format.pszName);
+        return 0;
+    case ParsedExportOptions::Action::ListModes:
+        for (const PixelFormat& format : PixelFormats()) std::printf("%d %s\n", format.Number(), format.pszName);
         return 0;
     case ParsedExportOptions::Action::Version:
         std::puts("tovix-export " TOVIX_VERSION);
@@ -28,14 +35,16 @@ int Run(const ParsedExportOptions& parsed)
     case ParsedExportOptions::Action::Run:
         break;
     }
-    return parsed.request.decode ? RunDecodeRequest(parsed.request) : RunExportRequest(parsed.request);
+    if (const auto* decode = std::get_if<DecodeRequest>(&parsed.request)) return RunDecodeRequest(*decode);
+    return RunExportRequest(std::get<ExportRequest>(parsed.request));
 }
 
 // What a message about the whole run names: its one input, if it has one.
-std::string Subject(const ExportRequest& request)
+std::string Subject(const std::variant<ExportRequest, DecodeRequest>& request)
 {
-    if (request.decode) return *request.decode;
-    return request.inputs.size() == 1 ? request.inputs.front() : "tovix-export";
+    if (const auto* decode = std::get_if<DecodeRequest>(&request)) return decode->input;
+    const ExportRequest& exportRequest = std::get<ExportRequest>(request);
+    return exportRequest.inputs.size() == 1 ? exportRequest.inputs.front() : "tovix-export";
 }
 
 } // namespace

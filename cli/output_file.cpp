@@ -14,11 +14,11 @@ void ReportFailure(const CFileTransaction::Failure& failure)
 
 } // namespace
 
-bool CheckOutputFree(const std::string& path, bool bForce)
+bool CheckOutputFree(const OutputTarget& target, bool bForce)
 {
     std::error_code ec;
-    if (bForce || !std::filesystem::exists(path, ec)) return true;
-    ReportError(path, "the file exists; give --force to replace it");
+    if (bForce || target.IsStandardOutput() || !std::filesystem::exists(target.path, ec)) return true;
+    ReportError(target.path, "the file exists; give --force to replace it");
     return false;
 }
 
@@ -30,9 +30,9 @@ bool WriteOutputFile(CFileTransaction& files, const std::string& path, const std
     return false;
 }
 
-bool WriteOutput(CFileTransaction& files, const std::string& path, const std::function<bool(std::FILE*)>& write)
+bool WriteOutput(CFileTransaction& files, const OutputTarget& target, const std::function<bool(std::FILE*)>& write)
 {
-    if (path != "-") return WriteOutputFile(files, path, write);
+    if (!target.IsStandardOutput()) return WriteOutputFile(files, target.path, write);
     if (write(stdout) && std::fflush(stdout) == 0) return true;
     ReportError("-", "cannot write to standard output");
     return false;

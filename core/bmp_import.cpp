@@ -33,6 +33,6 @@ bool FinishImport(CTOVIXDoc& doc, DibLoadResult result, UserDialogs& dialogs)
         return false;
     }
     doc.m_bLoaded = 1;
-    doc.m_image.ReduceColors(doc.m_nColorMode, doc.m_nThresholdB, doc.m_nThresholdG, doc.m_nThresholdR);
+    doc.m_image.ReduceColors(doc.m_nColorMode, doc.GetThresholds());
     return true;
 }

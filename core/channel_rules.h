@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/color_mode.h"
 
 #include <cstdint>
 
@@ -39,17 +38,6 @@ private:
 
 // The channel value the screen shows for each 64-colour level.
 inline constexpr std::uint8_t kLevelDisplayValues[4] = {0, 63, 127, 255};
-
-// How many high bits of each channel a mode keeps.
-struct ChannelBits {
-    int nRed;
-    int nGreen;
-    int nBlue;
-};
-
-// The kept bits of a masking mode (256 colours, 15 and 16 bits, full colour);
-// the two-colour and 64-colour modes and unknown values keep all 8 bits.
-ChannelBits KeptBits(ColorMode mode);
 
 // A channel value with only its kept high bits left.
 inline std::uint8_t KeepHighBits(int nValue, int nBits)

@@ -1,5 +1,6 @@
 #include "core/channel_rules.h"
 #include "core/dib_image.h"
+#include "core/pixel_format.h"
 #include "core/simd_bytes.h"
 
 #include <algorithm>
@@ -48,9 +49,9 @@ struct ChannelKernel {
     BlockConstant mask, half, threshold, upper;
     std::uint8_t table[3][256];
 
-    ChannelKernel(ColorMode mode, const ChannelThreshold (&channels)[3]) : bLevels(mode == ColorMode::Colors64)
+    ChannelKernel(const PixelFormat& format, const ChannelThreshold (&channels)[3]) : bLevels(format.rule == ChannelRule::Levels)
     {
-        const ChannelBits bits = KeptBits(mode);
+        const ChannelBits& bits = format.bits;
         const int keptBits[3] = {bits.nBlue, bits.nGreen, bits.nRed};
         std::uint8_t maskBytes[3] = {}, halfBytes[3] = {}, thresholdBytes[3] = {}, upperBytes[3] = {};
         for (int ch = 0; ch < 3; ++ch) {
@@ -151,7 +152,7 @@ struct MonoKernel {
 
 } // namespace
 
-int CDibImage::ReduceColors(ColorMode mode, int nThresholdB, int nThresholdG, int nThresholdR)
+int CDibImage::ReduceColors(ColorMode mode, const Thresholds& thresholds)
 {
     if (!IsLoaded()) return 0;
 
@@ -160,21 +161,24 @@ int CDibImage::ReduceColors(ColorMode mode, int nThresholdB, int nThresholdG, in
     if (nWidth <= 0 || nHeight <= 0) return 1;
     const std::int64_t nStride = GetStride();
     const int nRowBytes = nWidth * 3;
-    const ChannelThreshold channels[3] = {ChannelThreshold(nThresholdB), ChannelThreshold(nThresholdG),
-                                          ChannelThreshold(nThresholdR)};
+    // In the byte order of a BMP pixel.
+    const ChannelThreshold channels[3] = {ChannelThreshold(thresholds.b), ChannelThreshold(thresholds.g),
+                                          ChannelThreshold(thresholds.r)};
     auto forEachRow = [&](auto reduceRow) {
         for (std::int32_t r = 0; r < nHeight; ++r) reduceRow(m_pSrcBits + r * nStride, m_pDispBits + r * nStride);
     };
 
     // Everything that depends on the mode and thresholds is worked out once
-    // a call, for that mode only; the row loops only apply it.
-    if (mode == ColorMode::Full || !IsKnownColorMode(mode)) {
+    // a call, for that mode only; the row loops only apply it. A mode outside
+    // the table, and one that keeps every bit, shows the source colours.
+    const PixelFormat* format = FindPixelFormat(mode);
+    if (format == nullptr || (format->rule == ChannelRule::HighBits && format->nStorageBits == 24)) {
         forEachRow([&](const std::uint8_t* s, std::uint8_t* d) { std::memcpy(d, s, static_cast<std::size_t>(nRowBytes)); });
-    } else if (mode == ColorMode::Mono) {
+    } else if (format->rule == ChannelRule::Threshold) {
         const MonoKernel kernel(channels);
         forEachRow([&](const std::uint8_t* s, std::uint8_t* d) { kernel.Row(s, d, nWidth, channels); });
     } else {
-        const ChannelKernel kernel(mode, channels);
+        const ChannelKernel kernel(*format, channels);
         forEachRow([&](const std::uint8_t* s, std::uint8_t* d) { kernel.Row(s, d, nRowBytes); });
     }
     return 1;

@@ -42,11 +42,8 @@ bool CDibImage::Allocate(std::size_t nSize, std::uint32_t nPixelOffset)
         Free();
         return false;
     }
-    m_pDispFileHeader = m_pDispBuffer;
-    m_pDispInfoHeader = m_pDispInfo = m_pDispBuffer + bmp::kFileHeaderSize;
+    m_pDispInfoHeader = m_pDispBuffer + bmp::kFileHeaderSize;
     m_pDispBits = m_pDispBuffer + nPixelOffset;
-    m_pSrcFileHeader = m_pSrcBuffer;
-    m_pSrcInfoHeader = m_pSrcInfo = m_pSrcBuffer + bmp::kFileHeaderSize;
     m_pSrcBits = m_pSrcBuffer + nPixelOffset;
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/color_mode.h"
+#include "core/thresholds.h"
 
 #include <cstdint>
 #include <string>
@@ -48,19 +49,14 @@ public:
     // Bytes of one pixel row, padding included.
     std::int64_t GetStride() const;
 
-    // Recomputes the displayed copy from the source copy. Thresholds come in
-    // the byte order of a BMP pixel. Returns 0 when no image is held.
-    int ReduceColors(ColorMode mode, int nThresholdB, int nThresholdG, int nThresholdR);
+    // Recomputes the displayed copy from the source copy. Returns 0 when no
+    // image is held.
+    int ReduceColors(ColorMode mode, const Thresholds& thresholds);
 
     std::uint8_t* m_pSrcBuffer = nullptr;
-    std::uint8_t* m_pSrcFileHeader = nullptr;
-    std::uint8_t* m_pSrcInfoHeader = nullptr;
-    std::uint8_t* m_pSrcInfo = nullptr;
     std::uint8_t* m_pSrcBits = nullptr;
     std::uint8_t* m_pDispBuffer = nullptr;
-    std::uint8_t* m_pDispFileHeader = nullptr;
     std::uint8_t* m_pDispInfoHeader = nullptr;
-    std::uint8_t* m_pDispInfo = nullptr;
     std::uint8_t* m_pDispBits = nullptr;
 
 private:

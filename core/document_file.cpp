@@ -8,11 +8,11 @@
 #include "core/user_dialogs.h"
 
 
-bool CapturePicture(CTOVIXDoc& doc, UserDialogs& dialogs)
+std::optional<CapturedPicture> CapturePicture(CTOVIXDoc& doc, UserDialogs& dialogs)
 {
-    if (doc.CopyBitmapToPixels()) return true;
+    if (doc.CopyBitmapToPixels()) return doc.Captured();
     dialogs.ShowMessage(msg::kPictureTooLarge);
-    return false;
+    return std::nullopt;
 }
 
 bool WriteDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)

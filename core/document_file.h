@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/captured_picture.h"
+
 #include <cstdio>
+#include <optional>
 #include <string>
 
 class CTOVIXDoc;
@@ -8,7 +11,7 @@ class UserDialogs;
 
 // Captures the picture into the pixel store for a save or an export; a
 // picture larger than the store is told through the dialogs and refused.
-bool CapturePicture(CTOVIXDoc& doc, UserDialogs& dialogs);
+std::optional<CapturedPicture> CapturePicture(CTOVIXDoc& doc, UserDialogs& dialogs);
 
 // Saves the document to a file, replacing the file only when everything was
 // written. Failures are told through the dialogs; returns success.

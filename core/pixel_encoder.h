@@ -1,23 +1,22 @@
 #pragma once
 
 #include "core/channel_rules.h"
-#include "core/color_mode.h"
+#include "core/pixel_format.h"
 #include "core/thresholds.h"
 
 #include <cstdint>
 
-// Encodes packed 0x00BBGGRR pixels in the bit layout of one colour mode.
+// Encodes packed 0x00BBGGRR pixels in the bit layout of one pixel format.
 // Built once for an export, so the boundaries are not recomputed per pixel.
 class PixelEncoder {
 public:
     PixelEncoder(ColorMode mode, const Thresholds& thresholds);
 
-    // The encoded value of one packed pixel; 0 for a mode outside the six.
+    // The encoded value of one packed pixel; 0 for a mode outside the table.
     std::uint32_t Encode(std::uint32_t nPacked) const;
 
 private:
-    ColorMode m_mode;
-    ChannelBits m_bits;   // looked up once, not per pixel
+    const PixelFormat* m_pFormat;
     ChannelThreshold m_red;
     ChannelThreshold m_green;
     ChannelThreshold m_blue;

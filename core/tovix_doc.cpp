@@ -1,10 +1,9 @@
 #include "core/tovix_doc.h"
 
 #include "core/archive.h"
-#include "core/bmp_layout.h"
+#include "core/captured_picture.h"
 #include "core/document_file.h"
 #include "core/page_memory.h"
-#include "core/simd_bytes.h"
 
 #include <cstring>
 #include <new>
@@ -17,59 +16,6 @@ std::int64_t StoredPixelCount(std::int64_t nWidth, std::int64_t nHeight)
     if (nWidth < 0 || nHeight < 0) return -1;
     const std::int64_t nCount = nWidth * nHeight;
     return nCount <= CTOVIXDoc::kPixelCapacity ? nCount : -1;
-}
-
-// Turns the little-endian word of a BMP pixel, 0x??RRGGBB, into a store
-// entry 0x00BBGGRR, and an entry back into the pixel's word.
-std::uint32_t SwapRedBlue(std::uint32_t n)
-{
-    return __builtin_bswap32(n << 8);
-}
-
-// Pixels of one BMP row into store entries, four at a time while sixteen
-// bytes of the row remain, then one by one; the last pixel is read bytewise
-// so that nothing past the row is touched. Built twice: processors with a
-// byte shuffle instruction take the second build.
-__attribute__((target_clones("default", "ssse3"))) void PackRow(const std::uint8_t* __restrict p,
-                                                                 std::uint32_t* __restrict pEntry, std::int32_t nWidth)
-{
-    std::int32_t c = 0;
-    for (; 3 * c + 16 <= 3 * nWidth; c += 4) {
-        const Bytes16 v = LoadBytes16(p + 3 * c);
-        StoreBytes16(pEntry + c, __builtin_shufflevector(v, Bytes16{}, 2, 1, 0, 16, 5, 4, 3, 16, 8, 7, 6, 16, 11, 10, 9, 16));
-    }
-    for (; c + 1 < nWidth; ++c) pEntry[c] = SwapRedBlue(bmp::ReadU32(p + 3 * c));
-    if (nWidth > 0) {
-        const std::uint8_t* q = p + 3 * (nWidth - 1);
-        pEntry[nWidth - 1] = (std::uint32_t{q[0]} << 16) | (std::uint32_t{q[1]} << 8) | q[2];
-    }
-}
-
-// Store entries into one BMP row, the way back. The bytes each store writes
-// past its pixels belong to the next pixels, written again right after.
-__attribute__((target_clones("default", "ssse3"))) void UnpackRow(const std::uint32_t* __restrict pEntry,
-                                                                   std::uint8_t* __restrict p, std::int32_t nWidth)
-{
-    std::int32_t c = 0;
-    for (; 3 * c + 16 <= 3 * nWidth; c += 4) {
-        Bytes16 v;
-        std::memcpy(&v, pEntry + c, sizeof v);
-        StoreBytes16(p + 3 * c, __builtin_shufflevector(v, Bytes16{}, 2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, 16, 16, 16, 16));
-    }
-    for (; c + 1 < nWidth; ++c) bmp::WriteU32(p + 3 * c, SwapRedBlue(pEntry[c]));
-    if (nWidth > 0) {
-        std::uint8_t* q = p + 3 * (nWidth - 1);
-        q[0] = static_cast<std::uint8_t>(pEntry[nWidth - 1] >> 16);
-        q[1] = static_cast<std::uint8_t>(pEntry[nWidth - 1] >> 8);
-        q[2] = static_cast<std::uint8_t>(pEntry[nWidth - 1]);
-    }
-}
-
-// Rows to copy: a document file may claim billions of rows of no columns,
-// which hold no pixel and must not cost a pass each.
-std::int32_t RowsWithPixels(std::int32_t nWidth, std::int32_t nHeight)
-{
-    return nWidth > 0 ? nHeight : 0;
 }
 
 } // namespace
@@ -101,23 +47,13 @@ bool CTOVIXDoc::CopyBitmapToPixels()
 
     m_nWidth = m_image.GetWidth();
     m_nHeight = m_image.GetHeight();
-    const std::int64_t nStride = m_image.GetStride();
-    for (std::int32_t r = 0; r < RowsWithPixels(m_nWidth, m_nHeight); ++r)
-        PackRow(m_image.m_pSrcBits + (m_nHeight - 1 - r) * nStride, PixelArray + static_cast<std::int64_t>(r) * m_nWidth,
-                m_nWidth);
+    CapturePixels(m_image, PixelArray);
     return true;
 }
 
 bool CTOVIXDoc::CopyPixelsToBitmap()
 {
-    if (!m_image.Create(m_nWidth, m_nHeight)) return false;
-
-    const std::int64_t nStride = m_image.GetStride();
-    for (std::int32_t r = 0; r < RowsWithPixels(m_nWidth, m_nHeight); ++r)
-        UnpackRow(PixelArray + static_cast<std::int64_t>(r) * m_nWidth, m_image.m_pSrcBits + (m_nHeight - 1 - r) * nStride,
-                  m_nWidth);
-    std::memcpy(m_image.m_pDispBits, m_image.m_pSrcBits, static_cast<std::size_t>(m_nHeight * nStride));
-    return true;
+    return MakeBitmap(Captured(), m_image);
 }
 
 void CTOVIXDoc::SetThresholds(const Thresholds& thresholds)
@@ -125,16 +61,25 @@ void CTOVIXDoc::SetThresholds(const Thresholds& thresholds)
     m_nThresholdR = thresholds.r;
     m_nThresholdG = thresholds.g;
     m_nThresholdB = thresholds.b;
+    m_image.ReduceColors(m_nColorMode, thresholds);
 }
 
-PixelEncoder CTOVIXDoc::MakeEncoder() const
+void CTOVIXDoc::SetColorMode(ColorMode mode)
 {
-    return PixelEncoder(m_nColorMode, GetThresholds());
+    m_nColorMode = mode;
+    m_image.ReduceColors(mode, GetThresholds());
+}
+
+CapturedPicture CTOVIXDoc::Captured() const
+{
+    const std::int64_t nCount = StoredPixelCount(m_nWidth, m_nHeight);
+    return {m_nWidth, m_nHeight, m_nColorMode, GetThresholds(),
+            std::span<const std::uint32_t>(PixelArray, static_cast<std::size_t>(nCount < 0 ? 0 : nCount))};
 }
 
 std::uint32_t CTOVIXDoc::EncodePixel(std::int32_t nIndex) const
 {
-    return MakeEncoder().Encode(PixelArray[nIndex]);
+    return PixelEncoder(m_nColorMode, GetThresholds()).Encode(PixelArray[nIndex]);
 }
 
 SerializeResult CTOVIXDoc::Serialize(CArchive& ar)
@@ -179,7 +124,7 @@ SerializeResult CTOVIXDoc::Load(CArchive& ar)
     m_nPrintZoom = nPrintZoom;
     if (!CopyPixelsToBitmap()) return SerializeResult::Failed;
     m_bLoaded = 1;
-    m_image.ReduceColors(m_nColorMode, m_nThresholdB, m_nThresholdG, m_nThresholdR);
+    SetColorMode(m_nColorMode);
     return SerializeResult::Ok;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/captured_picture.h"
 #include "core/color_mode.h"
 #include "core/dib_image.h"
 #include "core/document_base.h"
@@ -55,12 +56,19 @@ public:
     // Returns false when memory runs out.
     bool CopyPixelsToBitmap();
 
-    // The three thresholds as one value, and setting all three from one.
+    // True while the document holds a picture.
+    bool HasPicture() const { return m_bLoaded != 0; }
+
+    // The three thresholds as one value. Setting them, or the colour mode,
+    // also recomputes the displayed copy, so the view always shows the
+    // settings the export will use.
     Thresholds GetThresholds() const { return {m_nThresholdR, m_nThresholdG, m_nThresholdB}; }
     void SetThresholds(const Thresholds& thresholds);
+    void SetColorMode(ColorMode mode);
 
-    // An encoder for the current colour mode and thresholds.
-    PixelEncoder MakeEncoder() const;
+    // The pixel store as the writers take it: valid after CopyBitmapToPixels
+    // or a document read, until the document changes.
+    CapturedPicture Captured() const;
 
     // The encoded value of one pixel of PixelArray in the current mode.
     std::uint32_t EncodePixel(std::int32_t nIndex) const;

@@ -1,6 +1,6 @@
 #include "export/bytes_layout.h"
 
-#include "core/tovix_doc.h"
+#include "core/pixel_format.h"
 
 namespace {
 
@@ -8,12 +8,12 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 int BytesPerPixel(ColorMode mode)
 {
-    switch (mode) {
-    case ColorMode::Full: return 3;
-    case ColorMode::Rgb555:
-    case ColorMode::Rgb565: return 2;
-    default: return 1;
-    }
+    return FindPixelFormat(mode)->BytesPerPixel();
+}
+
+bool PacksBits(ColorMode mode)
+{
+    return FindPixelFormat(mode)->PacksBits();
 }
 
 // Where the bit of pixel (x, y) of a two-colour picture lies.
@@ -83,20 +83,20 @@ std::uint32_t GetValue(const std::uint8_t* in, ColorMode mode, const BytesOption
 
 std::int64_t BytesCount(ColorMode mode, std::int64_t nWidth, std::int64_t nHeight, const BytesOptions& options)
 {
-    if (mode != ColorMode::Mono) return nWidth * nHeight * BytesPerPixel(mode);
+    if (!PacksBits(mode)) return nWidth * nHeight * BytesPerPixel(mode);
     if (options.GetPacking() == MonoPacking::Pages) return (nHeight + 7) / 8 * nWidth;
     return (nWidth + 7) / 8 * nHeight;
 }
 
-std::vector<std::uint8_t> PackBytes(const CTOVIXDoc& doc, const BytesOptions& options)
+std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const BytesOptions& options)
 {
-    const ColorMode mode = doc.m_nColorMode;
-    const std::int32_t nWidth = doc.m_nWidth;
-    const std::int32_t nHeight = doc.m_nHeight;
+    const ColorMode mode = picture.mode;
+    const std::int32_t nWidth = picture.nWidth;
+    const std::int32_t nHeight = picture.nHeight;
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(BytesCount(mode, nWidth, nHeight, options)));
-    const PixelEncoder encoder = doc.MakeEncoder();
-    const std::uint32_t* pixel = doc.PixelArray;
-    if (mode == ColorMode::Mono) {
+    const PixelEncoder encoder = picture.MakeEncoder();
+    const std::uint32_t* pixel = picture.pixels.data();
+    if (PacksBits(mode)) {
         // A set bit marks black, as in the program's formats, or white inverted.
         const std::uint32_t nSetValue = options.bInvert ? kWhite : 0;
         const MonoPlaces places(nWidth, options);
@@ -119,7 +119,7 @@ std::vector<std::uint32_t> UnpackBytes(const std::vector<std::uint8_t>& bytes, C
                                        std::int32_t nHeight, const BytesOptions& options)
 {
     std::vector<std::uint32_t> values(static_cast<std::size_t>(nWidth) * static_cast<std::size_t>(nHeight));
-    if (mode == ColorMode::Mono) {
+    if (PacksBits(mode)) {
         const MonoPlaces places(nWidth, options);
         std::uint32_t* value = values.data();
         for (std::int32_t y = 0; y < nHeight; ++y) {

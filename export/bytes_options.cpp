@@ -1,5 +1,7 @@
 #include "export/bytes_options.h"
 
+#include "core/pixel_format.h"
+
 namespace {
 
 template <typename Choice>
@@ -34,6 +36,20 @@ const char* WordOf(Choice choice, const Word<Choice> (&words)[N])
     return "";
 }
 
+// The first layout option given that the format, or no format at all, does not use.
+const char* OptionNotFor(const BytesOptions& options, const PixelFormat* format)
+{
+    const int nBits = format != nullptr ? format->nStorageBits : 0;
+    const bool bMono = format != nullptr && format->PacksBits();
+    const bool bWords = nBits == 16;
+    if (options.rgbOrder && nBits != 24) return "--rgb-order";
+    if (options.byteOrder && !bWords) return "--byte-order";
+    if (options.packing && !bMono) return "--pack";
+    if (options.bitOrder && !bMono) return "--bit-order";
+    if (options.bInvert && !bMono) return "--invert";
+    return nullptr;
+}
+
 } // namespace
 
 std::optional<std::string> SetBytesOption(BytesOptions& options, std::string_view option, const std::string& value)
@@ -47,19 +63,12 @@ std::optional<std::string> SetBytesOption(BytesOptions& options, std::string_vie
 
 const char* OptionNotForMode(const BytesOptions& options, ColorMode mode)
 {
-    const bool bMono = mode == ColorMode::Mono;
-    const bool bWords = mode == ColorMode::Rgb555 || mode == ColorMode::Rgb565;
-    if (options.rgbOrder && mode != ColorMode::Full) return "--rgb-order";
-    if (options.byteOrder && !bWords) return "--byte-order";
-    if (options.packing && !bMono) return "--pack";
-    if (options.bitOrder && !bMono) return "--bit-order";
-    if (options.bInvert && !bMono) return "--invert";
-    return nullptr;
+    return OptionNotFor(options, FindPixelFormat(mode));
 }
 
 const char* FirstGivenOption(const BytesOptions& options)
 {
-    if (const char* option = OptionNotForMode(options, ColorMode::Colors256)) return option;
+    if (const char* option = OptionNotFor(options, nullptr)) return option;
     if (options.bStatic) return "--static";
     if (!options.strAttribute.empty()) return "--attribute";
     return nullptr;
@@ -67,17 +76,16 @@ const char* FirstGivenOption(const BytesOptions& options)
 
 std::string DescribeLayout(ColorMode mode, const BytesOptions& options)
 {
-    std::string text = "-m " + std::to_string(static_cast<int>(mode));
-    switch (mode) {
-    case ColorMode::Mono:
+    const PixelFormat& format = *FindPixelFormat(mode);
+    std::string text = "-m " + std::to_string(format.Number());
+    if (format.PacksBits()) {
         text += std::string(" --pack ") + WordOf(options.GetPacking(), kPackings) + " --bit-order " +
                 WordOf(options.GetBitOrder(), kBitOrders);
         if (options.bInvert) text += " --invert";
-        break;
-    case ColorMode::Rgb555:
-    case ColorMode::Rgb565: text += std::string(" --byte-order ") + WordOf(options.GetByteOrder(), kByteOrders); break;
-    case ColorMode::Full: text += std::string(" --rgb-order ") + WordOf(options.GetRgbOrder(), kRgbOrders); break;
-    default: break;
+    } else if (format.nStorageBits == 16) {
+        text += std::string(" --byte-order ") + WordOf(options.GetByteOrder(), kByteOrders);
+    } else if (format.nStorageBits == 24) {
+        text += std::string(" --rgb-order ") + WordOf(options.GetRgbOrder(), kRgbOrders);
     }
     return text;
 }

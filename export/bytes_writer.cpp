@@ -1,7 +1,7 @@
 #include "export/bytes_writer.h"
 
-#include "core/tovix_doc.h"
 #include "export/bytes_layout.h"
+#include "export/export_job.h"
 #include "export/export_name.h"
 #include "export/text_writer.h"
 
@@ -11,61 +11,60 @@ namespace {
 
 constexpr int kBytesPerLine = 16;
 
-void WriteSettingsLine(TextWriter& out, const CTOVIXDoc& doc, const BytesOptions& options)
-{
-    out.Text("/* ");
-    out.Decimal(doc.m_nWidth);
-    out.Text("x");
-    out.Decimal(doc.m_nHeight);
-    out.Text(" pixels, tovix-export -f bytes " + DescribeLayout(doc.m_nColorMode, options) + " */\n");
-}
-
-void WriteSizeMacros(TextWriter& out, const std::string& identifier, const CTOVIXDoc& doc)
+void WriteSizeMacros(TextWriter& out, const std::string& identifier, const CapturedPicture& picture)
 {
     out.Text("#include <stdint.h>\n\n#define " + identifier + "_WIDTH ");
-    out.Decimal(doc.m_nWidth);
+    out.Decimal(picture.nWidth);
     out.Text("\n#define " + identifier + "_HEIGHT ");
-    out.Decimal(doc.m_nHeight);
+    out.Decimal(picture.nHeight);
     out.Text("\n\n");
 }
 
 // "const uint8_t NAME[N] ATTRIBUTE", the part the definition and the extern
 // declaration share.
-void WriteArrayDeclarator(TextWriter& out, const std::string& identifier, const CTOVIXDoc& doc,
-                          const BytesOptions& options)
+void WriteArrayDeclarator(TextWriter& out, const std::string& identifier, const ExportJob& job)
 {
+    const CapturedPicture& picture = job.picture;
     out.Text("const uint8_t " + identifier + "[");
-    out.Decimal(BytesCount(doc.m_nColorMode, doc.m_nWidth, doc.m_nHeight, options));
+    out.Decimal(BytesCount(picture.mode, picture.nWidth, picture.nHeight, job.bytes));
     out.Text("]");
-    if (!options.strAttribute.empty()) out.Text(" " + options.strAttribute);
+    if (!job.bytes.strAttribute.empty()) out.Text(" " + job.bytes.strAttribute);
 }
 
 } // namespace
 
-void WriteBytesSource(TextWriter& out, const std::string& identifier, const CTOVIXDoc& doc,
-                      const BytesOptions& options)
+std::string BytesSettingsLine(std::int64_t nWidth, std::int64_t nHeight, ColorMode mode, const BytesOptions& options)
 {
-    WriteSettingsLine(out, doc, options);
-    if (options.strHeaderInclude.empty())
-        WriteSizeMacros(out, identifier, doc);
+    return "/* " + std::to_string(nWidth) + "x" + std::to_string(nHeight) + " pixels, tovix-export -f bytes " +
+           DescribeLayout(mode, options) + " */";
+}
+
+void WriteBytesSource(TextWriter& out, const ExportJob& job)
+{
+    const CapturedPicture& picture = job.picture;
+    const std::string identifier = MakeCIdentifier(job.exportName);
+    out.Text(BytesSettingsLine(picture.nWidth, picture.nHeight, picture.mode, job.bytes) + "\n");
+    if (job.bytes.strHeaderInclude.empty())
+        WriteSizeMacros(out, identifier, picture);
     else
-        out.Text("#include \"" + options.strHeaderInclude + "\"\n\n");
-    if (options.bStatic) out.Text("static ");
-    WriteArrayDeclarator(out, identifier, doc, options);
+        out.Text("#include \"" + job.bytes.strHeaderInclude + "\"\n\n");
+    if (job.bytes.bStatic) out.Text("static ");
+    WriteArrayDeclarator(out, identifier, job);
     out.Text(" = {\n");
-    const std::vector<std::uint8_t> bytes = PackBytes(doc, options);
+    const std::vector<std::uint8_t> bytes = PackBytes(picture, job.bytes);
     out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
     out.Text("};\n");
 }
 
-void WriteBytesHeader(TextWriter& out, const std::string& identifier, const std::string& guard, const CTOVIXDoc& doc,
-                      const BytesOptions& options)
+void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
 {
-    WriteSettingsLine(out, doc, options);
+    const CapturedPicture& picture = job.picture;
+    const std::string identifier = MakeCIdentifier(job.exportName);
+    out.Text(BytesSettingsLine(picture.nWidth, picture.nHeight, picture.mode, job.bytes) + "\n");
     out.Text("#ifndef " + guard + "\n#define " + guard + "\n\n");
-    WriteSizeMacros(out, identifier, doc);
+    WriteSizeMacros(out, identifier, picture);
     out.Text("extern ");
-    WriteArrayDeclarator(out, identifier, doc, options);
+    WriteArrayDeclarator(out, identifier, job);
     out.Text(";\n\n#endif\n");
 }
 

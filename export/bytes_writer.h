@@ -2,22 +2,24 @@
 
 #include "export/bytes_options.h"
 
+#include <cstdint>
 #include <string>
 
-class CTOVIXDoc;
+struct ExportJob;
 class TextWriter;
 
-// The bytes format: a C source holding the captured picture as one uint8_t
-// array in a display driver's layout, after a comment line that states the
-// size and layout in the tool's own options and the two size macros, or an
-// include of the header that holds them.
-void WriteBytesSource(TextWriter& out, const std::string& identifier, const CTOVIXDoc& doc,
-                      const BytesOptions& options);
+// The bytes format: a C source holding the picture as one uint8_t array in
+// a display driver's layout, after a comment line that states the size and
+// layout in the tool's own options and the two size macros, or an include
+// of the header that holds them.
+void WriteBytesSource(TextWriter& out, const ExportJob& job);
 
 // The header for such a source: include guard, size macros and the array's
 // extern declaration.
-void WriteBytesHeader(TextWriter& out, const std::string& identifier, const std::string& guard, const CTOVIXDoc& doc,
-                      const BytesOptions& options);
+void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& guard);
+
+// The first line, without its line end, which the reader makes again and compares.
+std::string BytesSettingsLine(std::int64_t nWidth, std::int64_t nHeight, ColorMode mode, const BytesOptions& options);
 
 // The include guard of a header file: its name as an upper-case identifier.
 std::string HeaderGuard(const std::string& headerPath);

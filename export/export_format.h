@@ -1,11 +1,15 @@
 #pragma once
 
-#include "export/bytes_options.h"
+#include "core/color_mode.h"
+#include "export/export_job.h"
+#include "export/format_readers.h"
+#include "export/text_writer.h"
 
 #include <cstdio>
+#include <optional>
+#include <span>
 #include <string>
-
-class CTOVIXDoc;
+#include <string_view>
 
 enum class ExportFormat {
     Format1,   // C array declarations
@@ -13,20 +17,49 @@ enum class ExportFormat {
     Bytes,     // uint8_t array for display drivers (the command-line tool only)
 };
 
-// The extension a save dialog adds to a name typed without one.
-const char* DefaultExtension(ExportFormat format);
+// Everything the program, the tool and --decode know about one output
+// format. Adding a format is a row here with its writer and reader.
+struct OutputFormat {
+    ExportFormat id;
+    const char* pszName;            // the tool's -f word
+    const char* pszExtension;       // added to a name typed without one, and the tool's default
+    const char* pszSaveFilters;     // the save dialog's, Qt style, the format's own first
+    LineEnds lineEnds;
+    bool bLayoutOptions;            // takes the bytes options and --header
+    bool bAnyDocument;              // writes whatever a document holds: any mode, no pixels
+    bool (*TakesMode)(ColorMode mode);   // the modes -m may choose for it
+    void (*Write)(TextWriter& out, const ExportJob& job);
+    bool (*IsStart)(std::string_view firstLine);
+    ReadError (*Read)(std::string_view firstLine, Lines& lines, PictureBuffer& picture);
+};
 
-// The save dialog's filters, Qt style, the format's own first.
-const char* SaveFilters(ExportFormat format);
+std::span<const OutputFormat> OutputFormats();
+const OutputFormat& FindOutputFormat(ExportFormat format);
 
-// Writes the captured picture of the document in the format to an open file.
-// The export name is UTF-8 and goes out in code page 932, or as a C
-// identifier in the bytes format, which alone uses the bytes options.
+// The row a -f word names, or null.
+const OutputFormat* FindOutputFormat(std::string_view name);
+
+// "1|2|bytes", for help and usage errors.
+std::string OutputFormatNames();
+
+// Why the format cannot write the picture, or nothing when it can.
+std::optional<std::string> RefusalFor(const OutputFormat& format, const CapturedPicture& picture);
+
+// Why the options cannot go with the format and, when known, the colour mode;
+// nothing when they can. bHeader tells that a header was asked for.
+std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::optional<ColorMode> mode,
+                                           const BytesOptions& options, bool bHeader);
+
+// Writes a job in the format to an open file, with the format's line ends.
 // Returns false when a write failed.
-bool WriteExportFile(std::FILE* file, ExportFormat format, const std::string& exportName, const CTOVIXDoc& doc,
-                     const BytesOptions& bytesOptions = {});
+bool WriteExportFile(std::FILE* file, const OutputFormat& format, const ExportJob& job);
 
 // Writes the header that goes with a bytes-format source. Returns false when
 // a write failed.
-bool WriteBytesHeaderFile(std::FILE* file, const std::string& headerPath, const std::string& exportName,
-                          const CTOVIXDoc& doc, const BytesOptions& bytesOptions);
+bool WriteBytesHeaderFile(std::FILE* file, const std::string& headerPath, const ExportJob& job);
+
+// Reads the text of an export of any format (CR LF or LF line ends) into a
+// picture whose colours encode, at thresholds 128, to the values of the file.
+// Returns the reason, naming the line, when the text is no such export, is
+// cut short, or holds more or fewer values than its size gives.
+ReadError ReadExportText(std::string_view text, PictureBuffer& picture);

@@ -10,15 +10,16 @@
 
 bool RunExport(CTOVIXDoc& doc, ExportFormat format, UserDialogs& dialogs)
 {
-    if (!doc.m_bLoaded) {
+    if (!doc.HasPicture()) {
         dialogs.ShowMessage(msg::kNoExportData);
         return false;
     }
-    if (!CapturePicture(doc, dialogs)) return false;
+    const std::optional<CapturedPicture> picture = CapturePicture(doc, dialogs);
+    if (!picture) return false;
 
+    const OutputFormat& output = FindOutputFormat(format);
     const std::string name = MakeExportName(doc.GetTitle());
-    const std::optional<std::string> path =
-        dialogs.AskSaveFileName({name, DefaultExtension(format), SaveFilters(format)});
+    const std::optional<std::string> path = dialogs.AskSaveFileName({name, output.pszExtension, output.pszSaveFilters});
     if (!path || path->empty()) return false;
 
     if (OpenFile(*path, "rb") && !dialogs.AskYesNo(msg::kOverwriteQuestion)) return false;
@@ -26,7 +27,7 @@ bool RunExport(CTOVIXDoc& doc, ExportFormat format, UserDialogs& dialogs)
     // Line ends are translated by the writer, so the file is written binary.
     CAtomicFile file(*path);
     if (file.File() == nullptr) return false;
-    const bool bWritten = WriteExportFile(file.File(), format, name, doc);
+    const bool bWritten = WriteExportFile(file.File(), output, {*picture, name, {}});
     const WriteOutcome outcome = bWritten ? file.Commit() : WriteOutcome::WriteFailed;
     if (outcome == WriteOutcome::WriteFailed) dialogs.ShowMessage(msg::kExportWriteFailed);
     return outcome == WriteOutcome::Written;

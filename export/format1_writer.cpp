@@ -1,61 +1,45 @@
 #include "export/format1_writer.h"
 
-#include "core/tovix_doc.h"
 #include "export/code_page_932.h"
+#include "export/export_job.h"
 #include "export/pixel_lines.h"
 #include "export/text_writer.h"
 
-namespace {
-
-void WriteHeaderBlock(TextWriter& out, const CTOVIXDoc& doc)
+std::string Format1CommentBlock(std::int64_t nMode, std::int64_t nWidth, std::int64_t nHeight)
 {
-    out.Text("/*************************************************\n TOVIX Output File\n");
-    out.Text(ToCodePage932(" ｶﾗｰﾓｰﾄﾞ"));
-    out.Decimal(static_cast<int>(doc.m_nColorMode));
-    out.Text(" bit\n");
-    out.Text(ToCodePage932(" ｻｲｽﾞ   "));
-    out.Decimal(doc.m_nWidth);
-    out.Text(ToCodePage932(" × "));
-    out.Decimal(doc.m_nHeight);
-    out.Text(" dot\n*************************************************/\n");
+    return "/*************************************************\n TOVIX Output File\n" + ToCodePage932(" ｶﾗｰﾓｰﾄﾞ") +
+           std::to_string(nMode) + " bit\n" + ToCodePage932(" ｻｲｽﾞ   ") + std::to_string(nWidth) + ToCodePage932(" × ") +
+           std::to_string(nHeight) + " dot\n*************************************************/\n";
 }
 
-void WriteDeclaration(TextWriter& out, const std::string& exportName932, const CTOVIXDoc& doc, const ModeLayout& layout)
+std::int64_t Format1ElementCount(const ModeLayout& layout, std::int64_t nWidth, std::int64_t nHeight)
 {
-    const std::int64_t nData = DataElementCount(layout, doc.m_nWidth, doc.m_nHeight);
-    out.Text(layout.pszElementType);
-    out.Text(" ");
-    out.Text(exportName932);
-    out.Text("[");
-    if (HasLongSizePrefix(layout, doc.m_nWidth, doc.m_nHeight)) {
-        out.Decimal(nData + 4);
-        out.Text("] = {");
-        for (std::int32_t side : {doc.m_nWidth, doc.m_nHeight}) {
-            out.Hex(static_cast<std::uint32_t>(side >> 8) & 0xFF, 2, true);
-            out.Comma();
-            out.Hex(static_cast<std::uint32_t>(side) & 0xFF, 2, true);
-            out.Comma();
+    return DataElementCount(layout, nWidth, nHeight) + (HasLongSizePrefix(layout, nWidth, nHeight) ? 4 : 2);
+}
+
+std::string Format1SizePrefix(const ModeLayout& layout, std::int64_t nWidth, std::int64_t nHeight)
+{
+    if (!HasLongSizePrefix(layout, nWidth, nHeight))
+        return std::to_string(nWidth) + "," + std::to_string(nHeight) + "," + (layout.bByteArray ? "/* W,H */" : "");
+    std::string prefix;
+    for (std::int64_t side : {nWidth, nHeight}) {
+        for (std::int64_t byte : {(side >> 8) & 0xFF, side & 0xFF}) {
+            const char hex[] = "0123456789abcdef";
+            prefix += std::string("0x") + hex[byte >> 4] + hex[byte & 15] + ",";
         }
-        out.Text("/* WH,WL,HH,HL */\n");
-        return;
     }
-    out.Decimal(nData + 2);
-    out.Text("] = {");
-    out.Decimal(doc.m_nWidth);
-    out.Comma();
-    out.Decimal(doc.m_nHeight);
-    out.Comma();
-    out.Text(layout.bByteArray ? "/* W,H */\n" : "\n");
+    return prefix + "/* WH,WL,HH,HL */";
 }
 
-} // namespace
-
-void WriteFormat1(TextWriter& out, const std::string& exportName932, const CTOVIXDoc& doc)
+void WriteFormat1(TextWriter& out, const ExportJob& job)
 {
-    WriteHeaderBlock(out, doc);
-    const ModeLayout* layout = FindModeLayout(doc.m_nColorMode);
+    const CapturedPicture& picture = job.picture;
+    out.Text(Format1CommentBlock(static_cast<int>(picture.mode), picture.nWidth, picture.nHeight));
+    const ModeLayout* layout = FindModeLayout(picture.mode);
     if (layout == nullptr) return;
-    WriteDeclaration(out, exportName932, doc, *layout);
-    WritePixelLines(out, doc, *layout, true);
+    out.Text(std::string(layout->pszElementType) + " " + ToCodePage932(job.exportName) + "[");
+    out.Decimal(Format1ElementCount(*layout, picture.nWidth, picture.nHeight));
+    out.Text("] = {" + Format1SizePrefix(*layout, picture.nWidth, picture.nHeight) + "\n");
+    WritePixelLines(out, picture, *layout, true);
     out.Text("};\n");
 }

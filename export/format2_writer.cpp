@@ -1,18 +1,19 @@
 #include "export/format2_writer.h"
 
-#include "core/tovix_doc.h"
+#include "export/export_job.h"
 #include "export/pixel_lines.h"
 #include "export/text_writer.h"
 
-void WriteFormat2(TextWriter& out, const CTOVIXDoc& doc)
+std::string Format2FirstLine(const ModeLayout& layout, std::int64_t nWidth, std::int64_t nHeight)
 {
-    const ModeLayout* layout = FindModeLayout(doc.m_nColorMode);
+    return std::string(layout.pszIdentifier) + "," + std::to_string(nWidth) + "," + std::to_string(nHeight) + ",";
+}
+
+void WriteFormat2(TextWriter& out, const ExportJob& job)
+{
+    const CapturedPicture& picture = job.picture;
+    const ModeLayout* layout = FindModeLayout(picture.mode);
     if (layout == nullptr) return;
-    out.Text(layout->pszIdentifier);
-    out.Comma();
-    out.Decimal(doc.m_nWidth);
-    out.Comma();
-    out.Decimal(doc.m_nHeight);
-    out.Text(",\n");
-    WritePixelLines(out, doc, *layout, false);
+    out.Text(Format2FirstLine(*layout, picture.nWidth, picture.nHeight) + "\n");
+    WritePixelLines(out, picture, *layout, false);
 }

@@ -1,16 +1,16 @@
 #include "export/pixel_lines.h"
 
-#include "core/tovix_doc.h"
+#include "export/bytes_layout.h"
 #include "export/text_writer.h"
 
 namespace {
 
 // Values in index order. The two break tests come before every value but the
 // last, so a last value never starts a line of its own.
-void WriteValues(TextWriter& out, const CTOVIXDoc& doc, const ModeLayout& layout, bool bPrefix)
+void WriteValues(TextWriter& out, const CapturedPicture& picture, const ModeLayout& layout, bool bPrefix)
 {
-    const PixelEncoder encoder = doc.MakeEncoder();
-    const std::int64_t nCount = static_cast<std::int64_t>(doc.m_nWidth) * doc.m_nHeight;
+    const PixelEncoder encoder = picture.MakeEncoder();
+    const std::int64_t nCount = picture.PixelCount();
     int nOnLine = 0;
     int nInRow = 0;
     for (std::int64_t n = 0; n < nCount - 1; ++n) {
@@ -18,51 +18,31 @@ void WriteValues(TextWriter& out, const CTOVIXDoc& doc, const ModeLayout& layout
             out.NewLine();
             nOnLine = 0;
         }
-        if (nInRow >= doc.m_nWidth) {
+        if (nInRow >= picture.nWidth) {
             out.NewLine();
             nOnLine = nInRow = 0;
         }
-        out.Hex(encoder.Encode(doc.PixelArray[n]), layout.nDigits, bPrefix);
+        out.Hex(encoder.Encode(picture.pixels[static_cast<std::size_t>(n)]), layout.nDigits, bPrefix);
         out.Comma();
         ++nOnLine;
         ++nInRow;
     }
-    out.Hex(encoder.Encode(doc.PixelArray[nCount - 1]), layout.nDigits, bPrefix);
+    out.Hex(encoder.Encode(picture.pixels[static_cast<std::size_t>(nCount - 1)]), layout.nDigits, bPrefix);
     out.NewLine();
 }
 
-// Eight pixels a byte, first pixel in the high bit, a set bit for black.
-// Every row ends its own line; the image's very last byte has no comma.
-void WritePackedRows(TextWriter& out, const CTOVIXDoc& doc, const ModeLayout& layout)
+// The bytes format's default packing (rows, leftmost pixel in bit 7, a set
+// bit for black), nPerLine bytes a line and every row ending a line of its
+// own, empty after a full line; the image's very last byte has no comma.
+void WritePackedRows(TextWriter& out, const CapturedPicture& picture, const ModeLayout& layout)
 {
-    const PixelEncoder encoder = doc.MakeEncoder();
-    const int nWidth = doc.m_nWidth;
-    const int nHeight = doc.m_nHeight;
-    for (int r = 0; r < nHeight; ++r) {
-        const std::uint32_t* row = doc.PixelArray + static_cast<std::int64_t>(r) * nWidth;
-        const bool bLastRow = r == nHeight - 1;
-        std::uint32_t nByte = 0;
-        int nBits = 0;
-        int nOnLine = 0;
-        for (int k = 0; k < nWidth; ++k) {
-            if (encoder.Encode(row[k]) == 0) nByte |= 1;
-            if (++nBits == 8) {
-                out.Hex(nByte, 2, true);
-                if (!(bLastRow && k == nWidth - 1)) out.Comma();
-                nByte = 0;
-                nBits = 0;
-                if (++nOnLine == layout.nPerLine) {
-                    out.NewLine();
-                    nOnLine = 0;
-                }
-            } else {
-                nByte = (nByte << 1) & 0xFF;
-            }
-        }
-        if (nBits != 0) {
-            nByte = (nByte << (7 - nBits)) & 0xFF;
-            out.Hex(nByte, 2, true);
-            if (!bLastRow) out.Comma();
+    const std::vector<std::uint8_t> bytes = PackBytes(picture, BytesOptions());
+    const std::size_t nRowBytes = (static_cast<std::size_t>(picture.nWidth) + 7) / 8;
+    for (std::size_t nStart = 0; nStart < bytes.size(); nStart += nRowBytes) {
+        for (std::size_t k = 0; k < nRowBytes; ++k) {
+            out.Hex(bytes[nStart + k], 2, true);
+            if (nStart + k + 1 < bytes.size()) out.Comma();
+            if ((k + 1) % static_cast<std::size_t>(layout.nPerLine) == 0) out.NewLine();
         }
         out.NewLine();
     }
@@ -70,11 +50,11 @@ void WritePackedRows(TextWriter& out, const CTOVIXDoc& doc, const ModeLayout& la
 
 } // namespace
 
-void WritePixelLines(TextWriter& out, const CTOVIXDoc& doc, const ModeLayout& layout, bool bValuePrefix)
+void WritePixelLines(TextWriter& out, const CapturedPicture& picture, const ModeLayout& layout, bool bValuePrefix)
 {
-    if (static_cast<std::int64_t>(doc.m_nWidth) * doc.m_nHeight == 0) return;
-    if (layout.mode == ColorMode::Mono)
-        WritePackedRows(out, doc, layout);
+    if (picture.PixelCount() == 0) return;
+    if (FindPixelFormat(picture.mode)->PacksBits())
+        WritePackedRows(out, picture, layout);
     else
-        WriteValues(out, doc, layout, bValuePrefix);
+        WriteValues(out, picture, layout, bValuePrefix);
 }

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const int nThresholdB = ThresholdByte(pData, nSize, 6);
     const int nThresholdG = ThresholdByte(pData, nSize, 7);
     const int nThresholdR = ThresholdByte(pData, nSize, 8);
-    for (ColorMode mode : kModes) doc->m_image.ReduceColors(mode, nThresholdB, nThresholdG, nThresholdR);
+    for (ColorMode mode : kModes) doc->m_image.ReduceColors(mode, {nThresholdR, nThresholdG, nThresholdB});
     doc->CopyBitmapToPixels();
     return 0;
 }

@@ -26,7 +26,7 @@ void FillExpectedElements(const CTOVIXDoc& doc, std::vector<std::uint32_t>& elem
     const std::int64_t nWidth = doc.m_nWidth;
     const std::int64_t nHeight = doc.m_nHeight;
     if (nWidth * nHeight == 0) return;
-    const PixelEncoder encoder = doc.MakeEncoder();
+    const PixelEncoder encoder = doc.Captured().MakeEncoder();
     if (doc.m_nColorMode != ColorMode::Mono) {
         for (std::int64_t i = 0; i < nWidth * nHeight; ++i) elements.push_back(encoder.Encode(doc.PixelArray[i]));
         return;
@@ -55,7 +55,7 @@ const std::string& WriteInto(std::string& text, ExportFormat format, const CTOVI
     text.clear();
     FilePtr file(fopencookie(&text, "w", {nullptr, AppendToString, nullptr, nullptr}));
     Require(file != nullptr, "fopencookie");
-    const bool bWritten = WriteExportFile(file.get(), format, kExportName, doc);
+    const bool bWritten = WriteExportFile(file.get(), FindOutputFormat(format), {doc.Captured(), kExportName, {}});
     Require(CloseFile(file) && bWritten, "export to memory failed");
     return text;
 }

@@ -7,7 +7,7 @@ _tovix_export()
 
     case $prev in
         -f | --format)
-            COMPREPLY=($(compgen -W '1 2 bytes' -- "$cur"))
+            COMPREPLY=($(compgen -W '$("$1" --list-formats 2>/dev/null)' -- "$cur"))
             return
             ;;
         --rgb-order)
@@ -35,10 +35,10 @@ _tovix_export()
             return
             ;;
         -m | --mode)
-            COMPREPLY=($(compgen -W '1 6 8 15 16 24 mono 64 256 555 565 full' -- "$cur"))
+            COMPREPLY=($(compgen -W '$("$1" --list-modes 2>/dev/null)' -- "$cur"))
             return
             ;;
-        -t | --threshold | --background | --attribute | -n | --name | -h | --help | --version)
+        -t | --threshold | --background | --attribute | -n | --name | -h | --help | --version | --list-formats | --list-modes)
             return
             ;;
         -o | --output)

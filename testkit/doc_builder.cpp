@@ -31,11 +31,17 @@ std::string ExportText(const CTOVIXDoc& doc, bool bFormat1, const std::string& n
 std::string ExportText(const CTOVIXDoc& doc, ExportFormat format, const std::string& name,
                        const BytesOptions& bytesOptions)
 {
+    return ExportText(doc.Captured(), format, name, bytesOptions);
+}
+
+std::string ExportText(const CapturedPicture& picture, ExportFormat format, const std::string& name,
+                       const BytesOptions& bytesOptions)
+{
     char* buffer = nullptr;
     std::size_t nSize = 0;
     FilePtr file(open_memstream(&buffer, &nSize));
     if (!file) throw std::runtime_error("open_memstream failed");
-    const bool bWritten = WriteExportFile(file.get(), format, name, doc, bytesOptions);
+    const bool bWritten = WriteExportFile(file.get(), FindOutputFormat(format), {picture, name, bytesOptions});
     file.reset();
     std::string text(buffer, nSize);
     std::free(buffer);

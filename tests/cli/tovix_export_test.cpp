@@ -107,6 +107,8 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -o same.out --save-doc same.out", 2, "the same file"},
         {"pic.bmp -o ./same.out --save-doc same.out --force", 2, "the same file"},
         {"pic.bmp -f bytes -m 16 -o same.c --header ./same.c", 2, "the same file"},
+        {"pic.bmp -f bytes --save-doc a.tvx --header a.h", 2, "--header goes with the export"},
+        {"pic.bmp -f bytes --header -", 2, "--header cannot be '-'"},
         {"missing.tvx", 1, "missing.tvx: ﾌｧｲﾙを開けません"},
         {"notes.bmp --save-doc x.tvx -o y.c", 1, "notes.bmp"},
         {"pic.bmp --background 1,2", 2, "background"},

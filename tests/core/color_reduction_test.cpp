@@ -35,7 +35,7 @@ std::vector<int> ShownGreys(ColorMode mode, int nThreshold)
     std::vector<std::array<int, 3>> greys;
     for (int v = 0; v < 256; ++v) greys.push_back({v, v, v});
     if (!FillRow(image, greys)) return {};
-    EXPECT_EQ(image.ReduceColors(mode, nThreshold, nThreshold, nThreshold), 1);
+    EXPECT_EQ(image.ReduceColors(mode, {nThreshold, nThreshold, nThreshold}), 1);
     std::vector<int> shown;
     for (int v = 0; v < 256; ++v) shown.push_back(Shown(image, v)[0]);
     return shown;
@@ -86,7 +86,7 @@ TEST(ColorReduction, MonoTurnsBlackOnlyWhenEveryChannelIsBelowItsThreshold)
         for (int nWidth : {1, 6, 17}) {
             CDibImage image;
             ASSERT_TRUE(FillRow(image, std::vector<std::array<int, 3>>(static_cast<std::size_t>(nWidth), c.pixel)));
-            image.ReduceColors(ColorMode::Mono, c.tB, c.tG, c.tR);
+            image.ReduceColors(ColorMode::Mono, {c.tR, c.tG, c.tB});
             for (int x = 0; x < nWidth; ++x)
                 EXPECT_EQ(Shown(image, x), (std::array<int, 3>{c.shown, c.shown, c.shown}))
                     << c.pixel[0] << "," << c.pixel[1] << "," << c.pixel[2] << " against " << c.tR << "," << c.tG
@@ -110,7 +110,7 @@ TEST(ColorReduction, MaskingModesKeepTheHighBits)
     for (const auto& [mode, shown] : cases) {
         CDibImage image;
         ASSERT_TRUE(FillRow(image, {{255, 255, 255}, {0x9B, 0x9B, 0x9B}}));
-        image.ReduceColors(mode, 128, 128, 128);
+        image.ReduceColors(mode, {128, 128, 128});
         EXPECT_EQ(Shown(image, 0), shown) << static_cast<int>(mode);
         EXPECT_EQ(Shown(image, 1), (std::array<int, 3>{0x9B & shown[0], 0x9B & shown[1], 0x9B & shown[2]}));
     }
@@ -128,10 +128,10 @@ TEST(ColorReduction, ReductionsStartFromTheSourceAndLeavePaddingAlone)
         }
         const std::vector<std::uint8_t> header(image.m_pDispBuffer, image.m_pDispBuffer + bmp::kHeadersSize);
 
-        image.ReduceColors(ColorMode::Mono, 128, 128, 128);
-        image.ReduceColors(ColorMode::Colors64, 0, 0, 0);
-        image.ReduceColors(ColorMode::Rgb565, 0, 0, 0);
-        image.ReduceColors(ColorMode::Full, 128, 128, 128);
+        image.ReduceColors(ColorMode::Mono, {128, 128, 128});
+        image.ReduceColors(ColorMode::Colors64, {0, 0, 0});
+        image.ReduceColors(ColorMode::Rgb565, {0, 0, 0});
+        image.ReduceColors(ColorMode::Full, {128, 128, 128});
         for (std::int64_t i = 0; i < 2 * nStride; ++i) {
             const bool bPadding = i % nStride >= 3 * nWidth;
             EXPECT_EQ(image.m_pDispBits[i], bPadding ? 0x77 : image.m_pSrcBits[i]) << "width " << nWidth << " byte " << i;
@@ -143,7 +143,7 @@ TEST(ColorReduction, ReductionsStartFromTheSourceAndLeavePaddingAlone)
 TEST(ColorReduction, WithoutAnImageNothingHappens)
 {
     CDibImage image;
-    EXPECT_EQ(image.ReduceColors(ColorMode::Mono, 128, 128, 128), 0);
+    EXPECT_EQ(image.ReduceColors(ColorMode::Mono, {128, 128, 128}), 0);
 }
 
 // The screen and the export must agree: an encoded value decoded to its
@@ -162,9 +162,9 @@ TEST(ColorReduction, DisplayAgreesWithTheExportEncodingForEveryMode)
                                    ColorMode::Rgb565, ColorMode::Full}) {
                 CDibImage image;
                 ASSERT_TRUE(FillRow(image, pixels));
-                image.ReduceColors(mode, t.b, t.g, t.r);
+                image.ReduceColors(mode, {t.r, t.g, t.b});
                 const PixelEncoder encoder(mode, t);
-                const ChannelBits bits = KeptBits(mode);
+                const ChannelBits bits = FindPixelFormat(mode)->bits;
                 for (std::size_t i = 0; i < pixels.size(); ++i) {
                     const auto [r, g, b] = pixels[i];
                     const std::uint32_t e = encoder.Encode(static_cast<std::uint32_t>(b << 16 | g << 8 | r));

@@ -128,7 +128,7 @@ TEST_F(DocumentFileTest, SaveThenOpenGivesEverythingBack)
     // The displayed copy shows the stored mode; full colour brings the source back.
     const std::uint8_t* shown = opened->m_image.m_pDispBits;
     EXPECT_TRUE(shown[0] == 0 || shown[0] == 255);
-    opened->m_image.ReduceColors(ColorMode::Full, 128, 128, 128);
+    opened->m_image.ReduceColors(ColorMode::Full, {128, 128, 128});
     EXPECT_EQ(0, std::memcmp(opened->m_image.m_pDispBits, opened->m_image.m_pSrcBits, 3 * 16));
     EXPECT_TRUE(dialogs.messages.empty());
 }

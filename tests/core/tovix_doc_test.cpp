@@ -49,7 +49,7 @@ TEST(TOVIXDoc, CaptureTakesTheTopRowFirstPackedAs00BBGGRR)
     // Widths below, at and past the four-pixel steps, with and without padding.
     for (int nWidth : {1, 3, 4, 5, 6, 7, 8, 9, 33}) {
         auto doc = DocWithPicture(nWidth, 3);
-        doc->m_image.ReduceColors(ColorMode::Mono, 128, 128, 128);   // capture ignores the displayed copy
+        doc->m_image.ReduceColors(ColorMode::Mono, {128, 128, 128});   // capture ignores the displayed copy
         ASSERT_TRUE(doc->CopyBitmapToPixels());
         EXPECT_EQ(doc->m_nWidth, nWidth);
         EXPECT_EQ(doc->m_nHeight, 3);

@@ -1,5 +1,5 @@
 #include "core/pixel_encoder.h"
-#include "export/export_reader.h"
+#include "export/export_format.h"
 #include "testkit/doc_builder.h"
 
 #include <gtest/gtest.h>
@@ -66,15 +66,15 @@ TEST(RoundTrip, DecodedPicturesConvertBackToTheSameBytes)
             doc->m_nThresholdB = static_cast<int>(random() % 256);
             for (const Output& output : OutputsOf(mode)) {
                 const std::string text = ExportText(*doc, output.format, "sample", output.options);
-                auto decoded = std::make_unique<CTOVIXDoc>();
-                const std::optional<std::string> error = ReadExportText(text, *decoded);
+                PictureBuffer decoded;
+                const ReadError error = ReadExportText(text, decoded);
                 const std::string what = std::to_string(nWidth) + "x" + std::to_string(nHeight) + " mode " +
                                          std::to_string(static_cast<int>(mode)) + " format " +
                                          std::to_string(static_cast<int>(output.format)) + " " +
                                          DescribeLayout(mode, output.options);
                 ASSERT_FALSE(error) << what << ": " << *error;
-                EXPECT_EQ(decoded->m_nColorMode, mode) << what;
-                EXPECT_EQ(ExportText(*decoded, output.format, "sample", output.options), text) << what;
+                EXPECT_EQ(decoded.mode, mode) << what;
+                EXPECT_EQ(ExportText(decoded.View(), output.format, "sample", output.options), text) << what;
             }
         }
     }
@@ -87,8 +87,8 @@ TEST(RoundTrip, DecodedColoursAreTheViewsColours)
     std::mt19937 random(6);
     for (ColorMode mode : kModes) {
         auto doc = MakeDocument(64, 4, mode, [&](int) { return random() & 0xFFFFFF; });
-        doc->m_image.ReduceColors(mode, 128, 128, 128);
-        const PixelEncoder encoder = doc->MakeEncoder();
+        doc->m_image.ReduceColors(mode, {128, 128, 128});
+        const PixelEncoder encoder = doc->Captured().MakeEncoder();
         for (int i = 0; i < 64 * 4; ++i) {
             const std::uint8_t* shown = doc->m_image.m_pDispBits + (3 - i / 64) * doc->m_image.GetStride() + 3 * (i % 64);
             std::uint32_t expected = static_cast<std::uint32_t>(shown[0] << 16 | shown[1] << 8 | shown[2]);
@@ -132,8 +132,8 @@ TEST(RoundTrip, BrokenExportsAreRefusedNamingTheLine)
         {"/* 2x1 pixels, tovix-export -f bytes -m 8 */\nconst uint8_t a[2] = {\n0x01,0x02\n};\n", nullptr},
     };
     for (const auto& [text, error] : cases) {
-        auto doc = std::make_unique<CTOVIXDoc>();
-        const std::optional<std::string> result = ReadExportText(text, *doc);
+        PictureBuffer picture;
+        const ReadError result = ReadExportText(text, picture);
         if (error == nullptr) {
             EXPECT_FALSE(result) << text << *result;
             continue;

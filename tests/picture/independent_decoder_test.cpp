@@ -41,7 +41,7 @@ std::string Export(const std::string& path, Import import)
     char* pText = nullptr;
     std::size_t nSize = 0;
     FilePtr file(open_memstream(&pText, &nSize));
-    WriteExportFile(file.get(), ExportFormat::Format2, "x", *doc);
+    WriteExportFile(file.get(), FindOutputFormat(ExportFormat::Format2), {doc->Captured(), "x", {}});
     file.reset();
     std::string text(pText, nSize);
     std::free(pText);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/color_mode.h"
+#include "core/pixel_encoder.h"
+#include "core/thresholds.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class CDibImage;
+
+// A picture as the writers take it: its size, pixel format, thresholds and
+// a read-only view of its packed 0x00BBGGRR pixels, rows from the top. It
+// borrows the pixels: the document or buffer it came from must outlive it.
+struct CapturedPicture {
+    std::int32_t nWidth = 0;
+    std::int32_t nHeight = 0;
+    ColorMode mode = ColorMode::Full;
+    Thresholds thresholds{128, 128, 128};
+    std::span<const std::uint32_t> pixels;
+
+    std::int64_t PixelCount() const { return static_cast<std::int64_t>(nWidth) * nHeight; }
+    PixelEncoder MakeEncoder() const { return PixelEncoder(mode, thresholds); }
+};
+
+// A picture that owns its pixels, such as one read back from an export.
+struct PictureBuffer {
+    std::int32_t nWidth = 0;
+    std::int32_t nHeight = 0;
+    ColorMode mode = ColorMode::Full;
+    std::vector<std::uint32_t> pixels;
+
+    CapturedPicture View() const { return {nWidth, nHeight, mode, {128, 128, 128}, pixels}; }
+};
+
+// Builds both copies of a working bitmap from a picture's pixels. Returns
+// false when memory runs out.
+bool MakeBitmap(const CapturedPicture& picture, CDibImage& image);
+
+// Packs the source copy of a working bitmap into store entries, rows from
+// the top; the store holds width x height entries.
+void CapturePixels(const CDibImage& image, std::uint32_t* pStore);

@@ -1,0 +1,58 @@
+#include "core/pixel_format.h"
+
+#include <string>
+
+namespace {
+
+constexpr PixelFormat kFormats[] = {
+    {ColorMode::Mono, "mono", ChannelRule::Threshold, {0, 0, 0}, 1, 0xFFFFFF},
+    {ColorMode::Colors64, "64", ChannelRule::Levels, {2, 2, 2}, 8, 0x3F},
+    {ColorMode::Colors256, "256", ChannelRule::HighBits, {3, 3, 2}, 8, 0xFF},
+    {ColorMode::Rgb555, "555", ChannelRule::HighBits, {5, 5, 5}, 16, 0x7FFF},
+    {ColorMode::Rgb565, "565", ChannelRule::HighBits, {5, 6, 5}, 16, 0xFFFF},
+    {ColorMode::Full, "full", ChannelRule::HighBits, {8, 8, 8}, 24, 0xFFFFFF},
+};
+
+template <typename Word>
+std::string Join(Word word)
+{
+    std::string text;
+    for (const PixelFormat& format : kFormats) text += (text.empty() ? "" : ", ") + word(format);
+    return text;
+}
+
+} // namespace
+
+std::span<const PixelFormat> PixelFormats()
+{
+    return kFormats;
+}
+
+const PixelFormat* FindPixelFormat(ColorMode mode)
+{
+    for (const PixelFormat& format : kFormats)
+        if (format.mode == mode) return &format;
+    return nullptr;
+}
+
+const PixelFormat* FindPixelFormat(std::string_view word)
+{
+    for (const PixelFormat& format : kFormats)
+        if (word == format.pszName || word == std::to_string(format.Number())) return &format;
+    return nullptr;
+}
+
+bool IsKnownColorMode(ColorMode mode)
+{
+    return FindPixelFormat(mode) != nullptr;
+}
+
+std::string PixelFormatNumbers()
+{
+    return Join([](const PixelFormat& format) { return std::to_string(format.Number()); });
+}
+
+std::string PixelFormatNames()
+{
+    return Join([](const PixelFormat& format) { return std::string(format.pszName); });
+}

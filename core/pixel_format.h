@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/color_mode.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+// How a format turns a channel value into its part of the encoded value.
+enum class ChannelRule {
+    Threshold,   // one bit for the whole pixel: black where every channel is below its threshold
+    Levels,      // four levels a channel, split at half, threshold and upper half
+    HighBits,    // the channel's high bits
+};
+
+// How many bits of each channel the encoded value holds.
+struct ChannelBits {
+    int nRed;
+    int nGreen;
+    int nBlue;
+};
+
+// Everything the program, the tool and the exports know about one pixel
+// format. Adding a format is a row here and, for a new rule, its kernel.
+struct PixelFormat {
+    ColorMode mode;            // the value a document stores and FORMAT_1 prints
+    const char* pszName;       // the tool's word for it, beside the number
+    ChannelRule rule;
+    ChannelBits bits;          // {0,0,0} for the one-bit threshold rule
+    int nStorageBits;          // bits a pixel takes in a byte layout: 1, 8, 16 or 24
+    std::uint32_t nLargestValue;
+
+    // The -m number, as FORMAT_1's header and the document print it.
+    int Number() const { return static_cast<int>(mode); }
+    int BytesPerPixel() const { return nStorageBits / 8; }
+    bool PacksBits() const { return nStorageBits < 8; }
+};
+
+// Every format, in the order the tool lists them.
+std::span<const PixelFormat> PixelFormats();
+
+// The row of a mode, or null for a value outside the table (a document file
+// can bring any 16-bit value).
+const PixelFormat* FindPixelFormat(ColorMode mode);
+
+// The row a word names, by number or by name, or null.
+const PixelFormat* FindPixelFormat(std::string_view word);
+
+// "1, 6, 8 ..." and "mono, 64, 256 ...": the numbers and names for help and errors.
+std::string PixelFormatNumbers();
+std::string PixelFormatNames();

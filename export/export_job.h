@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/captured_picture.h"
+#include "export/bytes_options.h"
+
+#include <string>
+
+// What one export writes: the picture, the export name (UTF-8) and, for the
+// byte layouts, how the bytes are laid out and declared.
+struct ExportJob {
+    CapturedPicture picture;
+    std::string exportName;
+    BytesOptions bytes;
+};
