@@ -268,7 +268,7 @@ std::vector<QMenu*> CMainFrame::BuildMenus(int nMenuId)
 void CMainFrame::BuildToolBar()
 {
     m_pToolBar = new QToolBar(this);
-    m_pToolBar->setObjectName(QStringLiteral("toolbar128"));
+    m_pToolBar->setObjectName(QStringLiteral("mainToolBar"));
     m_pToolBar->setIconSize(res::kToolbarImageSize);
     int nImage = 0;
     for (const int nId : res::ToolbarButtons()) {

@@ -50,7 +50,7 @@ CTOVIXView::CTOVIXView(CDocument& doc, AppServices& services) : CView(doc), m_se
     }
     OnCommand(res::ID_HOMEPAGE, [this] { OnHomePage(); });
     OnCommand(res::ID_ZOOM, [this] { OnZoom(); });
-    OnUpdateCommand(res::ID_ZOOM, [this](CCmdUI& ui) { ui.bEnabled = GetTOVIXDoc().m_bLoaded == 1; });
+    OnUpdateCommand(res::ID_ZOOM, [this](CCmdUI& ui) { ui.bEnabled = GetTOVIXDoc().HasPicture(); });
     OnCommand(res::ID_THRESHOLD, [this] { OnThreshold(); });
     OnCommand(res::ID_EXPORT_FORMAT1, [this] { RunExport(GetTOVIXDoc(), ExportFormat::Format1, m_services.dialogs); });
     OnCommand(res::ID_EXPORT_FORMAT2, [this] { RunExport(GetTOVIXDoc(), ExportFormat::Format2, m_services.dialogs); });
@@ -72,16 +72,14 @@ void CTOVIXView::OnInitialUpdate()
 
 void CTOVIXView::SetColorMode(ColorMode mode)
 {
-    CTOVIXDoc& doc = GetTOVIXDoc();
-    doc.m_nColorMode = mode;
-    doc.m_image.ReduceColors(mode, doc.GetThresholds());
+    GetTOVIXDoc().SetColorMode(mode);
     viewport()->update();
 }
 
 void CTOVIXView::OnDraw(QPainter& painter, bool bPrinting, const QRect& exposed) const
 {
     const CTOVIXDoc& doc = GetTOVIXDoc();
-    if (doc.m_bLoaded == 0) return;
+    if (!doc.HasPicture()) return;
     DrawDib(painter, doc.m_image, bPrinting ? doc.m_nPrintZoom : doc.m_nViewZoom, exposed);
 }
 
@@ -149,7 +147,6 @@ void CTOVIXView::OnThreshold()
     // overwrite what is decided here.
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     doc.SetThresholds(bAccepted ? Thresholds{dialog.m_nThresholdR, dialog.m_nThresholdG, dialog.m_nThresholdB} : before);
-    doc.m_image.ReduceColors(doc.m_nColorMode, doc.GetThresholds());
     viewport()->update();
 }
 

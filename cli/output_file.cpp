@@ -1,6 +1,7 @@
 #include "cli/output_file.h"
 
 #include "cli/console_dialogs.h"
+#include "core/file_write.h"
 
 #include <filesystem>
 
@@ -8,16 +9,15 @@ namespace {
 
 void ReportFailure(const CFileTransaction::Failure& failure)
 {
-    ReportError(failure.strTarget,
-                failure.outcome == WriteOutcome::WriteFailed ? "cannot write the file" : "cannot create the file");
+    ConsoleDialogs dialogs(failure.strTarget);
+    ReportWriteOutcome(failure.outcome, {"cannot create the file", "cannot write the file"}, dialogs);
 }
 
 } // namespace
 
 bool CheckOutputFree(const OutputTarget& target, bool bForce)
 {
-    std::error_code ec;
-    if (bForce || target.IsStandardOutput() || !std::filesystem::exists(target.path, ec)) return true;
+    if (bForce || target.IsStandardOutput() || !FileExists(target.path)) return true;
     ReportError(target.path, "the file exists; give --force to replace it");
     return false;
 }

@@ -33,6 +33,6 @@ bool FinishImport(CTOVIXDoc& doc, DibLoadResult result, UserDialogs& dialogs)
         return false;
     }
     doc.m_bLoaded = 1;
-    doc.m_image.ReduceColors(doc.m_nColorMode, doc.GetThresholds());
+    doc.ReduceDisplayedCopy();
     return true;
 }

@@ -1,7 +1,7 @@
 #include "core/document_file.h"
 
 #include "core/archive.h"
-#include "core/atomic_file.h"
+#include "core/file_write.h"
 #include "core/file_ptr.h"
 #include "core/messages.h"
 #include "core/tovix_doc.h"
@@ -21,12 +21,8 @@ bool WriteDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dia
         dialogs.ShowMessage(msg::kPictureTooLarge);
         return false;
     }
-    CAtomicFile file(path);
-    if (file.File() == nullptr || !StoreDocument(doc, file.File()) || file.Commit() != WriteOutcome::Written) {
-        dialogs.ShowMessage(msg::kCannotSaveDocument);
-        return false;
-    }
-    return true;
+    const WriteOutcome outcome = WriteWholeFile(path, [&doc](std::FILE* file) { return StoreDocument(doc, file); });
+    return ReportWriteOutcome(outcome, {msg::kCannotSaveDocument, msg::kCannotSaveDocument}, dialogs);
 }
 
 bool StoreDocument(CTOVIXDoc& doc, std::FILE* file)

@@ -37,12 +37,12 @@ void CTOVIXDoc::operator delete(void* p, std::size_t nSize)
 
 bool CTOVIXDoc::PictureFitsStore() const
 {
-    return !m_bLoaded || StoredPixelCount(m_image.GetWidth(), m_image.GetHeight()) >= 0;
+    return !HasPicture() || StoredPixelCount(m_image.GetWidth(), m_image.GetHeight()) >= 0;
 }
 
 bool CTOVIXDoc::CopyBitmapToPixels()
 {
-    if (!m_bLoaded) return true;
+    if (!HasPicture()) return true;
     if (!PictureFitsStore()) return false;
 
     m_nWidth = m_image.GetWidth();
@@ -61,13 +61,18 @@ void CTOVIXDoc::SetThresholds(const Thresholds& thresholds)
     m_nThresholdR = thresholds.r;
     m_nThresholdG = thresholds.g;
     m_nThresholdB = thresholds.b;
-    m_image.ReduceColors(m_nColorMode, thresholds);
+    ReduceDisplayedCopy();
 }
 
 void CTOVIXDoc::SetColorMode(ColorMode mode)
 {
     m_nColorMode = mode;
-    m_image.ReduceColors(mode, GetThresholds());
+    ReduceDisplayedCopy();
+}
+
+void CTOVIXDoc::ReduceDisplayedCopy()
+{
+    m_image.ReduceColors(m_nColorMode, GetThresholds());
 }
 
 CapturedPicture CTOVIXDoc::Captured() const
@@ -124,7 +129,7 @@ SerializeResult CTOVIXDoc::Load(CArchive& ar)
     m_nPrintZoom = nPrintZoom;
     if (!CopyPixelsToBitmap()) return SerializeResult::Failed;
     m_bLoaded = 1;
-    SetColorMode(m_nColorMode);
+    ReduceDisplayedCopy();
     return SerializeResult::Ok;
 }
 

@@ -66,6 +66,9 @@ public:
     void SetThresholds(const Thresholds& thresholds);
     void SetColorMode(ColorMode mode);
 
+    // Recomputes the displayed copy for the current mode and thresholds.
+    void ReduceDisplayedCopy();
+
     // The pixel store as the writers take it: valid after CopyBitmapToPixels
     // or a document read, until the document changes.
     CapturedPicture Captured() const;

@@ -1,8 +1,7 @@
 #include "export/export_procedure.h"
 
-#include "core/atomic_file.h"
 #include "core/document_file.h"
-#include "core/file_ptr.h"
+#include "core/file_write.h"
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
 #include "export/export_messages.h"
@@ -22,13 +21,11 @@ bool RunExport(CTOVIXDoc& doc, ExportFormat format, UserDialogs& dialogs)
     const std::optional<std::string> path = dialogs.AskSaveFileName({name, output.pszExtension, output.pszSaveFilters});
     if (!path || path->empty()) return false;
 
-    if (OpenFile(*path, "rb") && !dialogs.AskYesNo(msg::kOverwriteQuestion)) return false;
+    if (FileExists(*path) && !dialogs.AskYesNo(msg::kOverwriteQuestion)) return false;
 
     // Line ends are translated by the writer, so the file is written binary.
-    CAtomicFile file(*path);
-    if (file.File() == nullptr) return false;
-    const bool bWritten = WriteExportFile(file.File(), output, {*picture, name, {}});
-    const WriteOutcome outcome = bWritten ? file.Commit() : WriteOutcome::WriteFailed;
-    if (outcome == WriteOutcome::WriteFailed) dialogs.ShowMessage(msg::kExportWriteFailed);
-    return outcome == WriteOutcome::Written;
+    // A target that cannot be created is not told, as the program always did.
+    const WriteOutcome outcome =
+        WriteWholeFile(*path, [&](std::FILE* file) { return WriteExportFile(file, output, {*picture, name, {}}); });
+    return ReportWriteOutcome(outcome, {nullptr, msg::kExportWriteFailed}, dialogs);
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-// The about box (dialog 100): icon, version line, a second line and OK.
+// The about box: icon, version line, a second line and OK.
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@ class CTOVIXView;
 class QLineEdit;
 class QSlider;
 
-// The threshold dialog (dialog 130): a vertical slider and an edit box for
+// The threshold dialog: a vertical slider and an edit box for
 // each of red, green and blue. Every change is posted to the view at once;
 // the opener decides after closing what the document keeps.
 class CThresholdDlg : public QDialog {

@@ -4,7 +4,7 @@
 
 class QLineEdit;
 
-// The magnification dialog (dialog 132): display and print percentages,
+// The magnification dialog: display and print percentages,
 // each checked to be an integer in 20..1000 before OK closes the dialog.
 class CZoomDlg : public QDialog {
     Q_OBJECT

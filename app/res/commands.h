@@ -33,10 +33,11 @@ std::span<const Command> Commands();
 // The entry of a command, or null when it has none.
 const Command* FindCommand(int nId);
 
-// Menu 128 (no document window) or 129 (a document window is active).
+// The menu bar with no document window (IDR_MAINFRAME) or with one active
+// (IDR_TOVIXTYPE).
 std::span<const MenuItem> Menu(int nMenuId);
 
-// Toolbar 128, left to right; 0 stands for a separator.
+// The toolbar's buttons, left to right; 0 stands for a separator.
 std::span<const int> ToolbarButtons();
 
 } // namespace res

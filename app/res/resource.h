@@ -1,7 +1,7 @@
 #pragma once
 
-// Fixed numbers of commands, strings and resources. They match the numbers
-// the program has always used, so prompts and commands share one key.
+// Fixed ids of commands, strings and resources. A command's id is also the
+// key of its prompt, so prompts and commands share one key.
 namespace res {
 
 // Resources

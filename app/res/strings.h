@@ -50,19 +50,19 @@ inline constexpr const char* kBitmapFilters = "Bitmap Files (*.bmp);;All Files (
 inline constexpr const char* kBitmapExtension = "bmp";
 inline constexpr const char* kPictureFilesLabel = "画像ﾌｧｲﾙ";
 
-// About box (dialog 100).
+// About box.
 inline constexpr const char* kAboutCaption = "TOVIXのﾊﾞｰｼﾞｮﾝ情報";
 inline constexpr const char* kAboutVersion = "TOVIX Version " TOVIX_VERSION;
 inline constexpr const char* kAboutSecondLine = "24bitﾋﾞｯﾄﾏｯﾌﾟをCのﾃﾞｰﾀに変換";
 
-// Threshold dialog (dialog 130).
+// Threshold dialog.
 inline constexpr const char* kThresholdCaption = "閾値設定";
 inline constexpr const char* kOk = "OK";
 inline constexpr const char* kCancel = "ｷｬﾝｾﾙ";
 inline constexpr const char* kScaleTop = "255";
 inline constexpr const char* kScaleBottom = "0";
 
-// Magnification dialog (dialog 132).
+// Magnification dialog.
 inline constexpr const char* kZoomCaption = "ﾀﾞｲｱﾛｸﾞ";
 inline constexpr const char* kZoomPrompt = "20～1000%で倍率を指定してください";
 inline constexpr const char* kZoomView = "画面表示";

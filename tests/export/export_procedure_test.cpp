@@ -5,6 +5,7 @@
 #include "testkit/bmp_builder.h"
 #include "testkit/doc_builder.h"
 #include "testkit/recording_dialogs.h"
+#include "tests/support/ordinary_user.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +151,24 @@ TEST_F(ExportProcedureTest, PictureLargerThanTheStoreIsRefusedBeforeTheDialog)
     EXPECT_FALSE(RunExport(*large, ExportFormat::Format2, dialogs));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kPictureTooLarge});
     EXPECT_TRUE(dialogs.saveQuestions.empty());
+}
+
+// A file the user may replace but not read is still there, and still asked about.
+TEST_F(ExportProcedureTest, AnUnreadableFileIsAskedAboutBeforeItIsReplaced)
+{
+    const std::string path = dir.File("locked.c");
+    WriteFile(path, {'k', 'e', 'e', 'p'});
+    ASSERT_EQ(chmod(path.c_str(), 0222), 0);
+    ASSERT_EQ(chmod(dir.Path().c_str(), 0777), 0);
+    const std::optional<std::string> found = AsOrdinaryUser([&] {
+        RecordingDialogs userDialogs;
+        userDialogs.savePath = path;
+        if (RunExport(*doc, ExportFormat::Format1, userDialogs)) return std::string("replaced");
+        return userDialogs.messages == std::vector<std::string>{msg::kOverwriteQuestion} ? std::string() : std::string("not asked");
+    });
+    if (!found) GTEST_SKIP() << "an unreadable file needs a user without root's rights, and there is none";
+    EXPECT_EQ(*found, "");
+    EXPECT_EQ(std::filesystem::file_size(path), 4u);
 }
 
 } // namespace
