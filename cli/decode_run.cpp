@@ -57,7 +57,7 @@ int RunDecodeRequest(const DecodeRequest& request)
         return kExitRefused;
     }
     const OutputTarget output{OutputKind::Picture,
-                              request.output.value_or(std::filesystem::path(input).replace_extension(".bmp").string())};
+                              request.output.value_or(DefaultDecodeOutput(input))};
     if (!CheckOutputFree(output, request.bForce)) return kExitRefused;
     const bool bPng = EndsWithInAnyCase(output.path, ".png");
     CFileTransaction files;
@@ -65,4 +65,9 @@ int RunDecodeRequest(const DecodeRequest& request)
         return bPng ? WritePng(file, image) : WriteBmp(file, image);
     });
     return bWritten && LandOutputFiles(files) ? 0 : kExitRefused;
+}
+
+std::string DefaultDecodeOutput(const std::string& input)
+{
+    return input + ".png";
 }

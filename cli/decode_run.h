@@ -6,3 +6,8 @@
 // picture it holds as a BMP file, or PNG for a path ending in .png. Returns
 // the process exit status.
 int RunDecodeRequest(const DecodeRequest& request);
+
+// Where --decode writes by default: the whole name with ".png" added, so
+// that "logo.c" never lands on "logo.png" or "logo.bmp", the names of the
+// picture it was made from.
+std::string DefaultDecodeOutput(const std::string& input);

@@ -213,8 +213,16 @@ ParsedExportOptions Validate(CommandLine line)
     if (auto error = OptionsErrorFor(*request.format, request.mode, request.bytes, line.header.has_value()))
         return UsageError(*error);
     if (request.inputs.empty()) return UsageError("no INPUT given");
+    if (std::count(request.inputs.begin(), request.inputs.end(), kStandardInput) > 1)
+        return UsageError("standard input can be read only once");
     request.outputs = RequestedOutputs(line);
     if (auto error = OutputsError(request)) return UsageError(*error);
+    // A picture's mode is known before it is read: the one asked for, or full colour.
+    for (const std::string& input : request.inputs) {
+        const std::optional<ColorMode> mode =
+            KindOfInput(request, input) == InputKind::Document ? request.mode : request.mode.value_or(ColorMode::Full);
+        if (mode && !ThresholdsApply(request, *mode)) return UsageError(ThresholdError(*mode));
+    }
     for (const std::string& input : request.inputs) {
         if (line.bBackground && KindOfInput(request, input) == InputKind::Document)
             return UsageError("--background is for pictures, not for a .tvx document");
@@ -225,6 +233,21 @@ ParsedExportOptions Validate(CommandLine line)
 }
 
 } // namespace
+
+bool ThresholdsApply(const ExportRequest& request, ColorMode mode)
+{
+    // A document keeps its thresholds, whatever its mode.
+    const bool bDocument = std::any_of(request.outputs.begin(), request.outputs.end(),
+                                       [](const RequestedOutput& output) { return output.kind == OutputKind::Document; });
+    const PixelFormat* format = FindPixelFormat(mode);
+    return !request.thresholds || bDocument || format == nullptr || format->UsesThresholds();
+}
+
+std::string ThresholdError(ColorMode mode)
+{
+    return "--threshold does not apply to colour mode " + std::to_string(static_cast<int>(mode)) +
+           ", which keeps each channel's high bits";
+}
 
 bool EndsWithInAnyCase(std::string text, const std::string& ending)
 {
@@ -239,7 +262,7 @@ bool GoesToStandardOutput(OutputKind kind, const std::string& path)
 
 InputKind KindOfInput(const ExportRequest& request, const std::string& input)
 {
-    if (request.bPicture) return InputKind::Picture;
+    if (request.bPicture || input == kStandardInput) return InputKind::Picture;
     if (EndsWithInAnyCase(input, ".tvx")) return InputKind::Document;
     if (EndsWithInAnyCase(input, ".bmp")) return InputKind::Bmp;
     return InputKind::Picture;
@@ -290,8 +313,8 @@ std::string UsageText()
            "                               declaration; the source includes it\n"
            "\n"
            "      --decode FILE      read a file written by -f 1, -f 2 or -f bytes and write the picture it\n"
-           "                         holds to -o PICTURE (default: FILE with .bmp), a 24-bit BMP, or PNG\n"
-           "                         when PICTURE ends in .png\n"
+           "                         holds to -o PICTURE (default: FILE with .png added), PNG when\n"
+           "                         PICTURE ends in .png, else a 24-bit BMP\n"
            "      --list-formats     the -f formats, one a line\n"
            "      --list-modes       the colour modes, one a line: number and name\n"
            "  -h, --help             this text\n"

@@ -43,6 +43,16 @@ struct DecodeRequest {
     bool bForce = false;
 };
 
+// The INPUT that stands for standard input.
+inline constexpr const char* kStandardInput = "-";
+
+// Whether thresholds, if given, mean anything for a picture in the mode:
+// only where the mode uses them, or a document keeps them.
+bool ThresholdsApply(const ExportRequest& request, ColorMode mode);
+
+// Why thresholds cannot go with a mode that does not use them.
+std::string ThresholdError(ColorMode mode);
+
 // Whether a path ends in the lower-case ending, in any case: ".bmp" fits "LOGO.BMP".
 bool EndsWithInAnyCase(std::string text, const std::string& ending);
 
@@ -55,7 +65,8 @@ bool GoesToStandardOutput(OutputKind kind, const std::string& path);
 enum class InputKind { Document, Bmp, Picture };
 
 // A .tvx name is a document and a .bmp name goes through the BMP import, in
-// any case; anything else, and anything at all with --picture, is a picture.
+// any case; anything else, standard input, and anything at all with
+// --picture, is a picture, whose readers tell its format from its content.
 InputKind KindOfInput(const ExportRequest& request, const std::string& input);
 
 // The outcome of reading the arguments.

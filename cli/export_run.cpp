@@ -8,7 +8,11 @@
 #include "export/export_name.h"
 #include "picture/picture_import.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
 #include <filesystem>
 #include <memory>
 
@@ -29,8 +33,43 @@ bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc
 
 std::string DefaultExportName(const std::string& input)
 {
+    if (input == kStandardInput) return "stdin";
     return MakeExportName(std::filesystem::path(input).stem().string());
 }
+
+// Standard input as a file the readers can open, removed when it goes.
+class StandardInputFile {
+public:
+    StandardInputFile()
+    {
+        const char* tmp = std::getenv("TMPDIR");
+        m_path = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/tovix-export-XXXXXX";
+        const int fd = mkstemp(m_path.data());
+        if (fd < 0) {
+            m_path.clear();
+            return;
+        }
+        char buffer[1 << 16];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
+            if (write(fd, buffer, n) != static_cast<ssize_t>(n)) m_bFailed = true;
+        }
+        m_bFailed = m_bFailed || std::ferror(stdin) != 0;
+        if (close(fd) != 0) m_bFailed = true;
+    }
+    ~StandardInputFile()
+    {
+        if (!m_path.empty()) unlink(m_path.c_str());
+    }
+    StandardInputFile(const StandardInputFile&) = delete;
+    StandardInputFile& operator=(const StandardInputFile&) = delete;
+
+    // The file's path; empty when standard input could not be kept.
+    std::string Path() const { return m_bFailed ? std::string() : m_path; }
+
+private:
+    std::string m_path;
+    bool m_bFailed = false;
+};
 
 // How a source names its header: the header's path seen from the source's folder.
 std::string IncludeName(const OutputTarget& header, const OutputTarget& source)
@@ -44,8 +83,11 @@ std::vector<OutputTarget> PlanOutputs(const ExportRequest& request, const std::s
 {
     std::vector<OutputTarget> planned;
     for (const RequestedOutput& output : request.outputs) {
+        // A picture from standard input goes to standard output unless told otherwise.
         const std::string defaultPath =
-            std::filesystem::path(input).replace_extension(std::string(".") + request.format->pszExtension).string();
+            input == kStandardInput
+                ? std::string("-")
+                : std::filesystem::path(input).replace_extension(std::string(".") + request.format->pszExtension).string();
         planned.push_back({output.kind, output.path.value_or(defaultPath)});
     }
     return planned;
@@ -73,10 +115,22 @@ int ExportInput(const ExportRequest& request, const std::string& input)
 {
     ConsoleDialogs inputDialogs(input);
     auto doc = std::make_unique<CTOVIXDoc>();
-    if (!ReadInput(request, input, *doc, inputDialogs)) return kExitRefused;
+    std::optional<StandardInputFile> standardInput;
+    if (input == kStandardInput) {
+        standardInput.emplace();
+        if (standardInput->Path().empty()) {
+            ReportError(input, std::string("cannot keep standard input in a temporary file: ") + std::strerror(errno));
+            return kExitRefused;
+        }
+    }
+    if (!ReadInput(request, standardInput ? standardInput->Path() : input, *doc, inputDialogs)) return kExitRefused;
 
     if (request.mode) doc->SetColorMode(*request.mode);
     if (request.thresholds) doc->SetThresholds(*request.thresholds);
+    if (!ThresholdsApply(request, doc->m_nColorMode)) {
+        ReportError(input, ThresholdError(doc->m_nColorMode));
+        return kExitUsage;
+    }
     const std::optional<CapturedPicture> picture = CapturePicture(*doc, inputDialogs);
     if (!picture) return kExitRefused;
     if (const auto refusal = RefusalFor(*request.format, *picture)) {

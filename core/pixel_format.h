@@ -35,6 +35,8 @@ struct PixelFormat {
     int Number() const { return static_cast<int>(mode); }
     int BytesPerPixel() const { return nStorageBits / 8; }
     bool PacksBits() const { return nStorageBits < 8; }
+    // Whether the thresholds decide the encoded value.
+    bool UsesThresholds() const { return rule != ChannelRule::HighBits; }
 };
 
 // Every format, in the order the tool lists them.

@@ -91,6 +91,9 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -t 1,2", 2, "thresholds"},
         {"pic.bmp -t 256,0,0", 2, "thresholds"},
         {"pic.bmp -t 1,2,3,", 2, "thresholds"},
+        {"pic.bmp -m 565 -t 1,2,3", 2, "--threshold does not apply to colour mode 16"},
+        {"missing.bmp -t 1,2,3", 2, "--threshold does not apply to colour mode 24"},
+        {"- - < pic.bmp", 2, "standard input can be read only once"},
         {"pic.bmp -t", 2, "needs a value"},
         {"pic.bmp other.bmp -o x.c", 2, "-o cannot go with more than one INPUT"},
         {"missing.bmp", 1, "missing.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
@@ -187,7 +190,9 @@ TEST_F(TovixExportTest, OutputIsByteForByteWhatTheProgramWrites)
     for (const auto& [modeArg, mode] : modes) {
         for (ExportFormat format : {ExportFormat::Format1, ExportFormat::Format2}) {
             const std::string formatArg = format == ExportFormat::Format1 ? "1" : "2";
-            const RunResult result = Run("pic.bmp -n TOVIX1 -o - -f " + formatArg + " -m " + modeArg + " -t 200,100,50");
+            const bool bThresholds = FindPixelFormat(mode)->UsesThresholds();
+            const RunResult result =
+                Run("pic.bmp -n TOVIX1 -o - -f " + formatArg + " -m " + modeArg + (bThresholds ? " -t 200,100,50" : ""));
             ASSERT_EQ(result.nExit, 0) << result.strErr;
             EXPECT_EQ(result.strOut, ProgramExport("pic.bmp", format, mode, 200, 100, 50)) << modeArg << " " << formatArg;
         }
@@ -350,11 +355,16 @@ TEST_F(TovixExportTest, DecodedPicturesConvertBackToTheSameBytesWithoutADisplay)
         for (const char* picture : {"back.bmp", "back.png"}) {
             const RunResult decoded = Run(std::string("--decode pic.out --force -o ") + picture);
             ASSERT_EQ(decoded.nExit, 0) << settings << " " << picture << "\n" << decoded.strErr;
-            EXPECT_EQ(Run(std::string(settings) + " -t 128,128,128 -n pic -o - " + picture).strOut, Text("pic.out"))
+            EXPECT_EQ(Run(std::string(settings) + " -n pic -o - " + picture).strOut, Text("pic.out"))
                 << settings << " " << picture;
         }
     }
     EXPECT_EQ(ReadFile(dir.File("back.png")).at(1), 'P');
+    // By default the decoded picture never takes a name a source picture would have.
+    ASSERT_EQ(Run("--decode pic.out").nExit, 0);
+    EXPECT_EQ(ReadFile(dir.File("pic.out.png")).at(1), 'P');
+    // A picture from standard input is told by its content and goes to standard output.
+    EXPECT_EQ(Run("-f 2 -m 6 - < back.png").strOut, Run("-f 2 -m 6 -o - back.png").strOut);
 
     const struct {
         const char* args;
