@@ -22,7 +22,7 @@ for file in \
     usr/share/icons/hicolor/{16x16,32x32,48x48,64x64}/{apps/tovix.png,mimetypes/application-x-tovix.png} \
     usr/share/man/man1/tovix.1 usr/share/man/man1/tovix-export.1 \
     usr/share/bash-completion/completions/tovix-export usr/share/doc/tovix/copyright \
-    usr/lib/cmake/Tovix/{TovixConfig,TovixConfigVersion,TovixTargets,TovixPixelData}.cmake; do
+    usr/lib/cmake/Tovix/{TovixConfig,TovixConfigVersion,TovixBasicConfigVersion,TovixTargets,TovixPixelData}.cmake; do
     if ! grep -qx "./$file" <<<"$contents"; then
         echo "the package lacks $file"
         status=1
