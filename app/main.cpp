@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/display_check.h"
 #include "app/main_frame.h"
 #include "app/qt_dialogs.h"
 #include "app/res/strings.h"
@@ -8,16 +9,8 @@
 
 #include <cstdio>
 #include <exception>
-#include <cstdlib>
 
 namespace {
-
-// Qt would abort without a display; say so plainly instead.
-bool HasDisplay()
-{
-    return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr ||
-           std::getenv("QT_QPA_PLATFORM") != nullptr;
-}
 
 QStringList Arguments(int argc, char** argv)
 {
@@ -38,7 +31,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tovix: %s\n", qPrintable(error));
         return 2;
     }
-    if (!HasDisplay()) {
+    if (!CanOpenDisplay()) {
         std::fprintf(stderr, "%s\n", res::str::kNoDisplay);
         return 3;
     }

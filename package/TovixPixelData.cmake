@@ -5,9 +5,10 @@
 # Runs tovix-export on <picture> at build time, whenever the picture or the tool
 # changes, and adds what it writes to <target>. The files go to the calling
 # directory's binary folder, named <name>: <name>.c for FORMAT 1 (the default),
-# <name>.txt for FORMAT 2, <name>.c and <name>.h for FORMAT bytes, whose folder
-# joins the target's include path. <name>, the array's name, defaults to the
-# picture's file name without its last extension.
+# <name>.txt for FORMAT 2, <name>.c and <name>.h for FORMAT bytes; the folder of
+# the last two joins the target's include path, for the header and for the
+# comma list to #include inside an initializer. <name>, the array's name,
+# defaults to the picture's file name without its last extension.
 
 # Functions keep the policies of their definition, whatever the caller's.
 cmake_policy(PUSH)
@@ -30,6 +31,40 @@ function(_tovix_pixel_data_words option out)
   string(STRIP "${text}" text)
   string(REGEX REPLACE "[ \n]+" ";" words "${text}")
   set(${out} "${words}" PARENT_SCOPE)
+endfunction()
+
+# The output options for the files of <name> in <dir>.
+function(_tovix_pixel_data_files variable dir name format)
+  if(format STREQUAL "2")
+    set(files -o "${dir}/${name}.txt")
+  else()
+    set(files -o "${dir}/${name}.c")
+  endif()
+  if(format STREQUAL "bytes")
+    list(APPEND files --header "${dir}/${name}.h")
+  endif()
+  set(${variable} "${files}" PARENT_SCOPE)
+endfunction()
+
+# tovix-export checks its arguments before it reads the picture and exits with
+# 2 for a usage error: run on a picture of the same name in a folder that is not
+# there, it tells at configure time, by its own rules and writing nothing,
+# whether MODE, THRESHOLD and OPTIONS go together and with what the function
+# passes.
+function(_tovix_pixel_data_check picture name format arguments)
+  get_target_property(tool Tovix::tovix-export LOCATION)
+  set(nowhere "${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/tovix_pixel_data.nowhere")
+  _tovix_pixel_data_files(files "${nowhere}" "${name}" "${format}")
+  cmake_path(GET picture FILENAME picture_name)
+  execute_process(COMMAND "${tool}" ${arguments} ${files} -- "${nowhere}/${picture_name}"
+                  RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE error)
+  if(status EQUAL 2)
+    string(REGEX MATCH "tovix-export: ([^\n]*)" error "${error}")
+    list(JOIN arguments " " shown)
+    _tovix_pixel_data_error("tovix-export refuses '${shown}': ${CMAKE_MATCH_1}")
+  elseif(NOT status EQUAL 1)
+    _tovix_pixel_data_error("'${tool}' could not check the call (${status}): ${error}")
+  endif()
 endfunction()
 
 function(tovix_add_pixel_data)
@@ -57,24 +92,30 @@ function(tovix_add_pixel_data)
   if(NOT DEFINED arg_FORMAT)
     set(arg_FORMAT 1)
   elseif(NOT arg_FORMAT IN_LIST formats)
-    list(JOIN formats ", " choices)
-    _tovix_pixel_data_error("FORMAT must be one of ${choices}, not '${arg_FORMAT}'")
+    set(choices ${formats})
+    list(POP_BACK choices last)
+    list(JOIN choices ", " choices)
+    _tovix_pixel_data_error("FORMAT must be ${choices} or ${last}, not '${arg_FORMAT}'")
   endif()
-  _tovix_pixel_data_words(--list-modes modes)
-  if(DEFINED arg_MODE AND NOT arg_MODE IN_LIST modes)
-    list(JOIN modes ", " choices)
-    _tovix_pixel_data_error("MODE must be one of ${choices}, not '${arg_MODE}'")
-  endif()
-  if(DEFINED arg_THRESHOLD)
-    if(NOT arg_THRESHOLD MATCHES "^([0-9]+),([0-9]+),([0-9]+)$"
-       OR CMAKE_MATCH_1 GREATER 255 OR CMAKE_MATCH_2 GREATER 255 OR CMAKE_MATCH_3 GREATER 255)
-      _tovix_pixel_data_error("THRESHOLD must be R,G,B with each 0..255, not '${arg_THRESHOLD}'")
-    endif()
-  endif()
-
+  # Options the function sets itself, in any spelling getopt takes: a short
+  # one with its value attached, a long one abridged or with "=value".
   foreach(option IN LISTS arg_OPTIONS)
-    if(option MATCHES "^(-[fno]|--(format|name|output|header)(=|$))")
-      _tovix_pixel_data_error("OPTIONS may not hold '${option}': the function sets the format, name and files")
+    set(spelt "")
+    if(option MATCHES "^--([^=]+)")
+      set(given "${CMAKE_MATCH_1}")
+      foreach(long IN ITEMS format name output header mode threshold save-doc decode help version static)
+        string(FIND "${long}" "${given}" at)
+        if(at EQUAL 0)
+          list(APPEND spelt ${long})
+        endif()
+      endforeach()
+    endif()
+    if(spelt STREQUAL "static")
+      _tovix_pixel_data_error("OPTIONS may not hold '${option}': the array is compiled in a file of its own, "
+                              "so it cannot be static")
+    elseif(option MATCHES "^-[fnomth]" OR NOT spelt STREQUAL "")
+      _tovix_pixel_data_error("OPTIONS may not hold '${option}': the function sets the format, name, mode, "
+                              "thresholds and files (FORMAT, NAME, MODE, THRESHOLD)")
     endif()
   endforeach()
 
@@ -100,30 +141,26 @@ function(tovix_add_pixel_data)
     endif()
   endif()
 
-  set(output_dir "${CMAKE_CURRENT_BINARY_DIR}")
-  set(command Tovix::tovix-export -f ${arg_FORMAT} -n ${name} --force)
-  if(arg_FORMAT STREQUAL "2")
-    set(outputs "${output_dir}/${name}.txt")
-  else()
-    set(outputs "${output_dir}/${name}.c")
-  endif()
-  list(APPEND command -o ${outputs})
-  if(arg_FORMAT STREQUAL "bytes")
-    list(APPEND outputs "${output_dir}/${name}.h")
-    list(APPEND command --header "${output_dir}/${name}.h")
-    target_include_directories(${target} PRIVATE "${output_dir}")
-  endif()
+  set(arguments -f ${arg_FORMAT} -n ${name})
   if(DEFINED arg_MODE)
-    list(APPEND command -m ${arg_MODE})
+    list(APPEND arguments -m ${arg_MODE})
   endif()
   if(DEFINED arg_THRESHOLD)
-    list(APPEND command -t ${arg_THRESHOLD})
+    list(APPEND arguments -t ${arg_THRESHOLD})
   endif()
-  list(APPEND command ${arg_OPTIONS} -- "${picture}")
+  list(APPEND arguments ${arg_OPTIONS})
+  _tovix_pixel_data_check("${picture}" "${name}" "${arg_FORMAT}" "${arguments}")
+  set(output_dir "${CMAKE_CURRENT_BINARY_DIR}")
+  _tovix_pixel_data_files(files "${output_dir}" "${name}" "${arg_FORMAT}")
+  set(outputs "${files}")
+  list(FILTER outputs EXCLUDE REGEX "^-")
+  if(NOT arg_FORMAT STREQUAL "1")
+    target_include_directories(${target} PRIVATE "${output_dir}")
+  endif()
 
   cmake_path(GET picture FILENAME picture_name)
   add_custom_command(OUTPUT ${outputs}
-    COMMAND ${command}
+    COMMAND Tovix::tovix-export ${arguments} --force ${files} -- "${picture}"
     DEPENDS "${picture}" Tovix::tovix-export
     COMMENT "Pixel data ${name} from ${picture_name}"
     VERBATIM)

@@ -31,7 +31,8 @@ _tovix_export()
             return
             ;;
         --decode)
-            _filedir '@(c|h|txt)'
+            # What -f 1, -f bytes (.c) and -f 2 (.txt) write; a header holds no pixels.
+            _filedir '@(c|txt)'
             return
             ;;
         -m | --mode)

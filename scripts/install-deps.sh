@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-noto-cjk xvfb xauth xxd imagemagick
-  groff-base bash-completion dpkg-dev
+  groff-base bash-completion dpkg-dev git
 )
 
 missing=()

@@ -78,7 +78,7 @@ inline constexpr const char* kVersion = TOVIX_VERSION;
 inline constexpr const char* kOutOfMemory = "ﾒﾓﾘが足りないため、処理を続けられません。";
 
 inline constexpr const char* kNoDisplay =
-    "tovix: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset); "
+    "tovix: no display could be opened (DISPLAY and WAYLAND_DISPLAY name none that answers); "
     "to convert pictures without a window use tovix-export (see tovix-export --help)";
 
 // Command line.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The manual page formats without a warning and lists exactly the options
 # that --help lists; given a completion script, that completes the same long
-# options and the format names that --help names.
+# options and the format names that --help names, and offers only exports
+# to --decode.
 # docs_match_help.sh PROGRAM MANPAGE [COMPLETION]
 set -euo pipefail
 program=$1 page=$2 completion=${3:-}
@@ -50,5 +51,15 @@ if [ -n "$completion" ]; then
     differ "the completed options" "$(grep -- '^--' <<<"$help_options")" "$(complete_words --)"
     formats=$(sed -nE 's/.*--format ([^ ]+).*/\1/p' <<<"$help" | head -1 | tr '|' '\n' | sort)
     differ "the completed formats" "$formats" "$(complete_words -f '')"
+    # --decode reads what the exports write, not their headers or pictures.
+    exports=$(mktemp -d)
+    trap 'rm -rf "$exports"' EXIT
+    touch "$exports"/{logo.c,logo.h,font.txt,LOGO.C,logo.bmp,logo.png}
+    offered=$(complete_words --decode "$exports/")
+    expected=$(printf '%s\n' "$exports"/{logo.c,LOGO.C,font.txt} | sort)
+    if [ "$offered" != "$expected" ]; then
+        printf 'after --decode the completion offers\n%s\ninstead of\n%s\n' "$offered" "$expected"
+        status=1
+    fi
 fi
 exit $status

@@ -21,6 +21,7 @@ set(build "${WORK_DIR}/build")
 run(${CMAKE_COMMAND} -S "${WORK_DIR}/src" -B "${build}" -G Ninja "-DCMAKE_PREFIX_PATH=${prefix}")
 run(${CMAKE_COMMAND} --build "${build}")
 run("${build}/check_pixel_data")
+run("${build}/check_comma_list")
 file(STRINGS "${build}/sprite_list.txt" first_line LIMIT_COUNT 1)
 if(NOT first_line STREQUAL "TOVIX_256,4,3,")
   message(FATAL_ERROR "sprite_list.txt begins with '${first_line}'")
@@ -30,24 +31,46 @@ file(TOUCH "${WORK_DIR}/src/pictures/sprite.bmp")
 run(${CMAKE_COMMAND} --build "${build}" --verbose)
 string(REGEX MATCHALL "[^\n]*tovix-export [^\n]*" regenerated "${out}")
 list(LENGTH regenerated count)
-if(NOT count EQUAL 2 OR NOT regenerated MATCHES "sprite.bmp.*sprite.bmp")
-  message(FATAL_ERROR "touching sprite.bmp should regenerate its two arrays and nothing else:\n${out}")
+list(FILTER regenerated INCLUDE REGEX "sprite\\.bmp$")
+list(LENGTH regenerated from_sprite)
+if(NOT count EQUAL 3 OR NOT from_sprite EQUAL 3)
+  message(FATAL_ERROR "touching sprite.bmp should regenerate its three arrays and nothing else:\n${out}")
 endif()
 
-# Each case: the calls, one a line, then what the error must say.
+# A project that sets no policies finds the package without a policy warning.
+file(WRITE "${WORK_DIR}/old_policies/CMakeLists.txt" "project(old_policies NONE)\nfind_package(Tovix 3 REQUIRED)\n")
+run(${CMAKE_COMMAND} -S "${WORK_DIR}/old_policies" -B "${WORK_DIR}/old_policies/build" "-DCMAKE_PREFIX_PATH=${prefix}")
+string(REGEX REPLACE "[ \n]+" " " out "${out}")   # CMake wraps the warning's lines
+if(out MATCHES "Policy CMP[0-9]+ is not set")
+  message(FATAL_ERROR "finding the package warns: ${CMAKE_MATCH_0}:\n${out}")
+endif()
+
+# Each case: the calls, one a line, then what the error must say. What
+# tovix-export itself refuses is named by the arguments the function gives it;
+# the tool's own tests check its reasons.
 set(sprite "${WORK_DIR}/src/pictures/sprite.bmp")
+set(tiles "${WORK_DIR}/src/pictures/tiles.tvx")
 set(cases
   "tovix_add_pixel_data(app)|expected a target and one picture"
   "tovix_add_pixel_data(nosuch ${sprite})|no target named 'nosuch'"
   "tovix_add_pixel_data(app missing.bmp)|does not exist"
-  "tovix_add_pixel_data(app ${sprite} FORMAT 3)|FORMAT must be"
-  "tovix_add_pixel_data(app ${sprite} MODE 7)|MODE must be"
+  "tovix_add_pixel_data(app ${sprite} FORMAT 3)|FORMAT must be 1, 2 or bytes, not '3'"
+  "tovix_add_pixel_data(app ${sprite} MODE 4)|tovix-export refuses '-f 1 -n sprite -m 4':"
   "tovix_add_pixel_data(app ${sprite} MODE)|MODE needs a value"
-  "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2)|THRESHOLD must be"
-  "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2,256)|THRESHOLD must be"
+  "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2)|refuses '-f 1 -n sprite -t 1,2':"
+  "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2,256)|refuses '-f 1 -n sprite -t 1,2,256':"
   "tovix_add_pixel_data(app ${sprite} NAME 9lives)|'9lives' is not a C identifier"
   "tovix_add_pixel_data(app ${sprite} SIZE 2)|expected a target and one picture"
   "tovix_add_pixel_data(app ${sprite} OPTIONS --force -ofile.c)|OPTIONS may not hold '-ofile.c'"
+  "tovix_add_pixel_data(app ${sprite} OPTIONS -m6)|OPTIONS may not hold '-m6'"
+  "tovix_add_pixel_data(app ${sprite} OPTIONS --outp=x.c)|OPTIONS may not hold '--outp=x.c'"
+  "tovix_add_pixel_data(app ${sprite} FORMAT bytes OPTIONS --static)|OPTIONS may not hold '--static'"
+  "tovix_add_pixel_data(app ${sprite} OPTIONS --stat)|OPTIONS may not hold '--stat'"
+  "tovix_add_pixel_data(app ${sprite} OPTIONS --invert)|refuses '-f 1 -n sprite --invert':"
+  "tovix_add_pixel_data(app ${sprite} FORMAT bytes MODE 565 OPTIONS --invert)|refuses '-f bytes -n sprite -m 565 --invert':"
+  "tovix_add_pixel_data(app ${sprite} OPTIONS --frobnicate)|refuses '-f 1 -n sprite --frobnicate':"
+  "tovix_add_pixel_data(app ${tiles} OPTIONS --background 0,0,0)|refuses '-f 1 -n tiles --background 0,0,0':"
+  "tovix_add_pixel_data(app ${sprite} OPTIONS other.bmp)|refuses '-f 1 -n sprite other.bmp':"
   "tovix_add_pixel_data(app ${sprite} FORMAT 2)|tovix_add_pixel_data(app ${sprite})|'sprite' is already generated"
   "tovix_add_pixel_data(app ${sprite})|enable C")
 set(calls_file "${WORK_DIR}/calls.cmake")
