@@ -1,0 +1,106 @@
+#include "core/quantisers.h"
+
+#include "core/channel_rules.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+// A rule whose every value takes the level shown nearest to it (the higher of two as near).
+ChannelRule NearestRule(std::vector<std::uint8_t> shown, int nShift)
+{
+    ChannelRule rule{nShift, std::move(shown), {}};
+    for (int v = 0; v < 256; ++v) {
+        int nBest = 0;
+        for (int l = 1; l < static_cast<int>(rule.shown.size()); ++l) {
+            if (std::abs(rule.shown[l] - v) <= std::abs(rule.shown[nBest] - v)) nBest = l;
+        }
+        rule.level[v] = static_cast<std::uint8_t>(nBest);
+    }
+    return rule;
+}
+
+// 2^nBits values spread evenly from 0 to 255.
+std::vector<std::uint8_t> FullScaleLevels(int nBits)
+{
+    const int nTop = (1 << nBits) - 1;
+    std::vector<std::uint8_t> shown(std::size_t(nTop) + 1);
+    for (int l = 0; l <= nTop; ++l) shown[l] = static_cast<std::uint8_t>((l * 255 + nTop / 2) / nTop);
+    return shown;
+}
+
+ChannelRule MaskedChannel(int nBits, int nShift, Rounding rounding)
+{
+    if (rounding == Rounding::Nearest) return NearestRule(FullScaleLevels(nBits), nShift);
+    ChannelRule rule{nShift, std::vector<std::uint8_t>(std::size_t(1) << nBits), {}};
+    for (int l = 0; l < static_cast<int>(rule.shown.size()); ++l)
+        rule.shown[l] = static_cast<std::uint8_t>(l << (8 - nBits));
+    for (int v = 0; v < 256; ++v) rule.level[v] = static_cast<std::uint8_t>(v >> (8 - nBits));
+    return rule;
+}
+
+} // namespace
+
+ColourLevels SixtyFourColours(const Thresholds& thresholds)
+{
+    ColourLevels quantiser;
+    const int thresholdOf[3] = {thresholds.r, thresholds.g, thresholds.b};
+    for (int c = 0; c < 3; ++c) {
+        ChannelRule& rule = quantiser.channels[c];
+        rule.nShift = 4 - 2 * c;
+        rule.shown.assign(std::begin(kLevelDisplayValues), std::end(kLevelDisplayValues));
+        const ChannelThreshold threshold(thresholdOf[c]);
+        for (int v = 0; v < 256; ++v) rule.level[v] = static_cast<std::uint8_t>(threshold.Level(v));
+    }
+    return quantiser;
+}
+
+ColourLevels MaskedChannels(ColorMode mode, Rounding rounding)
+{
+    const ChannelBits bits = KeptBits(mode);
+    return {MaskedChannel(bits.nRed, bits.nGreen + bits.nBlue, rounding),
+            MaskedChannel(bits.nGreen, bits.nBlue, rounding), MaskedChannel(bits.nBlue, 0, rounding)};
+}
+
+GreyLevels GreyScale(int nBits)
+{
+    return {NearestRule(FullScaleLevels(nBits), 0)};
+}
+
+GreyLevels LuminanceThreshold(int nThreshold)
+{
+    ChannelRule rule{0, {0, 255}, {}};
+    for (int v = 0; v < 256; ++v) rule.level[v] = v >= nThreshold ? 1 : 0;
+    return {rule};
+}
+
+PaletteQuantiser::PaletteQuantiser(std::vector<Rgb> palette) : m_palette(std::move(palette)), m_nSpread(255)
+{
+    // Moving a colour by less than half the spread on each channel moves it
+    // by less than half the distance to its nearest neighbour.
+    for (std::size_t i = 0; i < m_palette.size(); ++i) {
+        for (std::size_t j = i + 1; j < m_palette.size(); ++j) {
+            const int dr = m_palette[i].r - m_palette[j].r, dg = m_palette[i].g - m_palette[j].g,
+                      db = m_palette[i].b - m_palette[j].b;
+            const int nSpread = static_cast<int>(std::sqrt((dr * dr + dg * dg + db * db) / 3.0));
+            if (nSpread < m_nSpread) m_nSpread = nSpread;
+        }
+    }
+}
+
+std::uint16_t PaletteQuantiser::Code(int r, int g, int b) const
+{
+    int nBest = 0;
+    int nBestDistance = std::numeric_limits<int>::max();
+    for (std::size_t i = 0; i < m_palette.size(); ++i) {
+        const int dr = r - m_palette[i].r, dg = g - m_palette[i].g, db = b - m_palette[i].b;
+        const int nDistance = dr * dr + dg * dg + db * db;
+        if (nDistance < nBestDistance) {
+            nBestDistance = nDistance;
+            nBest = static_cast<int>(i);
+        }
+    }
+    return static_cast<std::uint16_t>(nBest);
+}
