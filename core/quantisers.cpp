@@ -2,7 +2,7 @@
 
 #include "core/channel_rules.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -76,31 +76,53 @@ GreyLevels LuminanceThreshold(int nThreshold)
     return {rule};
 }
 
-PaletteQuantiser::PaletteQuantiser(std::vector<Rgb> palette) : m_palette(std::move(palette)), m_nSpread(255)
+namespace {
+
+int SquaredDistance(Rgb colour, int r, int g, int b)
 {
-    // Moving a colour by less than half the spread on each channel moves it
-    // by less than half the distance to its nearest neighbour.
-    for (std::size_t i = 0; i < m_palette.size(); ++i) {
-        for (std::size_t j = i + 1; j < m_palette.size(); ++j) {
-            const int dr = m_palette[i].r - m_palette[j].r, dg = m_palette[i].g - m_palette[j].g,
-                      db = m_palette[i].b - m_palette[j].b;
-            const int nSpread = static_cast<int>(std::sqrt((dr * dr + dg * dg + db * db) / 3.0));
-            if (nSpread < m_nSpread) m_nSpread = nSpread;
-        }
-    }
+    const int dr = r - colour.r, dg = g - colour.g, db = b - colour.b;
+    return dr * dr + dg * dg + db * db;
 }
+
+} // namespace
 
 std::uint16_t PaletteQuantiser::Code(int r, int g, int b) const
 {
     int nBest = 0;
     int nBestDistance = std::numeric_limits<int>::max();
     for (std::size_t i = 0; i < m_palette.size(); ++i) {
-        const int dr = r - m_palette[i].r, dg = g - m_palette[i].g, db = b - m_palette[i].b;
-        const int nDistance = dr * dr + dg * dg + db * db;
+        const int nDistance = SquaredDistance(m_palette[i], r, g, b);
         if (nDistance < nBestDistance) {
             nBestDistance = nDistance;
             nBest = static_cast<int>(i);
         }
     }
     return static_cast<std::uint16_t>(nBest);
+}
+
+PaletteQuantiser::Pair PaletteQuantiser::Bracket(int r, int g, int b) const
+{
+    const std::uint16_t nNearest = Code(r, g, b);
+    const Rgb near = m_palette[nNearest];
+    const int pr = r - near.r, pg = g - near.g, pb = b - near.b;
+    const double dOffset = double(pr * pr + pg * pg + pb * pb);
+    Pair pair{nNearest, nNearest, 0};
+    double dBestResidual = std::numeric_limits<double>::max();
+    int nBestLength = 0;
+    for (std::size_t i = 0; i < m_palette.size(); ++i) {
+        const int sr = m_palette[i].r - near.r, sg = m_palette[i].g - near.g, sb = m_palette[i].b - near.b;
+        const int nAlong = pr * sr + pg * sg + pb * sb;
+        if (nAlong <= 0) continue;   // the nearest colour itself, or a colour behind it
+        const int nLength = sr * sr + sg * sg + sb * sb;
+        // Squared distance from the colour to the segment between the two.
+        const double dResidual = nAlong >= nLength ? double(SquaredDistance(m_palette[i], r, g, b))
+                                                   : dOffset - double(nAlong) * nAlong / nLength;
+        // Of colours on one line, the nearer one: the mix then stays between neighbours.
+        if (dResidual < dBestResidual || (dResidual == dBestResidual && nLength < nBestLength)) {
+            dBestResidual = dResidual;
+            nBestLength = nLength;
+            pair = {nNearest, static_cast<std::uint16_t>(i), std::min(nAlong * 128 / nLength, 128)};
+        }
+    }
+    return pair;
 }

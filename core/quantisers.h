@@ -80,8 +80,6 @@ public:
         return r < m_thresholds.r && g < m_thresholds.g && b < m_thresholds.b ? 0 : 1;
     }
     Rgb Shown(std::uint16_t nCode) const { return nCode == 0 ? Rgb{0, 0, 0} : Rgb{255, 255, 255}; }
-    // How far ordered dithering moves a value: the distance from black to white.
-    int Spread() const { return 255; }
 
 private:
     Thresholds m_thresholds;
@@ -92,18 +90,23 @@ private:
 class PaletteQuantiser {
 public:
     static constexpr int kChannels = 3;
-    explicit PaletteQuantiser(std::vector<Rgb> palette);
+    explicit PaletteQuantiser(std::vector<Rgb> palette) : m_palette(std::move(palette)) {}
 
     std::uint16_t Code(int r, int g, int b) const;
     Rgb Shown(std::uint16_t nCode) const { return m_palette[nCode]; }
-    // How far ordered dithering moves a value: small enough that a palette
-    // colour, moved the same way on all three channels, stays nearest itself.
-    int Spread() const { return m_nSpread; }
     const std::vector<Rgb>& Colours() const { return m_palette; }
+
+    // For ordered dithering: the nearest colour, the colour the line from it
+    // passes nearest to the given colour on, and the position along that
+    // line, 0 at the nearest, 128 at the other.
+    struct Pair {
+        std::uint16_t nNearest, nSecond;
+        int nPosition;
+    };
+    Pair Bracket(int r, int g, int b) const;
 
 private:
     std::vector<Rgb> m_palette;
-    int m_nSpread;
 };
 
 // The picture a display shows for a plane of codes.
