@@ -23,30 +23,55 @@ constexpr std::array<std::uint8_t, 64> MakeBayer()
 }
 constexpr std::array<std::uint8_t, 64> kBayer = MakeBayer();
 
-struct Tap {
-    int dx, dy, nWeight;
-};
-
-// Weights in units of 2^kShift of the error.
+// Error diffusion kernels, weights in units of 2^kShift of the error. The
+// shares for this row and the row below are summed in registers, so each
+// error row entry is written once (added to once, for Atkinson's middle
+// row) instead of once a tap; kStep is the distance to the next pixel in
+// the direction of the run.
 struct FloydSteinberg {
     static constexpr int kShift = 4;
-    static constexpr Tap kTaps[] = {{1, 0, 7}, {-1, 1, 3}, {0, 1, 5}, {1, 1, 1}};
+    struct State {
+        int nAhead = 0, nBelow = 0, nBelowAhead = 0;
+    };
+    template <int kStep>
+    static void Give(State& s, int e, int* below, int*)
+    {
+        below[-kStep] = s.nBelow + 3 * e;   // the pixel behind, down, is complete
+        s.nBelow = s.nBelowAhead + 5 * e;
+        s.nBelowAhead = e;
+        s.nAhead = 7 * e;
+    }
+    static void Finish(const State& s, int* below) { below[0] = s.nBelow; }
 };
+
 struct Atkinson {
     static constexpr int kShift = 3;
-    static constexpr Tap kTaps[] = {{1, 0, 1}, {2, 0, 1}, {-1, 1, 1}, {0, 1, 1}, {1, 1, 1}, {0, 2, 1}};
+    struct State {
+        int nAhead = 0, nAhead2 = 0, nBelow = 0, nBelowAhead = 0;
+    };
+    template <int kStep>
+    static void Give(State& s, int e, int* below, int* below2)
+    {
+        below[-kStep] += s.nBelow + e;   // on top of the share from two rows up
+        s.nBelow = s.nBelowAhead + e;
+        s.nBelowAhead = e;
+        s.nAhead = s.nAhead2 + e;
+        s.nAhead2 = e;
+        below2[0] = e;
+    }
+    static void Finish(const State& s, int* below) { below[0] += s.nBelow; }
 };
 
 // A value with diffused error lies within one full swing of 0..255.
 constexpr int kMargin = 256;
 constexpr int kReach = 256 + 2 * kMargin;
 
-// A level quantiser as lookups of the value with its error: the code's
-// share and the error left, of the value clamped to 0..255.
+// A level quantiser as one lookup a channel of the value with its error:
+// the code's share in the low 16 bits, above them the error left, both of
+// the value clamped to 0..255.
 template <int N>
 struct DiffusionTables {
-    std::array<std::array<std::uint16_t, kReach>, N> code;
-    std::array<std::array<std::int16_t, kReach>, N> error;
+    std::array<std::array<std::int32_t, kReach>, N> entry;
 
     explicit DiffusionTables(const LevelQuantiser<N>& quantiser)
     {
@@ -55,20 +80,21 @@ struct DiffusionTables {
             for (int i = 0; i < kReach; ++i) {
                 const int v = std::clamp(i - kMargin, 0, 255);
                 const int nLevel = rule.level[v];
-                code[c][i] = static_cast<std::uint16_t>(nLevel << rule.nShift);
-                error[c][i] = static_cast<std::int16_t>(v - rule.shown[nLevel]);
+                entry[c][i] = (v - rule.shown[nLevel]) * 65536 + (nLevel << rule.nShift);
             }
         }
     }
 
     std::uint16_t operator()(const int (&v)[N], int (&e)[N]) const
     {
-        std::uint16_t nCode = 0;
+        unsigned nCode = 0;
+#pragma GCC unroll 3
         for (int c = 0; c < N; ++c) {
-            nCode = static_cast<std::uint16_t>(nCode + code[c][v[c] + kMargin]);
-            e[c] = error[c][v[c] + kMargin];
+            const std::int32_t nEntry = entry[c][v[c] + kMargin];
+            nCode += static_cast<unsigned>(nEntry) & 0xFFFF;
+            e[c] = nEntry >> 16;
         }
-        return nCode;
+        return static_cast<std::uint16_t>(nCode);
     }
 };
 
@@ -89,14 +115,13 @@ struct WholeColour {
     }
 };
 
-// Error rows padded by two pixels each side, so taps need no bounds checks;
-// three of them, for taps up to two rows down.
+// Error rows padded by two pixels each side, so shares beyond the edges
+// need no checks; three of them, for shares up to two rows down.
 template <int N, class Kernel, class Quantise>
 class Diffusion {
 public:
     Diffusion(const std::uint8_t* pixels, std::int32_t nWidth, const Quantise& quantise, std::uint16_t* codes)
-        : m_pixels(pixels), m_nWidth(nWidth), m_quantise(quantise), m_codes(codes),
-          m_errors(3 * RowLength())
+        : m_pixels(pixels), m_nWidth(nWidth), m_quantise(quantise), m_codes(codes), m_errors(3 * RowLength())
     {
     }
 
@@ -107,7 +132,6 @@ public:
         const std::size_t nFirst = std::size_t(y) * std::size_t(m_nWidth);
         if (y % 2 == 0) Run<1>(m_pixels + nFirst * N, m_codes + nFirst, rows);
         else Run<-1>(m_pixels + nFirst * N, m_codes + nFirst, rows);
-        std::fill_n(rows[0] - 2 * N, RowLength(), 0);
     }
 
 private:
@@ -117,16 +141,20 @@ private:
     void Run(const std::uint8_t* s, std::uint16_t* d, int* const (&rows)[3])
     {
         constexpr int kHalf = 1 << (Kernel::kShift - 1);
-        for (std::int32_t i = 0; i < m_nWidth; ++i) {
-            const std::int32_t x = kDirection > 0 ? i : m_nWidth - 1 - i;
+        typename Kernel::State state[N];
+        std::int32_t x = kDirection > 0 ? 0 : m_nWidth - 1;
+        for (std::int32_t i = 0; i < m_nWidth; ++i, x += kDirection) {
+            const std::int32_t p = x * N;
             int v[N], e[N];
-            for (int c = 0; c < N; ++c) v[c] = s[x * N + c] + ((rows[0][x * N + c] + kHalf) >> Kernel::kShift);
+#pragma GCC unroll 3
+            for (int c = 0; c < N; ++c) v[c] = s[p + c] + ((rows[0][p + c] + state[c].nAhead + kHalf) >> Kernel::kShift);
             d[x] = m_quantise(v, e);
-            for (const Tap& tap : Kernel::kTaps) {
-                int* target = rows[tap.dy] + (x + kDirection * tap.dx) * N;
-                for (int c = 0; c < N; ++c) target[c] += e[c] * tap.nWeight;
-            }
+#pragma GCC unroll 3
+            for (int c = 0; c < N; ++c)
+                Kernel::template Give<kDirection * N>(state[c], e[c], rows[1] + p + c, rows[2] + p + c);
         }
+        x -= kDirection;
+        for (int c = 0; c < N; ++c) Kernel::Finish(state[c], rows[1] + x * N + c);
     }
 
     const std::uint8_t* m_pixels;
@@ -199,6 +227,7 @@ void OrderedLevels(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHei
     Ordered(nWidth, nHeight, d, [&](int nCell) {
         const auto& cell = tables->code[nCell];
         std::uint16_t nCode = cell[0][s[0]];
+#pragma GCC unroll 3
         for (int c = 1; c < N; ++c) nCode = static_cast<std::uint16_t>(nCode + cell[c][s[c]]);
         s += N;
         return nCode;

@@ -5,9 +5,9 @@
 
 namespace {
 
-// Linear light in 16 bits: enough that neighbouring dark codes stay apart
-// (code 1 is 20 units) so that every grey maps back to itself.
-constexpr int kLinearMax = 65535;
+// Linear light in 14 bits: enough that every grey maps back to itself (code
+// 1 is 5 units), and a table small enough to stay in the first-level cache.
+constexpr int kLinearMax = 16383;
 
 double Decode(double v)
 {
@@ -20,7 +20,7 @@ double Encode(double v)
 }
 
 struct LuminanceTables {
-    std::uint32_t weighted[3][256];        // each channel's weighted linear light
+    std::uint16_t weighted[3][256];        // each channel's weighted linear light
     std::uint8_t encoded[kLinearMax + 1];  // linear light back to an sRGB value
 
     LuminanceTables()
@@ -28,7 +28,7 @@ struct LuminanceTables {
         const double weights[3] = {0.2126, 0.7152, 0.0722};
         for (int v = 0; v < 256; ++v) {
             for (int c = 0; c < 3; ++c)
-                weighted[c][v] = static_cast<std::uint32_t>(std::lround(weights[c] * Decode(v / 255.0) * kLinearMax));
+                weighted[c][v] = static_cast<std::uint16_t>(std::lround(weights[c] * Decode(v / 255.0) * kLinearMax));
         }
         for (int l = 0; l <= kLinearMax; ++l)
             encoded[l] = static_cast<std::uint8_t>(std::lround(Encode(double(l) / kLinearMax) * 255));
@@ -37,8 +37,8 @@ struct LuminanceTables {
     std::uint8_t Of(std::uint8_t r, std::uint8_t g, std::uint8_t b) const
     {
         // Rounded weights can sum one or two above the top.
-        const std::uint32_t l = weighted[0][r] + weighted[1][g] + weighted[2][b];
-        return encoded[l > kLinearMax ? kLinearMax : l];
+        const unsigned l = unsigned(weighted[0][r]) + weighted[1][g] + weighted[2][b];
+        return encoded[l > unsigned(kLinearMax) ? unsigned(kLinearMax) : l];
     }
 };
 
