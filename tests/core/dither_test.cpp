@@ -171,7 +171,8 @@ TEST(Dither, KeepsTheLocalMeanOfAGradient)
                 }
                 dWorst = std::max(dWorst, std::abs(dError / (nBand * nHeight)));
             }
-            EXPECT_LE(dWorst, 4) << format.strName << " method " << int(method);
+            // Ordered dithering has 64 steps between two levels; error diffusion is finer.
+            EXPECT_LE(dWorst, method == DitherMethod::Ordered ? 3.0 : 1.5) << format.strName << " method " << int(method);
         }
     }
 }
