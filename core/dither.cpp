@@ -182,7 +182,13 @@ void Ordered(std::int32_t nWidth, std::int32_t nHeight, std::uint16_t* d, const 
 {
     for (std::int32_t y = 0; y < nHeight; ++y) {
         const std::uint8_t* cells = kBayer.data() + (y & 7) * 8;
-        for (std::int32_t x = 0; x < nWidth; ++x) *d++ = pick(cells[x & 7]);
+        std::int32_t x = 0;
+        // Whole rows of the matrix unrolled, so that each cell is worked out once a row.
+        for (; x + 8 <= nWidth; x += 8) {
+#pragma GCC unroll 8
+            for (int k = 0; k < 8; ++k) *d++ = pick(cells[k]);
+        }
+        for (; x < nWidth; ++x) *d++ = pick(cells[x & 7]);
     }
 }
 
