@@ -24,6 +24,9 @@ void RegisterPaintBenchmarks();
 #endif
 std::string ExportBenchmarkName(const std::string& format, ColorMode mode);
 std::string DitherBenchmarkName(const std::string& format, DitherMethod method);
+namespace bench {
+void ReportQualityTable();
+}
 
 namespace {
 
@@ -89,6 +92,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     bench::CreateData();
     ReportOpeningMemory();
+    bench::ReportQualityTable();
     RegisterCoreBenchmarks();
     RegisterExportBenchmarks();
     RegisterPictureBenchmarks();
