@@ -4,6 +4,7 @@
 #include "core/resize.h"
 
 #include <libimagequant.h>
+#include <omp.h>
 
 #include <cmath>
 
@@ -53,6 +54,20 @@ std::vector<Rgb> Refined(std::vector<Rgb> colours, const RgbImage& sample)
     return colours;
 }
 
+// libimagequant's OpenMP threads spin while they wait for each other: on a
+// machine whose cores are busy that costs several times the work itself, so
+// its parallel regions run on the calling thread alone while it chooses.
+class SingleOpenMpThread {
+public:
+    SingleOpenMpThread() : m_nBefore(omp_get_max_threads()) { omp_set_num_threads(1); }
+    ~SingleOpenMpThread() { omp_set_num_threads(m_nBefore); }
+    SingleOpenMpThread(const SingleOpenMpThread&) = delete;
+    SingleOpenMpThread& operator=(const SingleOpenMpThread&) = delete;
+
+private:
+    int m_nBefore;
+};
+
 } // namespace
 
 std::vector<Rgb> ChoosePalette(const RgbImage& picture, int nColours)
@@ -72,6 +87,7 @@ std::vector<Rgb> ChoosePalette(const RgbImage& picture, int nColours)
     for (std::size_t i = 0; i < rgba.size(); ++i)
         rgba[i] = {sample.rgb[3 * i], sample.rgb[3 * i + 1], sample.rgb[3 * i + 2], 255};
     const Image image(liq_image_create_rgba(attributes.get(), rgba.data(), sample.nWidth, sample.nHeight, 0));
+    const SingleOpenMpThread oneThread;
     liq_result* quantised = nullptr;
     if (!image || liq_image_quantize(image.get(), attributes.get(), &quantised) != LIQ_OK) return {};
     const Result result(quantised);
