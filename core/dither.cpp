@@ -66,12 +66,13 @@ struct Atkinson {
 constexpr int kMargin = 256;
 constexpr int kReach = 256 + 2 * kMargin;
 
-// A level quantiser as one lookup a channel of the value with its error:
-// the code's share in the low 16 bits, above them the error left, both of
-// the value clamped to 0..255.
+// A level quantiser as lookups of the value with its error: the code's
+// share and the error left, of the value clamped to 0..255. The error has
+// a table of its own, so that the next pixel waits for one load only.
 template <int N>
 struct DiffusionTables {
-    std::array<std::array<std::int32_t, kReach>, N> entry;
+    std::array<std::array<std::uint16_t, kReach>, N> code;
+    std::array<std::array<std::int16_t, kReach>, N> error;
 
     explicit DiffusionTables(const LevelQuantiser<N>& quantiser)
     {
@@ -80,7 +81,8 @@ struct DiffusionTables {
             for (int i = 0; i < kReach; ++i) {
                 const int v = std::clamp(i - kMargin, 0, 255);
                 const int nLevel = rule.level[v];
-                entry[c][i] = (v - rule.shown[nLevel]) * 65536 + (nLevel << rule.nShift);
+                code[c][i] = static_cast<std::uint16_t>(nLevel << rule.nShift);
+                error[c][i] = static_cast<std::int16_t>(v - rule.shown[nLevel]);
             }
         }
     }
@@ -90,9 +92,8 @@ struct DiffusionTables {
         unsigned nCode = 0;
 #pragma GCC unroll 3
         for (int c = 0; c < N; ++c) {
-            const std::int32_t nEntry = entry[c][v[c] + kMargin];
-            nCode += static_cast<unsigned>(nEntry) & 0xFFFF;
-            e[c] = nEntry >> 16;
+            nCode += code[c][v[c] + kMargin];
+            e[c] = error[c][v[c] + kMargin];
         }
         return static_cast<std::uint16_t>(nCode);
     }
@@ -146,8 +147,13 @@ private:
         for (std::int32_t i = 0; i < m_nWidth; ++i, x += kDirection) {
             const std::int32_t p = x * N;
             int v[N], e[N];
+            // The pixel's own value scaled up and added first, so that only
+            // one addition and a shift wait for the previous pixel's error.
 #pragma GCC unroll 3
-            for (int c = 0; c < N; ++c) v[c] = s[p + c] + ((rows[0][p + c] + state[c].nAhead + kHalf) >> Kernel::kShift);
+            for (int c = 0; c < N; ++c) {
+                const int nBase = (s[p + c] << Kernel::kShift) + rows[0][p + c] + kHalf;
+                v[c] = (nBase + state[c].nAhead) >> Kernel::kShift;
+            }
             d[x] = m_quantise(v, e);
 #pragma GCC unroll 3
             for (int c = 0; c < N; ++c)
