@@ -26,7 +26,6 @@ struct ChannelRule {
 // (red, green, blue) for colour, one for grey.
 template <int N>
 struct LevelQuantiser {
-    static constexpr int kChannels = N;
     std::array<ChannelRule, N> channels;
 
     Rgb Shown(std::uint16_t nCode) const
@@ -72,7 +71,6 @@ GreyLevels LuminanceThreshold(int nThreshold);
 // only when every channel is below its threshold, else 1 (white).
 class MonoChannelRule {
 public:
-    static constexpr int kChannels = 3;
     explicit MonoChannelRule(const Thresholds& thresholds) : m_thresholds(thresholds) {}
 
     std::uint16_t Code(int r, int g, int b) const
@@ -89,7 +87,6 @@ private:
 // (squared distance in R, G, B; the first of equals).
 class PaletteQuantiser {
 public:
-    static constexpr int kChannels = 3;
     explicit PaletteQuantiser(std::vector<Rgb> palette) : m_palette(std::move(palette)) {}
 
     std::uint16_t Code(int r, int g, int b) const;
