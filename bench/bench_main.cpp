@@ -1,6 +1,7 @@
 #include "bench/bench_data.h"
 #include "bench/ratio_table.h"
 #include "core/bmp_import.h"
+#include "core/dither.h"
 #include "core/file_ptr.h"
 #include "core/tovix_doc.h"
 
@@ -17,10 +18,15 @@
 void RegisterCoreBenchmarks();
 void RegisterExportBenchmarks();
 void RegisterPictureBenchmarks();
+void RegisterPixelFormatBenchmarks();
 #ifdef TOVIX_BENCH_PAINT
 void RegisterPaintBenchmarks();
 #endif
 std::string ExportBenchmarkName(const std::string& format, ColorMode mode);
+std::string DitherBenchmarkName(const std::string& format, DitherMethod method);
+namespace bench {
+void ReportQualityTable();
+}
 
 namespace {
 
@@ -45,6 +51,14 @@ std::vector<RatioGoal> Goals()
     for (int nZoom : {20, 100, 1000})
         goals.push_back({"paint/1920x1080 of 4096x4096/zoom:" + std::to_string(nZoom), "", 10.0, "under 10 ms"});
     goals.push_back({"colour mode switch+paint/4096x4096", "", 100.0, "under 100 ms"});
+    for (const char* format : {"565", "grey4", "mono"}) {
+        goals.push_back({DitherBenchmarkName(format, DitherMethod::Ordered), "memcpy/2048x1024", 3.0,
+                         "at most 3 x the copy"});
+        for (DitherMethod method : {DitherMethod::FloydSteinberg, DitherMethod::Atkinson})
+            goals.push_back({DitherBenchmarkName(format, method), "memcpy/2048x1024", 10.0, "at most 10 x the copy"});
+    }
+    goals.push_back({"libimagequant 16 colours/2048x1024", "", 100.0, "under 100 ms"});
+    goals.push_back({"resize area/4096x4096 to 128x64", "", 50.0, "under 50 ms"});
     return goals;
 }
 
@@ -78,9 +92,11 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     bench::CreateData();
     ReportOpeningMemory();
+    bench::ReportQualityTable();
     RegisterCoreBenchmarks();
     RegisterExportBenchmarks();
     RegisterPictureBenchmarks();
+    RegisterPixelFormatBenchmarks();
 #ifdef TOVIX_BENCH_PAINT
     // Painting goes through Qt's raster engine, which needs an application object.
     static char arg0[] = "tovix_bench";

@@ -1,0 +1,352 @@
+#include "core/dither.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace {
+
+// The Bayer 8 x 8 index matrix, 0..63, row by row.
+constexpr std::array<std::uint8_t, 64> MakeBayer()
+{
+    std::array<std::uint8_t, 64> m{};
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            // The bits of x ^ y and y interleaved, their lowest bits highest.
+            int v = 0;
+            for (int bit = 0; bit < 3; ++bit)
+                v = v << 2 | (((x ^ y) >> bit & 1) << 1) | (y >> bit & 1);
+            m[y * 8 + x] = static_cast<std::uint8_t>(v);
+        }
+    }
+    return m;
+}
+constexpr std::array<std::uint8_t, 64> kBayer = MakeBayer();
+
+// Error diffusion kernels, weights in units of 2^kShift of the error. The
+// shares for this row and the row below are summed in registers, so each
+// error row entry is written once (added to once, for Atkinson's middle
+// row) instead of once a tap; kStep is the distance to the next pixel in
+// the direction of the run.
+struct FloydSteinberg {
+    static constexpr int kShift = 4;
+    struct State {
+        int nAhead = 0, nBelow = 0, nBelowAhead = 0;
+    };
+    template <int kStep>
+    static void Give(State& s, int e, int* below, int*)
+    {
+        below[-kStep] = s.nBelow + 3 * e;   // the pixel behind, down, is complete
+        s.nBelow = s.nBelowAhead + 5 * e;
+        s.nBelowAhead = e;
+        s.nAhead = 7 * e;
+    }
+    static void Finish(const State& s, int* below) { below[0] = s.nBelow; }
+};
+
+struct Atkinson {
+    static constexpr int kShift = 3;
+    struct State {
+        int nAhead = 0, nAhead2 = 0, nBelow = 0, nBelowAhead = 0;
+    };
+    template <int kStep>
+    static void Give(State& s, int e, int* below, int* below2)
+    {
+        below[-kStep] += s.nBelow + e;   // on top of the share from two rows up
+        s.nBelow = s.nBelowAhead + e;
+        s.nBelowAhead = e;
+        s.nAhead = s.nAhead2 + e;
+        s.nAhead2 = e;
+        below2[0] = e;
+    }
+    static void Finish(const State& s, int* below) { below[0] += s.nBelow; }
+};
+
+// A value with diffused error lies within one full swing of 0..255.
+constexpr int kMargin = 256;
+constexpr int kReach = 256 + 2 * kMargin;
+
+// A level quantiser as lookups of the value with its error: the code's
+// share and the error left, of the value clamped to 0..255. The error has
+// a table of its own, so that the next pixel waits for one load only.
+template <int N>
+struct DiffusionTables {
+    std::array<std::array<std::uint16_t, kReach>, N> code;
+    std::array<std::array<std::int16_t, kReach>, N> error;
+
+    explicit DiffusionTables(const LevelQuantiser<N>& quantiser)
+    {
+        for (int c = 0; c < N; ++c) {
+            const LevelRule& rule = quantiser.channels[c];
+            for (int i = 0; i < kReach; ++i) {
+                const int v = std::clamp(i - kMargin, 0, 255);
+                const int nLevel = rule.level[v];
+                code[c][i] = static_cast<std::uint16_t>(nLevel << rule.nShift);
+                error[c][i] = static_cast<std::int16_t>(v - rule.shown[nLevel]);
+            }
+        }
+    }
+
+    std::uint16_t operator()(const int (&v)[N], int (&e)[N]) const
+    {
+        unsigned nCode = 0;
+#pragma GCC unroll 3
+        for (int c = 0; c < N; ++c) {
+            nCode += code[c][v[c] + kMargin];
+            e[c] = error[c][v[c] + kMargin];
+        }
+        return static_cast<std::uint16_t>(nCode);
+    }
+};
+
+// A quantiser that sees the whole colour at once, on values clamped to 0..255.
+template <class Quantiser>
+struct WholeColour {
+    const Quantiser& quantiser;
+
+    std::uint16_t operator()(const int (&v)[3], int (&e)[3]) const
+    {
+        const int r = std::clamp(v[0], 0, 255), g = std::clamp(v[1], 0, 255), b = std::clamp(v[2], 0, 255);
+        const std::uint16_t nCode = quantiser.Code(r, g, b);
+        const Rgb shown = quantiser.Shown(nCode);
+        e[0] = r - shown.r;
+        e[1] = g - shown.g;
+        e[2] = b - shown.b;
+        return nCode;
+    }
+};
+
+// Error rows padded by two pixels each side, so shares beyond the edges
+// need no checks; three of them, for shares up to two rows down.
+template <int N, class Kernel, class Quantise>
+class Diffusion {
+public:
+    Diffusion(const std::uint8_t* pixels, std::int32_t nWidth, const Quantise& quantise, std::uint16_t* codes)
+        : m_pixels(pixels), m_nWidth(nWidth), m_quantise(quantise), m_codes(codes), m_errors(3 * RowLength())
+    {
+    }
+
+    void Row(std::int32_t y)
+    {
+        int* rows[3];
+        for (int k = 0; k < 3; ++k) rows[k] = m_errors.data() + ((y + k) % 3) * RowLength() + 2 * N;
+        const std::size_t nFirst = std::size_t(y) * std::size_t(m_nWidth);
+        if (y % 2 == 0) Run<1>(m_pixels + nFirst * N, m_codes + nFirst, rows);
+        else Run<-1>(m_pixels + nFirst * N, m_codes + nFirst, rows);
+    }
+
+private:
+    std::size_t RowLength() const { return (std::size_t(m_nWidth) + 4) * N; }
+
+    template <int kDirection>
+    void Run(const std::uint8_t* s, std::uint16_t* d, int* const (&rows)[3])
+    {
+        constexpr int kHalf = 1 << (Kernel::kShift - 1);
+        typename Kernel::State state[N];
+        std::int32_t x = kDirection > 0 ? 0 : m_nWidth - 1;
+        for (std::int32_t i = 0; i < m_nWidth; ++i, x += kDirection) {
+            const std::int32_t p = x * N;
+            int v[N], e[N];
+            // The pixel's own value scaled up and added first, so that only
+            // one addition and a shift wait for the previous pixel's error.
+#pragma GCC unroll 3
+            for (int c = 0; c < N; ++c) {
+                const int nBase = (s[p + c] << Kernel::kShift) + rows[0][p + c] + kHalf;
+                v[c] = (nBase + state[c].nAhead) >> Kernel::kShift;
+            }
+            d[x] = m_quantise(v, e);
+#pragma GCC unroll 3
+            for (int c = 0; c < N; ++c)
+                Kernel::template Give<kDirection * N>(state[c], e[c], rows[1] + p + c, rows[2] + p + c);
+        }
+        x -= kDirection;
+        for (int c = 0; c < N; ++c) Kernel::Finish(state[c], rows[1] + x * N + c);
+    }
+
+    const std::uint8_t* m_pixels;
+    std::int32_t m_nWidth;
+    const Quantise& m_quantise;
+    std::uint16_t* m_codes;
+    std::vector<int> m_errors;
+};
+
+template <int N, class Quantise>
+void Diffuse(const std::uint8_t* pixels, std::int32_t nWidth, std::int32_t nHeight, const Quantise& quantise,
+             DitherMethod method, std::uint16_t* codes)
+{
+    auto run = [&](auto kernel) {
+        Diffusion<N, decltype(kernel), Quantise> diffusion(pixels, nWidth, quantise, codes);
+        for (std::int32_t y = 0; y < nHeight; ++y) diffusion.Row(y);
+    };
+    if (method == DitherMethod::Atkinson) run(Atkinson{});
+    else run(FloydSteinberg{});
+}
+
+// Codes every pixel, in order, by the index of the Bayer cell it falls on.
+template <class Pick>
+void Ordered(std::int32_t nWidth, std::int32_t nHeight, std::uint16_t* d, const Pick& pick)
+{
+    for (std::int32_t y = 0; y < nHeight; ++y) {
+        const std::uint8_t* cells = kBayer.data() + (y & 7) * 8;
+        std::int32_t x = 0;
+        // Whole rows of the matrix unrolled, so that each cell is worked out once a row.
+        for (; x + 8 <= nWidth; x += 8) {
+#pragma GCC unroll 8
+            for (int k = 0; k < 8; ++k) *d++ = pick(cells[k]);
+        }
+        for (; x < nWidth; ++x) *d++ = pick(cells[x & 7]);
+    }
+}
+
+// Ordered dithering of a level quantiser: a value between two shown levels
+// takes the upper one at the share of Bayer cells its distance from the
+// lower one gives, so a flat area keeps its mean whatever the thresholds,
+// as error diffusion does, and a shown level stays flat.
+template <int N>
+struct OrderedTables {
+    std::array<std::array<std::array<std::uint16_t, 256>, N>, 64> code;   // by Bayer cell, channel, value
+
+    explicit OrderedTables(const LevelQuantiser<N>& quantiser)
+    {
+        for (int c = 0; c < N; ++c) {
+            const LevelRule& rule = quantiser.channels[c];
+            const int nLevels = static_cast<int>(rule.shown.size());
+            for (int v = 0; v < 256; ++v) {
+                int nLow = 0, nHigh = nLevels - 1;
+                for (int l = 0; l < nLevels; ++l) {
+                    if (rule.shown[l] <= v) nLow = l;
+                }
+                for (int l = nLevels - 1; l >= 0; --l) {
+                    if (rule.shown[l] >= v) nHigh = l;
+                }
+                if (rule.shown[nHigh] < v) nHigh = nLow;
+                if (rule.shown[nLow] > v) nLow = nHigh;
+                const int nSpan = rule.shown[nHigh] - rule.shown[nLow];
+                for (int cell = 0; cell < 64; ++cell) {
+                    const bool bHigh = (v - rule.shown[nLow]) * 128 > (2 * cell + 1) * nSpan;
+                    code[cell][c][v] = static_cast<std::uint16_t>((bHigh ? nHigh : nLow) << rule.nShift);
+                }
+            }
+        }
+    }
+};
+
+template <int N>
+void OrderedLevels(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, const LevelQuantiser<N>& quantiser,
+                   std::uint16_t* d)
+{
+    const auto tables = std::make_unique<OrderedTables<N>>(quantiser);
+    Ordered(nWidth, nHeight, d, [&](int nCell) {
+        const auto& cell = tables->code[nCell];
+        std::uint16_t nCode = cell[0][s[0]];
+#pragma GCC unroll 3
+        for (int c = 1; c < N; ++c) nCode = static_cast<std::uint16_t>(nCode + cell[c][s[c]]);
+        s += N;
+        return nCode;
+    });
+}
+
+// Two colours by the per-channel thresholds: the same offset on all three
+// channels, up to half the swing from black to white either way, so the
+// thresholds keep their say.
+void OrderedWhole(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, const MonoChannelRule& rule,
+                  std::uint16_t* d)
+{
+    Ordered(nWidth, nHeight, d, [&](int nCell) {
+        const int o = (2 * nCell + 1 - 64) * 255 / 128;
+        const std::uint16_t nCode = rule.Code(s[0] + o, s[1] + o, s[2] + o);
+        s += 3;
+        return nCode;
+    });
+}
+
+// A palette: the bracketing colour where the colour's position on the line
+// toward it passes the cell's index.
+void OrderedWhole(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, const PaletteQuantiser& palette,
+                  std::uint16_t* d)
+{
+    Ordered(nWidth, nHeight, d, [&](int nCell) {
+        const PaletteQuantiser::Pair pair = palette.Bracket(s[0], s[1], s[2]);
+        s += 3;
+        return pair.nPosition > 2 * nCell + 1 ? pair.nSecond : pair.nNearest;
+    });
+}
+
+template <int N>
+std::vector<std::uint16_t> DitherLevels(const std::uint8_t* pixels, std::int32_t nWidth, std::int32_t nHeight,
+                                        const LevelQuantiser<N>& quantiser, DitherMethod method)
+{
+    std::vector<std::uint16_t> codes(std::size_t(nWidth) * std::size_t(nHeight));
+    switch (method) {
+    case DitherMethod::None:
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            unsigned nCode = 0;
+            for (int c = 0; c < N; ++c) {
+                const LevelRule& rule = quantiser.channels[c];
+                nCode += unsigned(rule.level[pixels[i * N + c]]) << rule.nShift;
+            }
+            codes[i] = static_cast<std::uint16_t>(nCode);
+        }
+        break;
+    case DitherMethod::Ordered: OrderedLevels(pixels, nWidth, nHeight, quantiser, codes.data()); break;
+    case DitherMethod::FloydSteinberg:
+    case DitherMethod::Atkinson: {
+        const auto tables = std::make_unique<DiffusionTables<N>>(quantiser);
+        Diffuse<N>(pixels, nWidth, nHeight, *tables, method, codes.data());
+        break;
+    }
+    }
+    return codes;
+}
+
+template <class Quantiser>
+std::vector<std::uint16_t> DitherWhole(const RgbImage& picture, const Quantiser& quantiser, DitherMethod method)
+{
+    std::vector<std::uint16_t> codes(std::size_t(picture.nWidth) * std::size_t(picture.nHeight));
+    const std::uint8_t* s = picture.rgb.data();
+    switch (method) {
+    case DitherMethod::None:
+        for (std::uint16_t& nCode : codes) {
+            nCode = quantiser.Code(s[0], s[1], s[2]);
+            s += 3;
+        }
+        break;
+    case DitherMethod::Ordered: OrderedWhole(s, picture.nWidth, picture.nHeight, quantiser, codes.data()); break;
+    case DitherMethod::FloydSteinberg:
+    case DitherMethod::Atkinson:
+        Diffuse<3>(s, picture.nWidth, picture.nHeight, WholeColour<Quantiser>{quantiser}, method, codes.data());
+        break;
+    }
+    return codes;
+}
+
+} // namespace
+
+std::optional<DitherMethod> DitherMethodNamed(std::string_view name)
+{
+    if (name == "none") return DitherMethod::None;
+    if (name == "floyd-steinberg") return DitherMethod::FloydSteinberg;
+    if (name == "atkinson") return DitherMethod::Atkinson;
+    if (name == "ordered") return DitherMethod::Ordered;
+    return std::nullopt;
+}
+
+std::vector<std::uint16_t> Dither(const RgbImage& picture, const ColourLevels& quantiser, DitherMethod method)
+{
+    return DitherLevels(picture.rgb.data(), picture.nWidth, picture.nHeight, quantiser, method);
+}
+
+std::vector<std::uint16_t> Dither(const GreyImage& picture, const GreyLevels& quantiser, DitherMethod method)
+{
+    return DitherLevels(picture.grey.data(), picture.nWidth, picture.nHeight, quantiser, method);
+}
+
+std::vector<std::uint16_t> Dither(const RgbImage& picture, const MonoChannelRule& quantiser, DitherMethod method)
+{
+    return DitherWhole(picture, quantiser, method);
+}
+
+std::vector<std::uint16_t> Dither(const RgbImage& picture, const PaletteQuantiser& quantiser, DitherMethod method)
+{
+    return DitherWhole(picture, quantiser, method);
+}
