@@ -1,5 +1,8 @@
 #include "cli/console_dialogs.h"
 
+#include "cli/tool_language.h"
+#include "core/messages.h"
+
 #include <cstdio>
 
 void ReportError(const std::string& subject, const std::string& text)
@@ -9,7 +12,11 @@ void ReportError(const std::string& subject, const std::string& text)
 
 void ConsoleDialogs::ShowMessage(const std::string& text)
 {
-    ReportError(m_strSubject, text);
+    // The import tells a damaged BMP twice, as the program's message boxes
+    // do; one line says it in English.
+    const bool bRepeat = !SpeaksJapanese() && m_strLast == msg::kBadBitmapFormat && text == msg::kCannotOpenBitmap;
+    m_strLast = text;
+    if (!bRepeat) ReportError(m_strSubject, InToolLanguage(text));
 }
 
 bool ConsoleDialogs::AskYesNo(const std::string& text)

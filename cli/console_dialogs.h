@@ -16,6 +16,7 @@ public:
 
 private:
     std::string m_strSubject;
+    std::string m_strLast;   // the message shown before, as given
 };
 
 // Writes one "tovix-export: PATH: TEXT" line to standard error.

@@ -2,6 +2,9 @@
 
 #include "cli/console_dialogs.h"
 #include "cli/output_file.h"
+#include "cli/tool_language.h"
+#include "core/file_ptr.h"
+#include "core/messages.h"
 #include "core/bmp_import.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
@@ -123,7 +126,15 @@ int ExportInput(const ExportRequest& request, const std::string& input)
             return kExitRefused;
         }
     }
-    if (!ReadInput(request, standardInput ? standardInput->Path() : input, *doc, inputDialogs)) return kExitRefused;
+    const std::string path = standardInput ? standardInput->Path() : input;
+    if (!OpenFile(path, "rb")) {
+        const int nError = errno;
+        const bool bDocument = KindOfInput(request, path) == InputKind::Document;
+        const std::string text = InToolLanguage(bDocument ? msg::kCannotOpenDocument : msg::kCannotOpenBitmap);
+        ReportError(input, SpeaksJapanese() ? text : text + SystemReason(nError));
+        return kExitRefused;
+    }
+    if (!ReadInput(request, path, *doc, inputDialogs)) return kExitRefused;
 
     if (request.mode) doc->SetColorMode(*request.mode);
     if (request.thresholds) doc->SetThresholds(*request.thresholds);

@@ -1,16 +1,20 @@
 #include "cli/output_file.h"
 
 #include "cli/console_dialogs.h"
+#include "cli/tool_language.h"
 #include "core/file_write.h"
 
-#include <filesystem>
+#include <cerrno>
 
 namespace {
 
 void ReportFailure(const CFileTransaction::Failure& failure)
 {
+    const std::string reason = SystemReason(failure.nError);
+    const std::string cannotCreate = "cannot create the file" + reason;
+    const std::string writeFailed = "cannot write the file" + reason;
     ConsoleDialogs dialogs(failure.strTarget);
-    ReportWriteOutcome(failure.outcome, {"cannot create the file", "cannot write the file"}, dialogs);
+    ReportWriteOutcome(failure.outcome, {cannotCreate.c_str(), writeFailed.c_str()}, dialogs);
 }
 
 } // namespace
@@ -26,7 +30,7 @@ bool WriteOutputFile(CFileTransaction& files, const std::string& path, const std
 {
     std::FILE* file = files.Add(path);
     if (file != nullptr && write(file)) return true;
-    ReportFailure({path, file == nullptr ? WriteOutcome::CannotCreate : WriteOutcome::WriteFailed});
+    ReportFailure({path, file == nullptr ? WriteOutcome::CannotCreate : WriteOutcome::WriteFailed, errno});
     return false;
 }
 

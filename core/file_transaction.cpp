@@ -1,5 +1,6 @@
 #include "core/file_transaction.h"
 
+#include <cerrno>
 #include <filesystem>
 
 std::FILE* CFileTransaction::Add(const std::string& target)
@@ -13,11 +14,11 @@ std::FILE* CFileTransaction::Add(const std::string& target)
 std::optional<CFileTransaction::Failure> CFileTransaction::Commit()
 {
     for (auto& [target, file] : m_files)
-        if (!file->Finish()) return Failure{target, WriteOutcome::WriteFailed};
+        if (!file->Finish()) return Failure{target, WriteOutcome::WriteFailed, errno};
     // Renames within a folder that took the files fail only in rare cases
     // (the folder changed meanwhile); the files moved before stay moved.
     for (auto& [target, file] : m_files)
-        if (!file->Replace()) return Failure{target, WriteOutcome::CannotCreate};
+        if (!file->Replace()) return Failure{target, WriteOutcome::CannotCreate, errno};
     return std::nullopt;
 }
 

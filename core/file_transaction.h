@@ -21,6 +21,7 @@ public:
     struct Failure {
         std::string strTarget;
         WriteOutcome outcome;
+        int nError = 0;   // the system's errno for it, 0 when unknown
     };
 
     // Finishes every file, then moves each over its target; the first

@@ -36,7 +36,8 @@ protected:
     // its standard output is kept unless it goes to the given file instead.
     RunResult Run(const std::string& args, const std::string& stdoutPath = {})
     {
-        const std::string command = "cd " + dir.Path() + " && " TOVIX_EXPORT_BIN " " + args + " >" +
+        // The tool's Japanese texts are the program's own, which most cases check.
+        const std::string command = "cd " + dir.Path() + " && env -u LC_ALL -u LC_MESSAGES LANG=" + language + " " TOVIX_EXPORT_BIN " " + args + " >" +
                                     (stdoutPath.empty() ? dir.File(".out") : stdoutPath) + " 2>" + dir.File(".err");
         const int status = std::system(command.c_str());
         RunResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, stdoutPath.empty() ? Text(".out") : "",
@@ -71,6 +72,7 @@ protected:
     }
 
     TempDir dir;
+    std::string language = "ja_JP.UTF-8";
 };
 
 TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
@@ -398,6 +400,35 @@ TEST_F(TovixExportTest, DiskFullLeavesNoPartialFileAndKeepsTheOldOne)
         EXPECT_TRUE(result.strErr.starts_with("tovix-export: ")) << args << "\n" << result.strErr;
         EXPECT_EQ(dir.Names(), (std::vector<std::string>{"old.c", "pic.bmp"})) << args;
         EXPECT_EQ(Text("old.c"), "old") << args;
+    }
+}
+
+TEST_F(TovixExportTest, SpeaksEnglishUnlessTheLocaleNamesJapaneseAndSaysWhatToDo)
+{
+    WriteFile(dir.File("notes.bmp"), {'n', 'o', 't', 'e', 's'});
+    BmpLayout eightBits;
+    eightBits.nBitCount = 8;
+    WriteFile(dir.File("eight.bmp"), BuildBmp(2, 2, PatternPixel, eightBits));
+    const struct {
+        const char* locale;
+        const char* args;
+        const char* error;
+    } cases[] = {
+        {"C", "missing.bmp", "tovix-export: missing.bmp: cannot open the picture: No such file or directory\n"},
+        {"en_GB.UTF-8", "notes.bmp", "tovix-export: notes.bmp: not a BMP file, or its headers or pixel rows are damaged\n"},
+        {"POSIX", "eight.bmp", "tovix-export: eight.bmp: not a 24-bit BMP file; give --picture to read a BMP of any depth\n"},
+        {"C", "missing.tvx", "tovix-export: missing.tvx: cannot open the document: No such file or directory\n"},
+        {"C", "pic.bmp -o no/such.c", "tovix-export: no/such.c: cannot create the file: No such file or directory\n"},
+        {"ja_JP", "notes.bmp", "tovix-export: notes.bmp: 読み込んだファイルの形式が正しくありません。\n"
+                               "tovix-export: notes.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません\n"},
+        {"ja", "missing.bmp", "tovix-export: missing.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません\n"},
+        // LC_ALL, then LC_MESSAGES, then LANG: the first one set decides.
+        {"ja_JP.UTF-8 LC_ALL=C", "missing.tvx", "tovix-export: missing.tvx: cannot open the document: No such file or directory\n"},
+        {"C LC_MESSAGES=ja_JP.UTF-8", "missing.tvx", "tovix-export: missing.tvx: ﾌｧｲﾙを開けません\n"},
+    };
+    for (const auto& c : cases) {
+        language = c.locale;
+        EXPECT_EQ(Run(c.args).strErr, c.error) << c.locale << " " << c.args;
     }
 }
 

@@ -1,0 +1,52 @@
+#include "cli/tool_language.h"
+
+#include "core/messages.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+struct Translation {
+    const char* pszJapanese;
+    const char* pszEnglish;
+};
+
+// Each English text says what to do next, where there is something to do.
+const Translation kTranslations[] = {
+    {msg::kCannotOpenBitmap, "cannot open the picture"},
+    {msg::kBadBitmapFormat, "not a BMP file, or its headers or pixel rows are damaged"},
+    {msg::kNot24Bit, "not a 24-bit BMP file; give --picture to read a BMP of any depth"},
+    {msg::kTooWide, "the picture is wider than 4096 pixels, the largest side a picture may have"},
+    {msg::kTooHigh, "the picture is higher than 4096 pixels, the largest side a picture may have"},
+    {msg::kPictureTooLarge, "the picture has more than 2097152 pixels (2048 x 1024), the most an export or "
+                            "a document holds; make it smaller"},
+    {msg::kCannotOpenDocument, "cannot open the document"},
+    {msg::kBadDocument, "not a TOVIX document, or the document is damaged"},
+    {msg::kCannotSaveDocument, "cannot save the document"},
+};
+
+} // namespace
+
+bool SpeaksJapanese()
+{
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return std::string_view(value).starts_with("ja");
+    }
+    return false;
+}
+
+std::string InToolLanguage(const std::string& text)
+{
+    if (SpeaksJapanese()) return text;
+    for (const Translation& translation : kTranslations)
+        if (text == translation.pszJapanese) return translation.pszEnglish;
+    return text;
+}
+
+std::string SystemReason(int nError)
+{
+    return nError == 0 ? std::string() : std::string(": ") + std::strerror(nError);
+}
