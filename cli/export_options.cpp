@@ -17,6 +17,7 @@ struct CommandLine {
     std::optional<std::string> output, saveDoc, header, decode;
     bool bBackground = false;
     std::string firstExportOption;   // one that --decode has no use for
+    std::optional<int> luminanceThreshold;   // -t with one number
 };
 
 std::optional<int> ParseInt(const std::string& text, int nMin, int nMax)
@@ -75,7 +76,7 @@ ParsedExportOptions Finished(ParsedExportOptions::Action action)
 }
 
 enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
-                kAttribute, kHeader, kDecode, kListFormats, kListModes };
+                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono };
 
 const option kOptions[] = {
     {"format", required_argument, nullptr, 'f'}, {"mode", required_argument, nullptr, 'm'},
@@ -89,6 +90,8 @@ const option kOptions[] = {
     {"static", no_argument, nullptr, kStatic}, {"attribute", required_argument, nullptr, kAttribute},
     {"header", required_argument, nullptr, kHeader}, {"decode", required_argument, nullptr, kDecode},
     {"list-formats", no_argument, nullptr, kListFormats}, {"list-modes", no_argument, nullptr, kListModes},
+    {"dither", required_argument, nullptr, kDither}, {"round", no_argument, nullptr, kRound},
+    {"mono", required_argument, nullptr, kMono},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -116,11 +119,28 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
         return {};
     }
     case 't': {
+        // One number is the brightness rule's threshold.
+        if (const std::optional<int> single = ParseInt(arg, 0, 255)) {
+            line.luminanceThreshold = *single;
+            return {};
+        }
         const std::optional<std::array<int, 3>> channels = ParseChannels(arg);
-        if (!channels) return "thresholds must be R,G,B with each 0..255, not '" + arg + "'";
+        if (!channels) return "thresholds must be R,G,B with each 0..255, or one 0..255 with --mono luminance, not '" + arg + "'";
         request.thresholds = Thresholds{(*channels)[0], (*channels)[1], (*channels)[2]};
         return {};
     }
+    case kDither: {
+        const std::optional<DitherMethod> method = DitherMethodNamed(arg);
+        if (!method) return "--dither must be none, floyd-steinberg, atkinson or ordered, not '" + arg + "'";
+        request.reduction.dither = *method;
+        return {};
+    }
+    case kRound: request.reduction.bRound = true; return {};
+    case kMono:
+        if (arg == "luminance") request.reduction.monoRule = ReductionSettings::MonoRule::Luminance;
+        else if (arg == "channels") request.reduction.monoRule = ReductionSettings::MonoRule::Channels;
+        else return "--mono must be channels or luminance, not '" + arg + "'";
+        return {};
     case 'n': request.name = arg; return {};
     case 'o': return TakePath(line.output, arg, "the output path is empty");
     case kForce: request.bForce = true; return {};
@@ -213,6 +233,13 @@ ParsedExportOptions Validate(CommandLine line)
     if (auto error = OptionsErrorFor(*request.format, request.mode, request.bytes, line.header.has_value()))
         return UsageError(*error);
     if (request.inputs.empty()) return UsageError("no INPUT given");
+    const bool bLuminance = request.reduction.monoRule == ReductionSettings::MonoRule::Luminance;
+    if (line.luminanceThreshold && !bLuminance) return UsageError("-t with one threshold goes with --mono luminance");
+    if (request.thresholds && bLuminance) return UsageError("--mono luminance takes one threshold, -t N");
+    request.reduction.nLuminanceThreshold = line.luminanceThreshold.value_or(128);
+    // A document keeps only the colour mode and thresholds.
+    if (line.saveDoc && !request.reduction.IsDefault())
+        return UsageError("--save-doc keeps the colour mode and thresholds, not --dither, --round or --mono");
     if (std::count(request.inputs.begin(), request.inputs.end(), kStandardInput) > 1)
         return UsageError("standard input can be read only once");
     request.outputs = RequestedOutputs(line);
@@ -222,6 +249,9 @@ ParsedExportOptions Validate(CommandLine line)
         const std::optional<ColorMode> mode =
             KindOfInput(request, input) == InputKind::Document ? request.mode : request.mode.value_or(ColorMode::Full);
         if (mode && !ThresholdsApply(request, *mode)) return UsageError(ThresholdError(*mode));
+        if (mode) {
+            if (auto error = ReductionError(request.reduction, *mode)) return UsageError(*error);
+        }
     }
     for (const std::string& input : request.inputs) {
         if (line.bBackground && KindOfInput(request, input) == InputKind::Document)
@@ -247,6 +277,19 @@ std::string ThresholdError(ColorMode mode)
 {
     return "--threshold does not apply to colour mode " + std::to_string(static_cast<int>(mode)) +
            ", which keeps each channel's high bits";
+}
+
+std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode)
+{
+    const PixelFormat* format = FindPixelFormat(mode);
+    if (format == nullptr) return {};
+    const std::string forMode = " does not apply to colour mode " + std::to_string(format->Number());
+    if (settings.dither != DitherMethod::None && format->nStorageBits == 24) return "--dither" + forMode + ", which keeps every colour";
+    if (settings.bRound && (format->rule != ChannelRule::HighBits || format->nStorageBits == 24))
+        return "--round" + forMode + "; it is for 8, 15 and 16";
+    if (settings.monoRule != ReductionSettings::MonoRule::Channels && format->rule != ChannelRule::Threshold)
+        return "--mono" + forMode + "; it is for 1";
+    return {};
 }
 
 bool EndsWithInAnyCase(std::string text, const std::string& ending)
@@ -296,6 +339,12 @@ std::string UsageText()
            "                         a BMP of any depth comes in\n"
            "      --background R,G,B the colour under transparent parts of a picture, 0..255 each\n"
            "                         (default: 255,255,255); not for a .tvx document\n"
+           "      --dither METHOD    none (default), floyd-steinberg, atkinson or ordered (Bayer 8x8): spread\n"
+           "                         what a mode drops over the neighbours; not for mode 24\n"
+           "      --round            modes 8, 15, 16: each channel to the nearest level, not truncated\n"
+           "      --mono RULE        mode 1: channels (default), black where every channel is below its\n"
+           "                         threshold, or luminance, black below one brightness threshold (-t N,\n"
+           "                         default 128)\n"
            "      --save-doc PATH    write the picture and its settings as a .tvx document; with this\n"
            "                         option and no -o, only the document is written\n"
            "\n"

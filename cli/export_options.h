@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/color_mode.h"
+#include "core/reduction_settings.h"
 #include "core/thresholds.h"
 #include "export/export_format.h"
 #include "picture/picture_reader.h"
@@ -34,6 +35,7 @@ struct ExportRequest {
     bool bPicture = false;                          // INPUT goes through the picture import whatever its name
     BackgroundColor background;                     // under transparent parts of a picture
     BytesOptions bytes;                             // layout formats only
+    ReductionSettings reduction;                    // dithering, rounding, the brightness rule
 };
 
 // What a --decode run was asked to do.
@@ -52,6 +54,9 @@ bool ThresholdsApply(const ExportRequest& request, ColorMode mode);
 
 // Why thresholds cannot go with a mode that does not use them.
 std::string ThresholdError(ColorMode mode);
+
+// Why the reduction settings cannot go with a mode, or nothing when they can.
+std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode);
 
 // Whether a path ends in the lower-case ending, in any case: ".bmp" fits "LOGO.BMP".
 bool EndsWithInAnyCase(std::string text, const std::string& ending);

@@ -5,6 +5,7 @@
 #include "cli/tool_language.h"
 #include "core/file_ptr.h"
 #include "core/messages.h"
+#include "core/picture_values.h"
 #include "core/bmp_import.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
@@ -154,6 +155,14 @@ int ExportInput(const ExportRequest& request, const std::string& input)
         return kExitUsage;
     }
 
+    if (const auto error = ReductionError(request.reduction, picture->mode)) {
+        ReportError(input, *error);
+        return kExitUsage;
+    }
+    const std::vector<std::uint32_t> values = EncodedValues(*picture, request.reduction);
+    CapturedPicture reduced = *picture;
+    reduced.values = values;
+
     // Every target is checked before any is written.
     const std::vector<OutputTarget> outputs = PlanOutputs(request, input);
     for (const OutputTarget& output : outputs)
@@ -161,7 +170,7 @@ int ExportInput(const ExportRequest& request, const std::string& input)
 
     // The files of one INPUT land together once all are complete; standard
     // output, which cannot be taken back, is written last, before they land.
-    const ExportJob job = MakeJob(request, input, *picture, outputs);
+    const ExportJob job = MakeJob(request, input, reduced, outputs);
     CFileTransaction files;
     for (const OutputTarget& output : outputs) {
         const bool bWritten = WriteOutput(files, output, [&](std::FILE* file) {

@@ -19,9 +19,18 @@ struct CapturedPicture {
     ColorMode mode = ColorMode::Full;
     Thresholds thresholds{128, 128, 128};
     std::span<const std::uint32_t> pixels;
+    // The encoded values, where reduction settings made them for the whole
+    // picture (EncodedValues); empty when each pixel is encoded on its own.
+    std::span<const std::uint32_t> values;
 
     std::int64_t PixelCount() const { return static_cast<std::int64_t>(nWidth) * nHeight; }
     PixelEncoder MakeEncoder() const { return PixelEncoder(mode, thresholds); }
+
+    // The encoded value of pixel i, from the encoder made by MakeEncoder.
+    std::uint32_t Value(std::size_t i, const PixelEncoder& encoder) const
+    {
+        return values.empty() ? encoder.Encode(pixels[i]) : values[i];
+    }
 };
 
 // A picture that owns its pixels, such as one read back from an export.
@@ -31,7 +40,7 @@ struct PictureBuffer {
     ColorMode mode = ColorMode::Full;
     std::vector<std::uint32_t> pixels;
 
-    CapturedPicture View() const { return {nWidth, nHeight, mode, {128, 128, 128}, pixels}; }
+    CapturedPicture View() const { return {nWidth, nHeight, mode, {128, 128, 128}, pixels, {}}; }
 };
 
 // Builds both copies of a working bitmap from a picture's pixels. Returns

@@ -79,7 +79,7 @@ CapturedPicture CTOVIXDoc::Captured() const
 {
     const std::int64_t nCount = StoredPixelCount(m_nWidth, m_nHeight);
     return {m_nWidth, m_nHeight, m_nColorMode, GetThresholds(),
-            std::span<const std::uint32_t>(PixelArray, static_cast<std::size_t>(nCount < 0 ? 0 : nCount))};
+            std::span<const std::uint32_t>(PixelArray, static_cast<std::size_t>(nCount < 0 ? 0 : nCount)), {}};
 }
 
 std::uint32_t CTOVIXDoc::EncodePixel(std::int32_t nIndex) const

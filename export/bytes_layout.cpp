@@ -95,14 +95,14 @@ std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const BytesO
     const std::int32_t nHeight = picture.nHeight;
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(BytesCount(mode, nWidth, nHeight, options)));
     const PixelEncoder encoder = picture.MakeEncoder();
-    const std::uint32_t* pixel = picture.pixels.data();
+    std::size_t nPixel = 0;
     if (PacksBits(mode)) {
         // A set bit marks black, as in the program's formats, or white inverted.
         const std::uint32_t nSetValue = options.bInvert ? kWhite : 0;
         const MonoPlaces places(nWidth, options);
         for (std::int32_t y = 0; y < nHeight; ++y) {
             for (std::int32_t x = 0; x < nWidth; ++x) {
-                if (encoder.Encode(*pixel++) != nSetValue) continue;
+                if (picture.Value(nPixel++, encoder) != nSetValue) continue;
                 const BitPlace place = places.At(x, y);
                 bytes[static_cast<std::size_t>(place.nByte)] |= place.nMask;
             }
@@ -111,7 +111,7 @@ std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const BytesO
     }
     const int nStep = BytesPerPixel(mode);
     for (std::uint8_t* out = bytes.data(); out != bytes.data() + bytes.size(); out += nStep)
-        PutValue(out, encoder.Encode(*pixel++), mode, options);
+        PutValue(out, picture.Value(nPixel++, encoder), mode, options);
     return bytes;
 }
 

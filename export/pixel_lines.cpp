@@ -22,12 +22,12 @@ void WriteValues(TextWriter& out, const CapturedPicture& picture, const ModeLayo
             out.NewLine();
             nOnLine = nInRow = 0;
         }
-        out.Hex(encoder.Encode(picture.pixels[static_cast<std::size_t>(n)]), layout.nDigits, bPrefix);
+        out.Hex(picture.Value(static_cast<std::size_t>(n), encoder), layout.nDigits, bPrefix);
         out.Comma();
         ++nOnLine;
         ++nInRow;
     }
-    out.Hex(encoder.Encode(picture.pixels[static_cast<std::size_t>(nCount - 1)]), layout.nDigits, bPrefix);
+    out.Hex(picture.Value(static_cast<std::size_t>(nCount - 1), encoder), layout.nDigits, bPrefix);
     out.NewLine();
 }
 

@@ -22,6 +22,14 @@ _tovix_export()
             COMPREPLY=($(compgen -W 'rows pages' -- "$cur"))
             return
             ;;
+        --dither)
+            COMPREPLY=($(compgen -W 'none floyd-steinberg atkinson ordered' -- "$cur"))
+            return
+            ;;
+        --mono)
+            COMPREPLY=($(compgen -W 'channels luminance' -- "$cur"))
+            return
+            ;;
         --bit-order)
             COMPREPLY=($(compgen -W 'msb lsb' -- "$cur"))
             return

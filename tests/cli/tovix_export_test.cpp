@@ -96,6 +96,13 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -m 565 -t 1,2,3", 2, "--threshold does not apply to colour mode 16"},
         {"missing.bmp -t 1,2,3", 2, "--threshold does not apply to colour mode 24"},
         {"- - < pic.bmp", 2, "standard input can be read only once"},
+        {"pic.bmp -m 1 --dither fs", 2, "--dither must be"},
+        {"pic.bmp --dither ordered", 2, "--dither does not apply to colour mode 24"},
+        {"pic.bmp -m 6 --round", 2, "--round does not apply to colour mode 6"},
+        {"pic.bmp -m 8 --mono luminance", 2, "--mono does not apply to colour mode 8"},
+        {"pic.bmp -m 1 -t 90", 2, "-t with one threshold goes with --mono luminance"},
+        {"pic.bmp -m 1 --mono luminance -t 1,2,3", 2, "--mono luminance takes one threshold"},
+        {"pic.bmp -m 1 --dither ordered --save-doc d.tvx", 2, "--save-doc keeps the colour mode and thresholds"},
         {"pic.bmp -t", 2, "needs a value"},
         {"pic.bmp other.bmp -o x.c", 2, "-o cannot go with more than one INPUT"},
         {"missing.bmp", 1, "missing.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
@@ -429,6 +436,26 @@ TEST_F(TovixExportTest, SpeaksEnglishUnlessTheLocaleNamesJapaneseAndSaysWhatToDo
     for (const auto& c : cases) {
         language = c.locale;
         EXPECT_EQ(Run(c.args).strErr, c.error) << c.locale << " " << c.args;
+    }
+}
+
+// Dithered values are values of the mode: they read back and convert to the
+// same bytes, yet differ from the undithered ones on a gradient.
+TEST_F(TovixExportTest, ReductionSettingsChangeTheValuesWithinTheMode)
+{
+    WriteFile(dir.File("ramp.bmp"), BuildBmp(48, 8, [](int x, int) {
+        const auto v = static_cast<std::uint8_t>(x * 5);
+        return testing_support::Rgb{v, v, v};
+    }));
+    const std::pair<std::string, std::string> cases[] = {
+        {"-m 1", "--dither floyd-steinberg"}, {"-m 1", "--dither atkinson"}, {"-m 6", "--dither ordered"},
+        {"-m 8", "--dither floyd-steinberg"}, {"-m 565", "--round"},         {"-m 1", "--mono luminance -t 200"},
+    };
+    for (const auto& [mode, settings] : cases) {
+        ASSERT_EQ(Run("-f bytes -o ramp.c --force ramp.bmp " + mode + " " + settings).nExit, 0) << settings;
+        EXPECT_NE(Text("ramp.c"), Run("-f bytes -o - ramp.bmp " + mode).strOut) << settings;
+        ASSERT_EQ(Run("--decode ramp.c -o back.bmp --force").nExit, 0) << settings;
+        EXPECT_EQ(Run("-f bytes -n ramp -o - back.bmp " + mode).strOut, Text("ramp.c")) << settings;
     }
 }
 

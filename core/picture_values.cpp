@@ -1,0 +1,49 @@
+#include "core/picture_values.h"
+
+#include "core/luminance.h"
+#include "core/pixel_format.h"
+
+namespace {
+
+RgbImage RgbOf(const CapturedPicture& picture)
+{
+    RgbImage image(picture.nWidth, picture.nHeight);
+    std::uint8_t* out = image.rgb.data();
+    for (std::uint32_t packed : picture.pixels) {
+        *out++ = static_cast<std::uint8_t>(packed);
+        *out++ = static_cast<std::uint8_t>(packed >> 8);
+        *out++ = static_cast<std::uint8_t>(packed >> 16);
+    }
+    return image;
+}
+
+std::vector<std::uint16_t> Codes(const CapturedPicture& picture, const PixelFormat& format, const ReductionSettings& settings)
+{
+    const RgbImage image = RgbOf(picture);
+    switch (format.rule) {
+    case ChannelRule::Threshold:
+        if (settings.monoRule == ReductionSettings::MonoRule::Luminance)
+            return Dither(LuminanceImage(image), LuminanceThreshold(settings.nLuminanceThreshold), settings.dither);
+        return Dither(image, MonoChannelRule(picture.thresholds), settings.dither);
+    case ChannelRule::Levels: return Dither(image, SixtyFourColours(picture.thresholds), settings.dither);
+    case ChannelRule::HighBits:
+        return Dither(image, MaskedChannels(format.mode, settings.bRound ? Rounding::Nearest : Rounding::Truncate),
+                      settings.dither);
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<std::uint32_t> EncodedValues(const CapturedPicture& picture, const ReductionSettings& settings)
+{
+    const PixelFormat* format = FindPixelFormat(picture.mode);
+    // Full colour drops nothing, so nothing changes it.
+    if (settings.IsDefault() || format == nullptr || format->nStorageBits == 24) return {};
+    std::vector<std::uint32_t> values;
+    values.reserve(picture.pixels.size());
+    // Two colours code white as 1; the export's value for it is the format's largest.
+    const bool bMono = format->rule == ChannelRule::Threshold;
+    for (std::uint16_t code : Codes(picture, *format, settings)) values.push_back(bMono && code != 0 ? format->nLargestValue : code);
+    return values;
+}

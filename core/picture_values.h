@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/captured_picture.h"
+#include "core/reduction_settings.h"
+
+#include <cstdint>
+#include <vector>
+
+// The encoded value of every pixel of a picture, top row first, under
+// settings beyond its format's own rule: dithering, rounding, the
+// brightness rule for two colours. Empty for the default settings, under
+// which each pixel is encoded on its own (CapturedPicture::Value).
+std::vector<std::uint32_t> EncodedValues(const CapturedPicture& picture, const ReductionSettings& settings);

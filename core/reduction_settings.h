@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/dither.h"
+
+// How a picture is reduced beyond its pixel format's own rule. The defaults
+// give exactly the six modes' output.
+struct ReductionSettings {
+    enum class MonoRule { Channels, Luminance };
+
+    DitherMethod dither = DitherMethod::None;
+    bool bRound = false;                 // 3-3-2, 5-5-5, 5-6-5 to the nearest level instead of truncating
+    MonoRule monoRule = MonoRule::Channels;
+    int nLuminanceThreshold = 128;       // two colours by brightness: white from this luminance on
+
+    bool IsDefault() const
+    {
+        return dither == DitherMethod::None && !bRound && monoRule == MonoRule::Channels;
+    }
+};
