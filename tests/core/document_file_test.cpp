@@ -116,6 +116,7 @@ TEST_F(DocumentFileTest, SaveThenOpenGivesEverythingBack)
 
     auto opened = std::make_unique<CTOVIXDoc>();
     ASSERT_TRUE(ReadDocumentFile(*opened, dir.File("round.tvx"), dialogs));
+    ASSERT_TRUE(opened->m_image.IsLoaded());
     EXPECT_EQ(opened->m_nWidth, 5);
     EXPECT_EQ(opened->m_nHeight, 3);
     EXPECT_EQ(opened->m_nColorMode, ColorMode::Mono);
