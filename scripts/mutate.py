@@ -86,8 +86,11 @@ def configure(tree, build, env):
 
 
 def ninja(build, env, *arguments, check=True):
-    return subprocess.run(["nice", "-n", "10", "ninja", "-C", str(build), *arguments],
-                          env=env, capture_output=True, text=True, check=check)
+    result = subprocess.run(["nice", "-n", "10", "ninja", "-C", str(build), *arguments],
+                            env=env, capture_output=True, text=True)
+    if check and result.returncode != 0:
+        sys.exit(f"{result.stdout}{result.stderr}mutate: ninja {' '.join(arguments)} failed without a mutant")
+    return result
 
 
 def objects_by_source(build, env):

@@ -136,12 +136,20 @@ DECLARATION = re.compile(r"^(?:[\w:]+(?:<[^;]*>)?[\s*&]+)+\w+\s*[=({;\[]")
 LITERAL_RESULT = re.compile(r"^(?:true|false|nullptr|\{\}|-?\d+[uUlL]*)$")
 
 
-def _operator_mutants(line):
+def _next_to_string(line, start, end):
+    """Whether a string literal stands right beside line[start:end]: then + and
+    << join strings or stream them, and a swapped operator would not build."""
+    return line[:start].rstrip().endswith('"') or line[end:].lstrip().startswith(('"', 'R"', 'u8"'))
+
+
+def _operator_mutants(code, line):
     for operator, replacements in OPERATOR_SWAPS:
-        for m in re.finditer(_spaced(operator), line):
+        for m in re.finditer(_spaced(operator), code):
+            if operator in ("+", "<<") and _next_to_string(line, m.start(), m.end()):
+                continue
             for new in replacements:
                 yield m.start(), m.end(), new, "operator"
-    for m in re.finditer(r"\+\+|--", line):
+    for m in re.finditer(r"\+\+|--", code):
         yield m.start(), m.end(), "--" if m.group(0) == "++" else "++", "increment"
 
 
@@ -150,6 +158,8 @@ def _constant_mutants(line):
         digits = m.group(1).replace("'", "").lower()
         base, spelling = next((b, f) for p, b, f in NUMBER_BASES
                               if digits.startswith(p) and len(digits) > len(p))
+        if re.search("[A-F]", m.group(1)):
+            spelling = spelling.replace("x}", "X}")
         value = int(digits, base)
         for new_value in {0: [1], 1: [0, 2]}.get(value, [value + 1, value - 1]):
             yield m.start(1), m.end(1), spelling.format(new_value), "constant"
@@ -211,7 +221,7 @@ def line_mutants(text):
     for number, (line, mask) in enumerate(zip(lines, masks), start=1):
         code = _masked(line, mask)
         candidates = [
-            *_operator_mutants(code), *_constant_mutants(code),
+            *_operator_mutants(code, line), *_constant_mutants(code),
             *_condition_mutants(code), *_return_mutants(code),
             *_statement_mutants(code.rstrip(), previous_code),
         ]
