@@ -1,7 +1,8 @@
 # Installs the build into a temporary prefix and uses the CMake package from
 # there: a consumer project builds its arrays from pictures and checks them,
-# a touched picture regenerates only its own arrays, and wrong calls of
-# tovix_add_pixel_data stop the configuration with the reason.
+# a touched picture regenerates only its own arrays, a new tool all of them,
+# and wrong calls of tovix_add_pixel_data stop the configuration with the
+# reason.
 # cmake -DTOVIX_BUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -P pixel_data_test.cmake
 
 function(run)
@@ -34,8 +35,17 @@ if(NOT count EQUAL 2 OR NOT regenerated MATCHES "sprite.bmp.*sprite.bmp")
   message(FATAL_ERROR "touching sprite.bmp should regenerate its two arrays and nothing else:\n${out}")
 endif()
 
+file(TOUCH "${prefix}/bin/tovix-export")
+run(${CMAKE_COMMAND} --build "${build}" --verbose)
+string(REGEX MATCHALL "[^\n]*tovix-export [^\n]*" regenerated "${out}")
+list(LENGTH regenerated count)
+if(NOT count EQUAL 5)
+  message(FATAL_ERROR "a new tovix-export should regenerate all five arrays:\n${out}")
+endif()
+
 # Each case: the calls, one a line, then what the error must say.
 set(sprite "${WORK_DIR}/src/pictures/sprite.bmp")
+file(COPY_FILE "${sprite}" "${WORK_DIR}/logo.v2.png")
 set(cases
   "tovix_add_pixel_data(app)|expected a target and one picture"
   "tovix_add_pixel_data(nosuch ${sprite})|no target named 'nosuch'"
@@ -46,6 +56,7 @@ set(cases
   "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2)|THRESHOLD must be"
   "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2,256)|THRESHOLD must be"
   "tovix_add_pixel_data(app ${sprite} NAME 9lives)|'9lives' is not a C identifier"
+  "tovix_add_pixel_data(app ${WORK_DIR}/logo.v2.png)|'logo.v2' is not a C identifier"
   "tovix_add_pixel_data(app ${sprite} SIZE 2)|expected a target and one picture"
   "tovix_add_pixel_data(app ${sprite} OPTIONS --force -ofile.c)|OPTIONS may not hold '-ofile.c'"
   "tovix_add_pixel_data(app ${sprite} FORMAT 2)|tovix_add_pixel_data(app ${sprite})|'sprite' is already generated"
