@@ -11,6 +11,7 @@
 
 #include <QImage>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
@@ -344,11 +345,14 @@ TEST_F(TovixExportTest, DecodedPicturesConvertBackToTheSameBytesWithoutADisplay)
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(variable);
     // 300 pixels wide: FORMAT_1 of a byte a pixel, or of packed bits, takes the long size prefix.
     WriteFile(dir.File("wide.bmp"), BuildBmp(300, 2, PatternPixel));
+    // White and black: the largest and smallest value of each mode.
+    WriteFile(dir.File("ends.bmp"), BuildBmp(2, 1, [](int x, int) { return x == 0 ? Rgb{255, 255, 255} : Rgb{0, 0, 0}; }));
     const struct {
         const char* settings;
         const char* input;
     } exports[] = {
         {"-f 1 -m 6", "pic.bmp"}, {"-f 1 -m 8", "wide.bmp"}, {"-f 1 -m 1", "wide.bmp"},
+        {"-f 1 -m 24", "ends.bmp"}, {"-f 2 -m 565", "ends.bmp"}, {"-f 2 -m 15", "ends.bmp"},
         {"-f 2 -m mono -t 100,150,200", "pic.bmp"}, {"-f bytes -m 1 --pack pages --invert", "pic.bmp"},
         {"-f bytes -m 24 --rgb-order bgr", "pic.bmp"}, {"-f bytes -m 15 --byte-order big", "pic.bmp"},
     };
@@ -384,6 +388,13 @@ TEST_F(TovixExportTest, DecodedPicturesConvertBackToTheSameBytesWithoutADisplay)
         {"empty value", "pic.txt", "\n" + firstValue, "\n,", "line 2: ',"},
     };
     ASSERT_EQ(Run("-f 1 -m 6 -n pic -o pic.c pic.bmp").nExit, 0);
+    // Hex digits in upper case read as in lower case.
+    std::string upper = list;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    WriteFile(dir.File("upper.txt"), std::vector<std::uint8_t>(upper.begin(), upper.end()));
+    ASSERT_EQ(Run("--decode upper.txt -o upper.bmp").nExit, 0);
+    ASSERT_EQ(Run("--decode pic.txt -o lower.bmp").nExit, 0);
+    EXPECT_EQ(ReadFile(dir.File("upper.bmp")), ReadFile(dir.File("lower.bmp")));
     for (const auto& e : edits) {
         std::string text = Text(e.file);
         const std::size_t nAt = text.find(e.from);
