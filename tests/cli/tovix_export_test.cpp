@@ -384,10 +384,16 @@ TEST_F(TovixExportTest, DecodedPicturesConvertBackToTheSameBytesWithoutADisplay)
          "line 6: the size at the start of the array differs"},
         {"element count", "wide.c", "[604]", "[603]", "line 6: the declared element count differs"},
         {"short size prefix", "pic.c", "{37,21,", "{37,22,", "line 6: the size at the start of the array differs"},
+        {"size line", "wide.c", "2 dot", "2 dots", "line 4: the comment block is not that of FORMAT_1"},
+        {"no pixels", "wide.c", "   300 ", "   0 ", "line 4: the picture has no pixels"},
+        {"empty width", "pic.txt", "BPP,37,", "BPP,,", "line 1: the first line is not"},
+        {"ten-digit width", "pic.txt", "BPP,37,", "BPP,1000000037,", "line 1: the first line is not"},
+        {"value past 15 bits", "ends.txt", "7fff", "8000", "line 2: value 8000 is out of the colour mode's range"},
         {"value too short", "pic.txt", "\n" + firstValue, "\n" + firstValue.substr(1), "line 2: '" + firstValue.substr(1)},
         {"empty value", "pic.txt", "\n" + firstValue, "\n,", "line 2: ',"},
     };
     ASSERT_EQ(Run("-f 1 -m 6 -n pic -o pic.c pic.bmp").nExit, 0);
+    ASSERT_EQ(Run("-f 2 -m 15 -n ends -o ends.txt ends.bmp").nExit, 0);
     // Hex digits in upper case read as in lower case.
     std::string upper = list;
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
