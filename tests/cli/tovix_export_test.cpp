@@ -388,6 +388,7 @@ TEST_F(TovixExportTest, DecodedPicturesConvertBackToTheSameBytesWithoutADisplay)
         {"no pixels", "wide.c", "   300 ", "   0 ", "line 4: the picture has no pixels"},
         {"empty width", "pic.txt", "BPP,37,", "BPP,,", "line 1: the first line is not"},
         {"ten-digit width", "pic.txt", "BPP,37,", "BPP,1000000037,", "line 1: the first line is not"},
+        {"a third number", "pic.txt", "BPP,37,21,", "BPP,37,21,5,", "line 1: the first line is not"},
         {"value past 15 bits", "ends.txt", "7fff", "8000", "line 2: value 8000 is out of the colour mode's range"},
         {"value too short", "pic.txt", "\n" + firstValue, "\n" + firstValue.substr(1), "line 2: '" + firstValue.substr(1)},
         {"empty value", "pic.txt", "\n" + firstValue, "\n,", "line 2: ',"},
