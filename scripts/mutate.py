@@ -225,13 +225,21 @@ def main():
     report(results)
 
 
-def report(results):
+def score_line(results):
     counts = {o: sum(1 for *_, outcome in results if outcome == o)
               for o in ("killed", "timeout", "survived", "no build")}
     judged = counts["killed"] + counts["timeout"] + counts["survived"]
-    score = 100.0 * (judged - counts["survived"]) / judged if judged else 0.0
-    print(f"\nmutation score {score:.0f} %: {judged - counts['survived']} of {judged} killed"
-          f" ({counts['timeout']} by timeout), {counts['no build']} did not build")
+    killed = judged - counts["survived"]
+    score = 100.0 * killed / judged if judged else 0.0
+    return (f"{score:.0f} %: {killed} of {judged} killed ({counts['timeout']} by timeout),"
+            f" {counts['no build']} did not build")
+
+
+def report(results):
+    print()
+    for f in dict.fromkeys(f for f, *_ in results):
+        print(f"{f}: {score_line([r for r in results if r[0] == f])}")
+    print(f"mutation score {score_line(results)}")
     for f, m, outcome in results:
         if outcome == "survived":
             print(f"survived {f}:{m.line} ({m.rule})\n  - {m.original.strip()}\n  + {m.mutated.strip()}")
