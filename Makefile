@@ -8,7 +8,10 @@ FUZZ_JOBS ?= 1
 FUZZ_TARGETS ?=
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build test test-system test-asan fuzz-build fuzz test-fuzz run bench package clean
+MUTATE_SEED ?= 1
+MUTATE_MAX ?= 30
+
+.PHONY: deps build test test-system test-asan fuzz-build fuzz test-fuzz mutate run bench package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -49,6 +52,13 @@ fuzz: fuzz-build
 test-fuzz: fuzz-build
 	$(FUZZ_ENV) bash scripts/fuzz.sh replay $(FUZZ_REPLAY_SECONDS)
 
+# Single-line faults in FILES, at most MUTATE_MAX a file, each built in a
+# scratch copy of the tree (build-mutate/) and run against the tests that
+# contain the file; prints the score and the mutants no test noticed.
+mutate: deps
+	@test -n "$(FILES)" || { echo 'usage: make mutate FILES="core/a.cpp export/b.cpp"' >&2; exit 2; }
+	python3 scripts/mutate.py --seed $(MUTATE_SEED) --max $(MUTATE_MAX) $(FILES)
+
 run: build
 	$(BUILD)/bin/tovix
 
@@ -61,4 +71,4 @@ package: build
 	cp $(BUILD)/tovix_*.deb .
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-mutate

@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-noto-cjk xvfb xauth xxd imagemagick
   groff-base bash-completion dpkg-dev git
-  libimagequant-dev
+  libimagequant-dev python3 ccache
 )
 
 missing=()

@@ -53,9 +53,10 @@ TEST_F(AppTest, SaveThenOpenGivesBackPixelsModeThresholdsAndMagnifications)
     ASSERT_EQ(chooser.questions.back().strFilters, "TOVIX ﾌｧｲﾙ (*.tvx);;すべてのﾌｧｲﾙ (*)");
     CTOVIXDoc& opened = ActiveDoc();
     ASSERT_NE(&opened, &saved);
+    ASSERT_TRUE(opened.m_image.IsLoaded());
     EXPECT_EQ(opened.m_bLoaded, 1);
-    EXPECT_EQ(opened.m_nWidth, 4);
-    EXPECT_EQ(opened.m_nHeight, 3);
+    ASSERT_EQ(opened.m_image.GetWidth(), 4);
+    ASSERT_EQ(opened.m_image.GetHeight(), 3);
     EXPECT_EQ(opened.m_nColorMode, ColorMode::Colors64);
     EXPECT_EQ(std::tie(opened.m_nThresholdR, opened.m_nThresholdG, opened.m_nThresholdB), std::tuple(10, 20, 30));
     EXPECT_EQ(std::tie(opened.m_nViewZoom, opened.m_nPrintZoom), std::tuple(250, 40));

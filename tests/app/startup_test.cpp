@@ -200,11 +200,16 @@ TEST_F(AppTest, TileStacksTheWindowsOneAboveTheOtherEachAsWideAsTheArea)
     Run(res::ID_FILE_NEW);
     Run(res::ID_FILE_NEW);
     Run(res::ID_FILE_NEW);
-    Frame().MdiArea()->subWindowList().front()->showMaximized();
+    QList<QMdiSubWindow*> windows = Frame().MdiArea()->subWindowList();
+    QMdiSubWindow* pMinimised = windows.takeLast();
+    pMinimised->showMinimized();
+    windows.front()->showMaximized();
+    ASSERT_TRUE(pMinimised->isMinimized());
     Run(res::ID_WINDOW_TILE_HORZ);
+    EXPECT_TRUE(pMinimised->isMinimized()) << "a minimised window stays minimised";
     const QRect area = Frame().MdiArea()->viewport()->rect();
     int nTop = 0;
-    for (const QMdiSubWindow* pSub : Frame().MdiArea()->subWindowList()) {
+    for (const QMdiSubWindow* pSub : windows) {
         EXPECT_FALSE(pSub->isMaximized());
         EXPECT_EQ(pSub->x(), 0);
         EXPECT_EQ(pSub->width(), area.width());
@@ -212,6 +217,25 @@ TEST_F(AppTest, TileStacksTheWindowsOneAboveTheOtherEachAsWideAsTheArea)
         nTop = pSub->geometry().bottom() + 1;
     }
     EXPECT_EQ(nTop, area.height());
+}
+
+TEST_F(AppTest, ArrangeIconsLinesTheMinimisedWindowsUpAlongTheBottom)
+{
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    Run(res::ID_FILE_NEW);
+    Run(res::ID_FILE_NEW);
+    const QList<QMdiSubWindow*> windows = Frame().MdiArea()->subWindowList();
+    for (QMdiSubWindow* pSub : {windows[0], windows[2]}) {
+        pSub->showMinimized();
+        pSub->move(40, 30);
+    }
+    const QRect open = windows[1]->geometry();
+    Run(res::ID_WINDOW_ARRANGE);
+    const int nBottom = Frame().MdiArea()->viewport()->height();
+    EXPECT_EQ(windows[0]->pos(), QPoint(0, nBottom - windows[0]->height()));
+    EXPECT_EQ(windows[2]->pos(), QPoint(windows[0]->width(), nBottom - windows[2]->height()));
+    EXPECT_EQ(windows[1]->geometry(), open) << "a window that is not minimised stays where it is";
 }
 
 TEST_F(AppTest, WindowMenuListsTheDocumentWindowsAndActivatesTheChosenOne)

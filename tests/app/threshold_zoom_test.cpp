@@ -26,6 +26,7 @@ protected:
             return Rgb{v, v, v};
         }));
         ImportThroughMenu(dir.File("greys.bmp"));
+        ASSERT_TRUE(ActiveDoc().m_image.IsLoaded());
         Run(res::ID_COLOR_MONO);
     }
 

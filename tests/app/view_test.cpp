@@ -77,7 +77,7 @@ TEST_F(AppTest, PictureImportSitsBelowTheBmpOneOffersEveryReadableKindAndLeavesT
         Run(c.nCommand);
         EXPECT_EQ(dialogs.messages, c.messages) << c.file;
         EXPECT_EQ(ActiveDoc().m_bLoaded, c.nLoaded) << c.file;
-        EXPECT_EQ(ActiveDoc().m_image.IsLoaded(), c.nLoaded == 1) << c.file;
+        ASSERT_EQ(ActiveDoc().m_image.IsLoaded(), c.nLoaded == 1) << c.file;
         if (c.file != "clear.png") continue;
         EXPECT_EQ(ActiveView()->GetTotalSize(), QSize(50, 30));
         // White, shown already reduced to the document's two colours.

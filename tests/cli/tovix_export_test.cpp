@@ -11,6 +11,7 @@
 
 #include <QImage>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
@@ -358,22 +359,80 @@ TEST_F(TovixExportTest, ManyInputsGoEachToItsOwnOutputAndAFailureStopsNoOther)
 TEST_F(TovixExportTest, DecodedPicturesConvertBackToTheSameBytesWithoutADisplay)
 {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(variable);
-    for (const char* settings : {"-f 1 -m 6", "-f 2 -m mono -t 100,150,200", "-f bytes -m 1 --pack pages --invert",
-                                 "-f bytes -m 24 --rgb-order bgr", "-f bytes -m 15 --byte-order big"}) {
-        ASSERT_EQ(Run(std::string(settings) + " -n pic -o pic.out --force pic.bmp").nExit, 0) << settings;
-        for (const char* picture : {"back.bmp", "back.png"}) {
-            const RunResult decoded = Run(std::string("--decode pic.out --force -o ") + picture);
+    // 300 pixels wide: FORMAT_1 of a byte a pixel, or of packed bits, takes the long size prefix.
+    WriteFile(dir.File("wide.bmp"), BuildBmp(300, 2, PatternPixel));
+    // White and black: the largest and smallest value of each mode.
+    WriteFile(dir.File("ends.bmp"), BuildBmp(2, 1, [](int x, int) { return x == 0 ? Rgb{255, 255, 255} : Rgb{0, 0, 0}; }));
+    const struct {
+        const char* settings;
+        const char* input;
+    } exports[] = {
+        {"-f 1 -m 6", "pic.bmp"}, {"-f 1 -m 8", "wide.bmp"}, {"-f 1 -m 1", "wide.bmp"},
+        {"-f 1 -m 24", "ends.bmp"}, {"-f 2 -m 565", "ends.bmp"}, {"-f 2 -m 15", "ends.bmp"},
+        {"-f 2 -m mono -t 100,150,200", "pic.bmp"}, {"-f bytes -m 1 --pack pages --invert", "pic.bmp"},
+        {"-f bytes -m 24 --rgb-order bgr", "pic.bmp"}, {"-f bytes -m 15 --byte-order big", "pic.bmp"},
+    };
+    for (const auto& e : exports) {
+        const std::string settings = e.settings;
+        ASSERT_EQ(Run(settings + " -n pic -o pic.out --force " + e.input).nExit, 0) << settings;
+        // The ending picks PNG in any case.
+        for (const std::string picture : {"back.bmp", "back.png", "BACK.PNG"}) {
+            const RunResult decoded = Run("--decode pic.out --force -o " + picture);
             ASSERT_EQ(decoded.nExit, 0) << settings << " " << picture << "\n" << decoded.strErr;
-            EXPECT_EQ(Run(std::string(settings) + " -n pic -o - " + picture).strOut, Text("pic.out"))
+            EXPECT_EQ(ReadFile(dir.File(picture)).at(1), picture.ends_with("bmp") ? 'M' : 'P') << picture;
+            EXPECT_EQ(Run(settings + " -n pic -o - " + picture).strOut, Text("pic.out"))
                 << settings << " " << picture;
         }
     }
-    EXPECT_EQ(ReadFile(dir.File("back.png")).at(1), 'P');
     // By default the decoded picture never takes a name a source picture would have.
     ASSERT_EQ(Run("--decode pic.out").nExit, 0);
     EXPECT_EQ(ReadFile(dir.File("pic.out.png")).at(1), 'P');
     // A picture from standard input is told by its content and goes to standard output.
     EXPECT_EQ(Run("-f 2 -m 6 - < back.png").strOut, Run("-f 2 -m 6 -o - back.png").strOut);
+
+    // Exports changed by hand in one place each.
+    ASSERT_EQ(Run("-f 1 -m 8 -n wide -o wide.c wide.bmp").nExit, 0);
+    ASSERT_EQ(Run("-f 2 -m 565 -n pic -o pic.txt pic.bmp").nExit, 0);
+    const std::string list = Text("pic.txt");
+    const std::string firstValue = list.substr(list.find('\n') + 1, 5);
+    const struct {
+        const char* name;
+        const char* file;
+        std::string from, to;
+        std::string error;
+    } edits[] = {
+        {"long size prefix", "wide.c", "{0x01,0x2c,0x00,0x02,", "{0x01,0x2d,0x00,0x02,",
+         "line 6: the size at the start of the array differs"},
+        {"element count", "wide.c", "[604]", "[603]", "line 6: the declared element count differs"},
+        {"short size prefix", "pic.c", "{37,21,", "{37,22,", "line 6: the size at the start of the array differs"},
+        {"size line", "wide.c", "2 dot", "2 dots", "line 4: the comment block is not that of FORMAT_1"},
+        {"no pixels", "wide.c", "   300 ", "   0 ", "line 4: the picture has no pixels"},
+        {"empty width", "pic.txt", "BPP,37,", "BPP,,", "line 1: the first line is not"},
+        {"ten-digit width", "pic.txt", "BPP,37,", "BPP,1000000037,", "line 1: the first line is not"},
+        {"a third number", "pic.txt", "BPP,37,21,", "BPP,37,21,5,", "line 1: the first line is not"},
+        {"value past 15 bits", "ends.txt", "7fff", "8000", "line 2: value 8000 is out of the colour mode's range"},
+        {"value too short", "pic.txt", "\n" + firstValue, "\n" + firstValue.substr(1), "line 2: '" + firstValue.substr(1)},
+        {"empty value", "pic.txt", "\n" + firstValue, "\n,", "line 2: ',"},
+    };
+    ASSERT_EQ(Run("-f 1 -m 6 -n pic -o pic.c pic.bmp").nExit, 0);
+    ASSERT_EQ(Run("-f 2 -m 15 -n ends -o ends.txt ends.bmp").nExit, 0);
+    // Hex digits in upper case read as in lower case.
+    std::string upper = list;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    WriteFile(dir.File("upper.txt"), std::vector<std::uint8_t>(upper.begin(), upper.end()));
+    ASSERT_EQ(Run("--decode upper.txt -o upper.bmp").nExit, 0);
+    ASSERT_EQ(Run("--decode pic.txt -o lower.bmp").nExit, 0);
+    EXPECT_EQ(ReadFile(dir.File("upper.bmp")), ReadFile(dir.File("lower.bmp")));
+    for (const auto& e : edits) {
+        std::string text = Text(e.file);
+        const std::size_t nAt = text.find(e.from);
+        ASSERT_NE(nAt, std::string::npos) << e.name;
+        text.replace(nAt, e.from.size(), e.to);
+        WriteFile(dir.File("edited.out"), std::vector<std::uint8_t>(text.begin(), text.end()));
+        const RunResult result = Run("--decode edited.out --force -o edited.bmp");
+        EXPECT_EQ(result.nExit, 1) << e.name;
+        EXPECT_NE(result.strErr.find("edited.out: " + e.error), std::string::npos) << e.name << "\n" << result.strErr;
+    }
 
     const struct {
         const char* args;
@@ -390,6 +449,24 @@ TEST_F(TovixExportTest, DecodedPicturesConvertBackToTheSameBytesWithoutADisplay)
         const RunResult result = Run(c.args);
         EXPECT_EQ(result.nExit, c.nExit) << c.args;
         EXPECT_NE(result.strErr.find(c.error), std::string::npos) << c.args << "\n" << result.strErr;
+    }
+}
+
+TEST_F(TovixExportTest, SourceIncludesItsHeaderByThePathFromItsOwnFolder)
+{
+    std::filesystem::create_directories(dir.File("sub"));
+    std::filesystem::create_directories(dir.File("inc"));
+    const struct {
+        const char* args;
+        const char* include;
+    } cases[] = {
+        {"--header sub/x.h -o sub/x.c", "#include \"x.h\"\n"},
+        {"--header inc/x.h -o sub/x.c", "#include \"../inc/x.h\"\n"},
+        {"--header ./x.h -o sub/../sub/x.c", "#include \"../x.h\"\n"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(Run(std::string("pic.bmp -f bytes -m 16 --force ") + c.args).nExit, 0) << c.args;
+        EXPECT_NE(Text("sub/x.c").find(c.include), std::string::npos) << c.args << "\n" << Text("sub/x.c");
     }
 }
 

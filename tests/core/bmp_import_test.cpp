@@ -130,6 +130,7 @@ TEST_F(ImportTest, ImportShowsThePictureInTheDocumentsModeAndKeepsTheSettings)
     doc->SetTitle("TOVIX1");
     ASSERT_TRUE(Import(BuildBmp(2, 1, [](int x, int) { return x == 0 ? Rgb{200, 10, 100} : Rgb{201, 10, 100}; })));
     EXPECT_EQ(doc->m_bLoaded, 1);
+    ASSERT_TRUE(doc->m_image.IsLoaded());
     EXPECT_EQ(doc->m_image.m_pDispBits[0], 0);
     EXPECT_EQ(doc->m_image.m_pDispBits[3], 255);
     EXPECT_EQ(doc->m_nColorMode, ColorMode::Mono);

@@ -116,6 +116,7 @@ TEST_F(DocumentFileTest, SaveThenOpenGivesEverythingBack)
 
     auto opened = std::make_unique<CTOVIXDoc>();
     ASSERT_TRUE(ReadDocumentFile(*opened, dir.File("round.tvx"), dialogs));
+    ASSERT_TRUE(opened->m_image.IsLoaded());
     EXPECT_EQ(opened->m_nWidth, 5);
     EXPECT_EQ(opened->m_nHeight, 3);
     EXPECT_EQ(opened->m_nColorMode, ColorMode::Mono);
@@ -209,16 +210,21 @@ TEST_F(DocumentFileTest, FailedSaveLeavesThePreviousFileIntact)
     EXPECT_EQ(*found, "");
 }
 
-TEST_F(DocumentFileTest, SaveReplacesTheFileAndKeepsItsPermissions)
+TEST_F(DocumentFileTest, SaveKeepsAReplacedFilesPermissionsAndGivesANewFileTheUsualOnes)
 {
-    WriteFile(dir.File("doc.tvx"), {1, 2, 3});
-    chmod(dir.File("doc.tvx").c_str(), 0640);
-    auto doc = std::make_unique<CTOVIXDoc>();
-    ASSERT_TRUE(WriteDocumentFile(*doc, dir.File("doc.tvx"), dialogs));
-    EXPECT_EQ(ReadFile(dir.File("doc.tvx")).size(), 34u);
-    struct stat info {};
-    ASSERT_EQ(stat(dir.File("doc.tvx").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    WriteFile(dir.File("old.tvx"), {1, 2, 3});
+    chmod(dir.File("old.tvx").c_str(), 0640);
+    const mode_t previousMask = umask(022);
+    const std::pair<const char*, mode_t> cases[] = {{"old.tvx", 0640}, {"new.tvx", 0644}};
+    for (const auto& [name, mode] : cases) {
+        auto doc = std::make_unique<CTOVIXDoc>();
+        EXPECT_TRUE(WriteDocumentFile(*doc, dir.File(name), dialogs)) << name;
+        EXPECT_EQ(ReadFile(dir.File(name)).size(), 34u) << name;
+        struct stat info {};
+        EXPECT_EQ(stat(dir.File(name).c_str(), &info), 0) << name;
+        EXPECT_EQ(info.st_mode & 0777, mode) << name;
+    }
+    umask(previousMask);
 }
 
 // Found by fuzzing: each claimed row cost a pass, seconds for a tiny file.

@@ -1,7 +1,8 @@
 # Installs the build into a temporary prefix and uses the CMake package from
 # there: a consumer project builds its arrays from pictures and checks them,
-# a touched picture regenerates only its own arrays, and wrong calls of
-# tovix_add_pixel_data stop the configuration with the reason.
+# a touched picture regenerates only its own arrays, a new tool all of them,
+# and wrong calls of tovix_add_pixel_data stop the configuration with the
+# reason.
 # cmake -DTOVIX_BUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -P pixel_data_test.cmake
 
 function(run)
@@ -37,6 +38,14 @@ if(NOT count EQUAL 3 OR NOT from_sprite EQUAL 3)
   message(FATAL_ERROR "touching sprite.bmp should regenerate its three arrays and nothing else:\n${out}")
 endif()
 
+file(TOUCH "${prefix}/bin/tovix-export")
+run(${CMAKE_COMMAND} --build "${build}" --verbose)
+string(REGEX MATCHALL "[^\n]*tovix-export [^\n]*" regenerated "${out}")
+list(LENGTH regenerated count)
+if(NOT count EQUAL 6)
+  message(FATAL_ERROR "a new tovix-export should regenerate all six arrays:\n${out}")
+endif()
+
 # A project that sets no policies finds the package without a policy warning.
 file(WRITE "${WORK_DIR}/old_policies/CMakeLists.txt" "project(old_policies NONE)\nfind_package(Tovix 3 REQUIRED)\n")
 run(${CMAKE_COMMAND} -S "${WORK_DIR}/old_policies" -B "${WORK_DIR}/old_policies/build" "-DCMAKE_PREFIX_PATH=${prefix}")
@@ -50,6 +59,7 @@ endif()
 # the tool's own tests check its reasons.
 set(sprite "${WORK_DIR}/src/pictures/sprite.bmp")
 set(tiles "${WORK_DIR}/src/pictures/tiles.tvx")
+file(COPY_FILE "${sprite}" "${WORK_DIR}/logo.v2.png")
 set(cases
   "tovix_add_pixel_data(app)|expected a target and one picture"
   "tovix_add_pixel_data(nosuch ${sprite})|no target named 'nosuch'"
@@ -60,6 +70,7 @@ set(cases
   "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2)|refuses '-f 1 -n sprite -t 1,2':"
   "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2,256)|refuses '-f 1 -n sprite -t 1,2,256':"
   "tovix_add_pixel_data(app ${sprite} NAME 9lives)|'9lives' is not a C identifier"
+  "tovix_add_pixel_data(app ${WORK_DIR}/logo.v2.png)|'logo.v2' is not a C identifier"
   "tovix_add_pixel_data(app ${sprite} SIZE 2)|expected a target and one picture"
   "tovix_add_pixel_data(app ${sprite} OPTIONS --force -ofile.c)|OPTIONS may not hold '-ofile.c'"
   "tovix_add_pixel_data(app ${sprite} OPTIONS -m6)|OPTIONS may not hold '-m6'"

@@ -67,6 +67,17 @@ std::vector<std::uint8_t> JpegClaiming(std::uint16_t nWidth, std::uint16_t nHeig
             0x01, 0x01, 0x11, 0x00, 0xFF, 0xDA, 0x00, 0x08, 0x01, 0x01, 0x00, 0x00, 0x3F, 0x00, 0xFF, 0xD9};
 }
 
+// An uncompressed 24-bit TGA 2.0 file one pixel wide of two rows, stored in
+// this order; the descriptor's bit 5 says whether the top row is first.
+std::vector<std::uint8_t> Tga(std::uint8_t descriptor, Rgb first, Rgb second)
+{
+    std::vector<std::uint8_t> bytes = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 2, 0, 24, descriptor};
+    for (const Rgb& c : {first, second}) bytes.insert(bytes.end(), {c.b, c.g, c.r});
+    const char footer[] = "\0\0\0\0\0\0\0\0TRUEVISION-XFILE.";
+    bytes.insert(bytes.end(), footer, footer + sizeof footer);
+    return bytes;
+}
+
 std::vector<std::uint8_t> Saved(const QImage& picture, const char* format)
 {
     TempDir dir;
@@ -88,10 +99,11 @@ QImage Pattern(int nWidth, int nHeight, QImage::Format format)
 
 class PictureImportTest : public testing::Test {
 protected:
+    // Whether the file came in and left a picture whose pixels can be read.
     bool Import(const std::vector<std::uint8_t>& bytes, const std::string& name, BackgroundColor background = {})
     {
         WriteFile(dir.File(name), bytes);
-        return ImportPicture(*doc, dir.File(name), dialogs, background);
+        return ImportPicture(*doc, dir.File(name), dialogs, background) && doc->m_image.IsLoaded();
     }
 
     // Pixel (x, y) of the source copy, y = 0 being the top row.
@@ -147,6 +159,24 @@ TEST_F(PictureImportTest, RefusedFilesShowTheBmpImportsMessagesAndLeaveNoPicture
         EXPECT_EQ(doc->m_bLoaded, 0) << c.name;
         EXPECT_FALSE(doc->m_image.IsLoaded()) << c.name;
     }
+}
+
+TEST_F(PictureImportTest, PicturesAsWideOrAsHighAsTheLimitComeIn)
+{
+    for (const QSize size : {QSize(4096, 1), QSize(1, 4096)}) {
+        ASSERT_TRUE(Import(Saved(Pattern(size.width(), size.height(), QImage::Format_RGB32), "png"), "edge.png"))
+            << size.width() << " x " << size.height();
+        EXPECT_EQ(doc->m_image.GetWidth(), size.width());
+        EXPECT_EQ(doc->m_image.GetHeight(), size.height());
+    }
+}
+
+TEST_F(PictureImportTest, TgaStoredTopRowFirstComesInTheRightWayUp)
+{
+    const Rgb red{255, 0, 0}, blue{0, 0, 255};
+    ASSERT_TRUE(Import(Tga(0x20, red, blue), "top-first.tga"));
+    EXPECT_EQ(PixelAt(0, 0), red);
+    EXPECT_EQ(PixelAt(0, 1), blue);
 }
 
 TEST_F(PictureImportTest, EveryWrittenFormatComesInPixelForPixelAndReducedToTheCurrentMode)
@@ -229,6 +259,15 @@ TEST_F(PictureImportTest, SixteenBitChannelsAreRoundedAndColourManagedOnesConver
                            static_cast<std::uint8_t>(std::lround((65535 - v) / 257.0)), 0x80};
         ASSERT_EQ(PixelAt(x, 0), expected) << x;
     }
+
+    // Opaque samples of a picture with alpha keep their high byte too.
+    QImage deepAlpha(3, 1, QImage::Format_RGBA64);
+    const quint16 samples[] = {0x1234, 0xABCD, 0xFFFF};
+    for (int x = 0; x < 3; ++x)
+        deepAlpha.setPixelColor(x, 0, QColor::fromRgba64(samples[x], samples[(x + 1) % 3], samples[(x + 2) % 3], 0xFFFF));
+    ASSERT_TRUE(Import(Saved(deepAlpha, "png"), "deep-alpha.png"));
+    for (int x = 0; x < 3; ++x)
+        EXPECT_EQ(PixelAt(x, 0), (Rgb{High(samples[x]), High(samples[(x + 1) % 3]), High(samples[(x + 2) % 3])})) << x;
 
     QImage linear(2, 1, QImage::Format_RGB32);
     linear.fill(qRgb(128, 128, 128));
