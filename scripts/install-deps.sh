@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-noto-cjk xvfb xauth xxd imagemagick
   groff-base bash-completion dpkg-dev
+  libspng-dev libjpeg62-turbo-dev libgif-dev liblcms2-dev python3-png python3-numpy
 )
 
 missing=()

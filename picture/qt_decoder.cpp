@@ -1,0 +1,71 @@
+#include "picture/picture_decoders.h"
+#include "picture/picture_rows.h"
+
+#include <QBuffer>
+#include <QColorSpace>
+#include <QImage>
+#include <QImageReader>
+
+#include <memory>
+
+namespace {
+
+PictureFault SizeFault(QSize size)
+{
+    if (size.width() > CDibImage::kMaxSide) return PictureFault::TooWide;
+    if (size.height() > CDibImage::kMaxSide) return PictureFault::TooHigh;
+    return PictureFault::None;
+}
+
+// The size read() will give, from the header alone; invalid when the
+// reader cannot tell without decoding.
+QSize HeaderSize(QImageReader& reader)
+{
+    QSize size = reader.size();
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90) size.transpose();
+    return size;
+}
+
+} // namespace
+
+PictureFault DecodeWithQt(std::span<const std::uint8_t> file, const std::string& formatHint, PictureRows& rows)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
+                                                     static_cast<qsizetype>(file.size()));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // The extension names the reader to try first; the content decides when
+    // it is wrong or missing.
+    auto pReader = std::make_unique<QImageReader>(&buffer, QByteArray::fromStdString(formatHint));
+    if (!pReader->canRead()) {
+        buffer.seek(0);
+        pReader = std::make_unique<QImageReader>(&buffer);
+    }
+    QImageReader& reader = *pReader;
+    reader.setAutoTransform(true);
+    QImageReader::setAllocationLimit(kPictureAllocationLimitMiB);
+    const QSize headerSize = HeaderSize(reader);
+    if (const PictureFault fault = SizeFault(headerSize); fault != PictureFault::None) return fault;
+
+    QImage picture;
+    if (!reader.read(&picture)) return PictureFault::NotPicture;
+    // A reader's word is checked, not trusted: the size it promised, and
+    // pixels in a known layout of whole samples.
+    if (headerSize.isValid() && picture.size() != headerSize) return PictureFault::Corrupt;
+    const bool bDeep = picture.depth() > 32 || picture.format() == QImage::Format_Grayscale16;
+    ColourLabel label;
+    const QColorSpace space = picture.colorSpace();
+    if (space.isValid() && space != QColorSpace(QColorSpace::SRgb)) {
+        const QByteArray icc = space.iccProfile();
+        label.icc.assign(icc.begin(), icc.end());
+    }
+    picture.convertTo(bDeep ? QImage::Format_RGBA64 : QImage::Format_RGBA8888);
+    if (picture.isNull()) return PictureFault::CannotOpen;
+    if (const PictureFault fault = rows.Begin(picture.width(), picture.height(), 1, label); fault != PictureFault::None)
+        return fault;
+    const PictureRows::Layout layout = bDeep ? PictureRows::Layout::Rgba16 : PictureRows::Layout::Rgba8;
+    for (int y = 0; y < picture.height(); ++y) rows.Put(y, picture.constScanLine(y), layout);
+    rows.Finish();
+    return PictureFault::None;
+}
