@@ -45,7 +45,7 @@ PictureFault Decode(const std::vector<std::uint8_t>& bytes, const std::string& p
 {
     // The content names the decoder; only TGA, which has no signature, goes by its name.
     if (StartsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) return DecodePng(bytes, rows);
-    if (StartsWith(bytes, {0xFF, 0xD8, 0xFF})) return DecodeJpeg(bytes, rows);
+    if (StartsWith(bytes, {0xFF, 0xD8})) return DecodeJpeg(bytes, rows);
     if (StartsWith(bytes, {'G', 'I', 'F', '8', '7', 'a'}) || StartsWith(bytes, {'G', 'I', 'F', '8', '9', 'a'}))
         return DecodeGif(bytes, rows);
     const std::string extension = LowerExtension(path);

@@ -4,6 +4,7 @@
 
 #include <spng.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -109,6 +110,9 @@ PictureFault DecodePng(std::span<const std::uint8_t> file, PictureRows& rows)
     // The chunks after the pixels, up to IEND, are checked as well: a file
     // cut after its pixels is still cut.
     if (const int nError = spng_decode_chunks(ctx)) return FaultOf(nError);
+    // The decoder stops at IEND's type without reading its CRC.
+    static constexpr std::uint8_t kEnd[] = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
+    if (std::search(file.begin(), file.end(), std::begin(kEnd), std::end(kEnd)) == file.end()) return PictureFault::Truncated;
     rows.Finish();
     return PictureFault::None;
 }

@@ -43,6 +43,10 @@ PictureFault DecodeWithQt(std::span<const std::uint8_t> file, const std::string&
         pReader = std::make_unique<QImageReader>(&buffer);
     }
     QImageReader& reader = *pReader;
+    // Kinds with decoders of their own come here only with a broken
+    // signature, which Qt's more forgiving readers must not salvage.
+    static const QByteArrayList kOwnKinds = {"png", "jpeg", "jpg", "gif", "tga"};
+    if (kOwnKinds.contains(reader.format())) return PictureFault::NotPicture;
     reader.setAutoTransform(true);
     QImageReader::setAllocationLimit(kPictureAllocationLimitMiB);
     const QSize headerSize = HeaderSize(reader);

@@ -90,7 +90,7 @@ PictureFault SrgbConversion::For(const ColourLabel& label, std::unique_ptr<SrgbC
     const bool bGrey = space == cmsSigGrayData;
     ProfilePtr srgb(cmsCreate_sRGBProfile(), cmsCloseProfile);
     if (!srgb) return PictureFault::CannotOpen;
-    if (MapsToItself(profile.get(), srgb.get(), bGrey)) return PictureFault::None;
+    if (!label.icc.empty() && MapsToItself(profile.get(), srgb.get(), bGrey)) return PictureFault::None;
     cmsHTRANSFORM transform = cmsCreateTransform(profile.get(), bGrey ? TYPE_GRAYA_16 : TYPE_RGBA_16, srgb.get(),
                                                  TYPE_RGBA_16, INTENT_PERCEPTUAL, cmsFLAGS_COPY_ALPHA);
     if (!transform) return PictureFault::BadColourProfile;
