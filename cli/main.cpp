@@ -4,8 +4,6 @@
 #include "cli/export_run.h"
 #include "tovix_version.h"
 
-#include <QtGlobal>
-
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -42,9 +40,6 @@ std::string Subject(const ExportRequest& request)
 
 int main(int argc, char** argv)
 {
-    // Decoders' own diagnostics would break the one "tovix-export: PATH: TEXT"
-    // line per message; what they found is reported by the import.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     // Only allocation failures are thrown; whatever escapes ends the run
     // with a message instead of an abort.
     ParsedExportOptions parsed;

@@ -1,11 +1,12 @@
-#include "picture/picture_decoders.h"
-#include "picture/picture_rows.h"
+#include "picture/picture_reader.h"
+#include "picture/qt_picture.h"
 
 #include <QBuffer>
 #include <QColorSpace>
 #include <QImage>
 #include <QImageReader>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -28,7 +29,7 @@ QSize HeaderSize(QImageReader& reader)
 
 } // namespace
 
-PictureFault DecodeWithQt(std::span<const std::uint8_t> file, const std::string& formatHint, PictureRows& rows)
+PictureFault ReadWithQt(std::span<const std::uint8_t> file, const std::string& formatHint, QtPicture& result)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
                                                      static_cast<qsizetype>(file.size()));
@@ -57,19 +58,20 @@ PictureFault DecodeWithQt(std::span<const std::uint8_t> file, const std::string&
     // A reader's word is checked, not trusted: the size it promised, and
     // pixels in a known layout of whole samples.
     if (headerSize.isValid() && picture.size() != headerSize) return PictureFault::Corrupt;
-    const bool bDeep = picture.depth() > 32 || picture.format() == QImage::Format_Grayscale16;
-    ColourLabel label;
+    if (const PictureFault fault = SizeFault(picture.size()); fault != PictureFault::None) return fault;
+    result.bDeep = picture.depth() > 32 || picture.format() == QImage::Format_Grayscale16;
     const QColorSpace space = picture.colorSpace();
     if (space.isValid() && space != QColorSpace(QColorSpace::SRgb)) {
         const QByteArray icc = space.iccProfile();
-        label.icc.assign(icc.begin(), icc.end());
+        result.icc.assign(icc.begin(), icc.end());
     }
-    picture.convertTo(bDeep ? QImage::Format_RGBA64 : QImage::Format_RGBA8888);
+    picture.convertTo(result.bDeep ? QImage::Format_RGBA64 : QImage::Format_RGBA8888);
     if (picture.isNull()) return PictureFault::CannotOpen;
-    if (const PictureFault fault = rows.Begin(picture.width(), picture.height(), 1, label); fault != PictureFault::None)
-        return fault;
-    const PictureRows::Layout layout = bDeep ? PictureRows::Layout::Rgba16 : PictureRows::Layout::Rgba8;
-    for (int y = 0; y < picture.height(); ++y) rows.Put(y, picture.constScanLine(y), layout);
-    rows.Finish();
+    result.nWidth = picture.width();
+    result.nHeight = picture.height();
+    const std::size_t nRowBytes = static_cast<std::size_t>(result.nWidth) * (result.bDeep ? 8 : 4);
+    result.pixels.resize(nRowBytes * static_cast<std::size_t>(result.nHeight));
+    for (int y = 0; y < result.nHeight; ++y)
+        std::memcpy(&result.pixels[nRowBytes * static_cast<std::size_t>(y)], picture.constScanLine(y), nRowBytes);
     return PictureFault::None;
 }
