@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-noto-cjk xvfb xauth xxd imagemagick
-  groff-base bash-completion dpkg-dev
+  groff-base bash-completion dpkg-dev valgrind
   libspng-dev libjpeg62-turbo-dev libgif-dev liblcms2-dev python3-png python3-numpy
 )
 
