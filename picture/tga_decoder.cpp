@@ -59,7 +59,9 @@ int AttributesType(std::span<const std::uint8_t> file)
     const std::uint8_t* pFooter = file.data() + file.size() - kFooterSize;
     if (std::memcmp(pFooter + 8, kSignature, sizeof kSignature) != 0) return -1;
     const std::size_t nExtension = Word(pFooter) | std::size_t{Word(pFooter + 2)} << 16;
-    if (nExtension == 0 || nExtension > file.size() - kFooterSize - kExtensionSize + 1) return -1;
+    if (nExtension == 0 || file.size() < kFooterSize + kExtensionSize ||
+        nExtension > file.size() - kFooterSize - kExtensionSize)
+        return -1;
     if (Word(file.data() + nExtension) != kExtensionSize) return -1;
     return file[nExtension + kExtensionSize - 1];
 }

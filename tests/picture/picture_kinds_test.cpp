@@ -81,6 +81,11 @@ TEST(TgaKinds, SixteenBitPixelsRightToLeftWithOneAlphaBit)
     TempDir dir;
     const Picture got = ImportBytes(dir, "a.tga", tga, nullptr, {1, 2, 3});
     EXPECT_EQ(got.pixels, (std::vector<Rgb>{{255, 0, 0}, {1, 2, 3}}));
+    // A 2.0 footer pointing to an extension area past the file's end is no extension area.
+    std::vector<std::uint8_t> footed = tga;
+    const char footer[26] = "\xF0\xFF\0\0\0\0\0\0TRUEVISION-XFILE.";
+    footed.insert(footed.end(), footer, footer + sizeof footer);
+    EXPECT_EQ(ImportBytes(dir, "b.tga", footed, nullptr, {1, 2, 3}).pixels, got.pixels);
 }
 
 // A 3 x 2 picture of six colours, as a PNG, with an eXIf chunk giving the
