@@ -12,9 +12,9 @@ void ReportError(const std::string& subject, const std::string& text)
 
 void ConsoleDialogs::ShowMessage(const std::string& text)
 {
-    // The import tells a damaged BMP twice, as the program's message boxes
-    // do; one line says it in English.
-    const bool bRepeat = !SpeaksJapanese() && m_strLast == msg::kBadBitmapFormat && text == msg::kCannotOpenBitmap;
+    // The import follows its reason for refusing a file with "cannot open",
+    // as the program's message boxes do; one line says it in English.
+    const bool bRepeat = !SpeaksJapanese() && !m_strLast.empty() && text == msg::kCannotOpenBitmap;
     m_strLast = text;
     if (!bRepeat) ReportError(m_strSubject, InToolLanguage(text));
 }

@@ -5,8 +5,6 @@
 #include "core/pixel_format.h"
 #include "tovix_version.h"
 
-#include <QtGlobal>
-
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -51,9 +49,6 @@ std::string Subject(const std::variant<ExportRequest, DecodeRequest>& request)
 
 int main(int argc, char** argv)
 {
-    // Decoders' own diagnostics would break the one "tovix-export: PATH: TEXT"
-    // line per message; what they found is reported by the import.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     // Only allocation failures are thrown; whatever escapes ends the run
     // with a message instead of an abort.
     ParsedExportOptions parsed;

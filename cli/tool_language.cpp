@@ -1,6 +1,7 @@
 #include "cli/tool_language.h"
 
 #include "core/messages.h"
+#include "picture/picture_messages.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +26,11 @@ const Translation kTranslations[] = {
     {msg::kCannotOpenDocument, "cannot open the document"},
     {msg::kBadDocument, "not a TOVIX document, or the document is damaged"},
     {msg::kCannotSaveDocument, "cannot save the document"},
+    {picture_msg::kTruncated, "the file is cut short"},
+    {picture_msg::kCorrupt, "the file's data is damaged (a checksum, a compressed stream or a marker is wrong)"},
+    {picture_msg::kOutsideScreen, "an image block of the GIF lies outside its screen"},
+    {picture_msg::kUnsupported, "this kind of picture cannot be read; convert it to PNG"},
+    {picture_msg::kBadColourProfile, "the picture's colour profile is damaged"},
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 // The picture import on arbitrary file bytes, with whichever decoder the
-// content picks, then a capture of what was accepted.
+// content picks, and again under a TGA name, as TGA has no signature; then
+// a capture of what was accepted.
 #include "core/tovix_doc.h"
 #include "fuzz/fuzz_support.h"
 #include "picture/picture_import.h"
@@ -7,7 +8,9 @@
 #include <QtGlobal>
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -15,6 +18,29 @@ namespace {
 bool ImportOnMagenta(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
 {
     return ImportPicture(doc, path, dialogs, {255, 0, 255});
+}
+
+// The same file under a name ending in .tga, a link made on first use.
+bool ImportAsTga(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
+{
+    static const std::string link = [&] {
+        char folder[] = "/tmp/tovix-fuzz-XXXXXX";
+        Require(mkdtemp(folder) != nullptr, "mkdtemp");
+        const std::string name = std::string(folder) + "/input.tga";
+        Require(symlink(path.c_str(), name.c_str()) == 0, "symlink");
+        return name;
+    }();
+    return ImportOnMagenta(doc, link, dialogs);
+}
+
+void Check(const std::unique_ptr<CTOVIXDoc>& doc)
+{
+    if (!doc) return;
+    const CDibImage& image = doc->m_image;
+    Require(image.GetWidth() > 0 && image.GetWidth() <= CDibImage::kMaxSide, "width within the limits");
+    Require(image.GetHeight() > 0 && image.GetHeight() <= CDibImage::kMaxSide, "height within the limits");
+    Require(image.GetBitCount() == 24, "a 24-bit working bitmap");
+    doc->CopyBitmapToPixels();
 }
 
 } // namespace
@@ -28,12 +54,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
-    const std::unique_ptr<CTOVIXDoc> doc = LoadFromBytes(&ImportOnMagenta, pData, nSize);
-    if (!doc) return 0;
-    const CDibImage& image = doc->m_image;
-    Require(image.GetWidth() > 0 && image.GetWidth() <= CDibImage::kMaxSide, "width within the limits");
-    Require(image.GetHeight() > 0 && image.GetHeight() <= CDibImage::kMaxSide, "height within the limits");
-    Require(image.GetBitCount() == 24, "a 24-bit working bitmap");
-    doc->CopyBitmapToPixels();
+    Check(LoadFromBytes(&ImportOnMagenta, pData, nSize));
+    Check(LoadFromBytes(&ImportAsTga, pData, nSize));
     return 0;
 }

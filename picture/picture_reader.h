@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/dib_image.h"
+#include "picture/picture_fault.h"
 
 #include <cstdint>
 #include <string>
@@ -19,11 +20,16 @@ struct BackgroundColor {
 inline constexpr int kPictureAllocationLimitMiB =
     static_cast<int>(std::int64_t{CDibImage::kMaxSide} * CDibImage::kMaxSide * 16 / (1024 * 1024));
 
-// Reads the first frame of any picture Qt's image readers know into both
-// copies of the working bitmap, converted to sRGB, flattened onto the
-// background and rounded to 8 bits a channel, as an imported 24-bit BMP file
-// would leave them. The size limits are checked from the header before the
-// pixels are decoded. On failure the image is left empty: CannotOpen when the
-// file cannot be opened (or memory runs out), NotBitmap when no decoder can
-// read it, TooWide or TooHigh past the limits.
+// Reads the first frame of a picture into both copies of the working
+// bitmap, converted to sRGB, turned as its EXIF orientation says, flattened
+// onto the background and rounded to 8 bits a channel, as an imported 24-bit
+// BMP file would leave them. PNG, JPEG, GIF and TGA are read by decoders of
+// their own; everything else Qt's image readers know, through them. The size
+// limits are checked from the header before the pixels are decoded. On
+// failure the image is left empty and the fault says why.
+PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image);
+
+// ReadPictureFile's answer in the BMP import's terms: CannotOpen when the
+// file cannot be opened (or memory runs out), TooWide or TooHigh past the
+// limits, NotBitmap for every other refusal.
 DibLoadResult ReadPicture(const std::string& path, BackgroundColor background, CDibImage& image);

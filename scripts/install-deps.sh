@@ -9,8 +9,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-noto-cjk xvfb xauth xxd imagemagick
-  groff-base bash-completion dpkg-dev git
+  groff-base bash-completion dpkg-dev git valgrind
   libimagequant-dev python3 ccache
+  libspng-dev libjpeg62-turbo-dev libgif-dev liblcms2-dev python3-png python3-numpy
 )
 
 missing=()

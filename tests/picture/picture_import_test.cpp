@@ -1,6 +1,7 @@
 #include "core/messages.h"
 #include "core/tovix_doc.h"
 #include "picture/picture_import.h"
+#include "picture/picture_messages.h"
 #include "testkit/bmp_builder.h"
 #include "testkit/recording_dialogs.h"
 #include "tests/support/temp_dir.h"
@@ -20,6 +21,8 @@ using namespace testing_support;
 namespace {
 
 const std::vector<std::string> kFormatMessages = {msg::kBadBitmapFormat, msg::kCannotOpenBitmap};
+const std::vector<std::string> kTruncatedMessages = {picture_msg::kTruncated, msg::kCannotOpenBitmap};
+const std::vector<std::string> kCorruptMessages = {picture_msg::kCorrupt, msg::kCannotOpenBitmap};
 
 std::uint32_t Crc32(const std::uint8_t* p, std::size_t n)
 {
@@ -119,7 +122,7 @@ protected:
     std::unique_ptr<CTOVIXDoc> doc = std::make_unique<CTOVIXDoc>();
 };
 
-TEST_F(PictureImportTest, RefusedFilesShowTheBmpImportsMessagesAndLeaveNoPicture)
+TEST_F(PictureImportTest, RefusedFilesSayWhyAndLeaveNoPicture)
 {
     const std::vector<std::uint8_t> png = Saved(Pattern(6, 4, QImage::Format_RGB32), "png");
     const std::vector<std::uint8_t> gif = GifClaiming(1, 1);
@@ -132,16 +135,16 @@ TEST_F(PictureImportTest, RefusedFilesShowTheBmpImportsMessagesAndLeaveNoPicture
     } cases[] = {
         {"text named .png", "t.png", {'h', 'e', 'l', 'l', 'o', '\n'}, kFormatMessages},
         {"empty file", "e.png", {}, kFormatMessages},
-        {"PNG cut inside its header", "c.png", {png.begin(), png.begin() + 20}, kFormatMessages},
-        {"PNG cut before its pixels", "d.png", {png.begin(), png.begin() + 40}, kFormatMessages},
+        {"PNG cut inside its header", "c.png", {png.begin(), png.begin() + 20}, kTruncatedMessages},
+        {"PNG cut before its pixels", "d.png", {png.begin(), png.begin() + 40}, kTruncatedMessages},
         {"BMP cut inside its palette", "c.bmp", {bmp8.begin(), bmp8.begin() + 70}, kFormatMessages},
-        {"GIF cut after its screen", "h.gif", {gif.begin(), gif.begin() + 13}, kFormatMessages},
-        {"JPEG without a scan", "s.jpg", JpegClaiming(4, 4), kFormatMessages},
+        {"GIF cut after its screen", "h.gif", {gif.begin(), gif.begin() + 13}, kTruncatedMessages},
+        {"JPEG without its tables", "s.jpg", JpegClaiming(4, 4), kCorruptMessages},
         {"PNG 4097 wide", "w.png", Saved(Pattern(4097, 1, QImage::Format_RGB32), "png"), {msg::kTooWide}},
         {"PNG 4097 high", "h.png", Saved(Pattern(1, 4097, QImage::Format_RGB32), "png"), {msg::kTooHigh}},
         {"PNG claiming 4097 x 4097", "b.png", PngClaiming(4097, 4097), {msg::kTooWide}},
         {"PNG claiming 100000 high", "a.png", PngClaiming(1, 100000), {msg::kTooHigh}},
-        {"PNG claiming 2^31 - 1 high, past what its decoder reads", "m.png", PngClaiming(1, 0x7FFFFFFF), kFormatMessages},
+        {"PNG claiming 2^31 - 1 high", "m.png", PngClaiming(1, 0x7FFFFFFF), {msg::kTooHigh}},
         {"GIF claiming 65535 wide", "a.gif", GifClaiming(65535, 1), {msg::kTooWide}},
         {"JPEG claiming 65000 high", "a.jpg", JpegClaiming(3, 65000), {msg::kTooHigh}},
         {"BMP claiming 30000 wide", "a.bmp", BuildBmp(30000, 2, PatternPixel, {.nBitCount = 8}), {msg::kTooWide}},

@@ -1,0 +1,15 @@
+#pragma once
+
+// Why a picture did not come in, from the first check that failed.
+enum class PictureFault {
+    None,
+    CannotOpen,       // missing, unreadable, or no memory for it
+    NotPicture,       // no reader knows the file
+    TooWide,          // wider than the limit, known from the header
+    TooHigh,          // higher than the limit, known from the header
+    Truncated,        // the file ends before the picture does
+    Corrupt,          // a checksum, compressed data or a structure is wrong
+    OutsideScreen,    // a GIF image block reaches past the logical screen
+    Unsupported,      // a valid kind of file this build cannot read (12-bit JPEG)
+    BadColourProfile, // an embedded colour profile that cannot be used
+};

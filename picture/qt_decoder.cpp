@@ -1,0 +1,77 @@
+#include "picture/picture_reader.h"
+#include "picture/qt_picture.h"
+
+#include <QBuffer>
+#include <QColorSpace>
+#include <QImage>
+#include <QImageReader>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+PictureFault SizeFault(QSize size)
+{
+    if (size.width() > CDibImage::kMaxSide) return PictureFault::TooWide;
+    if (size.height() > CDibImage::kMaxSide) return PictureFault::TooHigh;
+    return PictureFault::None;
+}
+
+// The size read() will give, from the header alone; invalid when the
+// reader cannot tell without decoding.
+QSize HeaderSize(QImageReader& reader)
+{
+    QSize size = reader.size();
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90) size.transpose();
+    return size;
+}
+
+} // namespace
+
+PictureFault ReadWithQt(std::span<const std::uint8_t> file, const std::string& formatHint, QtPicture& result)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
+                                                     static_cast<qsizetype>(file.size()));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // The extension names the reader to try first; the content decides when
+    // it is wrong or missing.
+    auto pReader = std::make_unique<QImageReader>(&buffer, QByteArray::fromStdString(formatHint));
+    if (!pReader->canRead()) {
+        buffer.seek(0);
+        pReader = std::make_unique<QImageReader>(&buffer);
+    }
+    QImageReader& reader = *pReader;
+    // Kinds with decoders of their own come here only with a broken
+    // signature, which Qt's more forgiving readers must not salvage.
+    static const QByteArrayList kOwnKinds = {"png", "jpeg", "jpg", "gif", "tga"};
+    if (kOwnKinds.contains(reader.format())) return PictureFault::NotPicture;
+    reader.setAutoTransform(true);
+    QImageReader::setAllocationLimit(kPictureAllocationLimitMiB);
+    const QSize headerSize = HeaderSize(reader);
+    if (const PictureFault fault = SizeFault(headerSize); fault != PictureFault::None) return fault;
+
+    QImage picture;
+    if (!reader.read(&picture)) return PictureFault::NotPicture;
+    // A reader's word is checked, not trusted: the size it promised, and
+    // pixels in a known layout of whole samples.
+    if (headerSize.isValid() && picture.size() != headerSize) return PictureFault::Corrupt;
+    if (const PictureFault fault = SizeFault(picture.size()); fault != PictureFault::None) return fault;
+    result.bDeep = picture.depth() > 32 || picture.format() == QImage::Format_Grayscale16;
+    const QColorSpace space = picture.colorSpace();
+    if (space.isValid() && space != QColorSpace(QColorSpace::SRgb)) {
+        const QByteArray icc = space.iccProfile();
+        result.icc.assign(icc.begin(), icc.end());
+    }
+    picture.convertTo(result.bDeep ? QImage::Format_RGBA64 : QImage::Format_RGBA8888);
+    if (picture.isNull()) return PictureFault::CannotOpen;
+    result.nWidth = picture.width();
+    result.nHeight = picture.height();
+    const std::size_t nRowBytes = static_cast<std::size_t>(result.nWidth) * (result.bDeep ? 8 : 4);
+    result.pixels.resize(nRowBytes * static_cast<std::size_t>(result.nHeight));
+    for (int y = 0; y < result.nHeight; ++y)
+        std::memcpy(&result.pixels[nRowBytes * static_cast<std::size_t>(y)], picture.constScanLine(y), nRowBytes);
+    return PictureFault::None;
+}
