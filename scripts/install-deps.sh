@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-noto-cjk xvfb xauth xxd imagemagick
   groff-base bash-completion dpkg-dev
+  gcc-avr avr-libc python3-png python3-lz4
 )
 
 missing=()
