@@ -50,5 +50,6 @@ if [ -n "$completion" ]; then
     differ "the completed options" "$(grep -- '^--' <<<"$help_options")" "$(complete_words --)"
     formats=$(sed -nE 's/.*--format ([^ ]+).*/\1/p' <<<"$help" | head -1 | tr '|' '\n' | sort)
     differ "the completed formats" "$formats" "$(complete_words -f '')"
+    differ "the completed targets" "$("$program" --list-targets | sort)" "$(complete_words --for '')"
 fi
 exit $status

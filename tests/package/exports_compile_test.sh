@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*"; status=1; }
 
 # check NAME SYMBOL ARGS...: export logo.png as NAME.c with ARGS; SYMBOL is
 # the array a user's code reads, or "include:SYMBOL" for a file whose array
-# is static and is included where it is used.
+# is static and is included where it is used; $defines go to the compilers.
 check() {
     local name=$1 symbol=$2
     shift 2
@@ -27,6 +27,8 @@ check() {
     fi
     local includes=()
     [ -n "$lvgl" ] && includes=(-I "$lvgl" -DLV_LVGL_H_INCLUDE_SIMPLE)
+    # shellcheck disable=SC2206
+    includes+=(${defines:-})
     gcc -std=c99 "${strict[@]}" "${includes[@]}" -c "$unit" -o "$name.c.o" || fail "$name: gcc -std=c99"
     g++ -std=c++17 "${strict[@]}" "${includes[@]}" -x c++ -c "$unit" -o "$name.cpp.o" || fail "$name: g++ -std=c++17"
     if grep -q PROGMEM "$name.c"; then
@@ -45,6 +47,18 @@ check() {
 
 check bytes img -f bytes -m mono --pack pages --attribute PROGMEM
 check bytes_plain img -f bytes -m 565
+check u8g2 include:img_bits --for u8g2
+check xbm include:img_bits --for xbm
+check gfx_mono img --for adafruit-gfx
+check gfx_565 img --for adafruit-gfx -m 565
+check tft_espi img --for tft-espi
+check ssd1306 img --for ssd1306 --invert
+check sh1106 img --for sh1106
+check lvgl9_565 img --for lvgl9
+check lvgl9_888 img --for lvgl9 -m 24
+check lvgl9_xrgb img --for lvgl9-xrgb8888
+defines="-DLVGL_VERSION_8" check lvgl8_565 img --for lvgl8
+defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_32 img --for lvgl8 -m 24
 
 # A header: C and C++ sources include it and link the array.
 "$tool" -f bytes -m 565 --attribute PROGMEM --header hdr.h -n img -o hdr.c logo.png
