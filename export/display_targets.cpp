@@ -156,7 +156,7 @@ void WritePageSource(TextWriter& out, const ExportJob& job, std::string_view tar
     const std::int64_t nPages = (picture.nHeight + 7) / 8;
     WriteOpening(out, target, job,
                  Count(nPages) + " pages of 8 rows from the top, " + Count(picture.nWidth) +
-                     " bytes a page, byte k of a page holding column k with its top row in bit 0; " + MonoMeaning(job) +
+                     " bytes a page: byte k of a page holds column k,\n   its top row in bit 0; " + MonoMeaning(job) +
                      ", a lit pixel of the panel.\n   " + commands);
     WriteExternArray(out, name, "uint8_t", job, target);
 }
