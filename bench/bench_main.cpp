@@ -21,6 +21,8 @@ void RegisterPictureBenchmarks();
 void RegisterPaintBenchmarks();
 #endif
 std::string ExportBenchmarkName(const std::string& format, ColorMode mode);
+std::vector<std::pair<std::string, ColorMode>> TargetRuns();
+std::string TargetBenchmarkName(const std::string& options, ColorMode mode);
 
 namespace {
 
@@ -36,6 +38,8 @@ std::vector<RatioGoal> Goals()
         for (ColorMode mode : bench::kAllModes)
             goals.push_back({ExportBenchmarkName(format, mode), "xxd -i/2048x1024", 0.2, "at least 5 x faster"});
     }
+    for (const auto& [options, mode] : TargetRuns())
+        goals.push_back({TargetBenchmarkName(options, mode), "xxd -i/2048x1024", 0.2, "at least 5 x faster"});
     goals.push_back({"ImportPicture/4096x4096.png", "QImageReader::read/4096x4096.png", 1.3,
                      "at most 1.3 x the decoder alone"});
     goals.push_back({"tovix-export/2048x1024.png", "convert to C header/2048x1024.png", 1.0 / 3,

@@ -3,6 +3,7 @@
 #include "core/pixel_format.h"
 #include "export/bytes_layout.h"
 #include "export/bytes_writer.h"
+#include "export/export_format.h"
 #include "export/export_job.h"
 #include "export/export_name.h"
 #include "export/text_writer.h"
@@ -85,17 +86,10 @@ void WriteData(TextWriter& out, const std::vector<std::uint8_t>& bytes, bool bWo
         out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
         return;
     }
-    const std::size_t nWords = bytes.size() / 2;
-    for (std::size_t i = 0; i < nWords; ++i) {
-        out.Hex(static_cast<std::uint32_t>(bytes[2 * i] | bytes[2 * i + 1] << 8), 4, true);
-        if (i + 1 == nWords) out.NewLine();
-        else if ((i + 1) % kWordsPerLine == 0) {
-            out.Comma();
-            out.NewLine();
-        } else {
-            out.Comma();
-        }
-    }
+    std::vector<std::uint16_t> words(bytes.size() / 2);
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words[i] = static_cast<std::uint16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    out.WordList(words.data(), words.size(), kWordsPerLine);
 }
 
 std::string Count(std::int64_t n)
@@ -235,7 +229,7 @@ void WriteLittle16(std::vector<std::uint8_t>& out, std::int64_t value)
 
 void WriteRaw(TextWriter& out, const std::vector<std::uint8_t>& bytes)
 {
-    out.Text(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    out.Raw(bytes.data(), bytes.size());
 }
 
 void WriteLvgl9File(TextWriter& out, const ExportJob& job, std::string_view target)
@@ -255,6 +249,19 @@ void WriteLvgl9File(TextWriter& out, const ExportJob& job, std::string_view targ
 }
 
 } // namespace
+
+std::optional<std::string> TargetSizeRefusal(std::string_view target, const CapturedPicture& picture)
+{
+    const TargetLayout* layout = FindLayout(target);
+    if (layout == nullptr || !target.starts_with("lvgl")) return {};
+    const std::int64_t nLargest = target == "lvgl8" ? 2047 : 65535;
+    const std::int64_t nStride = DataBytes(*layout, picture.mode, picture.nWidth, 1);
+    if (picture.nWidth > nLargest || picture.nHeight > nLargest || (target != "lvgl8" && nStride > nLargest))
+        return "the picture is too large for an " + std::string(target == "lvgl8" ? "LVGL 8" : "LVGL 9") +
+               " image, which holds at most " + std::to_string(nLargest) +
+               (target == "lvgl8" ? " pixels a side" : " pixels a side and bytes a row");
+    return {};
+}
 
 bool IsMonoMode(ColorMode mode)
 {
@@ -425,7 +432,8 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
     const PixelFormat* format = modeNumber.size() == 1 && modeNumber[0] < 256
                                     ? FindPixelFormat(static_cast<ColorMode>(modeNumber[0]))
                                     : nullptr;
-    if (layout == nullptr || format == nullptr) return AtLine(1, wrongFirst);
+    const OutputFormat* row = layout != nullptr ? FindOutputFormat("bytes", layout->pszTarget) : nullptr;
+    if (row == nullptr || format == nullptr || !row->TakesMode(format->mode)) return AtLine(1, wrongFirst);
     const bool bInvert = first.ends_with(" --invert */");
     if (first != TargetSettingsLine(numbers[0], numbers[1], layout->pszTarget, format->mode, bInvert))
         return AtLine(1, wrongFirst);

@@ -4,6 +4,7 @@
 #include "export/text_reader.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,11 @@ void WriteLvgl8Bin(TextWriter& out, const ExportJob& job);
 
 // The raw bytes of -f bin without a target: the bytes format's layout.
 void WriteBytesBin(TextWriter& out, const ExportJob& job);
+
+// Why a picture is too large for what a target's header can hold (LVGL 8
+// keeps 11 bits of width and height, LVGL 9 16 bits of them and of the row
+// stride), or nothing when it fits.
+std::optional<std::string> TargetSizeRefusal(std::string_view target, const CapturedPicture& picture);
 
 // The first line of a target's source, which its reader makes again and compares.
 std::string TargetSettingsLine(std::int64_t nWidth, std::int64_t nHeight, std::string_view target, ColorMode mode,

@@ -131,6 +131,7 @@ std::optional<std::string> RefusalFor(const OutputFormat& format, const Captured
     if (!format.TakesMode(picture.mode))
         return "colour mode " + std::to_string(static_cast<int>(picture.mode)) + " has no " + format.pszName + " layout";
     if (picture.PixelCount() == 0) return std::string("the picture has no pixels, and a C array cannot be empty");
+    if (format.pszTarget != nullptr) return TargetSizeRefusal(format.pszTarget, picture);
     return {};
 }
 
@@ -156,6 +157,14 @@ std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::opti
     if (mode) {
         if (const char* option = OptionNotForMode(options, *mode))
             return std::string(option) + " does not apply to colour mode " + std::to_string(static_cast<int>(*mode));
+    }
+    if (format.id == ExportFormat::Bin) {
+        // A binary file has no declaration to change.
+        const char* declaration = options.bStatic                  ? "--static"
+                                  : !options.strAttribute.empty() ? "--attribute"
+                                  : bHeader                        ? "--header"
+                                                                   : nullptr;
+        if (declaration != nullptr) return std::string(declaration) + " does not apply to -f bin";
     }
     if (options.bStatic && bHeader) return "--static cannot go with --header, which declares the array extern";
     if (options.strAttribute.find_first_of("\r\n") != std::string::npos) return "--attribute must be one line";

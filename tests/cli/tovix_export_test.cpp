@@ -122,6 +122,7 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp --for ssd1306 --header a.h", 2, "--header does not apply to --for ssd1306"},
         {"pic.bmp -f 2 --for xbm", 2, "--for goes with -f bytes or -f bin, not -f 2"},
         {"pic.bmp --for st7735", 2, "--for takes u8g2, adafruit-gfx"},
+        {"pic.bmp -f bin --header a.h", 2, "--header does not apply to -f bin"},
     };
     for (const Case& c : cases) {
         const RunResult result = Run(c.args);

@@ -124,4 +124,26 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
     }
 }
 
+TEST(DisplayTargets, PicturesLargerThanAnLvglHeaderHoldsAreRefused)
+{
+    struct SizeCase {
+        const char* target;
+        ColorMode mode;
+        std::int32_t nWidth, nHeight;
+        bool bRefused;
+    };
+    const SizeCase cases[] = {
+        {"lvgl8", ColorMode::Rgb565, 2047, 2047, false}, {"lvgl8", ColorMode::Rgb565, 2048, 1, true},
+        {"lvgl8", ColorMode::Full, 1, 2048, true},       {"lvgl9", ColorMode::Rgb565, 32767, 1, false},
+        {"lvgl9", ColorMode::Rgb565, 32768, 1, true},    {"lvgl9", ColorMode::Full, 21846, 1, true},
+        {"lvgl9", ColorMode::Full, 1, 65536, true},      {"lvgl9-xrgb8888", ColorMode::Full, 16383, 1, false},
+        {"lvgl9-xrgb8888", ColorMode::Full, 16384, 1, true}, {"u8g2", ColorMode::Mono, 70000, 1, false},
+    };
+    for (const SizeCase& c : cases) {
+        const CapturedPicture picture{c.nWidth, c.nHeight, c.mode, {128, 128, 128}, {}};
+        EXPECT_EQ(RefusalFor(*FindOutputFormat("bytes", c.target), picture).has_value(), c.bRefused)
+            << c.target << " " << c.nWidth << "x" << c.nHeight;
+    }
+}
+
 } // namespace
