@@ -41,6 +41,7 @@ set(cases
   "tovix_add_pixel_data(nosuch ${sprite})|no target named 'nosuch'"
   "tovix_add_pixel_data(app missing.bmp)|does not exist"
   "tovix_add_pixel_data(app ${sprite} FORMAT 3)|FORMAT must be"
+  "tovix_add_pixel_data(app ${sprite} FORMAT bin)|FORMAT bin writes no source"
   "tovix_add_pixel_data(app ${sprite} MODE 7)|MODE must be"
   "tovix_add_pixel_data(app ${sprite} MODE)|MODE needs a value"
   "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2)|THRESHOLD must be"
