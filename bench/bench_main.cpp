@@ -27,6 +27,8 @@ std::string DitherBenchmarkName(const std::string& format, DitherMethod method);
 namespace bench {
 void ReportQualityTable();
 }
+std::vector<std::pair<std::string, ColorMode>> TargetRuns();
+std::string TargetBenchmarkName(const std::string& options, ColorMode mode);
 
 namespace {
 
@@ -42,6 +44,8 @@ std::vector<RatioGoal> Goals()
         for (ColorMode mode : bench::kAllModes)
             goals.push_back({ExportBenchmarkName(format, mode), "xxd -i/2048x1024", 0.2, "at least 5 x faster"});
     }
+    for (const auto& [options, mode] : TargetRuns())
+        goals.push_back({TargetBenchmarkName(options, mode), "xxd -i/2048x1024", 0.2, "at least 5 x faster"});
     for (const char* picture : {"4096x4096.png", "4096x4096.jpg"})
         goals.push_back({std::string("ImportPicture/") + picture, std::string("QImageReader::read/") + picture, 1.0,
                          "at most 1.0 x Qt's reading"});

@@ -14,7 +14,8 @@ namespace {
 // The arguments as given, before any check across options.
 struct CommandLine {
     ExportRequest request;
-    std::optional<std::string> output, saveDoc, header, decode;
+    std::optional<std::string> output, saveDoc, header, decode, target;
+    bool bFormatGiven = false;
     bool bBackground = false;
     std::string firstExportOption;   // one that --decode has no use for
     std::optional<int> luminanceThreshold;   // -t with one number
@@ -60,6 +61,13 @@ std::string FormatChoices()
     return ListInWords(list);
 }
 
+std::string TargetChoices()
+{
+    std::string list;
+    for (char c : TargetNames()) list += c == '|' ? std::string(", ") : std::string(1, c);
+    return ListInWords(list);
+}
+
 ParsedExportOptions UsageError(std::string text)
 {
     ParsedExportOptions parsed;
@@ -76,7 +84,7 @@ ParsedExportOptions Finished(ParsedExportOptions::Action action)
 }
 
 enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
-                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono };
+                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets };
 
 const option kOptions[] = {
     {"format", required_argument, nullptr, 'f'}, {"mode", required_argument, nullptr, 'm'},
@@ -92,6 +100,7 @@ const option kOptions[] = {
     {"list-formats", no_argument, nullptr, kListFormats}, {"list-modes", no_argument, nullptr, kListModes},
     {"dither", required_argument, nullptr, kDither}, {"round", no_argument, nullptr, kRound},
     {"mono", required_argument, nullptr, kMono},
+    {"for", required_argument, nullptr, kFor}, {"list-targets", no_argument, nullptr, kListTargets},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -111,6 +120,7 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
     case 'f':
         request.format = FindOutputFormat(arg);
         if (request.format == nullptr) return "format must be " + FormatChoices() + ", not '" + arg + "'";
+        line.bFormatGiven = true;
         return {};
     case 'm': {
         const PixelFormat* format = FindPixelFormat(arg);
@@ -163,6 +173,10 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
     case kAttribute: request.bytes.strAttribute = arg; return {};
     case kHeader: return TakePath(line.header, arg, "the header path is empty");
     case kDecode: return TakePath(line.decode, arg, "the path to decode is empty");
+    case kFor:
+        if (FindOutputFormat("bytes", arg) == nullptr) return "--for takes " + TargetChoices() + ", not '" + arg + "'";
+        line.target = arg;
+        return {};
     }
     return "unknown option";
 }
@@ -230,6 +244,14 @@ ParsedExportOptions Validate(CommandLine line)
 {
     if (line.decode) return ValidateDecode(line);
     ExportRequest& request = line.request;
+    if (line.target) {
+        // A target writes a C source unless -f bin asks for its raw bytes,
+        // and takes its own mode unless -m chooses one it can take.
+        const char* pszFormat = line.bFormatGiven ? request.format->pszName : "bytes";
+        request.format = FindOutputFormat(pszFormat, *line.target);
+        if (request.format == nullptr) return UsageError("--for goes with -f bytes or -f bin, not -f " + std::string(pszFormat));
+        if (!request.mode) request.mode = request.format->defaultMode;
+    }
     if (auto error = OptionsErrorFor(*request.format, request.mode, request.bytes, line.header.has_value()))
         return UsageError(*error);
     if (request.inputs.empty()) return UsageError("no INPUT given");
@@ -324,8 +346,13 @@ std::string UsageText()
            "                         PGM, PPM, XBM, XPM ...); a .bmp name goes through the 24-bit BMP\n"
            "                         import; or a .tvx document (any case of .bmp and .tvx)\n"
            "  -f, --format " + OutputFormatNames() + "\n"
-           "                         FORMAT_1, C array declarations (default), FORMAT_2, the comma list, or\n"
-           "                         bytes, a uint8_t array in a display driver's layout (LF line ends)\n"
+           "                         FORMAT_1, C array declarations (default), FORMAT_2, the comma list,\n"
+           "                         bytes, a uint8_t array in a display driver's layout (LF line ends), or\n"
+           "                         bin, the same bytes as a binary file\n"
+           "      --for TARGET       write what one display library takes as it is, with a comment saying\n"
+           "                         how to draw it: " + TargetNames() + "\n"
+           "                         (a C source, or with -f bin the raw bytes; LVGL 9's .bin image file);\n"
+           "                         -m defaults to the target's mode and must be one it takes\n"
            "  -m, --mode MODE        " + ListInWords(PixelFormatNumbers()) + ", or by name: " + PixelFormatNames() + "\n"
            "                         (default: 24 for a picture, the stored mode for a .tvx)\n"
            "  -t, --threshold R,G,B  the red, green and blue thresholds, 0..255 each\n"
@@ -333,7 +360,8 @@ std::string UsageText()
            "  -n, --name NAME        the export name (the array's name in FORMAT_1); default: INPUT's file\n"
            "                         name without folder and last extension, with every \"tvx\" and \".\" removed\n"
            "  -o, --output PATH      where the export goes; \"-\" for standard output; default: INPUT with\n"
-           "                         its extension replaced by .c (FORMAT_1) or .txt (FORMAT_2)\n"
+           "                         its extension replaced by .c (FORMAT_1, bytes), .txt (FORMAT_2),\n"
+           "                         .bin (-f bin) or .xbm (--for xbm)\n"
            "      --force            replace an existing output file (otherwise refuse it)\n"
            "      --picture          read INPUT through the picture import whatever its name, so that\n"
            "                         a BMP of any depth comes in\n"
@@ -355,17 +383,18 @@ std::string UsageText()
            "                               8 rows, one byte a column (SSD1306 style)\n"
            "      --bit-order msb|lsb      mode 1: the leftmost (rows) or top (pages) pixel in bit 7 (msb) or\n"
            "                               bit 0 (lsb); default msb for rows, lsb for pages\n"
-           "      --invert                 mode 1: a set bit for white instead of black\n"
+           "      --invert                 mode 1: a set bit for white instead of black (also with --for)\n"
            "      --static                 declare the array static\n"
            "      --attribute TEXT         put TEXT after the array's brackets, such as PROGMEM\n"
            "      --header PATH            also write a header with the size macros and an extern\n"
            "                               declaration; the source includes it\n"
            "\n"
-           "      --decode FILE      read a file written by -f 1, -f 2 or -f bytes and write the picture it\n"
-           "                         holds to -o PICTURE (default: FILE with .png added), PNG when\n"
+           "      --decode FILE      read a file written by -f 1, -f 2, -f bytes or --for and write the picture\n"
+           "                         it holds to -o PICTURE (default: FILE with .png added), PNG when\n"
            "                         PICTURE ends in .png, else a 24-bit BMP\n"
            "      --list-formats     the -f formats, one a line\n"
            "      --list-modes       the colour modes, one a line: number and name\n"
+           "      --list-targets     the --for targets, one a line\n"
            "  -h, --help             this text\n"
            "      --version          the version\n"
            "\n"
@@ -385,6 +414,7 @@ ParsedExportOptions ParseExportOptions(int argc, char** argv)
         case kVersion: return Finished(ParsedExportOptions::Action::Version);
         case kListFormats: return Finished(ParsedExportOptions::Action::ListFormats);
         case kListModes: return Finished(ParsedExportOptions::Action::ListModes);
+        case kListTargets: return Finished(ParsedExportOptions::Action::ListTargets);
         case ':': return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
         case '?': return UsageError(std::string("unknown option '") + argv[optind - 1] + "'");
         default: break;

@@ -76,7 +76,7 @@ InputKind KindOfInput(const ExportRequest& request, const std::string& input);
 
 // The outcome of reading the arguments.
 struct ParsedExportOptions {
-    enum class Action { Run, Help, Version, ListFormats, ListModes, UsageError } action = Action::Run;
+    enum class Action { Run, Help, Version, ListFormats, ListModes, ListTargets, UsageError } action = Action::Run;
     std::variant<ExportRequest, DecodeRequest> request;
     std::string strError;   // for a usage error
 };

@@ -5,6 +5,7 @@
 #include "core/pixel_format.h"
 #include "tovix_version.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -18,8 +19,16 @@ int Run(const ParsedExportOptions& parsed)
         std::fputs(UsageText().c_str(), stdout);
         return 0;
     case ParsedExportOptions::Action::ListFormats:
-        for (const OutputFormat& format : OutputFormats()) std::puts(format.pszName);
+        for (const OutputFormat& format : OutputFormats())
+            if (format.pszTarget == nullptr) std::puts(format.pszName);
         return 0;
+    case ParsedExportOptions::Action::ListTargets:
+    {
+        std::string names = TargetNames();
+        std::replace(names.begin(), names.end(), '|', '\n');
+        std::puts(names.c_str());
+        return 0;
+    }
     case ParsedExportOptions::Action::ListModes:
         for (const PixelFormat& format : PixelFormats()) std::printf("%d %s\n", format.Number(), format.pszName);
         return 0;

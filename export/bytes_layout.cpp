@@ -46,9 +46,9 @@ private:
 };
 
 // The bytes of one encoded value, in the order they are written.
-void PutValue(std::uint8_t* out, std::uint32_t nValue, ColorMode mode, const BytesOptions& options)
+void PutValue(std::uint8_t* out, std::uint32_t nValue, int nBytesPerPixel, const BytesOptions& options)
 {
-    switch (BytesPerPixel(mode)) {
+    switch (nBytesPerPixel) {
     case 3: {
         const bool bBgr = options.GetRgbOrder() == RgbOrder::Bgr;
         out[0] = static_cast<std::uint8_t>(nValue >> (bBgr ? 0 : 16));
@@ -111,7 +111,7 @@ std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const BytesO
     }
     const int nStep = BytesPerPixel(mode);
     for (std::uint8_t* out = bytes.data(); out != bytes.data() + bytes.size(); out += nStep)
-        PutValue(out, picture.Value(nPixel++, encoder), mode, options);
+        PutValue(out, picture.Value(nPixel++, encoder), nStep, options);
     return bytes;
 }
 

@@ -56,7 +56,7 @@ bool ParseSize(std::string_view line, std::int64_t& nWidth, std::int64_t& nHeigh
 
 bool IsBytesFormatStart(std::string_view first)
 {
-    return first.starts_with("/* ");
+    return first.starts_with("/* ") && first.find(" pixels, tovix-export -f bytes ") != std::string_view::npos;
 }
 
 ReadError ReadBytesFormat(std::string_view first, Lines& lines, PictureBuffer& picture)

@@ -7,13 +7,25 @@
 
 #include <filesystem>
 
+std::string ProgmemPrologue(const std::string& macro)
+{
+    // PROGMEM comes from avr-libc; elsewhere the attribute means nothing.
+    return "#ifdef __AVR__\n#include <avr/pgmspace.h>\n#endif\n#ifndef " + macro + "\n#define " + macro + "\n#endif\n";
+}
+
+const char* const kExternCBegin = "#ifdef __cplusplus\nextern \"C\" {\n#endif\n";
+const char* const kExternCEnd = "#ifdef __cplusplus\n}\n#endif\n";
+
 namespace {
 
 constexpr int kBytesPerLine = 16;
 
-void WriteSizeMacros(TextWriter& out, const std::string& identifier, const CapturedPicture& picture)
+void WriteSizeMacros(TextWriter& out, const std::string& identifier, const ExportJob& job)
 {
-    out.Text("#include <stdint.h>\n\n#define " + identifier + "_WIDTH ");
+    const CapturedPicture& picture = job.picture;
+    out.Text("#include <stdint.h>\n");
+    if (job.bytes.strAttribute.find("PROGMEM") != std::string::npos) out.Text(ProgmemPrologue("PROGMEM"));
+    out.Text("\n#define " + identifier + "_WIDTH ");
     out.Decimal(picture.nWidth);
     out.Text("\n#define " + identifier + "_HEIGHT ");
     out.Decimal(picture.nHeight);
@@ -45,9 +57,16 @@ void WriteBytesSource(TextWriter& out, const ExportJob& job)
     const std::string identifier = MakeCIdentifier(job.exportName);
     out.Text(BytesSettingsLine(picture.nWidth, picture.nHeight, picture.mode, job.bytes) + "\n");
     if (job.bytes.strHeaderInclude.empty())
-        WriteSizeMacros(out, identifier, picture);
+        WriteSizeMacros(out, identifier, job);
     else
         out.Text("#include \"" + job.bytes.strHeaderInclude + "\"\n\n");
+    // A const array at namespace scope has internal linkage in C++; a
+    // declaration before the definition gives it external linkage there too.
+    if (!job.bytes.bStatic && job.bytes.strHeaderInclude.empty()) {
+        out.Text("extern ");
+        WriteArrayDeclarator(out, identifier, job);
+        out.Text(";\n");
+    }
     if (job.bytes.bStatic) out.Text("static ");
     WriteArrayDeclarator(out, identifier, job);
     out.Text(" = {\n");
@@ -62,10 +81,13 @@ void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& 
     const std::string identifier = MakeCIdentifier(job.exportName);
     out.Text(BytesSettingsLine(picture.nWidth, picture.nHeight, picture.mode, job.bytes) + "\n");
     out.Text("#ifndef " + guard + "\n#define " + guard + "\n\n");
-    WriteSizeMacros(out, identifier, picture);
+    WriteSizeMacros(out, identifier, job);
+    out.Text(kExternCBegin);
     out.Text("extern ");
     WriteArrayDeclarator(out, identifier, job);
-    out.Text(";\n\n#endif\n");
+    out.Text(";\n");
+    out.Text(kExternCEnd);
+    out.Text("\n#endif\n");
 }
 
 std::string HeaderGuard(const std::string& headerPath)

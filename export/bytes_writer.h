@@ -21,5 +21,13 @@ void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& 
 // The first line, without its line end, which the reader makes again and compares.
 std::string BytesSettingsLine(std::int64_t nWidth, std::int64_t nHeight, ColorMode mode, const BytesOptions& options);
 
+// Lines that make a memory attribute macro work everywhere: avr-libc's
+// header on AVR, where it defines PROGMEM, and an empty macro elsewhere.
+std::string ProgmemPrologue(const std::string& macro);
+
+// The lines around declarations in a header that C++ includes too.
+extern const char* const kExternCBegin;
+extern const char* const kExternCEnd;
+
 // The include guard of a header file: its name as an upper-case identifier.
 std::string HeaderGuard(const std::string& headerPath);

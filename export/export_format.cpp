@@ -2,6 +2,7 @@
 
 #include "core/pixel_format.h"
 #include "export/bytes_writer.h"
+#include "export/display_targets.h"
 #include "export/format1_writer.h"
 #include "export/format2_writer.h"
 #include "export/mode_layout.h"
@@ -18,6 +19,28 @@ bool HasPixelFormat(ColorMode mode)
     return FindPixelFormat(mode) != nullptr;
 }
 
+constexpr const char* kSourceFilters =
+    "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)";
+constexpr const char* kBinFilters = "Binary Files (*.bin);;All Files (*)";
+
+// A target's C source and its raw bytes, the same rows but for the writer.
+constexpr OutputFormat TargetSource(const char* pszTarget, const char* pszExtension, bool (*TakesMode)(ColorMode),
+                                    ColorMode defaultMode, void (*Write)(TextWriter&, const ExportJob&))
+{
+    return {ExportFormat::ForTarget, "bytes", pszExtension, kSourceFilters, LineEnds::Lf, false, false, TakesMode,
+            Write, IsTargetStart, ReadTargetSource, pszTarget, defaultMode};
+}
+
+constexpr OutputFormat TargetBin(const char* pszTarget, bool (*TakesMode)(ColorMode), ColorMode defaultMode,
+                                 void (*Write)(TextWriter&, const ExportJob&))
+{
+    return {ExportFormat::ForTarget, "bin", "bin", kBinFilters, LineEnds::Lf, false, false, TakesMode,
+            Write, nullptr, nullptr, pszTarget, defaultMode};
+}
+
+// Grey, indexed and alpha variants of a target come in as rows here once the
+// pixel-format table has those formats: a TakesMode that names them, and a
+// layout in display_targets.cpp.
 constexpr OutputFormat kFormats[] = {
     {ExportFormat::Format1, "1", "c",
      "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)",
@@ -28,6 +51,25 @@ constexpr OutputFormat kFormats[] = {
     {ExportFormat::Bytes, "bytes", "c",
      "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)",
      LineEnds::Lf, true, false, HasPixelFormat, WriteBytesSource, IsBytesFormatStart, ReadBytesFormat},
+    {ExportFormat::Bin, "bin", "bin", kBinFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesBin, nullptr, nullptr},
+    TargetSource("u8g2", "c", IsMonoMode, ColorMode::Mono, WriteU8g2Source),
+    TargetSource("adafruit-gfx", "c", IsMonoOr565Mode, ColorMode::Mono, WriteAdafruitGfxSource),
+    TargetSource("tft-espi", "c", Is565Mode, ColorMode::Rgb565, WriteTftEspiSource),
+    TargetSource("ssd1306", "c", IsMonoMode, ColorMode::Mono, WriteSsd1306Source),
+    TargetSource("sh1106", "c", IsMonoMode, ColorMode::Mono, WriteSh1106Source),
+    TargetSource("xbm", "xbm", IsMonoMode, ColorMode::Mono, WriteXbmSource),
+    TargetSource("lvgl9", "c", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl9Source),
+    TargetSource("lvgl9-xrgb8888", "c", IsFullMode, ColorMode::Full, WriteLvgl9XrgbSource),
+    TargetSource("lvgl8", "c", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl8Source),
+    TargetBin("u8g2", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
+    TargetBin("adafruit-gfx", IsMonoOr565Mode, ColorMode::Mono, WriteGfxBin),
+    TargetBin("tft-espi", Is565Mode, ColorMode::Rgb565, WriteGfxBin),
+    TargetBin("ssd1306", IsMonoMode, ColorMode::Mono, WritePagesBin),
+    TargetBin("sh1106", IsMonoMode, ColorMode::Mono, WritePagesBin),
+    TargetBin("xbm", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
+    TargetBin("lvgl9", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl9Bin),
+    TargetBin("lvgl9-xrgb8888", IsFullMode, ColorMode::Full, WriteLvgl9XrgbBin),
+    TargetBin("lvgl8", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl8Bin),
 };
 
 } // namespace
@@ -47,15 +89,40 @@ const OutputFormat& FindOutputFormat(ExportFormat format)
 const OutputFormat* FindOutputFormat(std::string_view name)
 {
     for (const OutputFormat& row : kFormats)
-        if (name == row.pszName) return &row;
+        if (name == row.pszName && row.pszTarget == nullptr) return &row;
+    return nullptr;
+}
+
+const OutputFormat* FindOutputFormat(std::string_view name, std::string_view target)
+{
+    for (const OutputFormat& row : kFormats)
+        if (name == row.pszName && row.pszTarget != nullptr && target == row.pszTarget) return &row;
     return nullptr;
 }
 
 std::string OutputFormatNames()
 {
     std::string names;
-    for (const OutputFormat& row : kFormats) names += (names.empty() ? "" : "|") + std::string(row.pszName);
+    for (const OutputFormat& row : kFormats)
+        if (row.pszTarget == nullptr) names += (names.empty() ? "" : "|") + std::string(row.pszName);
     return names;
+}
+
+std::string TargetNames()
+{
+    std::string names;
+    for (const OutputFormat& row : kFormats)
+        if (row.pszTarget != nullptr && FindOutputFormat("bytes", row.pszTarget) == &row)
+            names += (names.empty() ? "" : "|") + std::string(row.pszTarget);
+    return names;
+}
+
+std::string ModesOf(const OutputFormat& format)
+{
+    std::string modes;
+    for (const PixelFormat& pixel : PixelFormats())
+        if (format.TakesMode(pixel.mode)) modes += (modes.empty() ? "" : " or ") + std::to_string(pixel.Number());
+    return modes;
 }
 
 std::optional<std::string> RefusalFor(const OutputFormat& format, const CapturedPicture& picture)
@@ -64,12 +131,25 @@ std::optional<std::string> RefusalFor(const OutputFormat& format, const Captured
     if (!format.TakesMode(picture.mode))
         return "colour mode " + std::to_string(static_cast<int>(picture.mode)) + " has no " + format.pszName + " layout";
     if (picture.PixelCount() == 0) return std::string("the picture has no pixels, and a C array cannot be empty");
+    if (format.pszTarget != nullptr) return TargetSizeRefusal(format.pszTarget, picture);
     return {};
 }
 
 std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::optional<ColorMode> mode,
                                            const BytesOptions& options, bool bHeader)
 {
+    if (format.pszTarget != nullptr) {
+        const std::string target = std::string("--for ") + format.pszTarget;
+        if (mode && !format.TakesMode(*mode))
+            return target + " takes colour mode " + ModesOf(format) + ", not " + std::to_string(static_cast<int>(*mode));
+        BytesOptions others = options;
+        others.bInvert = false;
+        const char* other = FirstGivenOption(others);
+        if (other == nullptr && bHeader) other = "--header";
+        if (other != nullptr) return std::string(other) + " does not apply to " + target;
+        if (mode && options.bInvert && *mode != ColorMode::Mono) return "--invert applies only to colour mode 1";
+        return {};
+    }
     const char* first = FirstGivenOption(options);
     if (first == nullptr && bHeader) first = "--header";
     if (!format.bLayoutOptions)
@@ -77,6 +157,14 @@ std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::opti
     if (mode) {
         if (const char* option = OptionNotForMode(options, *mode))
             return std::string(option) + " does not apply to colour mode " + std::to_string(static_cast<int>(*mode));
+    }
+    if (format.id == ExportFormat::Bin) {
+        // A binary file has no declaration to change.
+        const char* declaration = options.bStatic                  ? "--static"
+                                  : !options.strAttribute.empty() ? "--attribute"
+                                  : bHeader                        ? "--header"
+                                                                   : nullptr;
+        if (declaration != nullptr) return std::string(declaration) + " does not apply to -f bin";
     }
     if (options.bStatic && bHeader) return "--static cannot go with --header, which declares the array extern";
     if (options.strAttribute.find_first_of("\r\n") != std::string::npos) return "--attribute must be one line";
@@ -103,6 +191,6 @@ ReadError ReadExportText(std::string_view text, PictureBuffer& picture)
     std::string_view first;
     if (!lines.Next(first)) return AtLine(1, "the file is empty");
     for (const OutputFormat& format : kFormats)
-        if (format.IsStart(first)) return format.Read(first, lines, picture);
+        if (format.IsStart != nullptr && format.IsStart(first)) return format.Read(first, lines, picture);
     return AtLine(1, "not an export of tovix-export");
 }

@@ -15,6 +15,8 @@ enum class ExportFormat {
     Format1,   // C array declarations
     Format2,   // comma list
     Bytes,     // uint8_t array for display drivers (the command-line tool only)
+    Bin,       // the same bytes as they are, for files on SD cards and flash file systems
+    ForTarget, // what one display library takes, named by --for
 };
 
 // Everything the program, the tool and --decode know about one output
@@ -31,6 +33,8 @@ struct OutputFormat {
     void (*Write)(TextWriter& out, const ExportJob& job);
     bool (*IsStart)(std::string_view firstLine);
     ReadError (*Read)(std::string_view firstLine, Lines& lines, PictureBuffer& picture);
+    const char* pszTarget = nullptr;    // the --for word; null for a format of no one library
+    ColorMode defaultMode = ColorMode::Full;   // a target's mode when -m does not choose
 };
 
 std::span<const OutputFormat> OutputFormats();
@@ -39,8 +43,17 @@ const OutputFormat& FindOutputFormat(ExportFormat format);
 // The row a -f word names, or null.
 const OutputFormat* FindOutputFormat(std::string_view name);
 
-// "1|2|bytes", for help and usage errors.
+// The row of a -f word ("bytes" for a C source, "bin") for a --for target, or null.
+const OutputFormat* FindOutputFormat(std::string_view name, std::string_view target);
+
+// "1|2|bytes|bin", for help and usage errors.
 std::string OutputFormatNames();
+
+// "u8g2|adafruit-gfx|...", the --for words, each once.
+std::string TargetNames();
+
+// "1 or 16", the -m numbers a format takes.
+std::string ModesOf(const OutputFormat& format);
 
 // Why the format cannot write the picture, or nothing when it can.
 std::optional<std::string> RefusalFor(const OutputFormat& format, const CapturedPicture& picture);

@@ -11,3 +11,8 @@ std::string MakeExportName(const std::string& title);
 // or "_" becomes "_", a leading digit gets a "_" before it, and an empty name
 // becomes "image".
 std::string MakeCIdentifier(const std::string& name);
+
+// FORMAT_1's array name (UTF-8): only the ASCII bytes that can never stand in
+// a C identifier become "_" and a leading ASCII digit gets a "_" before it;
+// other characters are left to the code-page-932 conversion.
+std::string MakeFormat1Identifier(const std::string& name);

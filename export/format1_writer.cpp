@@ -2,6 +2,7 @@
 
 #include "export/code_page_932.h"
 #include "export/export_job.h"
+#include "export/export_name.h"
 #include "export/pixel_lines.h"
 #include "export/text_writer.h"
 
@@ -37,7 +38,7 @@ void WriteFormat1(TextWriter& out, const ExportJob& job)
     out.Text(Format1CommentBlock(static_cast<int>(picture.mode), picture.nWidth, picture.nHeight));
     const ModeLayout* layout = FindModeLayout(picture.mode);
     if (layout == nullptr) return;
-    out.Text(std::string(layout->pszElementType) + " " + ToCodePage932(job.exportName) + "[");
+    out.Text(std::string(layout->pszElementType) + " " + ToCodePage932(MakeFormat1Identifier(job.exportName)) + "[");
     out.Decimal(Format1ElementCount(*layout, picture.nWidth, picture.nHeight));
     out.Text("] = {" + Format1SizePrefix(*layout, picture.nWidth, picture.nHeight) + "\n");
     WritePixelLines(out, picture, *layout, true);

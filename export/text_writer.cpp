@@ -1,5 +1,6 @@
 #include "export/text_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -88,6 +89,36 @@ void TextWriter::ByteList(const std::uint8_t* bytes, std::size_t nCount, int nPe
         }
         if (i + nOnLine == nCount) --m_nUsed;   // no comma after the last
         NewLine();
+    }
+}
+
+void TextWriter::WordList(const std::uint16_t* words, std::size_t nCount, int nPerLine)
+{
+    const std::size_t nLine = static_cast<std::size_t>(nPerLine);
+    for (std::size_t i = 0; i < nCount; i += nLine) {
+        const std::size_t nOnLine = nCount - i < nLine ? nCount - i : nLine;
+        Reserve(7 * nOnLine + 2);
+        for (std::size_t k = 0; k < nOnLine; ++k) {
+            const std::uint16_t word = words[i + k];
+            std::memcpy(m_buffer + m_nUsed, &kListEntries[5 * (word >> 8)], 4);
+            std::memcpy(m_buffer + m_nUsed + 4, &kHexPairs[2 * (word & 0xFF)], 2);
+            m_buffer[m_nUsed + 6] = ',';
+            m_nUsed += 7;
+        }
+        if (i + nOnLine == nCount) --m_nUsed;   // no comma after the last
+        NewLine();
+    }
+}
+
+void TextWriter::Raw(const std::uint8_t* bytes, std::size_t nCount)
+{
+    while (nCount > 0) {
+        Reserve(nCount < kBufferSize ? nCount : kBufferSize);
+        const std::size_t nPart = std::min(nCount, kBufferSize - m_nUsed);
+        std::memcpy(m_buffer + m_nUsed, bytes, nPart);
+        m_nUsed += nPart;
+        bytes += nPart;
+        nCount -= nPart;
     }
 }
 

@@ -37,6 +37,12 @@ public:
     // last, each line ended.
     void ByteList(const std::uint8_t* bytes, std::size_t nCount, int nPerLine);
 
+    // 16-bit values as "0x%04x", nPerLine a line, commas as ByteList puts them.
+    void WordList(const std::uint16_t* words, std::size_t nCount, int nPerLine);
+
+    // Bytes exactly as they are, for binary files.
+    void Raw(const std::uint8_t* bytes, std::size_t nCount);
+
     // Sends buffered bytes to the file; false once any write failed.
     bool Flush();
     bool Failed() const { return m_bFailed; }

@@ -89,8 +89,12 @@ function(tovix_add_pixel_data)
   endif()
 
   _tovix_pixel_data_words(--list-formats formats)
+  # Raw bytes are no source to build.
+  list(REMOVE_ITEM formats bin)
   if(NOT DEFINED arg_FORMAT)
     set(arg_FORMAT 1)
+  elseif(arg_FORMAT STREQUAL "bin")
+    _tovix_pixel_data_error("FORMAT bin writes no source to build; run tovix-export -f bin in a custom command")
   elseif(NOT arg_FORMAT IN_LIST formats)
     set(choices ${formats})
     list(POP_BACK choices last)

@@ -10,6 +10,10 @@ _tovix_export()
             COMPREPLY=($(compgen -W '$("$1" --list-formats 2>/dev/null)' -- "$cur"))
             return
             ;;
+        --for)
+            COMPREPLY=($(compgen -W '$("$1" --list-targets 2>/dev/null)' -- "$cur"))
+            return
+            ;;
         --rgb-order)
             COMPREPLY=($(compgen -W 'rgb bgr' -- "$cur"))
             return
@@ -47,7 +51,7 @@ _tovix_export()
             COMPREPLY=($(compgen -W '$("$1" --list-modes 2>/dev/null)' -- "$cur"))
             return
             ;;
-        -t | --threshold | --background | --attribute | -n | --name | -h | --help | --version | --list-formats | --list-modes)
+        -t | --threshold | --background | --attribute | -n | --name | -h | --help | --version | --list-formats | --list-modes | --list-targets)
             return
             ;;
         -o | --output)

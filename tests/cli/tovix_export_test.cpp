@@ -129,6 +129,13 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"x.TVX --background 1,2,3", 2, "not for a .tvx"},
         {"missing.png", 1, "missing.png: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
         {"notes.bmp --picture", 1, "notes.bmp: 読み込んだファイルの形式が正しくありません。"},
+        {"pic.bmp --for tft-espi -m 1", 2, "--for tft-espi takes colour mode 16, not 1"},
+        {"pic.bmp --for lvgl9 -m mono", 2, "--for lvgl9 takes colour mode 16 or 24, not 1"},
+        {"pic.bmp --for u8g2 --static", 2, "--static does not apply to --for u8g2"},
+        {"pic.bmp --for ssd1306 --header a.h", 2, "--header does not apply to --for ssd1306"},
+        {"pic.bmp -f 2 --for xbm", 2, "--for goes with -f bytes or -f bin, not -f 2"},
+        {"pic.bmp --for st7735", 2, "--for takes u8g2, adafruit-gfx"},
+        {"pic.bmp -f bin --header a.h", 2, "--header does not apply to -f bin"},
     };
     for (const Case& c : cases) {
         const RunResult result = Run(c.args);
@@ -290,7 +297,7 @@ TEST_F(TovixExportTest, BytesOptionsThatDoNotApplyAreUsageErrors)
         {"pic.bmp -f bytes --static --header p.h", "--static cannot go with --header"},
         {"pic.bmp -f bytes --bit-order middle", "--bit-order must be msb or lsb, not 'middle'"},
         {"pic.bmp -f bytes --attribute \"A\nB\"", "--attribute must be one line"},
-        {"pic.bmp -f picture", "format must be 1, 2 or bytes"},
+        {"pic.bmp -f picture", "format must be 1, 2, bytes or bin"},
     };
     for (const auto& [args, error] : cases) {
         const RunResult result = Run(args);

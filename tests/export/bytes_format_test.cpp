@@ -108,7 +108,8 @@ TEST(BytesFormat, SourceAndHeaderTextsInFull)
     options.strAttribute = "PROGMEM";
     EXPECT_EQ(ExportText(*doc, ExportFormat::Bytes, "9 lives", options),
               "/* 17x1 pixels, tovix-export -f bytes -m 8 */\n"
-              "#include <stdint.h>\n\n"
+              "#include <stdint.h>\n"
+              "#ifdef __AVR__\n#include <avr/pgmspace.h>\n#endif\n#ifndef PROGMEM\n#define PROGMEM\n#endif\n\n"
               "#define _9_lives_WIDTH 17\n"
               "#define _9_lives_HEIGHT 1\n\n"
               "static const uint8_t _9_lives[17] PROGMEM = {\n"
@@ -130,10 +131,14 @@ TEST(BytesFormat, SourceAndHeaderTextsInFull)
     file.reset();
     EXPECT_EQ(std::string(buffer, nSize), "/* 17x1 pixels, tovix-export -f bytes -m 8 */\n"
                                           "#ifndef LOGO_1_H\n#define LOGO_1_H\n\n"
-                                          "#include <stdint.h>\n\n"
+                                          "#include <stdint.h>\n"
+                                          "#ifdef __AVR__\n#include <avr/pgmspace.h>\n#endif\n"
+                                          "#ifndef PROGMEM\n#define PROGMEM\n#endif\n\n"
                                           "#define logo_WIDTH 17\n"
                                           "#define logo_HEIGHT 1\n\n"
-                                          "extern const uint8_t logo[17] PROGMEM;\n\n"
+                                          "#ifdef __cplusplus\nextern \"C\" {\n#endif\n"
+                                          "extern const uint8_t logo[17] PROGMEM;\n"
+                                          "#ifdef __cplusplus\n}\n#endif\n\n"
                                           "#endif\n");
     std::free(buffer);
 }

@@ -1,5 +1,6 @@
 #include "export/code_page_932.h"
 #include "export/export_name.h"
+#include "testkit/doc_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,19 @@ TEST(ExportName, RemovesLowerCaseTvxThenEveryDot)
         {"ttvxvx", "tvx"},         {"...", ""},                 {"絵.tvx", "絵"},
     };
     for (const auto& [title, name] : cases) EXPECT_EQ(MakeExportName(title), name) << title;
+}
+
+TEST(ExportName, Format1ArrayNameCompilesAndKeepsCodePage932Characters)
+{
+    const auto doc = testing_support::MakeDocument(1, 1, ColorMode::Colors256, [](int) { return 0u; });
+    const std::pair<const char*, const char*> cases[] = {
+        {"my-logo", "my_logo"},   {"a b+c(d)", "a_b_c_d_"}, {"9lives", "_9lives"},
+        {"絵-1", "絵_1"},         {"１番", "１番"},         {"x_Y9", "x_Y9"},
+    };
+    for (const auto& [name, identifier] : cases) {
+        const std::string text = testing_support::FromCodePage932(testing_support::ExportText(*doc, true, name));
+        EXPECT_NE(text.find(std::string("unsigned char ") + identifier + "[3]"), std::string::npos) << name;
+    }
 }
 
 TEST(CodePage932, ConvertsHalfWidthKatakanaAndMarksWhatItCannotMap)

@@ -61,5 +61,6 @@ if [ -n "$completion" ]; then
         printf 'after --decode the completion offers\n%s\ninstead of\n%s\n' "$offered" "$expected"
         status=1
     fi
+    differ "the completed targets" "$("$program" --list-targets | sort)" "$(complete_words --for '')"
 fi
 exit $status

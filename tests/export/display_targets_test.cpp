@@ -1,0 +1,149 @@
+#include "core/file_ptr.h"
+#include "core/pixel_encoder.h"
+#include "core/pixel_format.h"
+#include "export/export_format.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+std::string Written(const OutputFormat& format, const CapturedPicture& picture, bool bInvert = false)
+{
+    char* buffer = nullptr;
+    std::size_t nSize = 0;
+    FilePtr file(open_memstream(&buffer, &nSize));
+    BytesOptions options;
+    options.bInvert = bInvert;
+    EXPECT_TRUE(WriteExportFile(file.get(), format, {picture, "img", options}));
+    file.reset();
+    std::string text(buffer, nSize);
+    std::free(buffer);
+    return text;
+}
+
+// The values of the first array of a source: bytes "0x12" or words "0x1234".
+std::vector<int> FirstArray(const std::string& text)
+{
+    std::vector<int> values;
+    const std::size_t nStart = text.find("= {\n");
+    const std::size_t nEnd = text.find("};", nStart);
+    for (std::size_t n = text.find("0x", nStart); n < nEnd; n = text.find("0x", n + 2)) {
+        const std::size_t nDigits = text.find_first_not_of("0123456789abcdef", n + 2) - (n + 2);
+        values.push_back(std::stoi(text.substr(n + 2, nDigits), nullptr, 16));
+    }
+    return values;
+}
+
+constexpr std::uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF, kRed = 0x0000FF;
+constexpr std::uint32_t kOneTwoThree = 0x030201;   // red 1, green 2, blue 3
+
+struct LayoutCase {
+    const char* target;
+    ColorMode mode;
+    bool bInvert;
+    std::vector<int> expected;
+};
+
+TEST(DisplayTargets, EachLibraryGetsItsOwnLayout)
+{
+    // 10 x 2: the top row black, white, black ... and two blacks at the end;
+    // the bottom row white. Bit order and padding differ by library.
+    const char* rows = "BWBWBWBWBB"
+                       "WWWWWWWWWW";
+    std::vector<std::uint32_t> mono;
+    for (const char* p = rows; *p != '\0'; ++p) mono.push_back(*p == 'B' ? kBlack : kWhite);
+    const std::vector<std::uint32_t> colour = {kRed, kOneTwoThree};
+
+    const LayoutCase cases[] = {
+        {"u8g2", ColorMode::Mono, false, {0x55, 0x03, 0x00, 0x00}},
+        {"xbm", ColorMode::Mono, false, {0x55, 0x03, 0x00, 0x00}},
+        {"xbm", ColorMode::Mono, true, {0xaa, 0x00, 0xff, 0x03}},
+        {"adafruit-gfx", ColorMode::Mono, false, {0xaa, 0xc0, 0x00, 0x00}},
+        {"ssd1306", ColorMode::Mono, false, {1, 0, 1, 0, 1, 0, 1, 0, 1, 1}},
+        {"sh1106", ColorMode::Mono, true, {2, 3, 2, 3, 2, 3, 2, 3, 2, 2}},
+        {"adafruit-gfx", ColorMode::Rgb565, false, {0xf800, 0x0000}},
+        {"tft-espi", ColorMode::Rgb565, false, {0xf800, 0x0000}},
+        {"lvgl9", ColorMode::Rgb565, false, {0x00, 0xf8, 0x00, 0x00}},
+        {"lvgl9", ColorMode::Full, false, {0x00, 0x00, 0xff, 3, 2, 1}},
+        {"lvgl9-xrgb8888", ColorMode::Full, false, {0x00, 0x00, 0xff, 0xff, 3, 2, 1, 0xff}},
+        {"lvgl8", ColorMode::Rgb565, false, {0x00, 0xf8, 0x00, 0x00}},
+        {"lvgl8", ColorMode::Full, false, {0x00, 0x00, 0xff, 0xff, 3, 2, 1, 0xff}},
+    };
+    for (const LayoutCase& c : cases) {
+        const bool bMono = c.mode == ColorMode::Mono;
+        const CapturedPicture picture{bMono ? 10 : 2, bMono ? 2 : 1, c.mode, {128, 128, 128}, bMono ? mono : colour, {}};
+        const OutputFormat* format = FindOutputFormat("bytes", c.target);
+        ASSERT_NE(format, nullptr) << c.target;
+        EXPECT_EQ(FirstArray(Written(*format, picture, c.bInvert)), c.expected) << c.target;
+        EXPECT_FALSE(RefusalFor(*format, picture).has_value()) << c.target;
+    }
+}
+
+TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
+{
+    std::mt19937 random(24);
+    std::vector<std::uint32_t> pixels(13 * 11);
+    for (std::uint32_t& pixel : pixels) pixel = random() & 0xFFFFFF;
+    for (const OutputFormat& format : OutputFormats()) {
+        if (format.pszTarget == nullptr || std::string_view(format.pszName) != "bytes") continue;
+        for (const PixelFormat& pixel : PixelFormats()) {
+            if (!format.TakesMode(pixel.mode)) continue;
+            const CapturedPicture picture{13, 11, pixel.mode, {100, 128, 160}, pixels, {}};
+            const std::string where = std::string(format.pszTarget) + " -m " + std::to_string(pixel.Number());
+            const std::string source = Written(format, picture);
+
+            PictureBuffer decoded;
+            const ReadError error = ReadExportText(source, decoded);
+            ASSERT_FALSE(error.has_value()) << where << ": " << *error;
+            ASSERT_EQ(decoded.pixels.size(), pixels.size()) << where;
+            const PixelEncoder original = picture.MakeEncoder();
+            const PixelEncoder back = decoded.View().MakeEncoder();
+            for (std::size_t i = 0; i < pixels.size(); ++i)
+                ASSERT_EQ(back.Encode(decoded.pixels[i]), original.Encode(pixels[i])) << where << " pixel " << i;
+
+            // The bin file holds the array's bytes, 16-bit values low byte
+            // first, after LVGL 9's header for that library.
+            std::string bin = Written(*FindOutputFormat("bin", format.pszTarget), picture);
+            const std::vector<int> values = FirstArray(source);
+            const bool bWords = source.find("uint16_t img[") != std::string::npos;
+            if (std::string_view(format.pszTarget).starts_with("lvgl9")) {
+                ASSERT_GE(bin.size(), 12u) << where;
+                EXPECT_EQ(bin[0], 0x19) << where;
+                EXPECT_EQ(bin.substr(4, 4), std::string("\x0d\x00\x0b\x00", 4)) << where;
+                bin.erase(0, 12);
+            }
+            std::string expected;
+            for (int value : values) {
+                expected += static_cast<char>(value);
+                if (bWords) expected += static_cast<char>(value >> 8);
+            }
+            EXPECT_EQ(bin, expected) << where;
+        }
+    }
+}
+
+TEST(DisplayTargets, PicturesLargerThanAnLvglHeaderHoldsAreRefused)
+{
+    struct SizeCase {
+        const char* target;
+        ColorMode mode;
+        std::int32_t nWidth, nHeight;
+        bool bRefused;
+    };
+    const SizeCase cases[] = {
+        {"lvgl8", ColorMode::Rgb565, 2047, 2047, false}, {"lvgl8", ColorMode::Rgb565, 2048, 1, true},
+        {"lvgl8", ColorMode::Full, 1, 2048, true},       {"lvgl9", ColorMode::Rgb565, 32767, 1, false},
+        {"lvgl9", ColorMode::Rgb565, 32768, 1, true},    {"lvgl9", ColorMode::Full, 21846, 1, true},
+        {"lvgl9", ColorMode::Full, 1, 65536, true},      {"lvgl9-xrgb8888", ColorMode::Full, 16383, 1, false},
+        {"lvgl9-xrgb8888", ColorMode::Full, 16384, 1, true}, {"u8g2", ColorMode::Mono, 70000, 1, false},
+    };
+    for (const SizeCase& c : cases) {
+        const CapturedPicture picture{c.nWidth, c.nHeight, c.mode, {128, 128, 128}, {}, {}};
+        EXPECT_EQ(RefusalFor(*FindOutputFormat("bytes", c.target), picture).has_value(), c.bRefused)
+            << c.target << " " << c.nWidth << "x" << c.nHeight;
+    }
+}
+
+} // namespace

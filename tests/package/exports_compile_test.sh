@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Every C file tovix-export writes for a display compiles as it is: gcc in C99
+# and g++ in C++17 with -Wall -Wextra -pedantic and no warning, avr-gcc where
+# PROGMEM is written, and C and C++ objects both link the array.
+# exports_compile_test.sh TOOL PICTURE WORK_DIR [LVGL_INCLUDE_DIR]
+set -euo pipefail
+tool=$1 picture=$2 work=$3 lvgl=${4:-}
+rm -rf "$work" && mkdir -p "$work" && cd "$work"
+cp "$picture" logo.png
+status=0
+strict=(-Wall -Wextra -pedantic -Werror)
+
+fail() { echo "FAIL: $*"; status=1; }
+
+# check NAME SYMBOL ARGS...: export logo.png as NAME.c with ARGS; SYMBOL is
+# the array a user's code reads, or "include:SYMBOL" for a file whose array
+# is static and is included where it is used; $defines go to the compilers.
+check() {
+    local name=$1 symbol=$2
+    shift 2
+    if ! "$tool" "$@" -n img -o "$name.c" logo.png; then fail "$name: tovix-export $*"; return; fi
+    local unit=$name.c
+    if [[ $symbol == include:* ]]; then
+        symbol=${symbol#include:}
+        printf '#include "%s.c"\nconst void* use_%s(void) { return %s; }\n' "$name" "$name" "$symbol" >"${name}_use.c"
+        unit=${name}_use.c
+    fi
+    local includes=()
+    [ -n "$lvgl" ] && includes=(-I "$lvgl" -DLV_LVGL_H_INCLUDE_SIMPLE)
+    # shellcheck disable=SC2206
+    includes+=(${defines:-})
+    gcc -std=c99 "${strict[@]}" "${includes[@]}" -c "$unit" -o "$name.c.o" || fail "$name: gcc -std=c99"
+    g++ -std=c++17 "${strict[@]}" "${includes[@]}" -x c++ -c "$unit" -o "$name.cpp.o" || fail "$name: g++ -std=c++17"
+    if grep -q PROGMEM "$name.c"; then
+        avr-gcc -mmcu=atmega328p -Os -std=c99 "${strict[@]}" -c "$unit" -o "$name.avr.o" || fail "$name: avr-gcc"
+    fi
+    if [[ $unit == "$name.c" ]]; then
+        # A user's C and C++ sources declare the array themselves and link it.
+        printf 'extern const char %s[];\nint main(void) { return %s[0] == 1; }\n' "$symbol" "$symbol" >"${name}_main.c"
+        gcc -std=c99 -c "${name}_main.c" -o "${name}_main.o" && gcc "${name}_main.o" "$name.c.o" -o "${name}_c" ||
+            fail "$name: a C program cannot link $symbol"
+        printf 'extern "C" const char %s[];\nint main() { return %s[0] == 1; }\n' "$symbol" "$symbol" >"${name}_main.cpp"
+        g++ -std=c++17 -c "${name}_main.cpp" -o "${name}_mainpp.o" && g++ "${name}_mainpp.o" "$name.cpp.o" -o "${name}_cpp" ||
+            fail "$name: a C++ program cannot link $symbol compiled as C++"
+    fi
+}
+
+check bytes img -f bytes -m mono --pack pages --attribute PROGMEM
+check bytes_plain img -f bytes -m 565
+check u8g2 include:img_bits --for u8g2
+check xbm include:img_bits --for xbm
+check gfx_mono img --for adafruit-gfx
+check gfx_565 img --for adafruit-gfx -m 565
+check tft_espi img --for tft-espi
+check ssd1306 img --for ssd1306 --invert
+check sh1106 img --for sh1106
+check lvgl9_565 img --for lvgl9
+check lvgl9_888 img --for lvgl9 -m 24
+check lvgl9_xrgb img --for lvgl9-xrgb8888
+defines="-DLVGL_VERSION_8" check lvgl8_565 img --for lvgl8
+defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_32 img --for lvgl8 -m 24
+
+# A header: C and C++ sources include it and link the array.
+"$tool" -f bytes -m 565 --attribute PROGMEM --header hdr.h -n img -o hdr.c logo.png
+for compiler in "gcc -std=c99" "g++ -std=c++17 -x c++"; do
+    $compiler "${strict[@]}" -c hdr.c -o hdr.o || fail "hdr: $compiler"
+    printf '#include "hdr.h"\nint main(void) { return img[0] == 1 && img_WIDTH > 0; }\n' >hdr_main.c
+    gcc -std=c99 "${strict[@]}" -c hdr_main.c -o hdr_main.o && g++ hdr_main.o hdr.o -o hdr_prog ||
+        fail "hdr: a C program cannot link the array compiled by $compiler"
+done
+avr-gcc -mmcu=atmega328p -Os "${strict[@]}" -c hdr.c -o hdr.avr.o || fail "hdr: avr-gcc"
+
+exit $status

@@ -1,0 +1,2 @@
+// Host stand-in: the canvases need no bus.
+#pragma once
