@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one entry point: every target installs what is missing, then builds.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan

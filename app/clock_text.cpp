@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/clock_text.h"
 
 QString FormatLocalTime(const char* pszFormat, std::time_t when)

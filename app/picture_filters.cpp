@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/picture_filters.h"
 
 #include "picture/picture_formats.h"

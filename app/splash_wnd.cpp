@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/splash_wnd.h"
 
 #include "app/res/art.h"

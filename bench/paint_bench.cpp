@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dib_painter.h"
 #include "bench/bench_data.h"
 #include "core/bmp_import.h"

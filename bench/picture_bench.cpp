@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture import against reading the same file through Qt, the PNG
 // decoder it uses against the other one, tovix-export of a PNG against an
 // independent tool turning the same PNG into a C header, and the start of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dither.h"
 #include "core/luminance.h"
 #include "core/palette_choice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/decode_run.h"
 
 #include "cli/console_dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/export_options.h"
 
 #include "core/file_transaction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/channel_rules.h"
 #include "core/dib_image.h"
 #include "core/pixel_format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/file_write.h"
 
 #include "core/user_dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/tovix_doc.h"
 
 #include "core/archive.h"

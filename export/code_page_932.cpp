@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/code_page_932.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/format2_writer.h"
 #include "export/format_readers.h"
 #include "export/pixel_lines.h"

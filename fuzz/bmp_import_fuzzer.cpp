@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The BMP import on arbitrary file bytes, then every colour reduction and a
 // capture of what was accepted.
 #include "core/bmp_import.h"

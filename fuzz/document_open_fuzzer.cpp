@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a document file of arbitrary bytes; what opens is captured, saved
 // and written by both export writers in its stored mode and thresholds.
 #include "core/archive.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fuzz/export_checks.h"
 
 #include "core/file_ptr.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both export writers on pictures of any size the store holds, in any mode
 // and with any thresholds a document file can carry.
 #include "core/tovix_doc.h"

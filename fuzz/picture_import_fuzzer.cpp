@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture import on arbitrary file bytes, with whichever decoder the
 // content picks, and again under a TGA name, as TGA has no signature; then
 // a capture of what was accepted.

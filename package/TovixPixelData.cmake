@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tovix_add_pixel_data(<target> <picture>
 #                      [NAME <name>] [MODE <mode>] [FORMAT 1|2|bytes]
 #                      [THRESHOLD <r,g,b>] [OPTIONS <extra tovix-export options>...])

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a picture as a square PNG of the given size, scaled without
 // smoothing, so that desktop menus get the program's own pixel-art icons in
 // a format and at sizes every icon theme reader takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture/exif_orientation.h"
 
 int ExifOrientation(std::span<const std::uint8_t> tiff)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture/picture_decoders.h"
 #include "picture/picture_rows.h"
 #include "picture/qt_picture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture/picture_writer.h"
 
 #include "core/dib_image.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's readers for a program that links no Qt: a module loaded on first
 // use from beside the program (a build) or from the installed library folder.
 #include "picture/qt_picture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module tovix-export loads when a picture needs one of Qt's readers.
 #include "picture/qt_picture.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence's SPDX line at the top of every source file of the
 # project's own (after a "#!" line), where it is missing; running it again
 # changes nothing. With --check it changes nothing and lists the files that

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the fuzz targets for SECONDS each, FUZZ_JOBS of them side by side
 # (default 1): every *_fuzzer in FUZZ_BIN, or those FUZZ_TARGETS names.
 #   fuzz.sh grow SECONDS    fuzz on fuzz/corpus/TARGET, then shrink that corpus

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Mutation check: does the test suite notice single-line faults in FILES?
 
 Each sampled mutant goes into a scratch copy of the source tree (the working

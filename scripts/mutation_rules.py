@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Single-line mutants of C++ source, by rules in the spirit of universalmutator's.
 
 A mutant changes code only: comments, string and character literals and

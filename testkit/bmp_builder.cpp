@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "testkit/bmp_builder.h"
 
 #include "core/bmp_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "testkit/doc_builder.h"
 
 #include "core/file_ptr.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "testkit/recording_dialogs.h"
 
 namespace testing_support {

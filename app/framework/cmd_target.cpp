@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/framework/cmd_target.h"
 
 bool CCmdTarget::OnCmdMsg(int nId) const

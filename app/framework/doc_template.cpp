@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/framework/doc_template.h"
 
 #include "app/framework/document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dib_painter.h"
 #include "core/dib_image.h"
 #include "testkit/bmp_builder.h"

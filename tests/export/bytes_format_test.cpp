@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/file_ptr.h"
 #include "export/bytes_writer.h"
 #include "export/export_name.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/code_page_932.h"
 #include "export/export_name.h"
 #include "testkit/doc_builder.h"

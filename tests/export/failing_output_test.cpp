@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/export_messages.h"
 #include "export/export_procedure.h"
 #include "testkit/bmp_builder.h"

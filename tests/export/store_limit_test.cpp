@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/bmp_import.h"
 #include "core/document_file.h"
 #include "core/messages.h"

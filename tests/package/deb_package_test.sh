@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from the build and checks that it holds every file
 # an install brings, that its dependencies were computed from the binaries
 # and name what the program loads at run time, and that the tool runs from

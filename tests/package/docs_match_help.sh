@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual page formats without a warning and lists exactly the options
 # that --help lists; given a completion script, that completes the same long
 # options and the format names that --help names, and offers only exports

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every C file tovix-export writes for a display compiles as it is: gcc in C99
 # and g++ in C++17 with -Wall -Wextra -pedantic and no warning, avr-gcc where
 # PROGMEM is written, and C and C++ objects both link the array.

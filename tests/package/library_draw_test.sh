@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The libraries draw what tovix-export --for writes for them exactly as the
 # picture is after the mode's reduction, which the tool's FORMAT_2 text of
 # the same picture gives: u8g2 and Adafruit GFX with their own code on the

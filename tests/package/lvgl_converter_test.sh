@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tovix-export -f bin --for lvgl9 writes the .bin image file that LVGL's own
 # converter, scripts/LVGLImage.py, writes for the same picture.
 # lvgl_converter_test.sh TOOL LVGLIMAGE_PY WORK_DIR

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and uses the CMake package from
 # there: a consumer project builds its arrays from pictures and checks them,
 # a touched picture regenerates only its own arrays, a new tool all of them,

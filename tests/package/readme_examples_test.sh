@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every worked example of the README's "For your display" holds: each
 # command runs, and the lines shown after it, up to "...", are the first
 # lines of what it writes. The pictures are made at the sizes shown.

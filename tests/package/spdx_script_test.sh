@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/add-spdx.sh on a small repository: it adds the line to the source
 # files that lack it, after a "#!" line, leaves vendored code, data and other
 # files alone, keeps file modes, and a second run changes nothing; --check

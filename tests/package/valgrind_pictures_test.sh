@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every test picture through tovix-export under valgrind's memcheck, Qt's
 # readers for the long tail included: no read of an uninitialised or freed
 # byte, and no uninitialised byte in an export.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cut and damaged PNG, JPEG and GIF files: refused, never a partial or
 // guessed picture.
 #include "core/tovix_doc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture import against an independent tool: for every lossless kind,
 // the export of a picture equals byte for byte the export of the same
 // picture written as a 24-bit BMP file, flattened on white, by ImageMagick.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the picture import makes of TGA files of every kind, of pictures
 // turned by EXIF orientation, and of GIF frames made of several blocks.
 #include "core/tovix_doc.h"

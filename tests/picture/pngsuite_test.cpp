@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PngSuite against pixels an independent decoder (pypng) gave once, made
 // into what the import's rules ask for by tests/data/pngsuite/make_expected.py.
 #include "core/tovix_doc.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The mutator changes code only, never comments, literals or preprocessor lines."""
 
 import sys

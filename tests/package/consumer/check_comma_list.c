@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Exits 0 when a two-colour comma list, #included as the README shows, holds the
    picture's known values: the mode, the size, then each row's byte, a set bit black. */
 #define TOVIX_MONO 1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Exits 0 when the arrays the build generated hold the pictures' known values. */
 #include "logo_spi.h"
 

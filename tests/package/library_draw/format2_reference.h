@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* The picture after the format's reduction, read from the tool's FORMAT_2
    text of the same picture and mode: the reference the libraries' drawings
    are compared with. One value a pixel, rows from the top; in two colours

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws an export of tovix-export --for adafruit-gfx with Adafruit GFX's own
 // drawBitmap or drawRGBBitmap into a canvas, and compares every pixel with
 // the reference. gfx_draw FORMAT2_TEXT; the export is compiled in as EXPORT.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Draws an export of tovix-export --for u8g2 with u8g2's own u8g2_DrawXBMP
    into the full frame buffer of an SSD1306 128 x 64, compares every pixel
    with the reference, and, given an export of --for ssd1306 as PAGES,
