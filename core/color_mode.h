@@ -4,7 +4,8 @@
 #include <cstdint>
 
 // The colour mode of a document. A document file can bring any 16-bit value;
-// values outside the six named ones show and store the source colours.
+// values outside the table of pixel formats (core/pixel_format.h) show and
+// store the source colours.
 enum class ColorMode : std::uint16_t {
     Mono = 1,
     Colors64 = 6,
@@ -13,6 +14,3 @@ enum class ColorMode : std::uint16_t {
     Rgb565 = 16,
     Full = 24,
 };
-
-// True for the six modes the program offers.
-bool IsKnownColorMode(ColorMode mode);

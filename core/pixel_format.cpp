@@ -43,11 +43,6 @@ const PixelFormat* FindPixelFormat(std::string_view word)
     return nullptr;
 }
 
-bool IsKnownColorMode(ColorMode mode)
-{
-    return FindPixelFormat(mode) != nullptr;
-}
-
 std::string PixelFormatNumbers()
 {
     return Join([](const PixelFormat& format) { return std::to_string(format.Number()); });
