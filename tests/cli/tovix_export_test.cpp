@@ -544,6 +544,20 @@ TEST_F(TovixExportTest, ReductionSettingsChangeTheValuesWithinTheMode)
     }
 }
 
+// A document file may bring a mode outside the table: FORMAT_1 writes its
+// comment block alone, as the program does, and nothing asks the table for it.
+TEST_F(TovixExportTest, ADocumentOfAnUnknownModeWritesTheCommentBlockAlone)
+{
+    ASSERT_EQ(Run("pic.bmp --save-doc odd.tvx").nExit, 0);
+    std::vector<std::uint8_t> bytes = ReadFile(dir.File("odd.tvx"));
+    bytes.at(12) = 7;   // the colour mode, after version, width and height
+    WriteFile(dir.File("odd.tvx"), bytes);
+    const RunResult result = Run("odd.tvx -o -");
+    EXPECT_EQ(result.nExit, 0) << result.strErr;
+    EXPECT_TRUE(result.strOut.ends_with(" dot\r\n*************************************************/\r\n")) << result.strOut;
+    EXPECT_EQ(Run("--list-modes").strOut, "1 mono\n6 64\n8 256\n15 555\n16 565\n24 full\n");
+}
+
 TEST_F(TovixExportTest, DocumentLandsOnlyWhenStandardOutputWasWritten)
 {
     const RunResult result = Run("pic.bmp -f 2 -o - --save-doc doc.tvx", "/dev/full");
