@@ -542,6 +542,16 @@ TEST_F(TovixExportTest, ReductionSettingsChangeTheValuesWithinTheMode)
         ASSERT_EQ(Run("--decode ramp.c -o back.bmp --force").nExit, 0) << settings;
         EXPECT_EQ(Run("-f bytes -n ramp -o - back.bmp " + mode).strOut, Text("ramp.c")) << settings;
     }
+    // Colours the mode shows exactly leave no error to spread: every channel
+    // reaches the kernels in its place.
+    WriteFile(dir.File("exact.bmp"), BuildBmp(10, 4, [](int x, int y) {
+        const testing_support::Rgb colours[] = {{248, 0, 0}, {0, 252, 0}, {0, 0, 248}, {248, 252, 0}, {0, 0, 0}};
+        return colours[(x + y) % 5];
+    }));
+    for (const char* dither : {"floyd-steinberg", "atkinson", "ordered"}) {
+        EXPECT_EQ(Run(std::string("-f bytes -m 565 -o - exact.bmp --dither ") + dither).strOut,
+                  Run("-f bytes -m 565 -o - exact.bmp").strOut) << dither;
+    }
 }
 
 // A document file may bring a mode outside the table: FORMAT_1 writes its
