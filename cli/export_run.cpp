@@ -86,15 +86,13 @@ std::string IncludeName(const OutputTarget& header, const OutputTarget& source)
 
 std::vector<OutputTarget> PlanOutputs(const ExportRequest& request, const std::string& input)
 {
+    // A picture from standard input goes to standard output unless told otherwise.
+    const std::string defaultPath =
+        input == kStandardInput
+            ? std::string("-")
+            : std::filesystem::path(input).replace_extension(std::string(".") + request.format->pszExtension).string();
     std::vector<OutputTarget> planned;
-    for (const RequestedOutput& output : request.outputs) {
-        // A picture from standard input goes to standard output unless told otherwise.
-        const std::string defaultPath =
-            input == kStandardInput
-                ? std::string("-")
-                : std::filesystem::path(input).replace_extension(std::string(".") + request.format->pszExtension).string();
-        planned.push_back({output.kind, output.path.value_or(defaultPath)});
-    }
+    for (const RequestedOutput& output : request.outputs) planned.push_back({output.kind, output.path.value_or(defaultPath)});
     return planned;
 }
 
