@@ -413,6 +413,8 @@ void WriteLvgl8Bin(TextWriter& out, const ExportJob& job)
 
 void WriteBytesBin(TextWriter& out, const ExportJob& job)
 {
+    // A palette format's palette goes first, as LVGL lays its indexed images out.
+    if (FindPixelFormat(job.picture.mode)->UsesPalette()) WriteRaw(out, PackPalette(job.picture, job.bytes));
     WriteRaw(out, PackBytes(job.picture, job.bytes));
 }
 

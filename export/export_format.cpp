@@ -122,7 +122,7 @@ std::string ModesOf(const OutputFormat& format)
 {
     std::string modes;
     for (const PixelFormat& pixel : PixelFormats())
-        if (format.TakesMode(pixel.mode)) modes += (modes.empty() ? "" : " or ") + std::to_string(pixel.Number());
+        if (format.TakesMode(pixel.mode)) modes += (modes.empty() ? "" : " or ") + pixel.Word();
     return modes;
 }
 
@@ -130,7 +130,7 @@ std::optional<std::string> RefusalFor(const OutputFormat& format, const Captured
 {
     if (format.bAnyDocument) return {};
     if (!format.TakesMode(picture.mode))
-        return "colour mode " + std::to_string(static_cast<int>(picture.mode)) + " has no " + format.pszName + " layout";
+        return "colour mode " + ModeWord(picture.mode) + " has no " + format.pszName + " layout";
     if (picture.PixelCount() == 0) return std::string("the picture has no pixels, and a C array cannot be empty");
     if (format.pszTarget != nullptr) return TargetSizeRefusal(format.pszTarget, picture);
     return {};
@@ -142,7 +142,7 @@ std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::opti
     if (format.pszTarget != nullptr) {
         const std::string target = std::string("--for ") + format.pszTarget;
         if (mode && !format.TakesMode(*mode))
-            return target + " takes colour mode " + ModesOf(format) + ", not " + std::to_string(static_cast<int>(*mode));
+            return target + " takes colour mode " + ModesOf(format) + ", not " + ModeWord(*mode);
         BytesOptions others = options;
         others.bInvert = false;
         const char* other = FirstGivenOption(others);
@@ -157,7 +157,7 @@ std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::opti
         return first == nullptr ? std::nullopt : std::optional<std::string>(std::string(first) + " applies only to -f bytes");
     if (mode) {
         if (const char* option = OptionNotForMode(options, *mode))
-            return std::string(option) + " does not apply to colour mode " + std::to_string(static_cast<int>(*mode));
+            return std::string(option) + " does not apply to colour mode " + ModeWord(*mode);
     }
     if (format.id == ExportFormat::Bin) {
         // A binary file has no declaration to change.
