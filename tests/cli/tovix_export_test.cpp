@@ -131,7 +131,7 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"missing.png", 1, "missing.png: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
         {"notes.bmp --picture", 1, "notes.bmp: 読み込んだファイルの形式が正しくありません。"},
         {"pic.bmp --for tft-espi -m 1", 2, "--for tft-espi takes colour mode 16, not 1"},
-        {"pic.bmp --for lvgl9 -m mono", 2, "--for lvgl9 takes colour mode 16 or 24, not 1"},
+        {"pic.bmp --for lvgl9 -m mono", 2, "--for lvgl9 takes colour mode 16 or 24 or grey8 or index1 or index2 or index4 or index8, not 1"},
         {"pic.bmp --for u8g2 --static", 2, "--static does not apply to --for u8g2"},
         {"pic.bmp --for ssd1306 --header a.h", 2, "--header does not apply to --for ssd1306"},
         {"pic.bmp -f 2 --for xbm", 2, "--for goes with -f bytes or -f bin, not -f 2"},
