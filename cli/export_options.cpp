@@ -144,10 +144,15 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
         const std::optional<DitherMethod> method = DitherMethodNamed(arg);
         if (!method) return "--dither must be none, floyd-steinberg, atkinson or ordered, not '" + arg + "'";
         request.reduction.dither = *method;
+        request.given.bDither = true;
         return {};
     }
-    case kRound: request.reduction.bRound = true; return {};
+    case kRound:
+        request.reduction.bRound = true;
+        request.given.bRound = true;
+        return {};
     case kMono:
+        request.given.bMono = true;
         if (arg == "luminance") request.reduction.monoRule = ReductionSettings::MonoRule::Luminance;
         else if (arg == "channels") request.reduction.monoRule = ReductionSettings::MonoRule::Channels;
         else return "--mono must be channels or luminance, not '" + arg + "'";
@@ -257,12 +262,14 @@ ParsedExportOptions Validate(CommandLine line)
         return UsageError(*error);
     if (request.inputs.empty()) return UsageError("no INPUT given");
     const bool bLuminance = request.reduction.monoRule == ReductionSettings::MonoRule::Luminance;
-    if (line.luminanceThreshold && !bLuminance) return UsageError("-t with one threshold goes with --mono luminance");
+    // A document may keep the brightness rule; its export checks then.
+    const bool bDocumentInput = std::any_of(request.inputs.begin(), request.inputs.end(), [&request](const std::string& input) {
+        return KindOfInput(request, input) == InputKind::Document;
+    });
+    if (line.luminanceThreshold && !bLuminance && !bDocumentInput) return UsageError(kLoneLuminanceThreshold);
     if (request.thresholds && bLuminance) return UsageError("--mono luminance takes one threshold, -t N");
     request.reduction.nLuminanceThreshold = line.luminanceThreshold.value_or(128);
-    // A document keeps only the colour mode and thresholds.
-    if (line.saveDoc && !request.reduction.IsDefault())
-        return UsageError("--save-doc keeps the colour mode and thresholds, not --dither, --round or --mono");
+    request.given.bLuminanceThreshold = line.luminanceThreshold.has_value();
     if (std::count(request.inputs.begin(), request.inputs.end(), kStandardInput) > 1)
         return UsageError("standard input can be read only once");
     request.outputs = RequestedOutputs(line);
@@ -313,6 +320,22 @@ std::optional<std::string> ReductionError(const ReductionSettings& settings, Col
     if (settings.monoRule != ReductionSettings::MonoRule::Channels && format->rule != ChannelRule::Threshold)
         return "--mono" + forMode + "; it is for 1";
     return {};
+}
+
+ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSettings& stored, ColorMode mode)
+{
+    ReductionSettings settings = request.reduction;
+    // Each stored setting alone, so that one the mode cannot take drops out by itself.
+    const auto take = [mode](auto ReductionSettings::*field, const ReductionSettings& from, ReductionSettings& to) {
+        ReductionSettings alone;
+        alone.*field = from.*field;
+        if (!ReductionError(alone, mode)) to.*field = from.*field;
+    };
+    if (!request.given.bDither) take(&ReductionSettings::dither, stored, settings);
+    if (!request.given.bRound) take(&ReductionSettings::bRound, stored, settings);
+    if (!request.given.bMono) take(&ReductionSettings::monoRule, stored, settings);
+    if (!request.given.bLuminanceThreshold) settings.nLuminanceThreshold = stored.nLuminanceThreshold;
+    return settings;
 }
 
 bool EndsWithInAnyCase(std::string text, const std::string& ending)
@@ -375,7 +398,9 @@ std::string UsageText()
            "                         threshold, or luminance, black below one brightness threshold (-t N,\n"
            "                         default 128)\n"
            "      --save-doc PATH    write the picture and its settings as a .tvx document; with this\n"
-           "                         option and no -o, only the document is written\n"
+           "                         option and no -o, only the document is written. A document keeps\n"
+           "                         --dither, --round and --mono too, and its export uses them unless\n"
+           "                         the command line gives others\n"
            "\n"
            "Options of -f bytes:\n"
            "      --rgb-order rgb|bgr      mode 24: the order of a pixel's three bytes (default rgb)\n"

@@ -7,7 +7,9 @@
 #include "core/file_ptr.h"
 #include "core/messages.h"
 #include "core/picture_values.h"
+#include "core/pixel_format.h"
 #include "core/bmp_import.h"
+#include "core/device_settings.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "export/export_name.h"
@@ -136,14 +138,23 @@ int ExportInput(const ExportRequest& request, const std::string& input)
     }
     if (!ReadInput(request, path, *doc, inputDialogs)) return kExitRefused;
 
-    if (request.mode) doc->SetColorMode(*request.mode);
-    if (request.thresholds) doc->SetThresholds(*request.thresholds);
-    if (!ThresholdsApply(request, doc->m_nColorMode)) {
-        ReportError(input, ThresholdError(doc->m_nColorMode));
+    // The command line's settings over a document's own; a picture has none.
+    DeviceSettings settings = doc->DeviceSettings();
+    if (request.mode) settings.strPixelFormat = FindPixelFormat(*request.mode)->pszName;
+    settings.reduction = ReductionFor(request, settings.reduction, request.mode.value_or(doc->DeviceMode()));
+    doc->SetDeviceSettings(settings);
+    if (request.given.bLuminanceThreshold && settings.reduction.monoRule != ReductionSettings::MonoRule::Luminance) {
+        ReportError(input, kLoneLuminanceThreshold);
         return kExitUsage;
     }
-    const std::optional<CapturedPicture> picture = CapturePicture(*doc, inputDialogs);
+    if (request.thresholds) doc->SetThresholds(*request.thresholds);
+    if (!ThresholdsApply(request, doc->DeviceMode())) {
+        ReportError(input, ThresholdError(doc->DeviceMode()));
+        return kExitUsage;
+    }
+    std::optional<CapturedPicture> picture = CapturePicture(*doc, inputDialogs);
     if (!picture) return kExitRefused;
+    picture->mode = doc->DeviceMode();
     if (const auto refusal = RefusalFor(*request.format, *picture)) {
         ReportError(input, *refusal);
         return kExitRefused;
@@ -154,11 +165,12 @@ int ExportInput(const ExportRequest& request, const std::string& input)
         return kExitUsage;
     }
 
-    if (const auto error = ReductionError(request.reduction, picture->mode)) {
+    const ReductionSettings& reduction = doc->DeviceSettings().reduction;
+    if (const auto error = ReductionError(reduction, picture->mode)) {
         ReportError(input, *error);
         return kExitUsage;
     }
-    const std::vector<std::uint32_t> values = EncodedValues(*picture, request.reduction);
+    const std::vector<std::uint32_t> values = EncodedValues(*picture, reduction);
     CapturedPicture reduced = *picture;
     reduced.values = values;
 

@@ -104,7 +104,6 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -m 8 --mono luminance", 2, "--mono does not apply to colour mode 8"},
         {"pic.bmp -m 1 -t 90", 2, "-t with one threshold goes with --mono luminance"},
         {"pic.bmp -m 1 --mono luminance -t 1,2,3", 2, "--mono luminance takes one threshold"},
-        {"pic.bmp -m 1 --dither ordered --save-doc d.tvx", 2, "--save-doc keeps the colour mode and thresholds"},
         {"pic.bmp -t", 2, "needs a value"},
         {"pic.bmp other.bmp -o x.c", 2, "-o cannot go with more than one INPUT"},
         {"missing.bmp", 1, "missing.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
@@ -552,6 +551,45 @@ TEST_F(TovixExportTest, ReductionSettingsChangeTheValuesWithinTheMode)
         EXPECT_EQ(Run(std::string("-f bytes -m 565 -o - exact.bmp --dither ") + dither).strOut,
                   Run("-f bytes -m 565 -o - exact.bmp").strOut) << dither;
     }
+}
+
+// A document keeps the reduction settings: its export is the picture's with
+// them, the command line's own win, and stored ones a mode has no use for drop out.
+TEST_F(TovixExportTest, DocumentKeepsTheReductionSettingsForItsExports)
+{
+    WriteFile(dir.File("ramp.bmp"), BuildBmp(40, 6, [](int x, int y) {
+        const auto v = static_cast<std::uint8_t>(x * 6 + y);
+        return testing_support::Rgb{v, static_cast<std::uint8_t>(255 - v), v};
+    }));
+    const auto exported = [this](const std::string& input, const std::string& settings) {
+        return Run("-f bytes -n ramp -o - " + input + " " + settings).strOut;
+    };
+    // The settings saved, then settings given for the document's export and
+    // the settings that give the picture the same export.
+    struct Case {
+        std::string saved;
+        std::vector<std::pair<std::string, std::string>> given;
+    } cases[] = {
+        {"-m 1 --dither atkinson",
+         {{"--dither none", "-m 1"}, {"-m 8", "-m 8 --dither atkinson"}, {"-m 24", "-m 24"},
+          {"--mono luminance", "-m 1 --dither atkinson --mono luminance"}}},
+        {"-m 565 --round --dither ordered",
+         {{"--dither floyd-steinberg", "-m 565 --round --dither floyd-steinberg"}, {"-m 1", "-m 1 --dither ordered"}}},
+        {"-m 1 --mono luminance -t 200", {{"-t 20", "-m 1 --mono luminance -t 20"}, {"--mono channels", "-m 1"}, {"-m 6", "-m 6"}}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(Run("ramp.bmp --force --save-doc d.tvx " + c.saved).nExit, 0) << c.saved;
+        EXPECT_EQ(ReadFile(dir.File("d.tvx")).at(0), 301 % 256) << c.saved;
+        EXPECT_EQ(exported("d.tvx", ""), exported("ramp.bmp", c.saved)) << c.saved;
+        for (const auto& [given, same] : c.given) {
+            const RunResult result = Run("-f bytes -n ramp -o - d.tvx " + given);
+            EXPECT_EQ(result.nExit, 0) << c.saved << " | " << given << result.strErr;
+            EXPECT_EQ(result.strOut, exported("ramp.bmp", same)) << c.saved << " | " << given;
+        }
+    }
+    const RunResult lone = Run("-o - d.tvx -m 1 --mono channels -t 5");
+    EXPECT_EQ(lone.nExit, 2);
+    EXPECT_NE(lone.strErr.find("-t with one threshold goes with --mono luminance"), std::string::npos) << lone.strErr;
 }
 
 // A document file may bring a mode outside the table: FORMAT_1 writes its
