@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/export_options.h"
 
+#include "core/dib_image.h"
 #include "core/file_transaction.h"
 #include "core/pixel_format.h"
 
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <getopt.h>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -20,6 +22,8 @@ struct CommandLine {
     bool bBackground = false;
     std::string firstExportOption;   // one that --decode has no use for
     std::optional<int> luminanceThreshold;   // -t with one number
+    bool bFill = false;
+    bool bFilter = false;
 };
 
 std::optional<int> ParseInt(const std::string& text, int nMin, int nMax)
@@ -85,7 +89,8 @@ ParsedExportOptions Finished(ParsedExportOptions::Action action)
 }
 
 enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
-                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets };
+                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets,
+                kResize, kFill, kFilter, kRotate, kFlip, kTrim };
 
 const option kOptions[] = {
     {"format", required_argument, nullptr, 'f'}, {"mode", required_argument, nullptr, 'm'},
@@ -102,6 +107,9 @@ const option kOptions[] = {
     {"dither", required_argument, nullptr, kDither}, {"round", no_argument, nullptr, kRound},
     {"mono", required_argument, nullptr, kMono},
     {"for", required_argument, nullptr, kFor}, {"list-targets", no_argument, nullptr, kListTargets},
+    {"resize", required_argument, nullptr, kResize}, {"fill", no_argument, nullptr, kFill},
+    {"filter", required_argument, nullptr, kFilter}, {"rotate", required_argument, nullptr, kRotate},
+    {"flip", required_argument, nullptr, kFlip}, {"trim", no_argument, nullptr, kTrim},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -111,6 +119,55 @@ std::optional<std::string> TakePath(std::optional<std::string>& target, const st
     if (arg.empty()) return std::string(pszEmptyError);
     target = arg;
     return {};
+}
+
+// "WxH", each side 1 to the largest a picture may have.
+std::optional<std::pair<int, int>> ParseSize(const std::string& text)
+{
+    const std::size_t nX = text.find('x');
+    if (nX == std::string::npos) return {};
+    const std::optional<int> width = ParseInt(text.substr(0, nX), 1, CDibImage::kMaxSide);
+    const std::optional<int> height = ParseInt(text.substr(nX + 1), 1, CDibImage::kMaxSide);
+    if (!width || !height) return {};
+    return std::pair(*width, *height);
+}
+
+// Takes a geometry option's value; the reason when it is wrong.
+std::optional<std::string> TakeGeometryOption(CommandLine& line, int c, const std::string& arg)
+{
+    Geometry& geometry = line.request.geometry;
+    switch (c) {
+    case kResize: {
+        const std::optional<std::pair<int, int>> size = ParseSize(arg);
+        if (!size) return "--resize must be WxH with each side 1..4096, such as 128x64, not '" + arg + "'";
+        std::tie(geometry.nWidth, geometry.nHeight) = *size;
+        return {};
+    }
+    case kFill:
+        geometry.fit = ResizeFit::Fill;
+        line.bFill = true;
+        return {};
+    case kFilter:
+        if (arg == "area") geometry.filter = ResizeFilter::Area;
+        else if (arg == "lanczos") geometry.filter = ResizeFilter::Lanczos;
+        else if (arg == "nearest") geometry.filter = ResizeFilter::Nearest;
+        else return "--filter must be area, lanczos or nearest, not '" + arg + "'";
+        line.bFilter = true;
+        return {};
+    case kRotate:
+        if (arg == "90") geometry.rotation = Rotation::Clockwise90;
+        else if (arg == "180") geometry.rotation = Rotation::HalfTurn;
+        else if (arg == "270") geometry.rotation = Rotation::Clockwise270;
+        else return "--rotate must be 90, 180 or 270 (degrees clockwise), not '" + arg + "'";
+        return {};
+    case kFlip:
+        if (arg == "h") geometry.bFlipHorizontal = true;
+        else if (arg == "v") geometry.bFlipVertical = true;
+        else return "--flip must be h (left and right) or v (top and bottom), not '" + arg + "'";
+        return {};
+    case kTrim: geometry.bTrim = true; return {};
+    }
+    return "unknown option";
 }
 
 // Takes one option's value into the command line; the reason when it is wrong.
@@ -179,6 +236,12 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
     case kAttribute: request.bytes.strAttribute = arg; return {};
     case kHeader: return TakePath(line.header, arg, "the header path is empty");
     case kDecode: return TakePath(line.decode, arg, "the path to decode is empty");
+    case kResize:
+    case kFill:
+    case kFilter:
+    case kRotate:
+    case kFlip:
+    case kTrim: return TakeGeometryOption(line, c, arg);
     case kFor:
         if (FindOutputFormat("bytes", arg) == nullptr) return "--for takes " + TargetChoices() + ", not '" + arg + "'";
         line.target = arg;
@@ -261,6 +324,9 @@ ParsedExportOptions Validate(CommandLine line)
     if (auto error = OptionsErrorFor(*request.format, request.mode, request.bytes, line.header.has_value()))
         return UsageError(*error);
     if (request.inputs.empty()) return UsageError("no INPUT given");
+    if ((line.bFill || line.bFilter) && request.geometry.nWidth == 0)
+        return UsageError(std::string(line.bFill ? "--fill" : "--filter") + " goes with --resize");
+    request.geometry.trimColour = {request.background.r, request.background.g, request.background.b};
     const bool bLuminance = request.reduction.monoRule == ReductionSettings::MonoRule::Luminance;
     // A document may keep the brightness rule; its export checks then.
     const bool bDocumentInput = std::any_of(request.inputs.begin(), request.inputs.end(), [&request](const std::string& input) {
@@ -397,6 +463,15 @@ std::string UsageText()
            "      --mono RULE        mode 1: channels (default), black where every channel is below its\n"
            "                         threshold, or luminance, black below one brightness threshold (-t N,\n"
            "                         default 128)\n"
+           "      --trim             cut off a border of the background colour (--background, default white)\n"
+           "      --rotate DEGREES   90, 180 or 270, clockwise\n"
+           "      --flip h|v         mirror left and right (h) or top and bottom (v); both may be given\n"
+           "      --resize WxH       fit the picture inside W x H pixels, keeping its aspect (one side may\n"
+           "                         come out shorter); done after --trim, --rotate and --flip, before the\n"
+           "                         colour mode's reduction\n"
+           "      --fill             with --resize: fill W x H exactly, cutting off what overhangs\n"
+           "      --filter FILTER    with --resize: area (default, the mean of the pixels covered: for\n"
+           "                         shrinking), lanczos (Lanczos 3, sharper) or nearest (pixel art)\n"
            "      --save-doc PATH    write the picture and its settings as a .tvx document; with this\n"
            "                         option and no -o, only the document is written. A document keeps\n"
            "                         --dither, --round and --mono too, and its export uses them unless\n"

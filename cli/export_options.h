@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/color_mode.h"
+#include "core/picture_geometry.h"
 #include "core/reduction_settings.h"
 #include "core/thresholds.h"
 #include "export/export_format.h"
@@ -46,6 +47,7 @@ struct ExportRequest {
     BytesOptions bytes;                             // layout formats only
     ReductionSettings reduction;                    // dithering, rounding, the brightness rule
     GivenReduction given;                           // which of them were given
+    Geometry geometry;                              // trim, rotate, flip, resize, before the reduction
 };
 
 // What a --decode run was asked to do.

@@ -22,6 +22,7 @@
 #include <unistd.h>
 #include <filesystem>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -137,6 +138,7 @@ int ExportInput(const ExportRequest& request, const std::string& input)
         return kExitRefused;
     }
     if (!ReadInput(request, path, *doc, inputDialogs)) return kExitRefused;
+    if (!request.geometry.DoesNothing() && !TransformBitmap(doc->m_image, request.geometry)) throw std::bad_alloc();
 
     // The command line's settings over a document's own; a picture has none.
     DeviceSettings settings = doc->DeviceSettings();

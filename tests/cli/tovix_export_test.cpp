@@ -136,6 +136,15 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -f 2 --for xbm", 2, "--for goes with -f bytes or -f bin, not -f 2"},
         {"pic.bmp --for st7735", 2, "--for takes u8g2, adafruit-gfx"},
         {"pic.bmp -f bin --header a.h", 2, "--header does not apply to -f bin"},
+        {"pic.bmp --resize 8x", 2, "--resize must be WxH"},
+        {"pic.bmp --resize 0x5", 2, "--resize must be WxH"},
+        {"pic.bmp --resize 4097x1", 2, "--resize must be WxH"},
+        {"pic.bmp --fill", 2, "--fill goes with --resize"},
+        {"pic.bmp --filter nearest", 2, "--filter goes with --resize"},
+        {"pic.bmp --resize 2x2 --filter box", 2, "--filter must be area, lanczos or nearest"},
+        {"pic.bmp --rotate 45", 2, "--rotate must be 90, 180 or 270"},
+        {"pic.bmp --flip x", 2, "--flip must be h"},
+        {"--decode x.c --trim", 2, "--trim cannot go with --decode"},
     };
     for (const Case& c : cases) {
         const RunResult result = Run(c.args);
@@ -590,6 +599,54 @@ TEST_F(TovixExportTest, DocumentKeepsTheReductionSettingsForItsExports)
     const RunResult lone = Run("-o - d.tvx -m 1 --mono channels -t 5");
     EXPECT_EQ(lone.nExit, 2);
     EXPECT_NE(lone.strErr.find("-t with one threshold goes with --mono luminance"), std::string::npos) << lone.strErr;
+}
+
+// Trim, rotate, flip and resize come before the reduction; a document keeps
+// their result, and a picture larger than the store comes in when resized.
+TEST_F(TovixExportTest, GeometryShapesThePictureBeforeItsReduction)
+{
+    const auto firstLine = [](const std::string& text) { return text.substr(0, text.find(" pixels")); };
+    WriteFile(dir.File("framed.bmp"), BuildBmp(20, 10, [](int x, int y) {
+        const bool bInside = x >= 3 && x < 9 && y >= 2 && y < 6;
+        return bInside ? testing_support::Rgb{200, 0, 0} : testing_support::Rgb{255, 255, 255};
+    }));
+    WriteFile(dir.File("large.bmp"), BuildBmp(4096, 2048, PatternPixel));
+    const std::pair<std::string, std::string> sizes[] = {
+        {"pic.bmp --resize 8x8", "8x5"},           {"pic.bmp --resize 8x8 --fill", "8x8"},
+        {"pic.bmp --resize 8x8 --fill --filter lanczos", "8x8"},
+        {"pic.bmp --rotate 90", "21x37"},          {"pic.bmp --rotate 270 --resize 100x74", "42x74"},
+        {"framed.bmp --trim", "6x4"},              {"framed.bmp --trim --background 0,0,0", "20x10"},
+        {"large.bmp --resize 128x64", "128x64"},
+    };
+    for (const auto& [args, size] : sizes) {
+        const RunResult result = Run("-f bytes -o - " + args);
+        EXPECT_EQ(result.nExit, 0) << args << result.strErr;
+        EXPECT_EQ(firstLine(result.strOut), "/* " + size) << args;
+    }
+    // Undone by the opposite shape on the picture read back.
+    const std::pair<std::string, std::string> inverses[] = {
+        {"--rotate 90", "--rotate 270"}, {"--rotate 180", "--flip h --flip v"}, {"--flip h", "--flip h"},
+        {"--flip v --rotate 90", "--flip v --rotate 90"}, {"--resize 74x42 --filter nearest", "--resize 37x21 --filter nearest"},
+    };
+    const std::string plain = Run("-f bytes -n pic -o - pic.bmp").strOut;
+    for (const auto& [there, back] : inverses) {
+        ASSERT_EQ(Run("-f bytes -o turned.c --force pic.bmp " + there).nExit, 0) << there;
+        ASSERT_EQ(Run("--decode turned.c -o turned.bmp --force").nExit, 0) << there;
+        EXPECT_EQ(Run("-f bytes -n pic -o - turned.bmp " + back).strOut, plain) << there << " | " << back;
+    }
+    // Where the top-left pixel comes from.
+    const std::tuple<std::string, int, int> corners[] = {
+        {"--flip h", 36, 0}, {"--flip v", 0, 20}, {"--rotate 90", 0, 20}, {"--rotate 270", 36, 0}, {"--rotate 90 --flip h", 0, 0},
+    };
+    for (const auto& [shape, x, y] : corners) {
+        ASSERT_EQ(Run("-f bytes -o turned.c --force pic.bmp " + shape).nExit, 0) << shape;
+        ASSERT_EQ(Run("--decode turned.c -o turned.png --force").nExit, 0) << shape;
+        const testing_support::Rgb expected = PatternPixel(x, y);
+        EXPECT_EQ(QImage(QString::fromStdString(dir.File("turned.png"))).pixel(0, 0), qRgb(expected.r, expected.g, expected.b)) << shape;
+    }
+    const std::string shaped = "--trim --rotate 90 --resize 9x9 --filter lanczos -m 565 --dither ordered";
+    ASSERT_EQ(Run("framed.bmp --save-doc shaped.tvx " + shaped).nExit, 0);
+    EXPECT_EQ(Run("-f bytes -n framed -o - shaped.tvx").strOut, Run("-f bytes -o - framed.bmp " + shaped).strOut);
 }
 
 // A document file may bring a mode outside the table: FORMAT_1 writes its
