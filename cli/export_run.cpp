@@ -9,6 +9,7 @@
 #include "core/picture_values.h"
 #include "core/pixel_format.h"
 #include "core/bmp_import.h"
+#include "core/device_settings.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "export/export_name.h"
@@ -21,6 +22,7 @@
 #include <unistd.h>
 #include <filesystem>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -136,15 +138,25 @@ int ExportInput(const ExportRequest& request, const std::string& input)
         return kExitRefused;
     }
     if (!ReadInput(request, path, *doc, inputDialogs)) return kExitRefused;
+    if (!request.geometry.DoesNothing() && !TransformBitmap(doc->m_image, request.geometry)) throw std::bad_alloc();
 
-    if (request.mode) doc->SetColorMode(*request.mode);
-    if (request.thresholds) doc->SetThresholds(*request.thresholds);
-    if (!ThresholdsApply(request, doc->m_nColorMode)) {
-        ReportError(input, ThresholdError(doc->m_nColorMode));
+    // The command line's settings over a document's own; a picture has none.
+    DeviceSettings settings = doc->DeviceSettings();
+    if (request.mode) settings.strPixelFormat = FindPixelFormat(*request.mode)->pszName;
+    settings.reduction = ReductionFor(request, settings.reduction, request.mode.value_or(doc->DeviceMode()));
+    doc->SetDeviceSettings(settings);
+    if (request.given.bLuminanceThreshold && settings.reduction.monoRule != ReductionSettings::MonoRule::Luminance) {
+        ReportError(input, kLoneLuminanceThreshold);
         return kExitUsage;
     }
-    const std::optional<CapturedPicture> picture = CapturePicture(*doc, inputDialogs);
+    if (request.thresholds) doc->SetThresholds(*request.thresholds);
+    if (!ThresholdsApply(request, doc->DeviceMode())) {
+        ReportError(input, ThresholdError(doc->DeviceMode()));
+        return kExitUsage;
+    }
+    std::optional<CapturedPicture> picture = CapturePicture(*doc, inputDialogs);
     if (!picture) return kExitRefused;
+    picture->mode = doc->DeviceMode();
     if (const auto refusal = RefusalFor(*request.format, *picture)) {
         ReportError(input, *refusal);
         return kExitRefused;
@@ -155,18 +167,19 @@ int ExportInput(const ExportRequest& request, const std::string& input)
         return kExitUsage;
     }
 
-    if (const auto error = ReductionError(request.reduction, picture->mode)) {
+    const ReductionSettings& reduction = doc->DeviceSettings().reduction;
+    if (const auto error = ReductionError(reduction, picture->mode)) {
         ReportError(input, *error);
         return kExitUsage;
     }
     CapturedPicture reduced = *picture;
-    const std::vector<std::uint32_t> palette = PaletteFor(reduced, request.reduction);
+    const std::vector<std::uint32_t> palette = PaletteFor(reduced, reduction);
     if (palette.empty() && FindPixelFormat(reduced.mode) != nullptr && FindPixelFormat(reduced.mode)->UsesPalette()) {
         ReportError(input, "no palette could be chosen for the picture");
         return kExitRefused;
     }
     reduced.palette = palette;
-    const std::vector<std::uint32_t> values = EncodedValues(reduced, request.reduction);
+    const std::vector<std::uint32_t> values = EncodedValues(reduced, reduction);
     reduced.values = values;
 
     // Every target is checked before any is written.
