@@ -85,7 +85,8 @@ ParsedExportOptions Finished(ParsedExportOptions::Action action)
 }
 
 enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
-                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets };
+                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets,
+                kFrames };
 
 const option kOptions[] = {
     {"format", required_argument, nullptr, 'f'}, {"mode", required_argument, nullptr, 'm'},
@@ -102,6 +103,7 @@ const option kOptions[] = {
     {"dither", required_argument, nullptr, kDither}, {"round", no_argument, nullptr, kRound},
     {"mono", required_argument, nullptr, kMono},
     {"for", required_argument, nullptr, kFor}, {"list-targets", no_argument, nullptr, kListTargets},
+    {"frames", no_argument, nullptr, kFrames},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -171,6 +173,7 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
     case kBitOrder: return SetBytesOption(request.bytes, std::string("--") + pszLongName, arg);
     case kInvert: request.bytes.bInvert = true; return {};
     case kStatic: request.bytes.bStatic = true; return {};
+    case kFrames: request.bytes.bFrames = true; return {};
     case kAttribute: request.bytes.strAttribute = arg; return {};
     case kHeader: return TakePath(line.header, arg, "the header path is empty");
     case kDecode: return TakePath(line.decode, arg, "the path to decode is empty");
@@ -263,6 +266,7 @@ ParsedExportOptions Validate(CommandLine line)
     // A document keeps only the colour mode and thresholds.
     if (line.saveDoc && !request.reduction.IsDefault())
         return UsageError("--save-doc keeps the colour mode and thresholds, not --dither, --round or --mono");
+    if (line.saveDoc && request.bytes.bFrames) return UsageError("--frames cannot go with --save-doc: a document holds one picture");
     if (std::count(request.inputs.begin(), request.inputs.end(), kStandardInput) > 1)
         return UsageError("standard input can be read only once");
     request.outputs = RequestedOutputs(line);
@@ -279,6 +283,8 @@ ParsedExportOptions Validate(CommandLine line)
     for (const std::string& input : request.inputs) {
         if (line.bBackground && KindOfInput(request, input) == InputKind::Document)
             return UsageError("--background is for pictures, not for a .tvx document");
+        if (request.bytes.bFrames && KindOfInput(request, input) == InputKind::Document)
+            return UsageError("--frames is for pictures, not for a .tvx document");
     }
     ParsedExportOptions parsed;
     parsed.request = std::move(request);
@@ -330,7 +336,7 @@ InputKind KindOfInput(const ExportRequest& request, const std::string& input)
 {
     if (request.bPicture || input == kStandardInput) return InputKind::Picture;
     if (EndsWithInAnyCase(input, ".tvx")) return InputKind::Document;
-    if (EndsWithInAnyCase(input, ".bmp")) return InputKind::Bmp;
+    if (EndsWithInAnyCase(input, ".bmp") && !request.bytes.bFrames) return InputKind::Bmp;
     return InputKind::Picture;
 }
 
@@ -389,6 +395,9 @@ std::string UsageText()
            "      --attribute TEXT         put TEXT after the array's brackets, such as PROGMEM\n"
            "      --header PATH            also write a header with the size macros and an extern\n"
            "                               declaration; the source includes it\n"
+           "      --frames                 an array for each frame of an animation (GIF, APNG, WebP),\n"
+           "                               NAME_0, NAME_1 ..., and NAME_frames and NAME_delays (ms) listing\n"
+           "                               them; INPUT is read as a picture; a still picture is one frame\n"
            "\n"
            "      --decode FILE      read a file written by -f 1, -f 2, -f bytes or --for and write the picture\n"
            "                         it holds to -o PICTURE (default: FILE with .png added), PNG when\n"

@@ -72,6 +72,7 @@ const char* FirstGivenOption(const BytesOptions& options)
     if (const char* option = OptionNotFor(options, nullptr)) return option;
     if (options.bStatic) return "--static";
     if (!options.strAttribute.empty()) return "--attribute";
+    if (options.bFrames) return "--frames";
     return nullptr;
 }
 
@@ -88,5 +89,6 @@ std::string DescribeLayout(ColorMode mode, const BytesOptions& options)
     } else if (format.nStorageBits == 24) {
         text += std::string(" --rgb-order ") + WordOf(options.GetRgbOrder(), kRgbOrders);
     }
+    if (options.bFrames) text += " --frames";
     return text;
 }

@@ -22,6 +22,7 @@ struct BytesOptions {
     std::optional<BitOrder> bitOrder;
     bool bInvert = false;   // two colours: a set bit for white instead of black
     bool bStatic = false;
+    bool bFrames = false;        // an array for each frame of an animation, and a table of them
     std::string strAttribute;    // written after the array's brackets
     std::string strHeaderInclude;   // the header the source includes; empty for none
 
