@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -146,6 +149,44 @@ TEST(PictureFrames, ACutOrDamagedAnimationIsRefusedWhole)
     WriteFile(dir.File("flipped.png"), png);
     PictureFrames frames;
     EXPECT_EQ(ReadPictureFrames(dir.File("flipped.png"), frames), PictureFault::Corrupt);
+}
+
+// The APNG with 4 bytes at an offset in the data of its nth chunk of the
+// type changed and that chunk's CRC made again, so that only the change is wrong.
+std::vector<std::uint8_t> WithChunkChanged(const char* type, int nth, std::size_t offset, std::uint32_t value)
+{
+    std::vector<std::uint8_t> png = ReadFile(kData + "/animation/default-image.png");
+    for (std::size_t at = 8; at + 12 <= png.size();) {
+        const std::uint32_t length = (png[at] << 24) | (png[at + 1] << 16) | (png[at + 2] << 8) | png[at + 3];
+        if (std::equal(type, type + 4, &png[at + 4]) && nth-- == 0) {
+            for (int i = 0; i < 4; ++i) png[at + 8 + offset + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+            const std::uint32_t crc = static_cast<std::uint32_t>(crc32(0, &png[at + 4], 4 + length));
+            for (int i = 0; i < 4; ++i) png[at + 8 + length + i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
+            break;
+        }
+        at += 12 + length;
+    }
+    return png;
+}
+
+TEST(PictureFrames, AnApngWhoseFramesDoNotAddUpIsRefused)
+{
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> png;
+    } cases[] = {
+        {"a sequence number skipped", WithChunkChanged("fdAT", 0, 0, 3)},
+        {"a sequence number repeated", WithChunkChanged("fcTL", 2, 0, 2)},
+        {"one frame more announced", WithChunkChanged("acTL", 0, 0, 5)},
+        {"a frame past the canvas's right edge", WithChunkChanged("fcTL", 1, 4, 4)},
+        {"a frame below the canvas", WithChunkChanged("fcTL", 3, 16, 1)},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        WriteFile(dir.File("changed.png"), c.png);
+        PictureFrames frames;
+        EXPECT_EQ(ReadPictureFrames(dir.File("changed.png"), frames), PictureFault::Corrupt) << c.what;
+    }
 }
 
 TEST(PictureFrames, TooManyFramesForTheirSizeAreRefusedFromTheHeader)
