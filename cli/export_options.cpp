@@ -336,7 +336,7 @@ InputKind KindOfInput(const ExportRequest& request, const std::string& input)
 {
     if (request.bPicture || input == kStandardInput) return InputKind::Picture;
     if (EndsWithInAnyCase(input, ".tvx")) return InputKind::Document;
-    if (EndsWithInAnyCase(input, ".bmp") && !request.bytes.bFrames) return InputKind::Bmp;
+    if (EndsWithInAnyCase(input, ".bmp")) return InputKind::Bmp;
     return InputKind::Picture;
 }
 

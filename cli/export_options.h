@@ -70,10 +70,9 @@ bool GoesToStandardOutput(OutputKind kind, const std::string& path);
 // How an INPUT is read.
 enum class InputKind { Document, Bmp, Picture };
 
-// A .tvx name is a document and a .bmp name goes through the BMP import
-// (unless --frames asks for frames), in any case; anything else, standard
-// input, and anything at all with --picture, is a picture, whose readers
-// tell its format from its content.
+// A .tvx name is a document and a .bmp name goes through the BMP import, in
+// any case; anything else, standard input, and anything at all with
+// --picture, is a picture, whose readers tell its format from its content.
 InputKind KindOfInput(const ExportRequest& request, const std::string& input);
 
 // The outcome of reading the arguments.
