@@ -97,7 +97,7 @@ TEST(PictureFrames, TheImportTakesTheFirstFrameOrAnApngsImage)
         {"animation/disposals.gif", nullptr}, {"animation/default-image.png", nullptr},
         {"animation/blends.webp", nullptr},   {"animation/hidden-image.png", "YYYY"},
         {"tga/rgba.png", nullptr},            {"tga/rgba-rle-top.tga", nullptr},
-        {"damage/rose.jpg", nullptr},
+        {"damage/rose.jpg", nullptr},         {"animation/turned.png", nullptr},
     };
     for (const auto& c : cases) {
         const std::string path = kData + "/" + c.file;
@@ -128,6 +128,17 @@ TEST(PictureFrames, AStillPictureIsOneFrameWithItsAlpha)
     EXPECT_EQ(rgba[31 * 4 + 3], 255);
     EXPECT_EQ(rgba[(16 * 32 + 16) * 4 + 3], 131);
     EXPECT_EQ(std::vector<std::uint8_t>(rgba.begin(), rgba.begin() + 4), std::vector<std::uint8_t>(4, 0));
+}
+
+TEST(PictureFrames, AFrameIsTurnedAsItsExifOrientationSays)
+{
+    PictureFrames frames;
+    ASSERT_EQ(ReadPictureFrames(kData + "/animation/turned.png", frames), PictureFault::None);
+    EXPECT_EQ(frames.nWidth, 2);
+    EXPECT_EQ(frames.nHeight, 3);
+    ASSERT_EQ(frames.frames.size(), 1u);
+    // Stored RGB over Y_h, shown a quarter turn clockwise.
+    EXPECT_EQ(frames.frames[0].rgba, Pixels("YR_GhB"));
 }
 
 TEST(PictureFrames, ACutOrDamagedAnimationIsRefusedWhole)

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the small animations under tests/data/animation, byte by byte, so
 that every disposal and blending rule of GIF, APNG and animated WebP is used
-on purpose. The frames they must composite to are worked out by hand in
+on purpose, and a still PNG turned by its EXIF orientation. The frames they must composite to are worked out by hand in
 tests/picture/picture_frames_test.cpp. WebP frames are coded by libwebp's
 lossless encoder (libwebp.so.7, which Qt's WebP reader needs anyway)."""
 import ctypes
@@ -111,6 +111,14 @@ def apng_too_many_frames():
             + chunk(b"acTL", struct.pack(">II", 5, 0)) + frames + chunk(b"IEND", b""))
 
 
+def turned_png():
+    """3 x 2, RGBA, with EXIF orientation 6: shown turned a quarter clockwise."""
+    exif = b"MM\0*" + struct.pack(">IHHHIHHI", 8, 1, 0x0112, 3, 1, 6, 0, 0)
+    return (PNG_SIGNATURE + chunk(b"IHDR", struct.pack(">IIBBBBB", 3, 2, 8, 6, 0, 0, 0)) + chunk(b"eXIf", exif)
+            + chunk(b"IDAT", idat_body([rgba_row([R, G, B]), rgba_row([Y, CLEAR, (255, 0, 0, 128)])]))
+            + chunk(b"IEND", b""))
+
+
 def webp_frame_bitstream(pixels):
     """The VP8L chunk of a lossless WebP of one row of pixels."""
     libwebp = ctypes.CDLL(ctypes.util.find_library("webp") or "libwebp.so.7")
@@ -159,6 +167,7 @@ def main():
         "hidden-image.png": apng_hidden_image(),
         "too-many-frames.png": apng_too_many_frames(),
         "blends.webp": animated_webp(),
+        "turned.png": turned_png(),
     }
     for name, data in files.items():
         with open(os.path.join(folder, name), "wb") as f:
