@@ -25,7 +25,7 @@ constexpr std::uint32_t ChunkType(const char (&name)[5])
     return (std::uint32_t(name[0]) << 24) | (std::uint32_t(name[1]) << 16) | (std::uint32_t(name[2]) << 8) | std::uint32_t(name[3]);
 }
 
-constexpr std::uint32_t kIhdr = ChunkType("IHDR"), kPlte = ChunkType("PLTE"), kTrns = ChunkType("tRNS"),
+constexpr std::uint32_t kPlte = ChunkType("PLTE"), kTrns = ChunkType("tRNS"),
                         kIdat = ChunkType("IDAT"), kIend = ChunkType("IEND"), kActl = ChunkType("acTL"),
                         kFctl = ChunkType("fcTL"), kFdat = ChunkType("fdAT");
 
