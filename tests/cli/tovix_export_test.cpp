@@ -744,4 +744,71 @@ TEST_F(TovixExportTest, PictureOnePixelLargerThanTheStoreIsRefused)
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"large.bmp", "pic.bmp"}));
 }
 
+// Each frame of an animation, laid on the background and reduced, with the
+// table of frames and delays, as a C compiler sees them; a still picture is
+// one frame, which --decode reads as it reads the still export.
+TEST_F(TovixExportTest, FramesBecomeOneArrayEachWithATableOfFramesAndDelays)
+{
+    std::filesystem::copy_file(std::string(TOVIX_TESTDATA_DIR) + "/animation/disposals.gif", dir.File("anim.gif"));
+    // The GIF's frames (red, blue, transparent, green, yellow) on a grey background.
+    const std::string expected = "{255,0,0, 255,0,0, 255,0,0, 255,0,0},"
+                                 "{255,0,0, 0,0,255, 255,0,0, 255,0,0},"
+                                 "{255,0,0, 9,9,9, 0,255,0, 255,0,0},"
+                                 "{255,0,0, 9,9,9, 255,0,0, 255,255,0},"
+                                 "{255,0,0, 0,0,255, 255,0,0, 255,255,0}";
+    const RunResult result = Run("-f bytes -m 24 --frames --background 9,9,9 -n img -o img.c anim.gif");
+    ASSERT_EQ(result.nExit, 0) << result.strErr;
+    const std::string check = "#include <string.h>\n#include \"img.c\"\n"
+                              "static const unsigned char expected[5][12] = {" + expected + "};\n"
+                              "static const unsigned delays[5] = {100, 200, 300, 400, 500};\n"
+                              "int main(void)\n{\n    int i;\n"
+                              "    if (img_FRAME_COUNT != 5 || img_WIDTH != 4 || img_HEIGHT != 1) return 1;\n"
+                              "    for (i = 0; i < 5; ++i)\n"
+                              "        if (memcmp(img_frames[i], expected[i], 12) != 0 || img_delays[i] != delays[i]) return 2 + i;\n"
+                              "    return img_frames[4] != img_4;\n}\n";
+    WriteFile(dir.File("check.c"), std::vector<std::uint8_t>(check.begin(), check.end()));
+    EXPECT_EQ(std::system(("cd " + dir.Path() + " && cc -std=c99 -Wall -Werror check.c -o check && ./check").c_str()), 0);
+
+    ASSERT_EQ(Run("-f bytes -m 565 --frames -o frames.c pic.bmp").nExit, 0);
+    ASSERT_EQ(Run("-f bytes -m 565 -o still.c pic.bmp").nExit, 0);
+    const std::string frames = Text("frames.c"), still = Text("still.c");
+    const std::string stillValues = still.substr(still.find("] = {"), still.find("};") - still.find("] = {"));
+    EXPECT_NE(frames.find(stillValues), std::string::npos);
+    EXPECT_NE(frames.find("#define pic_FRAME_COUNT 1\n"), std::string::npos);
+    ASSERT_EQ(Run("--decode frames.c -o frames.bmp").nExit, 0);
+    ASSERT_EQ(Run("--decode still.c -o still.bmp").nExit, 0);
+    EXPECT_EQ(ReadFile(dir.File("frames.bmp")), ReadFile(dir.File("still.bmp")));
+}
+
+TEST_F(TovixExportTest, FramesWhereTheyDoNotApplyOrOfABrokenAnimation)
+{
+    ASSERT_EQ(Run("pic.bmp -m 16 --save-doc m16.tvx").nExit, 0);
+    std::vector<std::uint8_t> gif = ReadFile(std::string(TOVIX_TESTDATA_DIR) + "/animation/disposals.gif");
+    gif.resize(gif.size() - 20);
+    WriteFile(dir.File("cut.gif"), gif);
+    std::filesystem::copy_file(std::string(TOVIX_TESTDATA_DIR) + "/animation/too-many-frames.png", dir.File("many.png"));
+    language = "C";
+    const struct {
+        const char* args;
+        int nExit;
+        const char* error;
+    } cases[] = {
+        {"pic.bmp -f 1 --frames", 2, "--frames applies only to -f bytes"},
+        {"pic.bmp -f bin --frames", 2, "--frames does not apply to -f bin"},
+        {"pic.bmp --for u8g2 --frames", 2, "--frames does not apply to --for u8g2"},
+        {"pic.bmp -f bytes --frames --header p.h", 2, "--frames cannot go with --header"},
+        {"pic.bmp -f bytes --frames -o p.c --save-doc p.tvx", 2, "--frames cannot go with --save-doc"},
+        {"m16.tvx -f bytes --frames", 2, "--frames is for pictures, not for a .tvx document"},
+        {"--decode p.c --frames", 2, "--frames cannot go with --decode"},
+        {"cut.gif -f bytes --frames", 1, "cut.gif: the file is cut short\n"},
+        {"many.png -f bytes --frames", 1, "many.png: the animation's frames need more than 256 MiB"},
+    };
+    for (const auto& c : cases) {
+        const RunResult result = Run(c.args);
+        EXPECT_EQ(result.nExit, c.nExit) << c.args;
+        EXPECT_NE(result.strErr.find(c.error), std::string::npos) << c.args << "\n" << result.strErr;
+    }
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"cut.gif", "m16.tvx", "many.png", "pic.bmp"}));
+}
+
 } // namespace
