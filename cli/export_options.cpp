@@ -2,6 +2,7 @@
 #include "cli/export_options.h"
 
 #include "core/file_transaction.h"
+#include "core/picture_values.h"
 #include "core/pixel_format.h"
 
 #include <algorithm>
@@ -300,19 +301,6 @@ std::string ThresholdError(ColorMode mode)
 {
     return "--threshold does not apply to colour mode " + std::to_string(static_cast<int>(mode)) +
            ", which keeps each channel's high bits";
-}
-
-std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode)
-{
-    const PixelFormat* format = FindPixelFormat(mode);
-    if (format == nullptr) return {};
-    const std::string forMode = " does not apply to colour mode " + std::to_string(format->Number());
-    if (settings.dither != DitherMethod::None && format->nStorageBits == 24) return "--dither" + forMode + ", which keeps every colour";
-    if (settings.bRound && (format->rule != ChannelRule::HighBits || format->nStorageBits == 24))
-        return "--round" + forMode + "; it is for 8, 15 and 16";
-    if (settings.monoRule != ReductionSettings::MonoRule::Channels && format->rule != ChannelRule::Threshold)
-        return "--mono" + forMode + "; it is for 1";
-    return {};
 }
 
 bool EndsWithInAnyCase(std::string text, const std::string& ending)

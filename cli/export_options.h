@@ -56,9 +56,6 @@ bool ThresholdsApply(const ExportRequest& request, ColorMode mode);
 // Why thresholds cannot go with a mode that does not use them.
 std::string ThresholdError(ColorMode mode);
 
-// Why the reduction settings cannot go with a mode, or nothing when they can.
-std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode);
-
 // Whether a path ends in the lower-case ending, in any case: ".bmp" fits "LOGO.BMP".
 bool EndsWithInAnyCase(std::string text, const std::string& ending);
 

@@ -4,9 +4,7 @@
 #include "core/luminance.h"
 #include "core/pixel_format.h"
 
-namespace {
-
-RgbImage RgbOf(const CapturedPicture& picture)
+RgbImage RgbImageOf(const CapturedPicture& picture)
 {
     RgbImage image(picture.nWidth, picture.nHeight);
     std::uint8_t* out = image.rgb.data();
@@ -18,9 +16,11 @@ RgbImage RgbOf(const CapturedPicture& picture)
     return image;
 }
 
+namespace {
+
 std::vector<std::uint16_t> Codes(const CapturedPicture& picture, const PixelFormat& format, const ReductionSettings& settings)
 {
-    const RgbImage image = RgbOf(picture);
+    const RgbImage image = RgbImageOf(picture);
     switch (format.rule) {
     case ChannelRule::Threshold:
         if (settings.monoRule == ReductionSettings::MonoRule::Luminance)
@@ -47,4 +47,17 @@ std::vector<std::uint32_t> EncodedValues(const CapturedPicture& picture, const R
     const bool bMono = format->rule == ChannelRule::Threshold;
     for (std::uint16_t code : Codes(picture, *format, settings)) values.push_back(bMono && code != 0 ? format->nLargestValue : code);
     return values;
+}
+
+std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode)
+{
+    const PixelFormat* format = FindPixelFormat(mode);
+    if (format == nullptr) return {};
+    const std::string forMode = " does not apply to colour mode " + std::to_string(format->Number());
+    if (settings.dither != DitherMethod::None && format->nStorageBits == 24) return "--dither" + forMode + ", which keeps every colour";
+    if (settings.bRound && (format->rule != ChannelRule::HighBits || format->nStorageBits == 24))
+        return "--round" + forMode + "; it is for 8, 15 and 16";
+    if (settings.monoRule != ReductionSettings::MonoRule::Channels && format->rule != ChannelRule::Threshold)
+        return "--mono" + forMode + "; it is for 1";
+    return {};
 }
