@@ -40,7 +40,7 @@ private:
     void OnPreviewReady();
 
     DeviceChoices m_choices;
-    bool m_bFilling = false;
+    bool m_bFilling = true;   // while the controls are built or filled, their signals change nothing
     CPreviewWorker* m_pWorker;
     CPreviewCanvas* m_pCanvas = nullptr;
     QComboBox* m_pTarget = nullptr;
