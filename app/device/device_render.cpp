@@ -3,6 +3,7 @@
 
 #include "core/picture_values.h"
 #include "core/pixel_encoder.h"
+#include "core/pixel_format.h"
 #include "export/bytes_layout.h"
 #include "export/export_format.h"
 
@@ -77,6 +78,14 @@ CapturedPicture DeviceRender::Captured() const
 std::vector<std::uint32_t> DeviceRender::ShownPixels() const
 {
     std::vector<std::uint32_t> shown(values.size());
+    const PixelFormat* format = FindPixelFormat(picture.mode);
+    // Up to 16 bits a value, a table of every colour costs less than decoding each pixel.
+    if (format != nullptr && format->nLargestValue <= 0xFFFF && values.size() > format->nLargestValue) {
+        std::vector<std::uint32_t> colours(format->nLargestValue + 1);
+        for (std::uint32_t v = 0; v < colours.size(); ++v) colours[v] = DecodedPixel(picture.mode, v);
+        for (std::size_t i = 0; i < values.size(); ++i) shown[i] = colours[values[i]];
+        return shown;
+    }
     for (std::size_t i = 0; i < values.size(); ++i) shown[i] = DecodedPixel(picture.mode, values[i]);
     return shown;
 }
