@@ -160,7 +160,7 @@ void CDeviceExportDlg::BuildControls()
     m_pCanvas = new CPreviewCanvas;
     auto* pScroll = new QScrollArea(this);
     pScroll->setWidget(m_pCanvas);
-    pScroll->setMinimumSize(360, 280);
+    pScroll->setMinimumSize(520, 420);
     m_pSize = new QLabel(this);
     m_pSize->setObjectName(QStringLiteral("size"));
 
@@ -179,10 +179,14 @@ void CDeviceExportDlg::BuildControls()
     pForm->addRow(m_pInvert);
     pSettings->addWidget(group(s::kReductionGroup, pForm));
     pForm->addRow(Text(s::kDither), m_pDither);
-    auto* pMono = new QHBoxLayout;
-    pMono->addWidget(m_pMonoRule, 1);
-    pMono->addWidget(m_pLuminance);
+    // A widget, not a layout, so that the label's mnemonic finds the rule's box.
+    auto* pMono = new QWidget(this);
+    auto* pMonoLayout = new QHBoxLayout(pMono);
+    pMonoLayout->setContentsMargins(0, 0, 0, 0);
+    pMonoLayout->addWidget(m_pMonoRule, 1);
+    pMonoLayout->addWidget(m_pLuminance);
     pForm->addRow(Text(s::kMonoRule), pMono);
+    qobject_cast<QLabel*>(pForm->labelForField(pMono))->setBuddy(m_pMonoRule);
     pForm->addRow(m_pRound);
     pSettings->addWidget(group(s::kGeometryGroup, pForm));
     pForm->addRow(Text(s::kRotate), m_pRotate);
