@@ -7,6 +7,7 @@
 #include "core/file_ptr.h"
 #include "core/messages.h"
 #include "core/picture_values.h"
+#include "core/pixel_format.h"
 #include "core/bmp_import.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
@@ -158,8 +159,14 @@ int ExportInput(const ExportRequest& request, const std::string& input)
         ReportError(input, *error);
         return kExitUsage;
     }
-    const std::vector<std::uint32_t> values = EncodedValues(*picture, request.reduction);
     CapturedPicture reduced = *picture;
+    const std::vector<std::uint32_t> palette = PaletteFor(reduced, request.reduction);
+    if (palette.empty() && FindPixelFormat(reduced.mode) != nullptr && FindPixelFormat(reduced.mode)->UsesPalette()) {
+        ReportError(input, "no palette could be chosen for the picture");
+        return kExitRefused;
+    }
+    reduced.palette = palette;
+    const std::vector<std::uint32_t> values = EncodedValues(reduced, request.reduction);
     reduced.values = values;
 
     // Every target is checked before any is written.

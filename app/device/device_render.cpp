@@ -24,7 +24,9 @@ std::vector<std::uint32_t> Packed(const RgbImage& image)
 
 PictureBuffer Shaped(const CapturedPicture& source, const DeviceGeometry& geometry)
 {
-    PictureBuffer picture{source.nWidth, source.nHeight, source.mode, {}};
+    PictureBuffer picture;
+    picture.nWidth = source.nWidth;
+    picture.nHeight = source.nHeight;
     if (!geometry.rotation && !geometry.flip && !geometry.Resizes()) {
         picture.pixels.assign(source.pixels.begin(), source.pixels.end());
         return picture;
@@ -72,7 +74,7 @@ std::int64_t FlashBytes(const DeviceRender& render, const DeviceChoices& choices
 
 CapturedPicture DeviceRender::Captured() const
 {
-    return {picture.nWidth, picture.nHeight, picture.mode, thresholds, picture.pixels, values};
+    return {picture.nWidth, picture.nHeight, picture.mode, thresholds, picture.pixels, values, palette};
 }
 
 std::vector<std::uint32_t> DeviceRender::ShownPixels() const
@@ -82,11 +84,11 @@ std::vector<std::uint32_t> DeviceRender::ShownPixels() const
     // Up to 16 bits a value, a table of every colour costs less than decoding each pixel.
     if (format != nullptr && format->nLargestValue <= 0xFFFF && values.size() > format->nLargestValue) {
         std::vector<std::uint32_t> colours(format->nLargestValue + 1);
-        for (std::uint32_t v = 0; v < colours.size(); ++v) colours[v] = DecodedPixel(picture.mode, v);
+        for (std::uint32_t v = 0; v < colours.size(); ++v) colours[v] = DecodedPixel(picture.mode, v, palette);
         for (std::size_t i = 0; i < values.size(); ++i) shown[i] = colours[values[i]];
         return shown;
     }
-    for (std::size_t i = 0; i < values.size(); ++i) shown[i] = DecodedPixel(picture.mode, values[i]);
+    for (std::size_t i = 0; i < values.size(); ++i) shown[i] = DecodedPixel(picture.mode, values[i], palette);
     return shown;
 }
 
@@ -96,6 +98,7 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
     render.picture = Shaped(source, choices.geometry);
     render.picture.mode = choices.mode;
     render.thresholds = source.thresholds;
+    render.palette = PaletteFor(render.Captured(), choices.reduction);
     const CapturedPicture shaped = render.Captured();
     render.values = EncodedValues(shaped, choices.reduction);
     if (render.values.empty()) {
@@ -103,7 +106,11 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
         render.values.resize(render.picture.pixels.size());
         for (std::size_t i = 0; i < render.values.size(); ++i) render.values[i] = encoder.Encode(render.picture.pixels[i]);
     }
-    render.refusal = RefusalFor(choices.Output(), render.Captured());
+    const PixelFormat* format = FindPixelFormat(choices.mode);
+    if (format != nullptr && format->UsesPalette() && render.palette.empty())
+        render.refusal = "no palette could be chosen for the picture";
+    else
+        render.refusal = RefusalFor(choices.Output(), render.Captured());
     if (!render.refusal) render.nFlashBytes = FlashBytes(render, choices);
     return render;
 }

@@ -15,6 +15,7 @@
 struct DeviceRender {
     PictureBuffer picture;               // the pixels after the geometry
     Thresholds thresholds{128, 128, 128};
+    std::vector<std::uint32_t> palette;  // a palette format's colours, packed like the pixels
     std::vector<std::uint32_t> values;   // the encoded value of every pixel, top row first
     std::optional<std::string> refusal;  // why the output format cannot write it
     std::int64_t nFlashBytes = 0;

@@ -20,10 +20,23 @@ std::shared_ptr<const DevicePreview> MakePreview(const CapturedPicture& source, 
     return pPreview;
 }
 
+namespace {
+
+PictureBuffer CopyOf(const CapturedPicture& source)
+{
+    PictureBuffer copy;
+    copy.nWidth = source.nWidth;
+    copy.nHeight = source.nHeight;
+    copy.mode = source.mode;
+    copy.pixels.assign(source.pixels.begin(), source.pixels.end());
+    return copy;
+}
+
+} // namespace
+
 CPreviewWorker::CPreviewWorker(const CapturedPicture& source, QObject* pParent)
     : QObject(pParent),
-      m_pSource(std::make_shared<PictureBuffer>(
-          PictureBuffer{source.nWidth, source.nHeight, source.mode, {source.pixels.begin(), source.pixels.end()}})),
+      m_pSource(std::make_shared<PictureBuffer>(CopyOf(source))),
       m_thresholds(source.thresholds),
       m_pAlive(std::make_shared<bool>(true))
 {

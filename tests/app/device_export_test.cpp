@@ -120,6 +120,9 @@ TEST_F(DeviceExportTest, PreviewIsWhatTheWrittenFileDecodesTo)
         {"lvgl9.c", {{"target", "lvgl9"}, {"format", "565"}, {"dither", "組織的"}, {"flip", "上下"}}},
         {"u8g2.c", {{"target", "u8g2"}, {"dither", "誤差拡散 (Atkinson"}, {"resize", "on"}, {"width", "30"}, {"height", "30"}}},
         {"tft.c", {{"target", "tft-espi"}, {"rotate", "左に90"}}},
+        {"grey4.c", {{"format", "grey4"}, {"dither", "誤差拡散 (Floyd"}}},
+        {"index4.c", {{"format", "index4"}, {"flip", "左右"}}},
+        {"lvgl9_i2.c", {{"target", "lvgl9"}, {"format", "index2"}, {"dither", "組織的"}}},
     };
     for (const auto& c : cases) {
         const QImage preview = ExportThroughDialog(c.settings, c.file);
@@ -201,6 +204,14 @@ TEST_F(DeviceExportTest, ViewShowsTheDitheredPictureAsExported)
     EXPECT_EQ(Checked(res::ID_COLOR_MONO), false);
     Frame().UpdateCommandUI();
     EXPECT_EQ(Frame().Pane(Frame().m_nPicturePane)->text(), QString::fromUtf8("37×23 ﾋﾟｸｾﾙ  565  1702 ﾊﾞｲﾄ"));
+
+    // A format beyond the six checks none of them, and the status bar names it.
+    ExportThroughDialog({{"format", "grey4"}}, "grey.c");
+    for (int nId : {res::ID_COLOR_MONO, res::ID_COLOR_64, res::ID_COLOR_256, res::ID_COLOR_15BPP, res::ID_COLOR_16BPP,
+                    res::ID_COLOR_ORIGINAL})
+        EXPECT_EQ(Checked(nId), false) << nId;
+    Frame().UpdateCommandUI();
+    EXPECT_EQ(Frame().Pane(Frame().m_nPicturePane)->text(), QString::fromUtf8("37×23 ﾋﾟｸｾﾙ  grey4  437 ﾊﾞｲﾄ"));
 
     // A colour command brings the six modes' own reduction back.
     Run(res::ID_COLOR_16BPP);
