@@ -43,25 +43,33 @@ QRect SourceRectFor(QSize picture, QSize scaled, const QRect& target)
     return QRect(x0, y0, x1 - x0, y1 - y0);
 }
 
-void DrawDib(QPainter& painter, const CDibImage& image, int nZoom, const QRect& exposed)
+void DrawScaledImage(QPainter& painter, const QImage& rows, bool bBottomUp, int nZoom, const QRect& exposed)
 {
-    const QSize picture(image.GetWidth(), image.GetHeight());
+    const QSize picture = rows.size();
     const QSize scaled = ScaledSize(picture, nZoom);
     const QRect source = SourceRectFor(picture, scaled, exposed);
     if (source.isEmpty()) return;
 
-    // BMP pixels are B, G, R bytes, which is what Format_BGR888 reads.
-    const QImage rows(image.m_pDispBits, picture.width(), picture.height(),
-                      static_cast<qsizetype>(image.GetStride()), QImage::Format_BGR888);
-
     painter.save();
     painter.setClipRect(exposed, Qt::IntersectClip);
-    // Rows are stored bottom-up: mapping them upside down spares a flipped copy.
     const double dScaleX = double(scaled.width()) / picture.width();
     const double dScaleY = double(scaled.height()) / picture.height();
-    painter.setTransform(QTransform(dScaleX, 0, 0, -dScaleY, 0, scaled.height()), true);
-    const QRect stored(source.left(), picture.height() - source.top() - source.height(), source.width(),
-                       source.height());
+    // Rows stored bottom-up are mapped upside down, which spares a flipped copy.
+    painter.setTransform(bBottomUp ? QTransform(dScaleX, 0, 0, -dScaleY, 0, scaled.height())
+                                   : QTransform(dScaleX, 0, 0, dScaleY, 0, 0),
+                         true);
+    const QRect stored = bBottomUp ? QRect(source.left(), picture.height() - source.top() - source.height(),
+                                           source.width(), source.height())
+                                   : source;
     painter.drawImage(QPointF(stored.topLeft()), rows, QRectF(stored));
     painter.restore();
+}
+
+void DrawDib(QPainter& painter, const CDibImage& image, int nZoom, const QRect& exposed)
+{
+    if (image.GetWidth() <= 0 || image.GetHeight() <= 0) return;
+    // BMP pixels are B, G, R bytes, which is what Format_BGR888 reads.
+    const QImage rows(image.m_pDispBits, image.GetWidth(), image.GetHeight(), static_cast<qsizetype>(image.GetStride()),
+                      QImage::Format_BGR888);
+    DrawScaledImage(painter, rows, true, nZoom, exposed);
 }

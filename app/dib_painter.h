@@ -5,6 +5,7 @@
 #include <QSize>
 
 class CDibImage;
+class QImage;
 class QPainter;
 
 // The size a picture covers at a magnification in percent; each side is
@@ -14,6 +15,11 @@ QSize ScaledSize(QSize picture, int nZoom);
 // The picture pixels, in top-down picture coordinates, that cover the target
 // rectangle when the picture is stretched to the scaled size at (0, 0).
 QRect SourceRectFor(QSize picture, QSize scaled, const QRect& target);
+
+// Draws an image stretched to its scaled size with its top left at the
+// painter's (0, 0), touching only what lies inside the exposed rectangle;
+// bBottomUp for rows stored bottom-up, as in a BMP.
+void DrawScaledImage(QPainter& painter, const QImage& rows, bool bBottomUp, int nZoom, const QRect& exposed);
 
 // Draws the displayed copy stretched to its scaled size with its top left at
 // the painter's (0, 0), touching only what lies inside the exposed

@@ -116,6 +116,7 @@ bool CMainFrame::OnCreate()
     AddKeyedActions();
     CSplashWnd::ShowSplash(this);
     AddClockPanes();
+    AddPicturePane();
     UpdateCommandUI();
     return true;
 }
@@ -166,6 +167,26 @@ void CMainFrame::UpdateCommandUI()
         if (ui.text) pAction->setText(*ui.text);
     }
     UpdateTitle();
+    UpdatePicturePane();
+}
+
+void CMainFrame::AddPicturePane()
+{
+    m_nPicturePane = static_cast<int>(m_panes.size());
+    m_panes.push_back(MakePane("", statusBar()));
+    // Left of the lock panes (index 1, after the message pane), away from the clock;
+    // in m_panes it comes after the seven fixed ones.
+    statusBar()->insertPermanentWidget(1, m_panes.back());
+}
+
+void CMainFrame::UpdatePicturePane()
+{
+    if (m_nPicturePane < 0) return;
+    const CView* pView = GetActiveView();
+    QLabel* pPane = Pane(m_nPicturePane);
+    pPane->setText(pView != nullptr ? pView->PaneText() : QString());
+    pPane->setVisible(!pPane->text().isEmpty());
+    FitPane(pPane);
 }
 
 void CMainFrame::OnUpdateDatePane()

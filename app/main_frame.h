@@ -52,6 +52,8 @@ public:
     QLabel* Pane(int nIndex) const { return m_panes.at(static_cast<std::size_t>(nIndex)); }
     int m_nDatePane = -1;
     int m_nTimePane = -1;
+    // The active picture's size in pixels and in bytes of its format, after the clock panes.
+    int m_nPicturePane = -1;
 
     void OnUpdateDatePane();
     void OnUpdateTimePane();
@@ -78,6 +80,8 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void AddClockPanes();
+    void AddPicturePane();
+    void UpdatePicturePane();
     void AddKeyedActions();
     void UpdateMenus();
     void UpdateTitle();

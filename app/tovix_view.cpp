@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tovix_view.h"
 
+#include "app/device/device_export.h"
+#include "app/device/device_render.h"
+#include "app/dialogs/device_export_dlg.h"
 #include "app/dialogs/threshold_dlg.h"
 #include "app/dialogs/zoom_dlg.h"
 #include "app/dib_painter.h"
@@ -10,8 +13,14 @@
 #include "app/print_preview.h"
 #include "app/res/resource.h"
 #include "app/res/strings.h"
+#include "app/res/device_strings.h"
 #include "core/bmp_import.h"
+#include "core/document_file.h"
+#include "core/user_dialogs.h"
 #include "core/tovix_doc.h"
+#include "export/bytes_layout.h"
+#include "export/export_messages.h"
+#include "export/export_name.h"
 #include "export/export_procedure.h"
 #include "picture/picture_import.h"
 
@@ -36,6 +45,13 @@ const ColorCommand kColorCommands[] = {
     {res::ID_COLOR_16BPP, ColorMode::Rgb565},     {res::ID_COLOR_256, ColorMode::Colors256},
 };
 
+bool IsColorCommandMode(ColorMode mode)
+{
+    for (const ColorCommand& c : kColorCommands)
+        if (c.mode == mode) return true;
+    return false;
+}
+
 // Room left around the picture by the scroll range.
 constexpr int kScrollMargin = 20;
 
@@ -47,7 +63,9 @@ CTOVIXView::CTOVIXView(CDocument& doc, AppServices& services) : CView(doc), m_se
     OnCommand(res::ID_IMPORT_PICTURE, [this] { OnImportPicture(); });
     for (const ColorCommand& c : kColorCommands) {
         OnCommand(c.nId, [this, mode = c.mode] { SetColorMode(mode); });
-        OnUpdateCommand(c.nId, [this, mode = c.mode](CCmdUI& ui) { ui.checked = GetTOVIXDoc().m_nColorMode == mode; });
+        OnUpdateCommand(c.nId, [this, mode = c.mode](CCmdUI& ui) {
+            ui.checked = GetTOVIXDoc().m_nColorMode == mode && !ShowsOtherFormat();
+        });
     }
     OnCommand(res::ID_HOMEPAGE, [this] { OnHomePage(); });
     OnCommand(res::ID_ZOOM, [this] { OnZoom(); });
@@ -55,10 +73,14 @@ CTOVIXView::CTOVIXView(CDocument& doc, AppServices& services) : CView(doc), m_se
     OnCommand(res::ID_THRESHOLD, [this] { OnThreshold(); });
     OnCommand(res::ID_EXPORT_FORMAT1, [this] { RunExport(GetTOVIXDoc(), ExportFormat::Format1, m_services.dialogs); });
     OnCommand(res::ID_EXPORT_FORMAT2, [this] { RunExport(GetTOVIXDoc(), ExportFormat::Format2, m_services.dialogs); });
+    OnCommand(res::ID_EXPORT_DEVICE, [this] { OnExportDevice(); });
+    OnUpdateCommand(res::ID_EXPORT_DEVICE, [this](CCmdUI& ui) { ui.bEnabled = GetTOVIXDoc().HasPicture(); });
     OnCommand(res::ID_FILE_PRINT, [this] { OnFilePrint(); });
     OnCommand(res::ID_FILE_PRINT_DIRECT, [this] { PrintTo(m_services.printer); });
     OnCommand(res::ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
 }
+
+CTOVIXView::~CTOVIXView() = default;
 
 CTOVIXDoc& CTOVIXView::GetTOVIXDoc() const
 {
@@ -73,8 +95,71 @@ void CTOVIXView::OnInitialUpdate()
 
 void CTOVIXView::SetColorMode(ColorMode mode)
 {
+    // One of the six commands brings back the six modes' own reduction.
+    if (m_pDeviceChoices) {
+        m_pDeviceChoices->mode = mode;
+        m_pDeviceChoices->reduction = {};
+    }
     GetTOVIXDoc().SetColorMode(mode);
+    ShowDeviceFormat();
     viewport()->update();
+}
+
+void CTOVIXView::SetDeviceChoices(const DeviceChoices& choices)
+{
+    m_pDeviceChoices = std::make_unique<DeviceChoices>(choices);
+    if (IsColorCommandMode(choices.mode)) GetTOVIXDoc().SetColorMode(choices.mode);
+    ShowDeviceFormat();
+    viewport()->update();
+}
+
+bool CTOVIXView::ShowsOtherFormat() const
+{
+    return m_pDeviceChoices && !IsColorCommandMode(m_pDeviceChoices->mode);
+}
+
+void CTOVIXView::ShowDeviceFormat()
+{
+    CTOVIXDoc& doc = GetTOVIXDoc();
+    m_nDeviceBytes = 0;
+    if (!m_pDeviceChoices || !doc.HasPicture() || !doc.CopyBitmapToPixels()) return;
+    // The view shows the picture at its own size: the geometry is the export's alone.
+    DeviceChoices shown = *m_pDeviceChoices;
+    shown.geometry = {};
+    const DeviceRender render = RenderForDevice(doc.Captured(), shown);
+    m_nDeviceBytes = render.nFlashBytes;
+    if (!ShowsOtherFormat() && shown.reduction.IsDefault()) return;
+    const std::vector<std::uint32_t> pixels = render.ShownPixels();
+    CDibImage& image = doc.m_image;
+    const std::int32_t nWidth = image.GetWidth();
+    const std::int32_t nHeight = image.GetHeight();
+    for (std::int32_t y = 0; y < nHeight; ++y) {
+        // Stored rows run bottom-up, each pixel B, G, R.
+        std::uint8_t* row = image.m_pDispBits + static_cast<std::size_t>(nHeight - 1 - y) * image.GetStride();
+        const std::uint32_t* shownRow = pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(nWidth);
+        for (std::int32_t x = 0; x < nWidth; ++x) {
+            row[3 * x] = static_cast<std::uint8_t>(shownRow[x] >> 16);
+            row[3 * x + 1] = static_cast<std::uint8_t>(shownRow[x] >> 8);
+            row[3 * x + 2] = static_cast<std::uint8_t>(shownRow[x]);
+        }
+    }
+}
+
+QString CTOVIXView::PaneText() const
+{
+    const CTOVIXDoc& doc = GetTOVIXDoc();
+    if (!doc.HasPicture()) return {};
+    const std::int32_t nWidth = doc.m_image.GetWidth();
+    const std::int32_t nHeight = doc.m_image.GetHeight();
+    const ColorMode mode = m_pDeviceChoices ? m_pDeviceChoices->mode : doc.m_nColorMode;
+    const PixelFormat* format = FindPixelFormat(mode);
+    if (format == nullptr) return {};
+    const std::int64_t nBytes = m_pDeviceChoices ? m_nDeviceBytes : BytesCount(mode, nWidth, nHeight, {});
+    return QString::fromUtf8(res::str::device::kPaneFormat)
+        .arg(nWidth)
+        .arg(nHeight)
+        .arg(QString::fromUtf8(format->pszName))
+        .arg(nBytes);
 }
 
 void CTOVIXView::OnDraw(QPainter& painter, bool bPrinting, const QRect& exposed) const
@@ -123,6 +208,7 @@ bool CTOVIXView::ImportFile(const std::string& path, ImportKind kind)
     // A refused file leaves the scroll range alone, but the document holds no
     // picture any more, and the window must not go on showing one.
     if (bImported) FitScrollSizes();
+    ShowDeviceFormat();
     viewport()->update();
     return bImported;
 }
@@ -148,6 +234,7 @@ void CTOVIXView::OnThreshold()
     // overwrite what is decided here.
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     doc.SetThresholds(bAccepted ? Thresholds{dialog.m_nThresholdR, dialog.m_nThresholdG, dialog.m_nThresholdB} : before);
+    ShowDeviceFormat();
     viewport()->update();
 }
 
@@ -181,6 +268,28 @@ void CTOVIXView::OnZoom()
     }
     FitScrollSizes();
     viewport()->update();
+}
+
+void CTOVIXView::OnExportDevice()
+{
+    CTOVIXDoc& doc = GetTOVIXDoc();
+    if (!doc.HasPicture()) {
+        m_services.dialogs.ShowMessage(msg::kNoExportData);
+        return;
+    }
+    const std::optional<CapturedPicture> picture = CapturePicture(doc, m_services.dialogs);
+    if (!picture) return;
+    DeviceChoices initial;
+    if (m_pDeviceChoices) {
+        initial = *m_pDeviceChoices;
+    } else {
+        initial.mode = doc.m_nColorMode;
+        initial.arrayName = MakeExportName(doc.GetTitle());
+    }
+    CDeviceExportDlg dialog(*picture, initial, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    SetDeviceChoices(dialog.Choices());
+    RunDeviceExport(doc, dialog.Choices(), m_services.dialogs);
 }
 
 void CTOVIXView::OnHomePage()

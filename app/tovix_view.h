@@ -5,10 +5,13 @@
 #include "app/framework/view.h"
 #include "core/color_mode.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 class CTOVIXDoc;
 class QPrinter;
+struct DeviceChoices;
 
 // The one view of an image document: paints the displayed copy at the
 // display magnification, prints it on one page at the print magnification,
@@ -17,6 +20,7 @@ class CTOVIXView : public CView {
     Q_OBJECT
 public:
     CTOVIXView(CDocument& doc, AppServices& services);
+    ~CTOVIXView() override;
 
     CTOVIXDoc& GetTOVIXDoc() const;
 
@@ -24,6 +28,15 @@ public:
 
     // Stores the mode in the document, reduces the picture to it and repaints.
     void SetColorMode(ColorMode mode);
+
+    // What the device-export dialog last chose for this document; null
+    // before it was first accepted. Setting them shows the picture in the
+    // chosen format and reduction, as the export writes it.
+    const DeviceChoices* GetDeviceChoices() const { return m_pDeviceChoices.get(); }
+    void SetDeviceChoices(const DeviceChoices& choices);
+
+    // The picture's size in pixels, the format shown and the bytes it takes in it.
+    QString PaneText() const override;
 
     // Paints the picture at (0, 0): at the print magnification on paper,
     // else at the display magnification; only what lies inside exposed.
@@ -55,7 +68,13 @@ private:
     void OnFilePrintPreview();
     void OnThreshold();
     void OnZoom();
+    void OnExportDevice();
     void FitScrollSizes();
+    // Redraws the displayed copy in the device format, where the six modes' own reduction cannot show it.
+    void ShowDeviceFormat();
+    bool ShowsOtherFormat() const;
 
     AppServices& m_services;
+    std::unique_ptr<DeviceChoices> m_pDeviceChoices;
+    std::int64_t m_nDeviceBytes = 0;
 };

@@ -22,6 +22,8 @@ void RegisterPictureBenchmarks();
 void RegisterPixelFormatBenchmarks();
 #ifdef TOVIX_BENCH_PAINT
 void RegisterPaintBenchmarks();
+void RegisterPreviewBenchmarks();
+std::string PreviewBenchmarkName(int nWidth, int nHeight, const std::string& format);
 #endif
 std::string ExportBenchmarkName(const std::string& format, ColorMode mode);
 std::string DitherBenchmarkName(const std::string& format, DitherMethod method);
@@ -59,6 +61,14 @@ std::vector<RatioGoal> Goals()
     for (int nZoom : {20, 100, 1000})
         goals.push_back({"paint/1920x1080 of 4096x4096/zoom:" + std::to_string(nZoom), "", 10.0, "under 10 ms"});
     goals.push_back({"colour mode switch+paint/4096x4096", "", 100.0, "under 100 ms"});
+#ifdef TOVIX_BENCH_PAINT
+    // The device-export dialog's preview follows a change within these.
+    for (const char* format : {"565 floyd-steinberg", "mono floyd-steinberg"}) {
+        goals.push_back({PreviewBenchmarkName(320, 240, format), "", 100.0, "under 100 ms"});
+        goals.push_back({PreviewBenchmarkName(4096, 4096, format), "", 1000.0, "under 1 s"});
+    }
+    goals.push_back({PreviewBenchmarkName(320, 240, "lvgl9 565 floyd-steinberg"), "", 100.0, "under 100 ms"});
+#endif
     for (const char* format : {"565", "grey4", "mono"}) {
         goals.push_back({DitherBenchmarkName(format, DitherMethod::Ordered), "memcpy/2048x1024", 3.0,
                          "at most 3 x the copy"});
@@ -113,6 +123,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     static QGuiApplication app(nArgs, args);
     RegisterPaintBenchmarks();
+    RegisterPreviewBenchmarks();
 #endif
     RatioTableReporter reporter(Goals());
     benchmark::RunSpecifiedBenchmarks(&reporter);

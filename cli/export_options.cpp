@@ -4,6 +4,7 @@
 #include "core/dib_image.h"
 #include "core/file_transaction.h"
 #include "core/palette_file.h"
+#include "core/picture_values.h"
 #include "core/pixel_format.h"
 
 #include <algorithm>
@@ -394,23 +395,6 @@ std::string ThresholdError(ColorMode mode)
                       : format != nullptr && format->rule == ChannelRule::Palette ? ", which takes the nearest palette colour"
                                                                                   : ", which keeps each channel's high bits";
     return "--threshold does not apply to colour mode " + ModeWord(mode) + why;
-}
-
-std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode)
-{
-    const PixelFormat* format = FindPixelFormat(mode);
-    if (format == nullptr) return {};
-    const std::string forMode = " does not apply to colour mode " + format->Word();
-    if (settings.dither != DitherMethod::None && format->nStorageBits == 24) return "--dither" + forMode + ", which keeps every colour";
-    if (settings.bRound && (format->rule != ChannelRule::HighBits || format->nStorageBits == 24))
-        return "--round" + forMode + "; it is for 8, 15 and 16";
-    if (settings.monoRule != ReductionSettings::MonoRule::Channels && format->rule != ChannelRule::Threshold)
-        return "--mono" + forMode + "; it is for 1";
-    if (!settings.palette.empty() && !format->UsesPalette()) return "--palette" + forMode + "; it is for index1, index2, index4 and index8";
-    if (settings.palette.size() > static_cast<std::size_t>(format->PaletteSize()))
-        return "--palette holds " + std::to_string(settings.palette.size()) + " colours, more than the " +
-               std::to_string(format->PaletteSize()) + " of colour mode " + format->Word();
-    return {};
 }
 
 ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSettings& stored, ColorMode mode)

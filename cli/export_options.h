@@ -67,9 +67,6 @@ bool ThresholdsApply(const ExportRequest& request, ColorMode mode);
 // Why thresholds cannot go with a mode that does not use them.
 std::string ThresholdError(ColorMode mode);
 
-// Why the reduction settings cannot go with a mode, or nothing when they can.
-std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode);
-
 // Why a lone threshold cannot go with the rule of channels.
 inline constexpr const char* kLoneLuminanceThreshold = "-t with one threshold goes with --mono luminance";
 

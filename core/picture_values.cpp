@@ -5,9 +5,7 @@
 #include "core/palette_choice.h"
 #include "core/pixel_format.h"
 
-namespace {
-
-RgbImage RgbOf(const CapturedPicture& picture)
+RgbImage RgbImageOf(const CapturedPicture& picture)
 {
     RgbImage image(picture.nWidth, picture.nHeight);
     std::uint8_t* out = image.rgb.data();
@@ -19,9 +17,11 @@ RgbImage RgbOf(const CapturedPicture& picture)
     return image;
 }
 
+namespace {
+
 std::vector<std::uint16_t> Codes(const CapturedPicture& picture, const PixelFormat& format, const ReductionSettings& settings)
 {
-    const RgbImage image = RgbOf(picture);
+    const RgbImage image = RgbImageOf(picture);
     switch (format.rule) {
     case ChannelRule::Threshold:
         if (settings.monoRule == ReductionSettings::MonoRule::Luminance)
@@ -65,8 +65,25 @@ std::vector<std::uint32_t> PaletteFor(const CapturedPicture& picture, const Redu
     const PixelFormat* format = FindPixelFormat(picture.mode);
     if (format == nullptr || !format->UsesPalette()) return {};
     const std::vector<Rgb> colours =
-        settings.palette.empty() ? ChoosePalette(RgbOf(picture), format->PaletteSize()) : settings.palette;
+        settings.palette.empty() ? ChoosePalette(RgbImageOf(picture), format->PaletteSize()) : settings.palette;
     std::vector<std::uint32_t> palette;
     for (const Rgb& colour : colours) palette.push_back(std::uint32_t{colour.b} << 16 | std::uint32_t{colour.g} << 8 | colour.r);
     return palette;
+}
+
+std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode)
+{
+    const PixelFormat* format = FindPixelFormat(mode);
+    if (format == nullptr) return {};
+    const std::string forMode = " does not apply to colour mode " + format->Word();
+    if (settings.dither != DitherMethod::None && format->nStorageBits == 24) return "--dither" + forMode + ", which keeps every colour";
+    if (settings.bRound && (format->rule != ChannelRule::HighBits || format->nStorageBits == 24))
+        return "--round" + forMode + "; it is for 8, 15 and 16";
+    if (settings.monoRule != ReductionSettings::MonoRule::Channels && format->rule != ChannelRule::Threshold)
+        return "--mono" + forMode + "; it is for 1";
+    if (!settings.palette.empty() && !format->UsesPalette()) return "--palette" + forMode + "; it is for index1, index2, index4 and index8";
+    if (settings.palette.size() > static_cast<std::size_t>(format->PaletteSize()))
+        return "--palette holds " + std::to_string(settings.palette.size()) + " colours, more than the " +
+               std::to_string(format->PaletteSize()) + " of colour mode " + format->Word();
+    return {};
 }

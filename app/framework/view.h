@@ -25,6 +25,9 @@ public:
     // Run once after the view is framed.
     virtual void OnInitialUpdate() {}
 
+    // What the status bar's picture pane says while this view is active.
+    virtual QString PaneText() const { return {}; }
+
     // Size of the scrolled content in pixels.
     void SetScrollSizes(QSize total);
     QSize GetTotalSize() const { return m_totalSize; }

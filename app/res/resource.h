@@ -23,6 +23,7 @@ inline constexpr int ID_HOMEPAGE = 32786;
 inline constexpr int ID_COLOR_256 = 32787;
 inline constexpr int ID_ZOOM = 32788;
 inline constexpr int ID_IMPORT_PICTURE = 32789;   // beyond the numbers above, for the picture import
+inline constexpr int ID_EXPORT_DEVICE = 32790;    // the device export with its preview
 
 // Framework commands
 inline constexpr int ID_FILE_NEW = 57600;

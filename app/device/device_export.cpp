@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/device/device_export.h"
+
+#include "app/device/device_render.h"
+#include "core/document_file.h"
+#include "core/file_transaction.h"
+#include "core/file_write.h"
+#include "core/tovix_doc.h"
+#include "core/user_dialogs.h"
+#include "export/export_messages.h"
+
+#include <filesystem>
+
+bool RunDeviceExport(CTOVIXDoc& doc, const DeviceChoices& choices, UserDialogs& dialogs)
+{
+    if (!doc.HasPicture()) {
+        dialogs.ShowMessage(msg::kNoExportData);
+        return false;
+    }
+    const std::optional<CapturedPicture> picture = CapturePicture(doc, dialogs);
+    if (!picture) return false;
+    const DeviceRender render = RenderForDevice(*picture, choices);
+    const OutputFormat& output = choices.Output();
+    // The dialog offers no way to these; a document changed under it could.
+    if (render.refusal || OptionsErrorFor(output, choices.mode, choices.bytes, choices.bHeader)) {
+        dialogs.ShowMessage(msg::kNoExportData);
+        return false;
+    }
+
+    const std::optional<std::string> path =
+        dialogs.AskSaveFileName({choices.arrayName, output.pszExtension, output.pszSaveFilters});
+    if (!path || path->empty()) return false;
+    const std::string headerPath = std::filesystem::path(*path).replace_extension(".h").string();
+    const bool bHeader = choices.bHeader && headerPath != *path;
+    if ((FileExists(*path) || (bHeader && FileExists(headerPath))) && !dialogs.AskYesNo(msg::kOverwriteQuestion))
+        return false;
+
+    ExportJob job{render.Captured(), choices.arrayName, choices.bytes};
+    if (bHeader) job.bytes.strHeaderInclude = std::filesystem::path(headerPath).filename().string();
+    // A target that cannot be created is not told, as with the other exports.
+    CFileTransaction files;
+    std::FILE* source = files.Add(*path);
+    std::FILE* header = bHeader ? files.Add(headerPath) : nullptr;
+    if (source == nullptr || (bHeader && header == nullptr)) return false;
+    if (!WriteExportFile(source, output, job) || (bHeader && !WriteBytesHeaderFile(header, headerPath, job)))
+        return ReportWriteOutcome(WriteOutcome::WriteFailed, {nullptr, msg::kExportWriteFailed}, dialogs);
+    const std::optional<CFileTransaction::Failure> failure = files.Commit();
+    return ReportWriteOutcome(failure ? failure->outcome : WriteOutcome::Written, {nullptr, msg::kExportWriteFailed}, dialogs);
+}

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/device/device_render.h"
+
+#include "core/picture_values.h"
+#include "core/pixel_encoder.h"
+#include "core/pixel_format.h"
+#include "export/bytes_layout.h"
+#include "export/export_format.h"
+
+#include <cstdio>
+
+namespace {
+
+std::vector<std::uint32_t> Packed(const RgbImage& image)
+{
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(image.nWidth) * static_cast<std::size_t>(image.nHeight));
+    const std::uint8_t* p = image.rgb.data();
+    for (std::uint32_t& pixel : pixels) {
+        pixel = p[0] | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16;
+        p += 3;
+    }
+    return pixels;
+}
+
+PictureBuffer Shaped(const CapturedPicture& source, const DeviceGeometry& geometry)
+{
+    PictureBuffer picture;
+    picture.nWidth = source.nWidth;
+    picture.nHeight = source.nHeight;
+    if (!geometry.rotation && !geometry.flip && !geometry.Resizes()) {
+        picture.pixels.assign(source.pixels.begin(), source.pixels.end());
+        return picture;
+    }
+    RgbImage image = RgbImageOf(source);
+    if (geometry.rotation) image = Rotated(image, *geometry.rotation);
+    if (geometry.flip) image = Flipped(image, *geometry.flip);
+    if (geometry.Resizes() && image.nWidth > 0 && image.nHeight > 0)
+        image = Resized(image, geometry.nWidth, geometry.nHeight, geometry.fit, geometry.filter);
+    picture.nWidth = image.nWidth;
+    picture.nHeight = image.nHeight;
+    picture.pixels = Packed(image);
+    return picture;
+}
+
+// A display library's own bytes are counted by writing its raw form nowhere;
+// the count is all that is kept.
+std::int64_t CountedBytes(const OutputFormat& bin, const ExportJob& job)
+{
+    static const cookie_io_functions_t kCounter = {
+        nullptr,
+        [](void* pCount, const char*, std::size_t nSize) -> ssize_t {
+            *static_cast<std::int64_t*>(pCount) += static_cast<std::int64_t>(nSize);
+            return static_cast<ssize_t>(nSize);
+        },
+        nullptr, nullptr};
+    std::int64_t nCount = 0;
+    std::FILE* file = fopencookie(&nCount, "wb", kCounter);
+    if (file == nullptr) return 0;
+    WriteExportFile(file, bin, job);
+    std::fclose(file);
+    return nCount;
+}
+
+std::int64_t FlashBytes(const DeviceRender& render, const DeviceChoices& choices)
+{
+    const PictureBuffer& picture = render.picture;
+    if (choices.pszTarget == nullptr) return BytesCount(picture.mode, picture.nWidth, picture.nHeight, choices.bytes);
+    const OutputFormat* bin = FindOutputFormat("bin", choices.pszTarget);
+    if (bin == nullptr) return 0;
+    return CountedBytes(*bin, {render.Captured(), choices.arrayName, choices.bytes});
+}
+
+} // namespace
+
+CapturedPicture DeviceRender::Captured() const
+{
+    return {picture.nWidth, picture.nHeight, picture.mode, thresholds, picture.pixels, values, palette};
+}
+
+std::vector<std::uint32_t> DeviceRender::ShownPixels() const
+{
+    std::vector<std::uint32_t> shown(values.size());
+    const PixelFormat* format = FindPixelFormat(picture.mode);
+    // Up to 16 bits a value, a table of every colour costs less than decoding each pixel.
+    if (format != nullptr && format->nLargestValue <= 0xFFFF && values.size() > format->nLargestValue) {
+        std::vector<std::uint32_t> colours(format->nLargestValue + 1);
+        for (std::uint32_t v = 0; v < colours.size(); ++v) colours[v] = DecodedPixel(picture.mode, v, palette);
+        for (std::size_t i = 0; i < values.size(); ++i) shown[i] = colours[values[i]];
+        return shown;
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) shown[i] = DecodedPixel(picture.mode, values[i], palette);
+    return shown;
+}
+
+DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices& choices)
+{
+    DeviceRender render;
+    render.picture = Shaped(source, choices.geometry);
+    render.picture.mode = choices.mode;
+    render.thresholds = source.thresholds;
+    render.palette = PaletteFor(render.Captured(), choices.reduction);
+    const CapturedPicture shaped = render.Captured();
+    render.values = EncodedValues(shaped, choices.reduction);
+    if (render.values.empty()) {
+        const PixelEncoder encoder = shaped.MakeEncoder();
+        render.values.resize(render.picture.pixels.size());
+        for (std::size_t i = 0; i < render.values.size(); ++i) render.values[i] = encoder.Encode(render.picture.pixels[i]);
+    }
+    const PixelFormat* format = FindPixelFormat(choices.mode);
+    if (format != nullptr && format->UsesPalette() && render.palette.empty())
+        render.refusal = "no palette could be chosen for the picture";
+    else
+        render.refusal = RefusalFor(choices.Output(), render.Captured());
+    if (!render.refusal) render.nFlashBytes = FlashBytes(render, choices);
+    return render;
+}

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/device/preview_worker.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThreadPool>
+
+std::shared_ptr<const DevicePreview> MakePreview(const CapturedPicture& source, const DeviceChoices& choices)
+{
+    auto pPreview = std::make_shared<DevicePreview>();
+    pPreview->render = RenderForDevice(source, choices);
+    const PictureBuffer& picture = pPreview->render.picture;
+    // The pixels go to the image as they are, 0x00BBGGRR being R, G, B, X in
+    // memory; X must be opaque.
+    auto* pShown = new std::vector<std::uint32_t>(pPreview->render.ShownPixels());
+    for (std::uint32_t& pixel : *pShown) pixel |= 0xFF000000;
+    pPreview->shown = QImage(reinterpret_cast<uchar*>(pShown->data()), picture.nWidth, picture.nHeight,
+                             static_cast<qsizetype>(picture.nWidth) * 4, QImage::Format_RGBX8888,
+                             [](void* p) { delete static_cast<std::vector<std::uint32_t>*>(p); }, pShown);
+    return pPreview;
+}
+
+namespace {
+
+PictureBuffer CopyOf(const CapturedPicture& source)
+{
+    PictureBuffer copy;
+    copy.nWidth = source.nWidth;
+    copy.nHeight = source.nHeight;
+    copy.mode = source.mode;
+    copy.pixels.assign(source.pixels.begin(), source.pixels.end());
+    return copy;
+}
+
+} // namespace
+
+CPreviewWorker::CPreviewWorker(const CapturedPicture& source, QObject* pParent)
+    : QObject(pParent),
+      m_pSource(std::make_shared<PictureBuffer>(CopyOf(source))),
+      m_thresholds(source.thresholds),
+      m_pAlive(std::make_shared<bool>(true))
+{
+}
+
+CPreviewWorker::~CPreviewWorker()
+{
+    // A render still running finds out here that nobody waits for it.
+    *m_pAlive = false;
+}
+
+void CPreviewWorker::Request(const DeviceChoices& choices)
+{
+    ++m_nGeneration;
+    if (m_bRunning) {
+        m_pending = choices;
+        return;
+    }
+    Start(choices);
+}
+
+void CPreviewWorker::Start(const DeviceChoices& choices)
+{
+    m_bRunning = true;
+    const std::uint64_t nGeneration = m_nGeneration;
+    QThreadPool::globalInstance()->start([this, choices, nGeneration, pSource = m_pSource, thresholds = m_thresholds,
+                                          pAlive = m_pAlive] {
+        CapturedPicture source = pSource->View();
+        source.thresholds = thresholds;
+        std::shared_ptr<const DevicePreview> pPreview = MakePreview(source, choices);
+        // Queued to the interface thread, where the flag is read and cleared.
+        QMetaObject::invokeMethod(
+            qApp, [this, nGeneration, pPreview, pAlive] {
+                if (*pAlive) Finished(nGeneration, pPreview);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CPreviewWorker::Finished(std::uint64_t nGeneration, std::shared_ptr<const DevicePreview> pPreview)
+{
+    m_bRunning = false;
+    if (m_pending) {
+        const DeviceChoices next = *m_pending;
+        m_pending.reset();
+        Start(next);
+        return;
+    }
+    if (nGeneration != m_nGeneration) return;
+    m_pLatest = std::move(pPreview);
+    emit Ready();
+}

@@ -1,0 +1,363 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dialogs/device_export_dlg.h"
+
+#include "app/device/preview_canvas.h"
+#include "app/device/preview_worker.h"
+#include "app/res/device_strings.h"
+#include "core/picture_values.h"
+#include "core/pixel_format.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+#include <utility>
+
+namespace s = res::str::device;
+
+namespace {
+
+using Item = std::pair<const char*, int>;
+
+void Fill(QComboBox* pBox, std::initializer_list<Item> items)
+{
+    for (const auto& [pszText, nValue] : items) pBox->addItem(QString::fromUtf8(pszText), nValue);
+}
+
+int Value(const QComboBox* pBox)
+{
+    return pBox->currentData().toInt();
+}
+
+void Select(QComboBox* pBox, int nValue)
+{
+    const int nIndex = pBox->findData(nValue);
+    if (nIndex >= 0) pBox->setCurrentIndex(nIndex);
+}
+
+template <typename Enum>
+void SelectOption(QComboBox* pBox, const std::optional<Enum>& value, Enum fallback)
+{
+    Select(pBox, static_cast<int>(value.value_or(fallback)));
+}
+
+QString Text(const char* pszText)
+{
+    return QString::fromUtf8(pszText);
+}
+
+// A picture side the geometry may ask for.
+constexpr int kLargestSide = 4096;
+constexpr int kNoChoice = -1;
+
+} // namespace
+
+CDeviceExportDlg::CDeviceExportDlg(const CapturedPicture& picture, const DeviceChoices& initial, QWidget* pParent)
+    : QDialog(pParent), m_choices(initial), m_pWorker(new CPreviewWorker(picture, this))
+{
+    setWindowTitle(Text(s::kCaption));
+    BuildControls();
+    if (!m_choices.geometry.Resizes()) {
+        m_pWidth->setValue(std::max(1, picture.nWidth));
+        m_pHeight->setValue(std::max(1, picture.nHeight));
+    }
+    ShowChoices();
+    connect(m_pWorker, &CPreviewWorker::Ready, this, &CDeviceExportDlg::OnPreviewReady);
+    OnChanged();
+}
+
+QComboBox* CDeviceExportDlg::AddCombo(const char* pszName)
+{
+    auto* pBox = new QComboBox(this);
+    pBox->setObjectName(QString::fromLatin1(pszName));
+    connect(pBox, &QComboBox::currentIndexChanged, this, &CDeviceExportDlg::OnChanged);
+    return pBox;
+}
+
+void CDeviceExportDlg::BuildControls()
+{
+    auto check = [this](const char* pszText, const char* pszName) {
+        auto* pBox = new QCheckBox(Text(pszText), this);
+        pBox->setObjectName(QString::fromLatin1(pszName));
+        connect(pBox, &QCheckBox::toggled, this, &CDeviceExportDlg::OnChanged);
+        return pBox;
+    };
+    auto spin = [this](const char* pszName, int nLowest, int nHighest) {
+        auto* pBox = new QSpinBox(this);
+        pBox->setObjectName(QString::fromLatin1(pszName));
+        pBox->setRange(nLowest, nHighest);
+        connect(pBox, &QSpinBox::valueChanged, this, &CDeviceExportDlg::OnChanged);
+        return pBox;
+    };
+    auto group = [this](const char* pszTitle, QFormLayout*& pForm) {
+        auto* pGroup = new QGroupBox(Text(pszTitle), this);
+        pForm = new QFormLayout(pGroup);
+        return pGroup;
+    };
+
+    m_pTarget = AddCombo("target");
+    m_pTarget->addItem(Text(s::kCustomTarget), kNoChoice);
+    const std::span<const OutputFormat> rows = OutputFormats();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].pszTarget != nullptr && FindOutputFormat("bytes", rows[i].pszTarget) == &rows[i])
+            m_pTarget->addItem(QString::fromUtf8(rows[i].pszTarget), static_cast<int>(i));
+    m_pFormat = AddCombo("format");
+    m_pName = new QLineEdit(this);
+    m_pName->setObjectName(QStringLiteral("name"));
+    connect(m_pName, &QLineEdit::textChanged, this, &CDeviceExportDlg::OnChanged);
+    m_pHeader = check(s::kHeader, "header");
+
+    m_pByteOrder = AddCombo("byteOrder");
+    Fill(m_pByteOrder, {{s::kLittleEndian, int(ByteOrder::Little)}, {s::kBigEndian, int(ByteOrder::Big)}});
+    m_pBitOrder = AddCombo("bitOrder");
+    Fill(m_pBitOrder, {{s::kMsbFirst, int(BitOrder::Msb)}, {s::kLsbFirst, int(BitOrder::Lsb)}});
+    m_pPacking = AddCombo("packing");
+    Fill(m_pPacking, {{s::kRows, int(MonoPacking::Rows)}, {s::kPages, int(MonoPacking::Pages)}});
+    m_pRgbOrder = AddCombo("rgbOrder");
+    Fill(m_pRgbOrder, {{"RGB", int(RgbOrder::Rgb)}, {"BGR", int(RgbOrder::Bgr)}});
+    m_pInvert = check(s::kInvert, "invert");
+
+    m_pDither = AddCombo("dither");
+    Fill(m_pDither, {{s::kDitherNone, int(DitherMethod::None)},
+                     {s::kDitherFloydSteinberg, int(DitherMethod::FloydSteinberg)},
+                     {s::kDitherAtkinson, int(DitherMethod::Atkinson)},
+                     {s::kDitherOrdered, int(DitherMethod::Ordered)}});
+    m_pMonoRule = AddCombo("monoRule");
+    Fill(m_pMonoRule, {{s::kMonoChannels, int(ReductionSettings::MonoRule::Channels)},
+                       {s::kMonoLuminance, int(ReductionSettings::MonoRule::Luminance)}});
+    m_pLuminance = spin("luminance", 0, 255);
+    m_pRound = check(s::kRound, "round");
+
+    m_pRotate = AddCombo("rotate");
+    Fill(m_pRotate, {{s::kNoRotation, kNoChoice},
+                     {s::kRotate90, int(Rotation::Clockwise90)},
+                     {s::kRotate180, int(Rotation::HalfTurn)},
+                     {s::kRotate270, int(Rotation::Clockwise270)}});
+    m_pFlip = AddCombo("flip");
+    Fill(m_pFlip, {{s::kNoFlip, kNoChoice}, {s::kFlipHorizontal, int(FlipAxis::Horizontal)}, {s::kFlipVertical, int(FlipAxis::Vertical)}});
+    m_pResize = check(s::kResize, "resize");
+    m_pWidth = spin("width", 1, kLargestSide);
+    m_pHeight = spin("height", 1, kLargestSide);
+    m_pFit = AddCombo("fit");
+    Fill(m_pFit, {{s::kFitWhole, int(ResizeFit::Fit)}, {s::kFillWhole, int(ResizeFit::Fill)}});
+    m_pFilter = AddCombo("filter");
+    Fill(m_pFilter, {{s::kFilterArea, int(ResizeFilter::Area)},
+                     {s::kFilterLanczos, int(ResizeFilter::Lanczos)},
+                     {s::kFilterNearest, int(ResizeFilter::Nearest)}});
+
+    m_pZoom = AddCombo("zoom");
+    for (int nPercent : {100, 200, 400, 800}) m_pZoom->addItem(QStringLiteral("%1 %").arg(nPercent), nPercent);
+    m_pCanvas = new CPreviewCanvas;
+    auto* pScroll = new QScrollArea(this);
+    pScroll->setWidget(m_pCanvas);
+    pScroll->setMinimumSize(520, 420);
+    m_pSize = new QLabel(this);
+    m_pSize->setObjectName(QStringLiteral("size"));
+
+    QFormLayout* pForm = nullptr;
+    auto* pSettings = new QVBoxLayout;
+    pSettings->addWidget(group(s::kOutputGroup, pForm));
+    pForm->addRow(Text(s::kTarget), m_pTarget);
+    pForm->addRow(Text(s::kPixelFormat), m_pFormat);
+    pForm->addRow(Text(s::kArrayName), m_pName);
+    pForm->addRow(m_pHeader);
+    pSettings->addWidget(group(s::kLayoutGroup, pForm));
+    pForm->addRow(Text(s::kByteOrder), m_pByteOrder);
+    pForm->addRow(Text(s::kBitOrder), m_pBitOrder);
+    pForm->addRow(Text(s::kPacking), m_pPacking);
+    pForm->addRow(Text(s::kRgbOrder), m_pRgbOrder);
+    pForm->addRow(m_pInvert);
+    pSettings->addWidget(group(s::kReductionGroup, pForm));
+    pForm->addRow(Text(s::kDither), m_pDither);
+    // A widget, not a layout, so that the label's mnemonic finds the rule's box.
+    auto* pMono = new QWidget(this);
+    auto* pMonoLayout = new QHBoxLayout(pMono);
+    pMonoLayout->setContentsMargins(0, 0, 0, 0);
+    pMonoLayout->addWidget(m_pMonoRule, 1);
+    pMonoLayout->addWidget(m_pLuminance);
+    pForm->addRow(Text(s::kMonoRule), pMono);
+    qobject_cast<QLabel*>(pForm->labelForField(pMono))->setBuddy(m_pMonoRule);
+    pForm->addRow(m_pRound);
+    pSettings->addWidget(group(s::kGeometryGroup, pForm));
+    pForm->addRow(Text(s::kRotate), m_pRotate);
+    pForm->addRow(Text(s::kFlip), m_pFlip);
+    auto* pSize = new QHBoxLayout;
+    pSize->addWidget(m_pWidth);
+    pSize->addWidget(new QLabel(QStringLiteral("×"), this));
+    pSize->addWidget(m_pHeight);
+    pForm->addRow(m_pResize, pSize);
+    auto* pHow = new QHBoxLayout;
+    pHow->addWidget(m_pFit);
+    pHow->addWidget(m_pFilter);
+    pForm->addRow(QString(), pHow);
+    pSettings->addStretch(1);
+
+    auto* pPreview = new QVBoxLayout;
+    QGroupBox* pPreviewGroup = group(s::kPreviewGroup, pForm);
+    pForm->addRow(Text(s::kZoom), m_pZoom);
+    pForm->addRow(pScroll);
+    pForm->addRow(m_pSize);
+    pPreview->addWidget(pPreviewGroup, 1);
+    auto* pButtons = new QDialogButtonBox(this);
+    m_pExport = pButtons->addButton(Text(s::kExportButton), QDialogButtonBox::AcceptRole);
+    m_pExport->setDefault(true);
+    pButtons->addButton(Text(s::kCancelButton), QDialogButtonBox::RejectRole);
+    connect(pButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    pPreview->addWidget(pButtons);
+
+    auto* pLayout = new QHBoxLayout(this);
+    pLayout->addLayout(pSettings);
+    pLayout->addLayout(pPreview, 1);
+}
+
+// The formats the chosen row can write, each with its bits a pixel.
+void CDeviceExportDlg::FillFormats()
+{
+    const OutputFormat& row = m_choices.Output();
+    m_pFormat->clear();
+    for (const PixelFormat& format : PixelFormats())
+        if (row.TakesMode(format.mode))
+            m_pFormat->addItem(QStringLiteral("%1 (%2%3)").arg(QString::fromUtf8(format.pszName)).arg(format.nStorageBits).arg(Text(s::kBits)),
+                               format.Number());
+    if (m_pFormat->findData(static_cast<int>(m_choices.mode)) < 0)
+        m_choices.mode = row.pszTarget != nullptr ? row.defaultMode : static_cast<ColorMode>(Value(m_pFormat));
+    Select(m_pFormat, static_cast<int>(m_choices.mode));
+}
+
+void CDeviceExportDlg::ShowChoices()
+{
+    m_bFilling = true;
+    const DeviceChoices& c = m_choices;
+    int nTarget = kNoChoice;
+    if (c.pszTarget != nullptr) nTarget = static_cast<int>(&c.Output() - OutputFormats().data());
+    Select(m_pTarget, nTarget);
+    FillFormats();
+    m_pName->setText(QString::fromStdString(c.arrayName));
+    m_pHeader->setChecked(c.bHeader);
+    SelectOption(m_pByteOrder, c.bytes.byteOrder, ByteOrder::Little);
+    Select(m_pBitOrder, static_cast<int>(c.bytes.GetBitOrder()));
+    SelectOption(m_pPacking, c.bytes.packing, MonoPacking::Rows);
+    SelectOption(m_pRgbOrder, c.bytes.rgbOrder, RgbOrder::Rgb);
+    m_pInvert->setChecked(c.bytes.bInvert);
+    Select(m_pDither, static_cast<int>(c.reduction.dither));
+    Select(m_pMonoRule, static_cast<int>(c.reduction.monoRule));
+    m_pLuminance->setValue(c.reduction.nLuminanceThreshold);
+    m_pRound->setChecked(c.reduction.bRound);
+    Select(m_pRotate, c.geometry.rotation ? static_cast<int>(*c.geometry.rotation) : kNoChoice);
+    Select(m_pFlip, c.geometry.flip ? static_cast<int>(*c.geometry.flip) : kNoChoice);
+    m_pResize->setChecked(c.geometry.Resizes());
+    if (c.geometry.Resizes()) {
+        m_pWidth->setValue(c.geometry.nWidth);
+        m_pHeight->setValue(c.geometry.nHeight);
+    }
+    Select(m_pFit, static_cast<int>(c.geometry.fit));
+    Select(m_pFilter, static_cast<int>(c.geometry.filter));
+    Select(m_pZoom, c.nPreviewZoom);
+    m_bFilling = false;
+}
+
+void CDeviceExportDlg::ReadControls()
+{
+    DeviceChoices& c = m_choices;
+    const int nTarget = Value(m_pTarget);
+    const char* pszTarget = nTarget == kNoChoice ? nullptr : OutputFormats()[static_cast<std::size_t>(nTarget)].pszTarget;
+    if (pszTarget != c.pszTarget) {
+        c.pszTarget = pszTarget;
+        m_bFilling = true;
+        FillFormats();
+        m_bFilling = false;
+    }
+    c.mode = static_cast<ColorMode>(Value(m_pFormat));
+    c.arrayName = m_pName->text().toStdString();
+    // Only options that apply are given: a greyed-out box keeps its text but says nothing.
+    auto option = [](const QComboBox* pBox, auto& field) {
+        using Enum = typename std::remove_reference_t<decltype(field)>::value_type;
+        field = pBox->isEnabled() ? std::optional<Enum>(static_cast<Enum>(Value(pBox))) : std::nullopt;
+    };
+    option(m_pByteOrder, c.bytes.byteOrder);
+    option(m_pBitOrder, c.bytes.bitOrder);
+    option(m_pPacking, c.bytes.packing);
+    option(m_pRgbOrder, c.bytes.rgbOrder);
+    c.bytes.bInvert = m_pInvert->isEnabled() && m_pInvert->isChecked();
+    c.bHeader = m_pHeader->isEnabled() && m_pHeader->isChecked();
+    c.reduction.dither = m_pDither->isEnabled() ? static_cast<DitherMethod>(Value(m_pDither)) : DitherMethod::None;
+    c.reduction.monoRule = m_pMonoRule->isEnabled() ? static_cast<ReductionSettings::MonoRule>(Value(m_pMonoRule))
+                                                    : ReductionSettings::MonoRule::Channels;
+    c.reduction.nLuminanceThreshold = m_pLuminance->value();
+    c.reduction.bRound = m_pRound->isEnabled() && m_pRound->isChecked();
+    const int nRotate = Value(m_pRotate);
+    c.geometry.rotation = nRotate == kNoChoice ? std::nullopt : std::optional<Rotation>(static_cast<Rotation>(nRotate));
+    const int nFlip = Value(m_pFlip);
+    c.geometry.flip = nFlip == kNoChoice ? std::nullopt : std::optional<FlipAxis>(static_cast<FlipAxis>(nFlip));
+    c.geometry.nWidth = m_pResize->isChecked() ? m_pWidth->value() : 0;
+    c.geometry.nHeight = m_pResize->isChecked() ? m_pHeight->value() : 0;
+    c.geometry.fit = static_cast<ResizeFit>(Value(m_pFit));
+    c.geometry.filter = static_cast<ResizeFilter>(Value(m_pFilter));
+    c.nPreviewZoom = Value(m_pZoom);
+}
+
+// The tables say what applies: an option is offered when the row and the
+// format would take it given alone.
+void CDeviceExportDlg::UpdateEnabled()
+{
+    const OutputFormat& row = m_choices.Output();
+    const ColorMode mode = m_choices.mode;
+    auto takes = [&](auto set) {
+        BytesOptions options;
+        set(options);
+        return !OptionsErrorFor(row, mode, options, false);
+    };
+    m_pByteOrder->setEnabled(takes([](BytesOptions& o) { o.byteOrder = ByteOrder::Little; }));
+    m_pBitOrder->setEnabled(takes([](BytesOptions& o) { o.bitOrder = BitOrder::Msb; }));
+    m_pPacking->setEnabled(takes([](BytesOptions& o) { o.packing = MonoPacking::Rows; }));
+    m_pRgbOrder->setEnabled(takes([](BytesOptions& o) { o.rgbOrder = RgbOrder::Rgb; }));
+    m_pInvert->setEnabled(takes([](BytesOptions& o) { o.bInvert = true; }));
+    m_pHeader->setEnabled(!OptionsErrorFor(row, mode, {}, true));
+    auto reduces = [mode](auto set) {
+        ReductionSettings settings;
+        set(settings);
+        return !ReductionError(settings, mode);
+    };
+    m_pDither->setEnabled(reduces([](ReductionSettings& r) { r.dither = DitherMethod::Ordered; }));
+    m_pRound->setEnabled(reduces([](ReductionSettings& r) { r.bRound = true; }));
+    m_pMonoRule->setEnabled(reduces([](ReductionSettings& r) { r.monoRule = ReductionSettings::MonoRule::Luminance; }));
+    m_pLuminance->setEnabled(m_pMonoRule->isEnabled() && Value(m_pMonoRule) == int(ReductionSettings::MonoRule::Luminance));
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{m_pWidth, m_pHeight, m_pFit, m_pFilter})
+        pWidget->setEnabled(m_pResize->isChecked());
+}
+
+void CDeviceExportDlg::OnChanged()
+{
+    if (m_bFilling) return;
+    ReadControls();
+    UpdateEnabled();
+    // Enabling may have changed what is given.
+    ReadControls();
+    m_pCanvas->SetZoom(m_choices.nPreviewZoom);
+    m_pSize->setText(Text(s::kWorking));
+    m_pWorker->Request(m_choices);
+}
+
+void CDeviceExportDlg::OnPreviewReady()
+{
+    const std::shared_ptr<const DevicePreview> pPreview = m_pWorker->Latest();
+    const DeviceRender& render = pPreview->render;
+    m_pCanvas->SetPicture(pPreview->shown);
+    m_pSize->setText(render.refusal ? Text(s::kCannotExport)
+                                    : Text(s::kSizeFormat)
+                                          .arg(render.picture.nWidth)
+                                          .arg(render.picture.nHeight)
+                                          .arg(render.nFlashBytes));
+    m_pExport->setEnabled(!render.refusal && !OptionsErrorFor(m_choices.Output(), m_choices.mode, m_choices.bytes, m_choices.bHeader));
+}

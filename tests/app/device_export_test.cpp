@@ -1,0 +1,275 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/app/app_fixture.h"
+
+#include "app/device/preview_canvas.h"
+#include "app/device/preview_worker.h"
+#include "app/dialogs/device_export_dlg.h"
+#include "app/res/resource.h"
+#include "core/file_write.h"
+#include "export/export_format.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTest>
+#include <QUrl>
+
+#include <cstdlib>
+
+using namespace testing_support;
+
+namespace {
+
+// What a case sets in the dialog: combo boxes by object name and the text
+// of the item to choose, check boxes by name.
+struct Setting {
+    const char* pszBox;
+    const char* pszItem;
+};
+
+class DeviceExportTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        // Smooth ramps, so that every dithering leaves its own pattern.
+        WriteFile(dir.File("ramp.bmp"), BuildBmp(37, 23, [](int x, int y) {
+            return testing_support::Rgb{static_cast<std::uint8_t>(x * 7), static_cast<std::uint8_t>(y * 11),
+                       static_cast<std::uint8_t>(255 - x * 3 - y * 2)};
+        }));
+        ImportThroughMenu(dir.File("ramp.bmp"));
+    }
+
+    static void Apply(CDeviceExportDlg& dialog, const std::vector<Setting>& settings)
+    {
+        for (const Setting& setting : settings) {
+            const QString item = QString::fromUtf8(setting.pszItem);
+            if (auto* pBox = dialog.findChild<QComboBox*>(setting.pszBox)) {
+                const int nIndex = pBox->findText(item, Qt::MatchStartsWith);
+                ASSERT_GE(nIndex, 0) << setting.pszBox << " has no " << setting.pszItem;
+                pBox->setCurrentIndex(nIndex);
+            } else if (auto* pCheck = dialog.findChild<QCheckBox*>(setting.pszBox)) {
+                pCheck->setChecked(item == "on");
+            } else if (auto* pSpin = dialog.findChild<QSpinBox*>(setting.pszBox)) {
+                pSpin->setValue(item.toInt());
+            } else {
+                FAIL() << "no control " << setting.pszBox;
+            }
+        }
+    }
+
+    // Waits for the preview of the settings made so far.
+    static bool WaitForPreview(CDeviceExportDlg& dialog)
+    {
+        return QTest::qWaitFor([&] { return !dialog.Worker().Busy() && dialog.Worker().Latest(); }, 20000);
+    }
+
+    // Runs the command, makes the settings over those the view kept from the
+    // last time, keeps the preview, and exports to the file.
+    QImage ExportThroughDialog(const std::vector<Setting>& settings, const std::string& file)
+    {
+        static const std::vector<Setting> kDefaults = {{"target", "ｶｽﾀﾑ"}, {"dither", "なし"}, {"monoRule", "RGB"},
+                                                       {"round", "off"},    {"rotate", "なし"}, {"flip", "なし"},
+                                                       {"resize", "off"},   {"header", "off"}};
+        QImage preview;
+        dialogs.savePath = dir.File(file);
+        OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
+            Apply(dialog, kDefaults);
+            Apply(dialog, settings);
+            if (!WaitForPreview(dialog)) return;
+            preview = dialog.Canvas().Picture().copy();
+            dialog.accept();
+        });
+        Run(res::ID_EXPORT_DEVICE);
+        return preview;
+    }
+};
+
+TEST_F(DeviceExportTest, CommandSitsBelowTheTwoExportsAndNeedsAPicture)
+{
+    const QList<QObject*> menus = Frame().Action(res::ID_EXPORT_FORMAT1)->associatedObjects();
+    ASSERT_FALSE(menus.isEmpty());
+    const QList<QAction*> items = qobject_cast<QWidget*>(menus.front())->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[2], Frame().Action(res::ID_EXPORT_DEVICE));
+    EXPECT_EQ(items[2]->text(), QString::fromUtf8("ﾃﾞﾊﾞｲｽ用ｴｸｽﾎﾟｰﾄ(&D)..."));
+    EXPECT_TRUE(Enabled(res::ID_EXPORT_DEVICE));
+    ImportThroughMenu(dir.File("missing.bmp"));
+    EXPECT_FALSE(Enabled(res::ID_EXPORT_DEVICE));
+}
+
+// The preview is what the display will show: each pixel the colour of the
+// value the written file holds for it, as --decode reads the file back.
+TEST_F(DeviceExportTest, PreviewIsWhatTheWrittenFileDecodesTo)
+{
+    const struct {
+        const char* file;
+        std::vector<Setting> settings;
+    } cases[] = {
+        {"plain565.c", {{"format", "565"}}},
+        {"mono_fs.c", {{"format", "mono"}, {"dither", "誤差拡散 (Floyd"}, {"packing", "ﾍﾟｰｼﾞ"}}},
+        {"mono_lum.c", {{"format", "mono"}, {"monoRule", "明るさ"}, {"luminance", "90"}, {"dither", "組織的"}}},
+        {"rgb332.c", {{"format", "256"}, {"round", "on"}, {"dither", "誤差拡散 (Atkinson"}, {"rotate", "右に90"}}},
+        {"lvgl9.c", {{"target", "lvgl9"}, {"format", "565"}, {"dither", "組織的"}, {"flip", "上下"}}},
+        {"u8g2.c", {{"target", "u8g2"}, {"dither", "誤差拡散 (Atkinson"}, {"resize", "on"}, {"width", "30"}, {"height", "30"}}},
+        {"tft.c", {{"target", "tft-espi"}, {"rotate", "左に90"}}},
+        {"grey4.c", {{"format", "grey4"}, {"dither", "誤差拡散 (Floyd"}}},
+        {"index4.c", {{"format", "index4"}, {"flip", "左右"}}},
+        {"lvgl9_i2.c", {{"target", "lvgl9"}, {"format", "index2"}, {"dither", "組織的"}}},
+    };
+    for (const auto& c : cases) {
+        const QImage preview = ExportThroughDialog(c.settings, c.file);
+        ASSERT_FALSE(preview.isNull()) << c.file;
+        const std::vector<std::uint8_t> bytes = ReadFile(dir.File(c.file));
+        PictureBuffer decoded;
+        const ReadError error = ReadExportText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, decoded);
+        ASSERT_FALSE(error) << c.file << ": " << *error;
+        ASSERT_EQ(QSize(decoded.nWidth, decoded.nHeight), preview.size()) << c.file;
+        int nDiffering = 0;
+        for (int y = 0; y < decoded.nHeight; ++y)
+            for (int x = 0; x < decoded.nWidth; ++x) {
+                const std::uint32_t packed = decoded.pixels[static_cast<std::size_t>(y * decoded.nWidth + x)];
+                nDiffering += preview.pixel(x, y) != qRgb(packed & 0xFF, packed >> 8 & 0xFF, packed >> 16 & 0xFF);
+            }
+        EXPECT_EQ(nDiffering, 0) << c.file;
+    }
+}
+
+// An option is offered exactly where the output format's row takes it.
+TEST_F(DeviceExportTest, OnlyOptionsTheRowAndFormatTakeAreOffered)
+{
+    const struct {
+        std::vector<Setting> settings;
+        std::vector<const char*> enabled;
+        std::vector<const char*> disabled;
+    } cases[] = {
+        {{{"format", "565"}}, {"byteOrder", "header", "round", "dither"}, {"rgbOrder", "bitOrder", "packing", "invert", "monoRule"}},
+        {{{"format", "mono"}}, {"bitOrder", "packing", "invert", "monoRule", "dither"}, {"byteOrder", "rgbOrder", "round"}},
+        {{{"format", "full"}}, {"rgbOrder"}, {"dither", "round", "byteOrder", "bitOrder"}},
+        {{{"target", "lvgl9"}, {"format", "565"}}, {"dither"}, {"byteOrder", "bitOrder", "packing", "rgbOrder", "header", "invert"}},
+        {{{"target", "ssd1306"}}, {"invert", "monoRule"}, {"byteOrder", "packing", "header"}},
+    };
+    for (const auto& c : cases) {
+        OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
+            Apply(dialog, c.settings);
+            const char* pszCase = c.settings.back().pszItem;
+            for (const char* name : c.enabled) EXPECT_TRUE(dialog.findChild<QWidget*>(name)->isEnabled()) << pszCase << ": " << name;
+            for (const char* name : c.disabled) EXPECT_FALSE(dialog.findChild<QWidget*>(name)->isEnabled()) << pszCase << ": " << name;
+        });
+        Run(res::ID_EXPORT_DEVICE);
+    }
+}
+
+TEST_F(DeviceExportTest, TargetsOfferOnlyTheirFormatsAndEveryTargetIsListed)
+{
+    OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
+        auto* pTarget = dialog.findChild<QComboBox*>("target");
+        auto* pFormat = dialog.findChild<QComboBox*>("format");
+        for (const OutputFormat& row : OutputFormats()) {
+            if (row.pszTarget == nullptr) continue;
+            const int nIndex = pTarget->findText(QString::fromUtf8(row.pszTarget));
+            ASSERT_GE(nIndex, 0) << row.pszTarget;
+            pTarget->setCurrentIndex(nIndex);
+            for (int i = 0; i < pFormat->count(); ++i)
+                EXPECT_TRUE(row.TakesMode(static_cast<ColorMode>(pFormat->itemData(i).toInt()))) << row.pszTarget;
+            EXPECT_EQ(dialog.Choices().pszTarget, std::string_view(row.pszTarget));
+        }
+    });
+    Run(res::ID_EXPORT_DEVICE);
+}
+
+// The view shows the chosen reduction as the export writes it; the six
+// commands keep their check marks, and the status bar names the format.
+TEST_F(DeviceExportTest, ViewShowsTheDitheredPictureAsExported)
+{
+    Run(res::ID_COLOR_MONO);
+    const QImage preview = ExportThroughDialog({{"format", "565"}, {"dither", "誤差拡散 (Floyd"}}, "view.c");
+    ASSERT_FALSE(preview.isNull());
+    const CDibImage& image = ActiveDoc().m_image;
+    int nDiffering = 0;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            const std::uint8_t* p = image.m_pDispBits + (image.GetHeight() - 1 - y) * image.GetStride() + 3 * x;
+            nDiffering += preview.pixel(x, y) != qRgb(p[2], p[1], p[0]);
+        }
+    EXPECT_EQ(nDiffering, 0);
+    EXPECT_EQ(Checked(res::ID_COLOR_16BPP), true);
+    EXPECT_EQ(Checked(res::ID_COLOR_MONO), false);
+    Frame().UpdateCommandUI();
+    EXPECT_EQ(Frame().Pane(Frame().m_nPicturePane)->text(), QString::fromUtf8("37×23 ﾋﾟｸｾﾙ  565  1702 ﾊﾞｲﾄ"));
+
+    // A format beyond the six checks none of them, and the status bar names it.
+    ExportThroughDialog({{"format", "grey4"}}, "grey.c");
+    for (int nId : {res::ID_COLOR_MONO, res::ID_COLOR_64, res::ID_COLOR_256, res::ID_COLOR_15BPP, res::ID_COLOR_16BPP,
+                    res::ID_COLOR_ORIGINAL})
+        EXPECT_EQ(Checked(nId), false) << nId;
+    Frame().UpdateCommandUI();
+    EXPECT_EQ(Frame().Pane(Frame().m_nPicturePane)->text(), QString::fromUtf8("37×23 ﾋﾟｸｾﾙ  grey4  437 ﾊﾞｲﾄ"));
+
+    // A colour command brings the six modes' own reduction back.
+    Run(res::ID_COLOR_16BPP);
+    const std::uint8_t* p = image.m_pDispBits;
+    ActiveDoc().ReduceDisplayedCopy();
+    EXPECT_EQ(std::vector<std::uint8_t>(p, p + image.GetStride() * image.GetHeight()),
+              std::vector<std::uint8_t>(image.m_pDispBits, image.m_pDispBits + image.GetStride() * image.GetHeight()));
+}
+
+TEST_F(DeviceExportTest, StaleRendersAreDroppedAndOnlyTheNewestIsShown)
+{
+    CPreviewWorker worker(ActiveDoc().Captured());
+    int nReady = 0;
+    QObject::connect(&worker, &CPreviewWorker::Ready, [&] { ++nReady; });
+    DeviceChoices choices;
+    for (ColorMode mode : {ColorMode::Mono, ColorMode::Colors64, ColorMode::Colors256, ColorMode::Rgb555}) {
+        choices.mode = mode;
+        worker.Request(choices);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !worker.Busy(); }, 20000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(nReady, 1);
+    ASSERT_TRUE(worker.Latest());
+    EXPECT_EQ(worker.Latest()->render.picture.mode, ColorMode::Rgb555);
+}
+
+// What the dialog writes builds as it is: a display library's source against
+// the library's header, and a layout of one's own through its header.
+TEST_F(DeviceExportTest, WrittenFilesCompile)
+{
+    ExportThroughDialog({{"target", "lvgl9"}, {"dither", "組織的"}}, "logo_lvgl.c");
+    ExportThroughDialog({{"format", "mono"}, {"header", "on"}, {"packing", "ﾍﾟｰｼﾞ"}}, "logo_bytes.c");
+    ASSERT_TRUE(FileExists(dir.File("logo_bytes.h")));
+    const std::string strict = " -std=c99 -Wall -Wextra -pedantic -Werror -c -o /dev/null ";
+    const std::string lvgl = "gcc" + strict + "-I " TOVIX_LVGL_DIR " -DLV_LVGL_H_INCLUDE_SIMPLE " + dir.File("logo_lvgl.c");
+    EXPECT_EQ(std::system(lvgl.c_str()), 0) << lvgl;
+    const std::string main = "#include \"logo_bytes.h\"\nint main(void) { return TOVIX1[0] == 1; }\n";
+    WriteFile(dir.File("main.c"), {main.begin(), main.end()});
+    const std::string bytes = "cd " + dir.Path() + " && gcc -std=c99 -Wall -Wextra -pedantic -Werror main.c logo_bytes.c -o prog";
+    EXPECT_EQ(std::system(bytes.c_str()), 0) << bytes;
+}
+
+TEST_F(DeviceExportTest, DroppingSeveralPicturesOpensEachAsADocument)
+{
+    const std::size_t nBefore = Frame().MdiArea()->subWindowList().size();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.File("ramp.bmp"))),
+                  QUrl::fromLocalFile(QString::fromStdString(dir.File("ramp.bmp")))});
+    // As a drag does it: the window takes the drag in, then the drop.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Frame(), &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Frame(), &drop);
+    Settle();
+    const QList<QMdiSubWindow*> windows = Frame().MdiArea()->subWindowList();
+    ASSERT_EQ(static_cast<std::size_t>(windows.size()), nBefore + 2);
+    for (QMdiSubWindow* pWindow : windows.mid(static_cast<int>(nBefore)))
+        EXPECT_TRUE(qobject_cast<CTOVIXView*>(pWindow->widget())->GetTOVIXDoc().HasPicture());
+}
+
+} // namespace
