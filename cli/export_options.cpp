@@ -2,6 +2,7 @@
 #include "cli/export_options.h"
 
 #include "core/file_transaction.h"
+#include "core/palette_file.h"
 #include "core/pixel_format.h"
 
 #include <algorithm>
@@ -85,7 +86,7 @@ ParsedExportOptions Finished(ParsedExportOptions::Action action)
 }
 
 enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
-                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets,
+                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets, kPalette, kPaletteFormat,
                 kFrames };
 
 const option kOptions[] = {
@@ -103,6 +104,7 @@ const option kOptions[] = {
     {"dither", required_argument, nullptr, kDither}, {"round", no_argument, nullptr, kRound},
     {"mono", required_argument, nullptr, kMono},
     {"for", required_argument, nullptr, kFor}, {"list-targets", no_argument, nullptr, kListTargets},
+    {"palette", required_argument, nullptr, kPalette}, {"palette-format", required_argument, nullptr, kPaletteFormat},
     {"frames", no_argument, nullptr, kFrames},
     {nullptr, 0, nullptr, 0},
 };
@@ -170,7 +172,14 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
     case kRgbOrder:
     case kByteOrder:
     case kPack:
-    case kBitOrder: return SetBytesOption(request.bytes, std::string("--") + pszLongName, arg);
+    case kBitOrder:
+    case kPaletteFormat: return SetBytesOption(request.bytes, std::string("--") + pszLongName, arg);
+    case kPalette: {
+        const PaletteFile file = ReadPaletteFile(arg);
+        if (file.fault != PaletteFileFault::None) return DescribePaletteFault(arg, file);
+        request.reduction.palette = file.colours;
+        return {};
+    }
     case kInvert: request.bytes.bInvert = true; return {};
     case kStatic: request.bytes.bStatic = true; return {};
     case kFrames: request.bytes.bFrames = true; return {};
@@ -267,6 +276,16 @@ ParsedExportOptions Validate(CommandLine line)
     if (line.saveDoc && !request.reduction.IsDefault())
         return UsageError("--save-doc keeps the colour mode and thresholds, not --dither, --round or --mono");
     if (line.saveDoc && request.bytes.bFrames) return UsageError("--frames cannot go with --save-doc: a document holds one picture");
+    // Each frame would be given a palette of its own.
+    if (request.bytes.bFrames && request.mode && FindPixelFormat(*request.mode)->UsesPalette())
+        return UsageError("--frames does not apply to colour mode " + ModeWord(*request.mode) + ", whose palette would differ from frame to frame");
+    if (line.saveDoc && request.mode && FindPixelFormat(*request.mode)->bNamedOnly)
+        return UsageError("--save-doc keeps the colour modes " + ListInWords(PixelFormatNumbers()) + " of a document, not " +
+                          ModeWord(*request.mode));
+    // FORMAT_1 and FORMAT_2 write the six numbered modes only.
+    if (request.mode && !request.format->TakesMode(*request.mode) && FindPixelFormat(*request.mode)->bNamedOnly)
+        return UsageError("-f " + std::string(request.format->pszName) + " takes colour mode " + ModesOf(*request.format) +
+                          ", not " + ModeWord(*request.mode));
     if (std::count(request.inputs.begin(), request.inputs.end(), kStandardInput) > 1)
         return UsageError("standard input can be read only once");
     request.outputs = RequestedOutputs(line);
@@ -304,20 +323,27 @@ bool ThresholdsApply(const ExportRequest& request, ColorMode mode)
 
 std::string ThresholdError(ColorMode mode)
 {
-    return "--threshold does not apply to colour mode " + std::to_string(static_cast<int>(mode)) +
-           ", which keeps each channel's high bits";
+    const PixelFormat* format = FindPixelFormat(mode);
+    const char* why = format != nullptr && format->rule == ChannelRule::Grey      ? ", which takes each pixel's luminance"
+                      : format != nullptr && format->rule == ChannelRule::Palette ? ", which takes the nearest palette colour"
+                                                                                  : ", which keeps each channel's high bits";
+    return "--threshold does not apply to colour mode " + ModeWord(mode) + why;
 }
 
 std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode)
 {
     const PixelFormat* format = FindPixelFormat(mode);
     if (format == nullptr) return {};
-    const std::string forMode = " does not apply to colour mode " + std::to_string(format->Number());
+    const std::string forMode = " does not apply to colour mode " + format->Word();
     if (settings.dither != DitherMethod::None && format->nStorageBits == 24) return "--dither" + forMode + ", which keeps every colour";
     if (settings.bRound && (format->rule != ChannelRule::HighBits || format->nStorageBits == 24))
         return "--round" + forMode + "; it is for 8, 15 and 16";
     if (settings.monoRule != ReductionSettings::MonoRule::Channels && format->rule != ChannelRule::Threshold)
         return "--mono" + forMode + "; it is for 1";
+    if (!settings.palette.empty() && !format->UsesPalette()) return "--palette" + forMode + "; it is for index1, index2, index4 and index8";
+    if (settings.palette.size() > static_cast<std::size_t>(format->PaletteSize()))
+        return "--palette holds " + std::to_string(settings.palette.size()) + " colours, more than the " +
+               std::to_string(format->PaletteSize()) + " of colour mode " + format->Word();
     return {};
 }
 
@@ -361,7 +387,10 @@ std::string UsageText()
            "                         (a C source, or with -f bin the raw bytes; LVGL 9's .bin image file);\n"
            "                         -m defaults to the target's mode and must be one it takes\n"
            "  -m, --mode MODE        " + ListInWords(PixelFormatNumbers()) + ", or by name: " + PixelFormatNames() + "\n"
-           "                         (default: 24 for a picture, the stored mode for a .tvx)\n"
+           "                         (default: 24 for a picture, the stored mode for a .tvx); greyN and\n"
+           "                         indexN (N bits a pixel) go by name, with -f bytes, -f bin and --for\n"
+           "                         only: grey levels of the luminance (Rec. 709 on linear light), or\n"
+           "                         indices into a palette written before them\n"
            "  -t, --threshold R,G,B  the red, green and blue thresholds, 0..255 each\n"
            "                         (default: 128,128,128 for a picture, the stored ones for a .tvx)\n"
            "  -n, --name NAME        the export name (the array's name in FORMAT_1); default: INPUT's file\n"
@@ -379,18 +408,22 @@ std::string UsageText()
            "      --round            modes 8, 15, 16: each channel to the nearest level, not truncated\n"
            "      --mono RULE        mode 1: channels (default), black where every channel is below its\n"
            "                         threshold, or luminance, black below one brightness threshold (-t N,\n"
-           "                         default 128)\n"
+           "                         default 128)\n"           "      --palette FILE     index1..index8: the palette's colours, one #rrggbb a line, instead of\n"
+           "                         the at most 2, 4, 16 or 256 that libimagequant chooses\n"
            "      --save-doc PATH    write the picture and its settings as a .tvx document; with this\n"
            "                         option and no -o, only the document is written\n"
            "\n"
            "Options of -f bytes:\n"
            "      --rgb-order rgb|bgr      mode 24: the order of a pixel's three bytes (default rgb)\n"
-           "      --byte-order little|big  modes 15, 16: low byte first (default) or high byte first\n"
-           "      --pack rows|pages        mode 1: each row by itself, 8 pixels a byte (default), or pages of\n"
-           "                               8 rows, one byte a column (SSD1306 style)\n"
-           "      --bit-order msb|lsb      mode 1: the leftmost (rows) or top (pages) pixel in bit 7 (msb) or\n"
-           "                               bit 0 (lsb); default msb for rows, lsb for pages\n"
-           "      --invert                 mode 1: a set bit for white instead of black (also with --for)\n"
+           "      --byte-order little|big  modes 15, 16, 565 palettes: low byte first (default) or high byte first\n"
+           "      --pack rows|pages        1, 2 and 4 bits a pixel: each row by itself, whole bytes a row\n"
+           "                               (default), or, one bit a pixel only, pages of 8 rows, one byte a\n"
+           "                               column (SSD1306 style)\n"
+           "      --bit-order msb|lsb      1, 2 and 4 bits a pixel: the leftmost (rows) or top (pages) pixel in\n"
+           "                               the high bits (msb) or the low bits (lsb) of its byte; default msb\n"
+           "                               for rows, lsb for pages\n"
+           "      --invert                 mode 1: a set bit for white instead of black (also with --for)\n"           "      --palette-format 888|565 index1..index8: each palette entry as three bytes R, G, B (default)\n"
+           "                               or a 5-6-5 word in the --byte-order\n"
            "      --static                 declare the array static\n"
            "      --attribute TEXT         put TEXT after the array's brackets, such as PROGMEM\n"
            "      --header PATH            also write a header with the size macros and an extern\n"

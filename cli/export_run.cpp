@@ -7,6 +7,7 @@
 #include "core/file_ptr.h"
 #include "core/messages.h"
 #include "core/picture_values.h"
+#include "core/pixel_format.h"
 #include "core/bmp_import.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
@@ -113,10 +114,19 @@ ExportJob MakeJob(const ExportRequest& request, const std::string& input, const 
     return job;
 }
 
+// What a reduction makes of a picture, kept while the document takes the
+// next frame; the pixels only for a frame.
+struct KeptFrame {
+    std::vector<std::uint32_t> pixels;
+    std::vector<std::uint32_t> palette;
+    std::vector<std::uint32_t> values;
+};
+
 // The picture the document holds as the export takes it, reduced by the
-// request's settings into values; the exit status when it cannot go.
+// request's settings into the palette and values; the exit status when it
+// cannot go.
 std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc,
-                                                 UserDialogs& dialogs, std::vector<std::uint32_t>& values)
+                                                 UserDialogs& dialogs, KeptFrame& reduction)
 {
     if (request.mode) doc.SetColorMode(*request.mode);
     if (request.thresholds) doc.SetThresholds(*request.thresholds);
@@ -140,33 +150,36 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
         ReportError(input, *error);
         return kExitUsage;
     }
-    values = EncodedValues(*picture, request.reduction);
     CapturedPicture reduced = *picture;
-    reduced.values = values;
+    reduction.palette = PaletteFor(reduced, request.reduction);
+    if (reduction.palette.empty() && FindPixelFormat(reduced.mode) != nullptr && FindPixelFormat(reduced.mode)->UsesPalette()) {
+        ReportError(input, "no palette could be chosen for the picture");
+        return kExitRefused;
+    }
+    reduced.palette = reduction.palette;
+    reduction.values = EncodedValues(reduced, request.reduction);
+    reduced.values = reduction.values;
     return reduced;
 }
-
-// A frame's pixels and values, kept while the document takes the next.
-struct KeptFrame {
-    std::vector<std::uint32_t> pixels;
-    std::vector<std::uint32_t> values;
-};
 
 // Adds every frame to the job: the first, which the document holds,
 // prepared already, the others imported in turn and reduced alike; the
 // exit status when one cannot go.
 std::optional<int> AddFrames(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs,
-                             const PictureFrames& frames, CapturedPicture picture, std::vector<std::uint32_t> values,
-                             ExportJob& job, std::deque<KeptFrame>& kept)
+                             const PictureFrames& frames, CapturedPicture picture, KeptFrame reduction, ExportJob& job,
+                             std::deque<KeptFrame>& kept)
 {
     for (std::size_t i = 0;;) {
-        KeptFrame& frame = kept.emplace_back(KeptFrame{{picture.pixels.begin(), picture.pixels.end()}, std::move(values)});
+        reduction.pixels.assign(picture.pixels.begin(), picture.pixels.end());
+        const KeptFrame& frame = kept.emplace_back(std::move(reduction));
         picture.pixels = frame.pixels;
+        picture.palette = frame.palette;
         picture.values = frame.values;
         job.frames.push_back({picture, frames.frames[i].nDelayMs});
         if (++i == frames.frames.size()) break;
         if (!ImportPictureFrame(doc, frames, i, dialogs, request.background)) return kExitRefused;
-        const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, doc, dialogs, values);
+        reduction = {};
+        const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, doc, dialogs, reduction);
         if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
         picture = std::get<CapturedPicture>(prepared);
     }
@@ -201,8 +214,8 @@ int ExportInput(const ExportRequest& request, const std::string& input)
     const bool bRead = request.bytes.bFrames ? ImportPictureFrames(*doc, path, inputDialogs, request.background, frames)
                                              : ReadInput(request, path, *doc, inputDialogs);
     if (!bRead) return kExitRefused;
-    std::vector<std::uint32_t> values;
-    const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, *doc, inputDialogs, values);
+    KeptFrame reduction;
+    const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, *doc, inputDialogs, reduction);
     if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
     const CapturedPicture& reduced = std::get<CapturedPicture>(prepared);
 
@@ -215,7 +228,7 @@ int ExportInput(const ExportRequest& request, const std::string& input)
     std::deque<KeptFrame> kept;
     if (request.bytes.bFrames) {
         const std::optional<int> nExit =
-            AddFrames(request, input, *doc, inputDialogs, frames, reduced, std::move(values), job, kept);
+            AddFrames(request, input, *doc, inputDialogs, frames, reduced, std::move(reduction), job, kept);
         if (nExit) return *nExit;
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/bytes_writer.h"
 
+#include "core/pixel_format.h"
 #include "export/bytes_layout.h"
 #include "export/export_job.h"
 #include "export/export_name.h"
@@ -16,6 +17,7 @@ std::string ProgmemPrologue(const std::string& macro)
 
 const char* const kExternCBegin = "#ifdef __cplusplus\nextern \"C\" {\n#endif\n";
 const char* const kExternCEnd = "#ifdef __cplusplus\n}\n#endif\n";
+const char* const kPaletteSuffix = "_palette";
 
 namespace {
 
@@ -39,10 +41,9 @@ void WriteSizeMacros(TextWriter& out, const std::string& identifier, const Expor
 
 // "const uint8_t NAME[N] ATTRIBUTE", the part the definition and the extern
 // declaration share.
-std::string ArrayDeclarator(const std::string& identifier, const CapturedPicture& picture, const BytesOptions& options)
+std::string ArrayDeclarator(const std::string& identifier, std::int64_t nCount, const BytesOptions& options)
 {
-    const std::int64_t nBytes = BytesCount(picture.mode, picture.nWidth, picture.nHeight, options);
-    return "const uint8_t " + identifier + "[" + std::to_string(nBytes) + "]" +
+    return "const uint8_t " + identifier + "[" + std::to_string(nCount) + "]" +
            (options.strAttribute.empty() ? "" : " " + options.strAttribute);
 }
 
@@ -55,13 +56,34 @@ void WriteDefinitionStart(TextWriter& out, const BytesOptions& options, const st
     out.Text((options.bStatic ? "static " : "") + declarator + " = {\n");
 }
 
-void WritePictureArray(TextWriter& out, const std::string& identifier, const CapturedPicture& picture,
-                       const BytesOptions& options)
+// The arrays of an export: a palette format's palette, then the pixels.
+struct ArrayPart {
+    std::string identifier;
+    std::int64_t nCount;
+    bool bPalette;
+};
+
+std::vector<ArrayPart> Arrays(const std::string& identifier, const CapturedPicture& picture, const BytesOptions& options)
 {
-    WriteDefinitionStart(out, options, ArrayDeclarator(identifier, picture, options));
-    const std::vector<std::uint8_t> bytes = PackBytes(picture, options);
-    out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
-    out.Text("};\n");
+    std::vector<ArrayPart> arrays;
+    if (FindPixelFormat(picture.mode)->UsesPalette())
+        arrays.push_back({identifier + kPaletteSuffix, PaletteBytesCount(picture.mode, options), true});
+    arrays.push_back({identifier, BytesCount(picture.mode, picture.nWidth, picture.nHeight, options), false});
+    return arrays;
+}
+
+void WritePictureArrays(TextWriter& out, const std::string& identifier, const CapturedPicture& picture,
+                        const BytesOptions& options)
+{
+    bool bFirst = true;
+    for (const ArrayPart& array : Arrays(identifier, picture, options)) {
+        if (!bFirst) out.Text("\n");
+        bFirst = false;
+        WriteDefinitionStart(out, options, ArrayDeclarator(array.identifier, array.nCount, options));
+        const std::vector<std::uint8_t> bytes = array.bPalette ? PackPalette(picture, options) : PackBytes(picture, options);
+        out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+        out.Text("};\n");
+    }
 }
 
 // NAME_0, NAME_1 ... for the frames, then NAME_frames, pointing at them in
@@ -73,7 +95,7 @@ void WriteFrameArrays(TextWriter& out, const std::string& identifier, const Expo
     std::string frames, delays;
     for (std::size_t i = 0; i < job.frames.size(); ++i) {
         const std::string name = identifier + "_" + std::to_string(i);
-        WritePictureArray(out, name, job.frames[i].picture, job.bytes);
+        WritePictureArrays(out, name, job.frames[i].picture, job.bytes);
         const char* separator = i % 8 == 0 ? "    " : " ";
         frames += (i > 0 && i % 8 == 0 ? "\n" : "") + std::string(separator) + name + ",";
         delays += (i > 0 && i % 8 == 0 ? "\n" : "") + std::string(separator) + std::to_string(job.frames[i].nDelayMs) + ",";
@@ -103,7 +125,7 @@ void WriteBytesSource(TextWriter& out, const ExportJob& job)
     else
         out.Text("#include \"" + job.bytes.strHeaderInclude + "\"\n\n");
     if (job.bytes.bFrames) WriteFrameArrays(out, identifier, job);
-    else WritePictureArray(out, identifier, picture, job.bytes);
+    else WritePictureArrays(out, identifier, picture, job.bytes);
 }
 
 void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
@@ -114,7 +136,8 @@ void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& 
     out.Text("#ifndef " + guard + "\n#define " + guard + "\n\n");
     WriteSizeMacros(out, identifier, job);
     out.Text(kExternCBegin);
-    out.Text("extern " + ArrayDeclarator(identifier, picture, job.bytes) + ";\n");
+    for (const ArrayPart& array : Arrays(identifier, picture, job.bytes))
+        out.Text("extern " + ArrayDeclarator(array.identifier, array.nCount, job.bytes) + ";\n");
     out.Text(kExternCEnd);
     out.Text("\n#endif\n");
 }
