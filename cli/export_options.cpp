@@ -353,6 +353,9 @@ ParsedExportOptions Validate(CommandLine line)
                           ", not " + ModeWord(*request.mode));
     request.given.bLuminanceThreshold = line.luminanceThreshold.has_value();
     if (line.saveDoc && request.bytes.bFrames) return UsageError("--frames cannot go with --save-doc: a document holds one picture");
+    // Each frame would be given a palette of its own.
+    if (request.bytes.bFrames && request.mode && FindPixelFormat(*request.mode)->UsesPalette())
+        return UsageError("--frames does not apply to colour mode " + ModeWord(*request.mode) + ", whose palette would differ from frame to frame");
     if (std::count(request.inputs.begin(), request.inputs.end(), kStandardInput) > 1)
         return UsageError("standard input can be read only once");
     request.outputs = RequestedOutputs(line);

@@ -86,9 +86,8 @@ void WritePictureArrays(TextWriter& out, const std::string& identifier, const Ca
     }
 }
 
-// NAME_0, NAME_1 ... for the frames (each with its palette, in a palette
-// format), then NAME_frames, pointing at them in order, and NAME_delays, how
-// long each shows in milliseconds.
+// NAME_0, NAME_1 ... for the frames, then NAME_frames, pointing at them in
+// order, and NAME_delays, how long each shows in milliseconds.
 void WriteFrameArrays(TextWriter& out, const std::string& identifier, const ExportJob& job)
 {
     const std::string count = "[" + std::to_string(job.frames.size()) + "]" +

@@ -799,6 +799,7 @@ TEST_F(TovixExportTest, FramesWhereTheyDoNotApplyOrOfABrokenAnimation)
         {"pic.bmp -f bytes --frames --header p.h", 2, "--frames cannot go with --header"},
         {"pic.bmp -f bytes --frames -o p.c --save-doc p.tvx", 2, "--frames cannot go with --save-doc"},
         {"m16.tvx -f bytes --frames", 2, "--frames is for pictures, not for a .tvx document"},
+        {"pic.bmp -f bytes -m index4 --frames", 2, "--frames does not apply to colour mode index4"},
         {"--decode p.c --frames", 2, "--frames cannot go with --decode"},
         {"cut.gif -f bytes --frames", 1, "cut.gif: the file is cut short\n"},
         {"many.png -f bytes --frames", 1, "many.png: the animation's frames need more than 256 MiB"},
