@@ -273,7 +273,7 @@ ParsedExportOptions Validate(CommandLine line)
             KindOfInput(request, input) == InputKind::Document ? request.mode : request.mode.value_or(ColorMode::Full);
         if (mode && !ThresholdsApply(request, *mode)) return UsageError(ThresholdError(*mode));
         if (mode) {
-            if (auto error = ReductionError(request.reduction, *mode)) return UsageError(*error);
+            if (auto error = ReductionError(request, *mode)) return UsageError(*error);
         }
     }
     for (const std::string& input : request.inputs) {
@@ -302,8 +302,10 @@ std::string ThresholdError(ColorMode mode)
            ", which keeps each channel's high bits";
 }
 
-std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode)
+std::optional<std::string> ReductionError(const ExportRequest& request, ColorMode mode)
 {
+    ReductionSettings settings = request.reduction;
+    if (request.format->bReducesColours) settings.dither = DitherMethod::None;
     const PixelFormat* format = FindPixelFormat(mode);
     if (format == nullptr) return {};
     const std::string forMode = " does not apply to colour mode " + std::to_string(format->Number());
@@ -369,7 +371,8 @@ std::string UsageText()
            "      --background R,G,B the colour under transparent parts of a picture, 0..255 each\n"
            "                         (default: 255,255,255); not for a .tvx document\n"
            "      --dither METHOD    none (default), floyd-steinberg, atkinson or ordered (Bayer 8x8): spread\n"
-           "                         what a mode drops over the neighbours; not for mode 24\n"
+           "                         what a mode drops over the neighbours; not for mode 24 but with\n"
+           "                         --for epaper, which reduces full colour to its three itself\n"
            "      --round            modes 8, 15, 16: each channel to the nearest level, not truncated\n"
            "      --mono RULE        mode 1: channels (default), black where every channel is below its\n"
            "                         threshold, or luminance, black below one brightness threshold (-t N,\n"

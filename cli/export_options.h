@@ -56,8 +56,9 @@ bool ThresholdsApply(const ExportRequest& request, ColorMode mode);
 // Why thresholds cannot go with a mode that does not use them.
 std::string ThresholdError(ColorMode mode);
 
-// Why the reduction settings cannot go with a mode, or nothing when they can.
-std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode);
+// Why the request's reduction settings cannot go with a mode, or nothing when
+// they can. A format that reduces full colour itself takes --dither for that.
+std::optional<std::string> ReductionError(const ExportRequest& request, ColorMode mode);
 
 // Whether a path ends in the lower-case ending, in any case: ".bmp" fits "LOGO.BMP".
 bool EndsWithInAnyCase(std::string text, const std::string& ending);

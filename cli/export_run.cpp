@@ -100,7 +100,7 @@ std::vector<OutputTarget> PlanOutputs(const ExportRequest& request, const std::s
 ExportJob MakeJob(const ExportRequest& request, const std::string& input, const CapturedPicture& picture,
                   const std::vector<OutputTarget>& outputs)
 {
-    ExportJob job{picture, request.name.value_or(DefaultExportName(input)), request.bytes};
+    ExportJob job{picture, request.name.value_or(DefaultExportName(input)), request.bytes, request.reduction.dither};
     const OutputTarget* header = nullptr;
     const OutputTarget* source = nullptr;
     for (const OutputTarget& output : outputs) {
@@ -154,7 +154,7 @@ int ExportInput(const ExportRequest& request, const std::string& input)
         return kExitUsage;
     }
 
-    if (const auto error = ReductionError(request.reduction, picture->mode)) {
+    if (const auto error = ReductionError(request, picture->mode)) {
         ReportError(input, *error);
         return kExitUsage;
     }

@@ -4,6 +4,7 @@
 #include "core/pixel_format.h"
 #include "export/bytes_layout.h"
 #include "export/bytes_writer.h"
+#include "export/epaper_target.h"
 #include "export/export_format.h"
 #include "export/export_job.h"
 #include "export/export_name.h"
@@ -428,7 +429,14 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
     const std::size_t nTarget = first.find("--for ") + 6;
     const std::size_t nMode = first.find(" -m ", nTarget);
     if (numbers.size() != 2 || nMode == std::string_view::npos) return AtLine(1, wrongFirst);
-    const TargetLayout* layout = FindLayout(first.substr(nTarget, nMode - nTarget));
+    const std::string_view target = first.substr(nTarget, nMode - nTarget);
+    if (IsEpaperTarget(target)) {
+        if (first != TargetSettingsLine(numbers[0], numbers[1], target, ColorMode::Full, false)) return AtLine(1, wrongFirst);
+        if (ReadError error = CheckSize(1, numbers[0], numbers[1])) return error;
+        return ReadEpaperPlanes(target, static_cast<std::int32_t>(numbers[0]), static_cast<std::int32_t>(numbers[1]),
+                                lines, picture);
+    }
+    const TargetLayout* layout = FindLayout(target);
     const std::vector<std::int64_t> modeNumber = NumbersIn(first.substr(nMode));
     const PixelFormat* format = modeNumber.size() == 1 && modeNumber[0] < 256
                                     ? FindPixelFormat(static_cast<ColorMode>(modeNumber[0]))

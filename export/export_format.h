@@ -36,6 +36,7 @@ struct OutputFormat {
     ReadError (*Read)(std::string_view firstLine, Lines& lines, PictureBuffer& picture);
     const char* pszTarget = nullptr;    // the --for word; null for a format of no one library
     ColorMode defaultMode = ColorMode::Full;   // a target's mode when -m does not choose
+    bool bReducesColours = false;   // reduces full colour to the panel's own, and takes --dither for it
 };
 
 std::span<const OutputFormat> OutputFormats();

@@ -6,10 +6,13 @@
 
 #include <string>
 
+enum class DitherMethod;   // core/dither.h, whose colour types stay out of here
+
 // What one export writes: the picture, the export name (UTF-8) and, for the
 // byte layouts, how the bytes are laid out and declared.
 struct ExportJob {
     CapturedPicture picture;
     std::string exportName;
     BytesOptions bytes;
+    DitherMethod dither{};   // none; for a format that reduces the colours itself
 };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/dither.h"
 #include "core/file_ptr.h"
 #include "core/pixel_encoder.h"
 #include "core/pixel_format.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -84,14 +86,16 @@ TEST(DisplayTargets, EachLibraryGetsItsOwnLayout)
 
 TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
 {
+    // Larger than the blocks the writers pack at a time, which must join seamlessly.
+    constexpr std::int32_t kWidth = 131, kHeight = 101;
     std::mt19937 random(24);
-    std::vector<std::uint32_t> pixels(13 * 11);
+    std::vector<std::uint32_t> pixels(kWidth * kHeight);
     for (std::uint32_t& pixel : pixels) pixel = random() & 0xFFFFFF;
     for (const OutputFormat& format : OutputFormats()) {
-        if (format.pszTarget == nullptr || std::string_view(format.pszName) != "bytes") continue;
+        if (format.pszTarget == nullptr || std::string_view(format.pszName) != "bytes" || format.bReducesColours) continue;
         for (const PixelFormat& pixel : PixelFormats()) {
             if (!format.TakesMode(pixel.mode)) continue;
-            const CapturedPicture picture{13, 11, pixel.mode, {100, 128, 160}, pixels, {}};
+            const CapturedPicture picture{kWidth, kHeight, pixel.mode, {100, 128, 160}, pixels, {}};
             const std::string where = std::string(format.pszTarget) + " -m " + std::to_string(pixel.Number());
             const std::string source = Written(format, picture);
 
@@ -112,7 +116,7 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
             if (std::string_view(format.pszTarget).starts_with("lvgl9")) {
                 ASSERT_GE(bin.size(), 12u) << where;
                 EXPECT_EQ(bin[0], 0x19) << where;
-                EXPECT_EQ(bin.substr(4, 4), std::string("\x0d\x00\x0b\x00", 4)) << where;
+                EXPECT_EQ(bin.substr(4, 4), std::string("\x83\x00\x65\x00", 4)) << where;
                 bin.erase(0, 12);
             }
             std::string expected;
@@ -123,6 +127,72 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
             EXPECT_EQ(bin, expected) << where;
         }
     }
+}
+
+// The pixels of a picture read back from its export.
+std::vector<std::uint32_t> Decoded(const std::string& text)
+{
+    PictureBuffer decoded;
+    const ReadError error = ReadExportText(text, decoded);
+    EXPECT_FALSE(error.has_value()) << *error;
+    return decoded.pixels;
+}
+
+TEST(DisplayTargets, EpaperPlanesHoldEachPixelAsItsNearestInk)
+{
+    constexpr std::uint32_t kYellow = 0x00FFFF, kGrey = 0x808080, kDarkGrey = 0x7F7F7F, kDarkRed = 0x000080;
+    constexpr std::uint32_t kOrange = 0x0080FF;
+    // 9 x 2: no multiple of 8 wide, so each row has a byte of padding.
+    const std::vector<std::uint32_t> pixels = {kBlack, kWhite, kRed, kYellow, kGrey, kDarkGrey, kDarkRed, kOrange, kBlack,
+                                               kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kRed};
+    struct PanelCase {
+        const char* target;
+        std::vector<int> black, colour;
+        std::vector<std::uint32_t> shown;
+    };
+    const PanelCase cases[] = {
+        // Yellow lies as far from red as from white: white goes first.
+        {"epaper", {0x7b, 0x7f, 0xff, 0xff}, {0xdc, 0xff, 0xff, 0x7f},
+         {kBlack, kWhite, kRed, kWhite, kWhite, kBlack, kRed, kRed, kBlack,
+          kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kRed}},
+        // Red lies as far from black as from yellow: black goes first.
+        {"epaper-yellow", {0x59, 0x7f, 0xff, 0x7f}, {0xee, 0xff, 0xff, 0xff},
+         {kBlack, kWhite, kBlack, kYellow, kWhite, kBlack, kBlack, kYellow, kBlack,
+          kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kBlack}},
+    };
+    for (const PanelCase& c : cases) {
+        const CapturedPicture picture{9, 2, ColorMode::Full, {128, 128, 128}, pixels, {}};
+        const std::string source = Written(*FindOutputFormat("bytes", c.target), picture);
+        const std::size_t nSecond = source.find("};") + 2;
+        EXPECT_EQ(FirstArray(source), c.black) << c.target;
+        EXPECT_EQ(FirstArray(source.substr(nSecond)), c.colour) << c.target;
+        EXPECT_EQ(Decoded(source), c.shown) << c.target;
+
+        std::string expected;
+        for (int value : c.black) expected += static_cast<char>(value);
+        for (int value : c.colour) expected += static_cast<char>(value);
+        EXPECT_EQ(Written(*FindOutputFormat("bin", c.target), picture), expected) << c.target;
+    }
+}
+
+TEST(DisplayTargets, EpaperDithersAmongItsInksWhenAsked)
+{
+    const std::vector<std::uint32_t> grey(16 * 16, 0x808080);
+    const CapturedPicture picture{16, 16, ColorMode::Full, {128, 128, 128}, grey, {}};
+    char* buffer = nullptr;
+    std::size_t nSize = 0;
+    FilePtr file(open_memstream(&buffer, &nSize));
+    ASSERT_TRUE(WriteExportFile(file.get(), *FindOutputFormat("bytes", "epaper"),
+                                {picture, "img", {}, DitherMethod::FloydSteinberg}));
+    file.reset();
+    const std::string source(buffer, nSize);
+    std::free(buffer);
+    const std::vector<std::uint32_t> pixels = Decoded(source);
+    const auto nBlack = std::count(pixels.begin(), pixels.end(), kBlack);
+    const auto nWhite = std::count(pixels.begin(), pixels.end(), kWhite);
+    // Half-way grey comes out about half black, half white, and nothing red.
+    EXPECT_EQ(nBlack + nWhite, 256);
+    EXPECT_NEAR(nBlack, 128, 16);
 }
 
 TEST(DisplayTargets, PicturesLargerThanAnLvglHeaderHoldsAreRefused)

@@ -58,6 +58,8 @@ check sh1106 img --for sh1106
 check lvgl9_565 img --for lvgl9
 check lvgl9_888 img --for lvgl9 -m 24
 check lvgl9_xrgb img --for lvgl9-xrgb8888
+check epaper img_black --for epaper
+check epaper_yellow img_yellow --for epaper-yellow --dither atkinson
 defines="-DLVGL_VERSION_8" check lvgl8_565 img --for lvgl8
 defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_32 img --for lvgl8 -m 24
 
