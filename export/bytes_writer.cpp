@@ -71,8 +71,9 @@ void WriteBytesSource(TextWriter& out, const ExportJob& job)
     if (job.bytes.bStatic) out.Text("static ");
     WriteArrayDeclarator(out, identifier, job);
     out.Text(" = {\n");
-    const std::vector<std::uint8_t> bytes = PackBytes(picture, job.bytes);
-    out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+    PackBlocks(picture, job.bytes, kBytesPerLine, [&out](std::span<const std::uint8_t> block, bool bLast) {
+        out.ByteList(block.data(), block.size(), kBytesPerLine, !bLast);
+    });
     out.Text("};\n");
 }
 

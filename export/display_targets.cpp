@@ -61,20 +61,29 @@ std::int64_t DataBytes(const TargetLayout& layout, ColorMode mode, std::int64_t 
     return BytesCount(mode, nWidth, nHeight, LayoutOptions(layout, false));
 }
 
-// The bytes as the target keeps them in memory.
-std::vector<std::uint8_t> DataOf(std::string_view target, const ExportJob& job)
+// The bytes as the target keeps them in memory, handed to take a block at a
+// time as PackBlocks hands them.
+void ForEachDataBlock(std::string_view target, const ExportJob& job, std::size_t nMultiple,
+                      const std::function<void(std::span<const std::uint8_t> block, bool bLast)>& take)
 {
     const TargetLayout& layout = *FindLayout(target);
-    std::vector<std::uint8_t> bytes = PackBytes(job.picture, LayoutOptions(layout, job.bytes.bInvert));
-    if (!layout.bFourthByte || job.picture.mode != ColorMode::Full) return bytes;
-    std::vector<std::uint8_t> wide(bytes.size() / 3 * 4);
-    for (std::size_t i = 0, k = 0; i < bytes.size(); i += 3, k += 4) {
-        wide[k] = bytes[i];
-        wide[k + 1] = bytes[i + 1];
-        wide[k + 2] = bytes[i + 2];
-        wide[k + 3] = 0xFF;
+    const BytesOptions options = LayoutOptions(layout, job.bytes.bInvert);
+    if (!layout.bFourthByte || job.picture.mode != ColorMode::Full) {
+        PackBlocks(job.picture, options, nMultiple, take);
+        return;
     }
-    return wide;
+    // Three bytes in, four out: blocks of 3 x nMultiple bytes widen to 4 x nMultiple.
+    std::vector<std::uint8_t> wide;
+    PackBlocks(job.picture, options, 3 * nMultiple, [&](std::span<const std::uint8_t> block, bool bLast) {
+        wide.resize(block.size() / 3 * 4);
+        for (std::size_t i = 0, k = 0; i < block.size(); i += 3, k += 4) {
+            wide[k] = block[i];
+            wide[k + 1] = block[i + 1];
+            wide[k + 2] = block[i + 2];
+            wide[k + 3] = 0xFF;
+        }
+        take(wide, bLast);
+    });
 }
 
 bool WritesWords(std::string_view target, ColorMode mode)
@@ -82,16 +91,23 @@ bool WritesWords(std::string_view target, ColorMode mode)
     return FindLayout(target)->bWords && mode == ColorMode::Rgb565;
 }
 
-void WriteData(TextWriter& out, const std::vector<std::uint8_t>& bytes, bool bWords)
+// The array's values, as bytes or as 16-bit words.
+void WriteData(TextWriter& out, std::string_view target, const ExportJob& job)
 {
-    if (!bWords) {
-        out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+    if (!WritesWords(target, job.picture.mode)) {
+        ForEachDataBlock(target, job, kBytesPerLine, [&out](std::span<const std::uint8_t> block, bool bLast) {
+            out.ByteList(block.data(), block.size(), kBytesPerLine, !bLast);
+        });
         return;
     }
-    std::vector<std::uint16_t> words(bytes.size() / 2);
-    for (std::size_t i = 0; i < words.size(); ++i)
-        words[i] = static_cast<std::uint16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
-    out.WordList(words.data(), words.size(), kWordsPerLine);
+    ForEachDataBlock(target, job, 2 * kWordsPerLine, [&out](std::span<const std::uint8_t> block, bool bLast) {
+        out.WordList(block.data(), block.size() / 2, kWordsPerLine, !bLast);
+    });
+}
+
+void WriteRawData(TextWriter& out, std::string_view target, const ExportJob& job)
+{
+    ForEachDataBlock(target, job, 1, [&out](std::span<const std::uint8_t> block, bool) { out.Raw(block.data(), block.size()); });
 }
 
 std::string Count(std::int64_t n)
@@ -119,9 +135,9 @@ void WriteExternArray(TextWriter& out, const std::string& name, const char* pszT
 {
     const CapturedPicture& picture = job.picture;
     const bool bWords = WritesWords(target, picture.mode);
-    const std::vector<std::uint8_t> bytes = DataOf(target, job);
+    const std::int64_t nBytes = DataBytes(*FindLayout(target), picture.mode, picture.nWidth, picture.nHeight);
     const std::string declarator =
-        std::string("const ") + pszType + " " + name + "[" + Count(bWords ? bytes.size() / 2 : bytes.size()) + "] PROGMEM";
+        std::string("const ") + pszType + " " + name + "[" + Count(bWords ? nBytes / 2 : nBytes) + "] PROGMEM";
     out.Text("#include <stdint.h>\n" + ProgmemPrologue("PROGMEM") + "\n");
     out.Text("#define " + name + "_WIDTH " + Count(picture.nWidth) + "\n#define " + name + "_HEIGHT " +
              Count(picture.nHeight) + "\n\n");
@@ -129,7 +145,7 @@ void WriteExternArray(TextWriter& out, const std::string& name, const char* pszT
     out.Text("extern " + declarator + ";\n");
     out.Text(kExternCEnd);
     out.Text(declarator + " = {\n");
-    WriteData(out, bytes, bWords);
+    WriteData(out, target, job);
     out.Text("};\n");
 }
 
@@ -140,8 +156,7 @@ void WriteXbmArray(TextWriter& out, const std::string& name, const ExportJob& jo
     out.Text("#define " + name + "_width " + Count(job.picture.nWidth) + "\n#define " + name + "_height " +
              Count(job.picture.nHeight) + "\n" + pszQualifier + name + "_bits[] " +
              (std::string_view(target) == "u8g2" ? "U8X8_PROGMEM " : "") + "= {\n");
-    const std::vector<std::uint8_t> bytes = DataOf(target, job);
-    out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+    WriteData(out, target, job);
     out.Text("};\n");
 }
 
@@ -177,8 +192,8 @@ void WriteLvglSource(TextWriter& out, const ExportJob& job, std::string_view tar
     const CapturedPicture& picture = job.picture;
     const std::string name = MakeCIdentifier(job.exportName);
     const TargetLayout& layout = *FindLayout(target);
-    const std::vector<std::uint8_t> bytes = DataOf(target, job);
-    const std::int64_t nStride = static_cast<std::int64_t>(bytes.size()) / picture.nHeight;
+    const std::int64_t nBytes = DataBytes(layout, picture.mode, picture.nWidth, picture.nHeight);
+    const std::int64_t nStride = nBytes / picture.nHeight;
     const std::string type = bVersion9 ? "lv_image_dsc_t" : "lv_img_dsc_t";
     std::vector<std::pair<std::string, std::string>> fields;
     if (bVersion9) {
@@ -199,7 +214,7 @@ void WriteLvglSource(TextWriter& out, const ExportJob& job, std::string_view tar
         fields = {{"header.cf", "LV_IMG_CF_TRUE_COLOR"}, {"header.always_zero", "0"}, {"header.reserved", "0"},
                   {"header.w", Count(picture.nWidth)},    {"header.h", Count(picture.nHeight)}};
     }
-    fields.push_back({"data_size", Count(static_cast<std::int64_t>(bytes.size()))});
+    fields.push_back({"data_size", Count(nBytes)});
     fields.push_back({"data", name + "_map"});
 
     out.Text("#if defined(LV_LVGL_H_INCLUDE_SIMPLE)\n#include \"lvgl.h\"\n#else\n#include \"lvgl/lvgl.h\"\n#endif\n\n");
@@ -210,9 +225,9 @@ void WriteLvglSource(TextWriter& out, const ExportJob& job, std::string_view tar
     }
     out.Text("#ifndef LV_ATTRIBUTE_MEM_ALIGN\n#define LV_ATTRIBUTE_MEM_ALIGN\n#endif\n"
              "#ifndef LV_ATTRIBUTE_LARGE_CONST\n#define LV_ATTRIBUTE_LARGE_CONST\n#endif\n\n");
-    out.Text("static const LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_LARGE_CONST uint8_t " + name + "_map[" +
-             Count(static_cast<std::int64_t>(bytes.size())) + "] = {\n");
-    out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+    out.Text("static const LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_LARGE_CONST uint8_t " + name + "_map[" + Count(nBytes) +
+             "] = {\n");
+    WriteData(out, target, job);
     out.Text("};\n\n");
     out.Text("#ifdef __cplusplus\n");
     out.Text("static " + type + " " + name + "_make()\n{\n    " + type + " image = {};\n");
@@ -239,15 +254,15 @@ void WriteLvgl9File(TextWriter& out, const ExportJob& job, std::string_view targ
     // LVGL 9's image file: magic, colour format, flags, width, height,
     // stride and a reserved word, little-endian, then the data.
     const CapturedPicture& picture = job.picture;
-    const std::vector<std::uint8_t> data = DataOf(target, job);
-    std::vector<std::uint8_t> header = {0x19, Lvgl9FormatValue(picture.mode, FindLayout(target)->bFourthByte)};
+    const TargetLayout& layout = *FindLayout(target);
+    std::vector<std::uint8_t> header = {0x19, Lvgl9FormatValue(picture.mode, layout.bFourthByte)};
     WriteLittle16(header, 0);
     WriteLittle16(header, picture.nWidth);
     WriteLittle16(header, picture.nHeight);
-    WriteLittle16(header, static_cast<std::int64_t>(data.size()) / picture.nHeight);
+    WriteLittle16(header, DataBytes(layout, picture.mode, picture.nWidth, 1));
     WriteLittle16(header, 0);
     WriteRaw(out, header);
-    WriteRaw(out, data);
+    WriteRawData(out, target, job);
 }
 
 } // namespace
@@ -384,17 +399,17 @@ void WriteLvgl8Source(TextWriter& out, const ExportJob& job)
 
 void WriteXbmRowsBin(TextWriter& out, const ExportJob& job)
 {
-    WriteRaw(out, DataOf("xbm", job));
+    WriteRawData(out, "xbm", job);
 }
 
 void WriteGfxBin(TextWriter& out, const ExportJob& job)
 {
-    WriteRaw(out, DataOf("adafruit-gfx", job));
+    WriteRawData(out, "adafruit-gfx", job);
 }
 
 void WritePagesBin(TextWriter& out, const ExportJob& job)
 {
-    WriteRaw(out, DataOf("ssd1306", job));
+    WriteRawData(out, "ssd1306", job);
 }
 
 void WriteLvgl9Bin(TextWriter& out, const ExportJob& job)
@@ -409,12 +424,12 @@ void WriteLvgl9XrgbBin(TextWriter& out, const ExportJob& job)
 
 void WriteLvgl8Bin(TextWriter& out, const ExportJob& job)
 {
-    WriteRaw(out, DataOf("lvgl8", job));
+    WriteRawData(out, "lvgl8", job);
 }
 
 void WriteBytesBin(TextWriter& out, const ExportJob& job)
 {
-    WriteRaw(out, PackBytes(job.picture, job.bytes));
+    PackBlocks(job.picture, job.bytes, 1, [&out](std::span<const std::uint8_t> block, bool) { out.Raw(block.data(), block.size()); });
 }
 
 bool IsTargetStart(std::string_view first)
