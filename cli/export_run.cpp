@@ -7,6 +7,7 @@
 #include "core/file_ptr.h"
 #include "core/messages.h"
 #include "core/picture_values.h"
+#include "core/pixel_format.h"
 #include "core/bmp_import.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
@@ -26,14 +27,23 @@ namespace {
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
-bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs)
+// Reads INPUT into the document; a picture's alpha goes to pAlpha, when
+// given, instead of onto the background.
+bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs,
+               std::vector<std::uint8_t>* pAlpha)
 {
     switch (KindOfInput(request, input)) {
     case InputKind::Document: return ReadDocumentFile(doc, input, dialogs);
     case InputKind::Bmp: return ImportBmp(doc, input, dialogs);
-    case InputKind::Picture: return ImportPicture(doc, input, dialogs, request.background);
+    case InputKind::Picture: return ImportPicture(doc, input, dialogs, request.background, pAlpha);
     }
     return false;
+}
+
+bool KeepsAlpha(const ExportRequest& request)
+{
+    const PixelFormat* format = request.mode ? FindPixelFormat(*request.mode) : nullptr;
+    return format != nullptr && format->KeepsAlpha();
 }
 
 std::string DefaultExportName(const std::string& input)
@@ -134,7 +144,8 @@ int ExportInput(const ExportRequest& request, const std::string& input)
         ReportError(input, SpeaksJapanese() ? text : text + SystemReason(nError));
         return kExitRefused;
     }
-    if (!ReadInput(request, path, *doc, inputDialogs)) return kExitRefused;
+    std::vector<std::uint8_t> alpha;
+    if (!ReadInput(request, path, *doc, inputDialogs, KeepsAlpha(request) ? &alpha : nullptr)) return kExitRefused;
 
     if (request.mode) doc->SetColorMode(*request.mode);
     if (request.thresholds) doc->SetThresholds(*request.thresholds);
@@ -161,6 +172,7 @@ int ExportInput(const ExportRequest& request, const std::string& input)
     const std::vector<std::uint32_t> values = EncodedValues(*picture, request.reduction);
     CapturedPicture reduced = *picture;
     reduced.values = values;
+    reduced.alpha = alpha;
 
     // Every target is checked before any is written.
     const std::vector<OutputTarget> outputs = PlanOutputs(request, input);

@@ -23,6 +23,9 @@ struct CapturedPicture {
     // The encoded values, where reduction settings made them for the whole
     // picture (EncodedValues); empty when each pixel is encoded on its own.
     std::span<const std::uint32_t> values;
+    // Each pixel's 8-bit alpha, for the formats that keep it; empty when the
+    // picture is opaque or laid on its background.
+    std::span<const std::uint8_t> alpha = {};
 
     std::int64_t PixelCount() const { return static_cast<std::int64_t>(nWidth) * nHeight; }
     PixelEncoder MakeEncoder() const { return PixelEncoder(mode, thresholds); }
@@ -32,6 +35,7 @@ struct CapturedPicture {
     {
         return values.empty() ? encoder.Encode(pixels[i]) : values[i];
     }
+    std::uint8_t Alpha(std::size_t i) const { return alpha.empty() ? 0xFF : alpha[i]; }
 };
 
 // A picture that owns its pixels, such as one read back from an export.

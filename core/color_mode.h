@@ -13,4 +13,10 @@ enum class ColorMode : std::uint16_t {
     Rgb555 = 15,
     Rgb565 = 16,
     Full = 24,
+
+    // Colour with alpha, for the display libraries that draw it.
+    Argb8888 = 121,   // B, G, R, A a pixel
+    Rgb565A8 = 122,   // an RGB565 plane, then an 8-bit alpha plane
+    A8 = 123,         // the alpha alone
+    Rgb565A1 = 124,   // RGB565 with a one-bit mask
 };

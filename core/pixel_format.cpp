@@ -12,6 +12,12 @@ constexpr PixelFormat kFormats[] = {
     {ColorMode::Rgb555, "555", ChannelRule::HighBits, {5, 5, 5}, 16, 0x7FFF},
     {ColorMode::Rgb565, "565", ChannelRule::HighBits, {5, 6, 5}, 16, 0xFFFF},
     {ColorMode::Full, "full", ChannelRule::HighBits, {8, 8, 8}, 24, 0xFFFFFF},
+
+    // With alpha: only display targets that draw it take these.
+    {ColorMode::Argb8888, "argb8888", ChannelRule::HighBits, {8, 8, 8}, 24, 0xFFFFFF, 8},
+    {ColorMode::Rgb565A8, "rgb565a8", ChannelRule::HighBits, {5, 6, 5}, 16, 0xFFFF, 8},
+    {ColorMode::A8, "a8", ChannelRule::HighBits, {0, 0, 0}, 8, 0, 8},
+    {ColorMode::Rgb565A1, "565a1", ChannelRule::HighBits, {5, 6, 5}, 16, 0xFFFF, 1},
 };
 
 template <typename Word>

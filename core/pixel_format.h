@@ -29,8 +29,9 @@ struct PixelFormat {
     const char* pszName;       // the tool's word for it, beside the number
     ChannelRule rule;
     ChannelBits bits;          // {0,0,0} for the one-bit threshold rule
-    int nStorageBits;          // bits a pixel takes in a byte layout: 1, 8, 16 or 24
+    int nStorageBits;          // bits a pixel takes in a byte layout: 1, 8, 16 or 24; its colour alone with alpha
     std::uint32_t nLargestValue;
+    int nAlphaBits = 0;        // kept beside the colour (its own plane or byte), not laid on a background
 
     // The -m number, as FORMAT_1's header and the document print it.
     int Number() const { return static_cast<int>(mode); }
@@ -38,6 +39,7 @@ struct PixelFormat {
     bool PacksBits() const { return nStorageBits < 8; }
     // Whether the thresholds decide the encoded value.
     bool UsesThresholds() const { return rule != ChannelRule::HighBits; }
+    bool KeepsAlpha() const { return nAlphaBits > 0; }
 };
 
 // Every format, in the order the tool lists them.

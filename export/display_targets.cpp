@@ -55,32 +55,93 @@ BytesOptions LayoutOptions(const TargetLayout& layout, bool bInvert)
     return options;
 }
 
+// Four bytes a pixel: B, G, R, then 0xFF for XRGB8888 or the pixel's alpha.
+bool FourBytes(const TargetLayout& layout, ColorMode mode)
+{
+    return (layout.bFourthByte && mode == ColorMode::Full) || mode == ColorMode::Argb8888;
+}
+
 std::int64_t DataBytes(const TargetLayout& layout, ColorMode mode, std::int64_t nWidth, std::int64_t nHeight)
 {
-    if (layout.bFourthByte && mode == ColorMode::Full) return nWidth * nHeight * 4;
+    if (FourBytes(layout, mode)) return nWidth * nHeight * 4;
+    // RGB565A8: the alpha plane after the colours.
+    if (mode == ColorMode::Rgb565A8) return nWidth * nHeight * 3;
     return BytesCount(mode, nWidth, nHeight, LayoutOptions(layout, false));
+}
+
+// The bytes a row that LVGL's header gives: the colour plane's alone.
+std::int64_t RowStride(const TargetLayout& layout, ColorMode mode, std::int64_t nWidth)
+{
+    return mode == ColorMode::Rgb565A8 ? 2 * nWidth : DataBytes(layout, mode, nWidth, 1);
+}
+
+using TakeBlock = std::function<void(std::span<const std::uint8_t> block, bool bLast)>;
+
+// Blocks of two sources, one after the other, regrouped so that each block
+// but the last is a whole multiple again.
+class BlockJoiner {
+public:
+    BlockJoiner(std::size_t nMultiple, const TakeBlock& take) : m_nMultiple(nMultiple), m_take(take) {}
+
+    void Add(std::span<const std::uint8_t> block, bool bLast)
+    {
+        m_pending.insert(m_pending.end(), block.begin(), block.end());
+        const std::size_t nWhole = bLast ? m_pending.size() : m_pending.size() / m_nMultiple * m_nMultiple;
+        if (nWhole == 0 && !bLast) return;
+        m_take(std::span<const std::uint8_t>(m_pending.data(), nWhole), bLast);
+        m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(nWhole));
+    }
+
+private:
+    std::size_t m_nMultiple;
+    const TakeBlock& m_take;
+    std::vector<std::uint8_t> m_pending;
+};
+
+// Every pixel's alpha, 0xFF for an opaque picture, in one block.
+void TakeAlphaPlane(const CapturedPicture& picture, const TakeBlock& take)
+{
+    if (!picture.alpha.empty()) {
+        take(picture.alpha, true);
+        return;
+    }
+    const std::vector<std::uint8_t> opaque(static_cast<std::size_t>(picture.PixelCount()), 0xFF);
+    take(opaque, true);
 }
 
 // The bytes as the target keeps them in memory, handed to take a block at a
 // time as PackBlocks hands them.
-void ForEachDataBlock(std::string_view target, const ExportJob& job, std::size_t nMultiple,
-                      const std::function<void(std::span<const std::uint8_t> block, bool bLast)>& take)
+void ForEachDataBlock(std::string_view target, const ExportJob& job, std::size_t nMultiple, const TakeBlock& take)
 {
     const TargetLayout& layout = *FindLayout(target);
     const BytesOptions options = LayoutOptions(layout, job.bytes.bInvert);
-    if (!layout.bFourthByte || job.picture.mode != ColorMode::Full) {
-        PackBlocks(job.picture, options, nMultiple, take);
+    const CapturedPicture& picture = job.picture;
+    if (picture.mode == ColorMode::A8) {
+        TakeAlphaPlane(picture, take);
+        return;
+    }
+    if (picture.mode == ColorMode::Rgb565A8) {
+        BlockJoiner joined(nMultiple, take);
+        PackBlocks(picture, options, nMultiple, [&joined](std::span<const std::uint8_t> block, bool) { joined.Add(block, false); });
+        TakeAlphaPlane(picture, [&joined](std::span<const std::uint8_t> block, bool bLast) { joined.Add(block, bLast); });
+        return;
+    }
+    if (!FourBytes(layout, picture.mode)) {
+        PackBlocks(picture, options, nMultiple, take);
         return;
     }
     // Three bytes in, four out: blocks of 3 x nMultiple bytes widen to 4 x nMultiple.
+    const bool bAlpha = picture.mode == ColorMode::Argb8888;
+    std::size_t nPixel = 0;
     std::vector<std::uint8_t> wide;
-    PackBlocks(job.picture, options, 3 * nMultiple, [&](std::span<const std::uint8_t> block, bool bLast) {
+    PackBlocks(picture, options, 3 * nMultiple, [&](std::span<const std::uint8_t> block, bool bLast) {
         wide.resize(block.size() / 3 * 4);
         for (std::size_t i = 0, k = 0; i < block.size(); i += 3, k += 4) {
             wide[k] = block[i];
             wide[k + 1] = block[i + 1];
             wide[k + 2] = block[i + 2];
-            wide[k + 3] = 0xFF;
+            wide[k + 3] = bAlpha ? picture.Alpha(nPixel) : 0xFF;
+            ++nPixel;
         }
         take(wide, bLast);
     });
@@ -88,7 +149,22 @@ void ForEachDataBlock(std::string_view target, const ExportJob& job, std::size_t
 
 bool WritesWords(std::string_view target, ColorMode mode)
 {
-    return FindLayout(target)->bWords && mode == ColorMode::Rgb565;
+    return FindLayout(target)->bWords && FindPixelFormat(mode)->nStorageBits == 16;
+}
+
+// drawRGBBitmap's mask: rows of (width + 7) / 8 bytes, the leftmost pixel in
+// bit 7, a set bit for a pixel drawn, one at least half opaque.
+std::vector<std::uint8_t> MaskBytes(const CapturedPicture& picture)
+{
+    const std::size_t nRowBytes = (static_cast<std::size_t>(picture.nWidth) + 7) / 8;
+    std::vector<std::uint8_t> mask(nRowBytes * static_cast<std::size_t>(picture.nHeight));
+    std::size_t i = 0;
+    for (std::int32_t y = 0; y < picture.nHeight; ++y) {
+        for (std::int32_t x = 0; x < picture.nWidth; ++x, ++i) {
+            if (picture.Alpha(i) >= 128) mask[static_cast<std::size_t>(y) * nRowBytes + static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        }
+    }
+    return mask;
 }
 
 // The array's values, as bytes or as 16-bit words.
@@ -172,16 +248,20 @@ void WritePageSource(TextWriter& out, const ExportJob& job, std::string_view tar
     WriteExternArray(out, name, "uint8_t", job, target);
 }
 
-const char* Lvgl9FormatName(ColorMode mode, bool bFourthByte)
-{
-    if (mode == ColorMode::Rgb565) return "RGB565";
-    return bFourthByte ? "XRGB8888" : "RGB888";
-}
+struct Lvgl9Format {
+    const char* pszName;   // after LV_COLOR_FORMAT_
+    std::uint8_t nValue;
+};
 
-std::uint8_t Lvgl9FormatValue(ColorMode mode, bool bFourthByte)
+Lvgl9Format Lvgl9FormatOf(ColorMode mode, bool bFourthByte)
 {
-    if (mode == ColorMode::Rgb565) return 0x12;
-    return bFourthByte ? 0x11 : 0x0F;
+    switch (mode) {
+    case ColorMode::Rgb565: return {"RGB565", 0x12};
+    case ColorMode::Argb8888: return {"ARGB8888", 0x10};
+    case ColorMode::Rgb565A8: return {"RGB565A8", 0x14};
+    case ColorMode::A8: return {"A8", 0x0E};
+    default: return bFourthByte ? Lvgl9Format{"XRGB8888", 0x11} : Lvgl9Format{"RGB888", 0x0F};
+    }
 }
 
 // LVGL keeps the image in a static byte array and describes it with a
@@ -193,14 +273,17 @@ void WriteLvglSource(TextWriter& out, const ExportJob& job, std::string_view tar
     const std::string name = MakeCIdentifier(job.exportName);
     const TargetLayout& layout = *FindLayout(target);
     const std::int64_t nBytes = DataBytes(layout, picture.mode, picture.nWidth, picture.nHeight);
-    const std::int64_t nStride = nBytes / picture.nHeight;
+    const std::int64_t nStride = RowStride(layout, picture.mode, picture.nWidth);
     const std::string type = bVersion9 ? "lv_image_dsc_t" : "lv_img_dsc_t";
     std::vector<std::pair<std::string, std::string>> fields;
     if (bVersion9) {
-        const std::string format = Lvgl9FormatName(picture.mode, layout.bFourthByte);
+        const std::string format = Lvgl9FormatOf(picture.mode, layout.bFourthByte).pszName;
         WriteOpening(out, target, job,
                      "LVGL 9: LV_IMAGE_DECLARE(" + name + "); lv_image_set_src(image, &" + name +
-                         ");\n   colour format " + format + ", rows from the top, " + Count(nStride) + " bytes a row.");
+                         ");\n   colour format " + format + ", rows from the top, " + Count(nStride) + " bytes a row" +
+                         (picture.mode == ColorMode::Rgb565A8 ? ", then the alpha plane, " + Count(picture.nWidth) +
+                                                                    " bytes a row."
+                                                              : "."));
         fields = {{"header.magic", "LV_IMAGE_HEADER_MAGIC"}, {"header.cf", "LV_COLOR_FORMAT_" + format},
                   {"header.flags", "0"},                     {"header.w", Count(picture.nWidth)},
                   {"header.h", Count(picture.nHeight)},      {"header.stride", Count(nStride)}};
@@ -255,11 +338,11 @@ void WriteLvgl9File(TextWriter& out, const ExportJob& job, std::string_view targ
     // stride and a reserved word, little-endian, then the data.
     const CapturedPicture& picture = job.picture;
     const TargetLayout& layout = *FindLayout(target);
-    std::vector<std::uint8_t> header = {0x19, Lvgl9FormatValue(picture.mode, layout.bFourthByte)};
+    std::vector<std::uint8_t> header = {0x19, Lvgl9FormatOf(picture.mode, layout.bFourthByte).nValue};
     WriteLittle16(header, 0);
     WriteLittle16(header, picture.nWidth);
     WriteLittle16(header, picture.nHeight);
-    WriteLittle16(header, DataBytes(layout, picture.mode, picture.nWidth, 1));
+    WriteLittle16(header, RowStride(layout, picture.mode, picture.nWidth));
     WriteLittle16(header, 0);
     WriteRaw(out, header);
     WriteRawData(out, target, job);
@@ -272,7 +355,7 @@ std::optional<std::string> TargetSizeRefusal(std::string_view target, const Capt
     const TargetLayout* layout = FindLayout(target);
     if (layout == nullptr || !target.starts_with("lvgl")) return {};
     const std::int64_t nLargest = target == "lvgl8" ? 2047 : 65535;
-    const std::int64_t nStride = DataBytes(*layout, picture.mode, picture.nWidth, 1);
+    const std::int64_t nStride = RowStride(*layout, picture.mode, picture.nWidth);
     if (picture.nWidth > nLargest || picture.nHeight > nLargest || (target != "lvgl8" && nStride > nLargest))
         return "the picture is too large for an " + std::string(target == "lvgl8" ? "LVGL 8" : "LVGL 9") +
                " image, which holds at most " + std::to_string(nLargest) +
@@ -285,9 +368,9 @@ bool IsMonoMode(ColorMode mode)
     return mode == ColorMode::Mono;
 }
 
-bool IsMonoOr565Mode(ColorMode mode)
+bool IsGfxMode(ColorMode mode)
 {
-    return mode == ColorMode::Mono || mode == ColorMode::Rgb565;
+    return mode == ColorMode::Mono || mode == ColorMode::Rgb565 || mode == ColorMode::Rgb565A1;
 }
 
 bool Is565Mode(ColorMode mode)
@@ -298,6 +381,11 @@ bool Is565Mode(ColorMode mode)
 bool Is565OrFullMode(ColorMode mode)
 {
     return mode == ColorMode::Rgb565 || mode == ColorMode::Full;
+}
+
+bool IsLvgl9Mode(ColorMode mode)
+{
+    return Is565OrFullMode(mode) || mode == ColorMode::Argb8888 || mode == ColorMode::Rgb565A8 || mode == ColorMode::A8;
 }
 
 bool IsFullMode(ColorMode mode)
@@ -345,10 +433,24 @@ void WriteAdafruitGfxSource(TextWriter& out, const ExportJob& job)
         WriteExternArray(out, name, "uint8_t", job, "adafruit-gfx");
         return;
     }
+    if (job.picture.mode == ColorMode::Rgb565) {
+        WriteOpening(out, "adafruit-gfx", job,
+                     "Adafruit GFX: display.drawRGBBitmap(x, y, " + name + ", " + name + "_WIDTH, " + name +
+                         "_HEIGHT);\n   RGB565 values, rows from the top.");
+        WriteExternArray(out, name, "uint16_t", job, "adafruit-gfx");
+        return;
+    }
     WriteOpening(out, "adafruit-gfx", job,
-                 "Adafruit GFX: display.drawRGBBitmap(x, y, " + name + ", " + name + "_WIDTH, " + name +
-                     "_HEIGHT);\n   RGB565 values, rows from the top.");
+                 "Adafruit GFX: display.drawRGBBitmap(x, y, " + name + ", " + name + "_mask, " + name + "_WIDTH, " +
+                     name + "_HEIGHT);\n   RGB565 values, rows from the top; the mask (width + 7) / 8 bytes a row, "
+                     "the leftmost pixel in bit 7,\n   a set bit for a pixel drawn: one of alpha 128 or more.");
     WriteExternArray(out, name, "uint16_t", job, "adafruit-gfx");
+    const std::vector<std::uint8_t> mask = MaskBytes(job.picture);
+    const std::string declarator = "const uint8_t " + name + "_mask[" + Count(static_cast<std::int64_t>(mask.size())) + "] PROGMEM";
+    out.Text(std::string("\n") + kExternCBegin + "extern " + declarator + ";\n" + kExternCEnd);
+    out.Text(declarator + " = {\n");
+    out.ByteList(mask.data(), mask.size(), kBytesPerLine);
+    out.Text("};\n");
 }
 
 void WriteTftEspiSource(TextWriter& out, const ExportJob& job)
@@ -405,6 +507,7 @@ void WriteXbmRowsBin(TextWriter& out, const ExportJob& job)
 void WriteGfxBin(TextWriter& out, const ExportJob& job)
 {
     WriteRawData(out, "adafruit-gfx", job);
+    if (job.picture.mode == ColorMode::Rgb565A1) WriteRaw(out, MaskBytes(job.picture));
 }
 
 void WritePagesBin(TextWriter& out, const ExportJob& job)
@@ -468,7 +571,7 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
     do {
         if (!lines.Next(line)) return AtLine(lines.Number(), "the file ends before the array");
     } while (!line.ends_with("= {"));
-    const bool bWords = layout->bWords && format->mode == ColorMode::Rgb565;
+    const bool bWords = WritesWords(layout->pszTarget, format->mode);
     const std::int64_t nBytes = DataBytes(*layout, format->mode, numbers[0], numbers[1]);
     std::vector<std::uint32_t> values;
     const ValueFormat valueFormat = bWords ? ValueFormat{4, true, 0xFFFF} : ValueFormat{2, true, 0xFF};
@@ -478,7 +581,7 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
 
     std::vector<std::uint8_t> bytes;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (layout->bFourthByte && format->mode == ColorMode::Full && i % 4 == 3) continue;
+        if (FourBytes(*layout, format->mode) && i % 4 == 3) continue;
         bytes.push_back(static_cast<std::uint8_t>(values[i]));
         if (bWords) bytes.push_back(static_cast<std::uint8_t>(values[i] >> 8));
     }

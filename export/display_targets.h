@@ -19,9 +19,10 @@ class TextWriter;
 
 // The colour modes each target takes.
 bool IsMonoMode(ColorMode mode);
-bool IsMonoOr565Mode(ColorMode mode);
+bool IsGfxMode(ColorMode mode);
 bool Is565Mode(ColorMode mode);
 bool Is565OrFullMode(ColorMode mode);
+bool IsLvgl9Mode(ColorMode mode);
 bool IsFullMode(ColorMode mode);
 
 // The C sources, one a target.

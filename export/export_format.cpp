@@ -16,9 +16,11 @@ bool HasModeLayout(ColorMode mode)
     return FindModeLayout(mode) != nullptr;
 }
 
+// Alpha has no place in the plain byte layouts.
 bool HasPixelFormat(ColorMode mode)
 {
-    return FindPixelFormat(mode) != nullptr;
+    const PixelFormat* format = FindPixelFormat(mode);
+    return format != nullptr && !format->KeepsAlpha();
 }
 
 constexpr const char* kSourceFilters =
@@ -56,23 +58,23 @@ constexpr OutputFormat kFormats[] = {
      LineEnds::Lf, true, false, HasPixelFormat, WriteBytesSource, IsBytesFormatStart, ReadBytesFormat},
     {ExportFormat::Bin, "bin", "bin", kBinFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesBin, nullptr, nullptr},
     TargetSource("u8g2", "c", IsMonoMode, ColorMode::Mono, WriteU8g2Source),
-    TargetSource("adafruit-gfx", "c", IsMonoOr565Mode, ColorMode::Mono, WriteAdafruitGfxSource),
+    TargetSource("adafruit-gfx", "c", IsGfxMode, ColorMode::Mono, WriteAdafruitGfxSource),
     TargetSource("tft-espi", "c", Is565Mode, ColorMode::Rgb565, WriteTftEspiSource),
     TargetSource("ssd1306", "c", IsMonoMode, ColorMode::Mono, WriteSsd1306Source),
     TargetSource("sh1106", "c", IsMonoMode, ColorMode::Mono, WriteSh1106Source),
     TargetSource("xbm", "xbm", IsMonoMode, ColorMode::Mono, WriteXbmSource),
-    TargetSource("lvgl9", "c", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl9Source),
+    TargetSource("lvgl9", "c", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Source),
     TargetSource("lvgl9-xrgb8888", "c", IsFullMode, ColorMode::Full, WriteLvgl9XrgbSource),
     TargetSource("lvgl8", "c", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl8Source),
     TargetSource("epaper", "c", IsFullMode, ColorMode::Full, WriteEpaperRedSource, true),
     TargetSource("epaper-yellow", "c", IsFullMode, ColorMode::Full, WriteEpaperYellowSource, true),
     TargetBin("u8g2", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
-    TargetBin("adafruit-gfx", IsMonoOr565Mode, ColorMode::Mono, WriteGfxBin),
+    TargetBin("adafruit-gfx", IsGfxMode, ColorMode::Mono, WriteGfxBin),
     TargetBin("tft-espi", Is565Mode, ColorMode::Rgb565, WriteGfxBin),
     TargetBin("ssd1306", IsMonoMode, ColorMode::Mono, WritePagesBin),
     TargetBin("sh1106", IsMonoMode, ColorMode::Mono, WritePagesBin),
     TargetBin("xbm", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
-    TargetBin("lvgl9", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl9Bin),
+    TargetBin("lvgl9", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Bin),
     TargetBin("lvgl9-xrgb8888", IsFullMode, ColorMode::Full, WriteLvgl9XrgbBin),
     TargetBin("lvgl8", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl8Bin),
     TargetBin("epaper", IsFullMode, ColorMode::Full, WriteEpaperRedBin, true),
@@ -128,7 +130,8 @@ std::string ModesOf(const OutputFormat& format)
 {
     std::string modes;
     for (const PixelFormat& pixel : PixelFormats())
-        if (format.TakesMode(pixel.mode)) modes += (modes.empty() ? "" : " or ") + std::to_string(pixel.Number());
+        if (format.TakesMode(pixel.mode)) modes += (modes.empty() ? "" : ", ") + std::to_string(pixel.Number());
+    if (const std::size_t nLast = modes.rfind(", "); nLast != std::string::npos) modes.replace(nLast, 2, " or ");
     return modes;
 }
 

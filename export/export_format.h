@@ -54,7 +54,7 @@ std::string OutputFormatNames();
 // "u8g2|adafruit-gfx|...", the --for words, each once.
 std::string TargetNames();
 
-// "1 or 16", the -m numbers a format takes.
+// "1 or 16", "16, 24 or 121": the -m numbers a format takes.
 std::string ModesOf(const OutputFormat& format);
 
 // Why the format cannot write the picture, or nothing when it can.

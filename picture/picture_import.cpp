@@ -41,10 +41,11 @@ DibLoadResult ReadPicture(const std::string& path, BackgroundColor background, C
     return AsBmpResult(ReadPictureFile(path, background, image));
 }
 
-bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background)
+bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,
+                   std::vector<std::uint8_t>* pAlpha)
 {
     doc.m_bLoaded = 0;
-    const PictureFault fault = ReadPictureFile(path, background, doc.m_image);
+    const PictureFault fault = ReadPictureFile(path, background, doc.m_image, pAlpha);
     if (const char* pText = DamageText(fault)) {
         dialogs.ShowMessage(pText);
         dialogs.ShowMessage(msg::kCannotOpenBitmap);

@@ -57,12 +57,14 @@ PictureFault Decode(const std::vector<std::uint8_t>& bytes, const std::string& p
 
 } // namespace
 
-PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image)
+PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image,
+                             std::vector<std::uint8_t>* pAlpha)
 {
     image.Free();
     const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
     if (!bytes) return PictureFault::CannotOpen;
     PictureRows rows(image, background);
+    if (pAlpha != nullptr) rows.KeepAlpha(*pAlpha);
     const PictureFault fault = Decode(*bytes, path, rows);
     if (fault != PictureFault::None) image.Free();
     return fault;

@@ -58,6 +58,17 @@ PictureFault PictureRows::Begin(int nWidth, int nHeight, int nOrientation, const
     m_nStepX = offset(1, 0) - m_nOrigin;
     m_nStepY = offset(0, 1) - m_nOrigin;
     m_bAsStored = nOrientation < 2 || nOrientation > 8;
+    if (m_pAlpha != nullptr) {
+        auto place = [&](std::int64_t x, std::int64_t y) {
+            const auto [tx, ty] = Turned(nOrientation, x, y, nWidth, nHeight);
+            return ty * nShownWidth + tx;
+        };
+        m_pAlpha->assign(static_cast<std::size_t>(nShownWidth) * static_cast<std::size_t>(nShownHeight), 0xFF);
+        m_nAlphaOrigin = place(0, 0);
+        m_nAlphaStepX = place(1, 0) - m_nAlphaOrigin;
+        m_nAlphaStepY = place(0, 1) - m_nAlphaOrigin;
+        m_opaque.resize(4 * static_cast<std::size_t>(nWidth));
+    }
     m_bgr.resize(3 * static_cast<std::size_t>(nWidth));
     if (m_pConversion) m_wide.resize(4 * static_cast<std::size_t>(nWidth));
     return PictureFault::None;
@@ -71,6 +82,7 @@ std::uint8_t* PictureRows::DirectBgrRow(int y)
 
 void PictureRows::Put(int y, const void* pRow, Layout layout)
 {
+    if (m_pAlpha != nullptr) pRow = TakeAlpha(y, pRow, layout);
     if (m_bAsStored) {
         Flatten(pRow, layout, m_image.m_pSrcBits + m_nOrigin + y * m_nStepY);
         return;
@@ -131,6 +143,27 @@ void PictureRows::Flatten(const void* pRow, Layout layout, std::uint8_t* pBgr)
         break;
     }
     }
+}
+
+const void* PictureRows::TakeAlpha(int y, const void* pRow, Layout layout)
+{
+    if (layout == Layout::Rgb8) return pRow;
+    std::uint8_t* pPlane = m_pAlpha->data() + m_nAlphaOrigin + y * m_nAlphaStepY;
+    if (layout == Layout::Rgba8) {
+        auto* pOpaque = reinterpret_cast<std::uint8_t*>(m_opaque.data());
+        std::memcpy(pOpaque, pRow, 4 * static_cast<std::size_t>(m_nWidth));
+        for (int x = 0; x < m_nWidth; ++x, pPlane += m_nAlphaStepX) {
+            *pPlane = pOpaque[4 * x + 3];
+            pOpaque[4 * x + 3] = 255;
+        }
+        return pOpaque;
+    }
+    std::memcpy(m_opaque.data(), pRow, 8 * static_cast<std::size_t>(m_nWidth));
+    for (int x = 0; x < m_nWidth; ++x, pPlane += m_nAlphaStepX) {
+        *pPlane = static_cast<std::uint8_t>((m_opaque[4 * x + 3] * 255u + 32767) / 65535);
+        m_opaque[4 * x + 3] = 65535;
+    }
+    return m_opaque.data();
 }
 
 void PictureRows::Finish()

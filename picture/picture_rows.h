@@ -33,8 +33,15 @@ public:
     // Copies the finished source copy into the displayed copy.
     void Finish();
 
+    // Before Begin: keeps each pixel's alpha in the plane (the picture as
+    // shown, rows from the top, 255 where it is opaque) and its colour
+    // unblended, instead of laying it on the background.
+    void KeepAlpha(std::vector<std::uint8_t>& plane) { m_pAlpha = &plane; }
+
 private:
     void Flatten(const void* pRow, Layout layout, std::uint8_t* pBgr);
+    // Row y's alpha into the plane; the row as opaque, to be flattened.
+    const void* TakeAlpha(int y, const void* pRow, Layout layout);
 
     CDibImage& m_image;
     BackgroundColor m_background;
@@ -47,4 +54,7 @@ private:
     bool m_bAsStored = true;
     std::vector<std::uint8_t> m_bgr;
     std::vector<std::uint16_t> m_wide;
+    std::vector<std::uint8_t>* m_pAlpha = nullptr;
+    std::int64_t m_nAlphaOrigin = 0, m_nAlphaStepX = 0, m_nAlphaStepY = 0;   // in the plane, as above
+    std::vector<std::uint16_t> m_opaque;
 };

@@ -131,7 +131,9 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"missing.png", 1, "missing.png: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
         {"notes.bmp --picture", 1, "notes.bmp: 読み込んだファイルの形式が正しくありません。"},
         {"pic.bmp --for tft-espi -m 1", 2, "--for tft-espi takes colour mode 16, not 1"},
-        {"pic.bmp --for lvgl9 -m mono", 2, "--for lvgl9 takes colour mode 16 or 24, not 1"},
+        {"pic.bmp --for lvgl9 -m mono", 2, "--for lvgl9 takes colour mode 16, 24, 121, 122 or 123, not 1"},
+        {"pic.bmp -f bytes -m argb8888", 1, "colour mode 121 has no bytes layout"},
+        {"pic.bmp --for epaper -m 16", 2, "--for epaper takes colour mode 24, not 16"},
         {"pic.bmp --for u8g2 --static", 2, "--static does not apply to --for u8g2"},
         {"pic.bmp --for ssd1306 --header a.h", 2, "--header does not apply to --for ssd1306"},
         {"pic.bmp -f 2 --for xbm", 2, "--for goes with -f bytes or -f bin, not -f 2"},
@@ -535,6 +537,7 @@ TEST_F(TovixExportTest, ReductionSettingsChangeTheValuesWithinTheMode)
     const std::pair<std::string, std::string> cases[] = {
         {"-m 1", "--dither floyd-steinberg"}, {"-m 1", "--dither atkinson"}, {"-m 6", "--dither ordered"},
         {"-m 8", "--dither floyd-steinberg"}, {"-m 565", "--round"},         {"-m 1", "--mono luminance -t 200"},
+        {"--for epaper", "--dither atkinson"},
     };
     for (const auto& [mode, settings] : cases) {
         ASSERT_EQ(Run("-f bytes -o ramp.c --force ramp.bmp " + mode + " " + settings).nExit, 0) << settings;
@@ -565,7 +568,8 @@ TEST_F(TovixExportTest, ADocumentOfAnUnknownModeWritesTheCommentBlockAlone)
     const RunResult result = Run("odd.tvx -o -");
     EXPECT_EQ(result.nExit, 0) << result.strErr;
     EXPECT_TRUE(result.strOut.ends_with(" dot\r\n*************************************************/\r\n")) << result.strOut;
-    EXPECT_EQ(Run("--list-modes").strOut, "1 mono\n6 64\n8 256\n15 555\n16 565\n24 full\n");
+    EXPECT_EQ(Run("--list-modes").strOut,
+              "1 mono\n6 64\n8 256\n15 555\n16 565\n24 full\n121 argb8888\n122 rgb565a8\n123 a8\n124 565a1\n");
 }
 
 TEST_F(TovixExportTest, DocumentLandsOnlyWhenStandardOutputWasWritten)

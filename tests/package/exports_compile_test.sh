@@ -58,6 +58,10 @@ check sh1106 img --for sh1106
 check lvgl9_565 img --for lvgl9
 check lvgl9_888 img --for lvgl9 -m 24
 check lvgl9_xrgb img --for lvgl9-xrgb8888
+check lvgl9_argb img --for lvgl9 -m argb8888
+check lvgl9_565a8 img --for lvgl9 -m rgb565a8
+check lvgl9_a8 img --for lvgl9 -m a8
+check gfx_mask img_mask --for adafruit-gfx -m 565a1
 check epaper img_black --for epaper
 check epaper_yellow img_yellow --for epaper-yellow --dither atkinson
 defines="-DLVGL_VERSION_8" check lvgl8_565 img --for lvgl8
