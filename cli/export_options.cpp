@@ -353,6 +353,10 @@ ParsedExportOptions Validate(CommandLine line)
                           ", not " + ModeWord(*request.mode));
     request.given.bLuminanceThreshold = line.luminanceThreshold.has_value();
     if (line.saveDoc && request.bytes.bFrames) return UsageError("--frames cannot go with --save-doc: a document holds one picture");
+    // The alpha plane is read beside the picture, and the shapes turn the picture alone.
+    if (request.mode && FindPixelFormat(*request.mode)->KeepsAlpha() && !request.geometry.DoesNothing())
+        return UsageError("--trim, --rotate, --flip and --resize do not go with colour mode " + ModeWord(*request.mode) +
+                          ", which keeps the picture's alpha");
     // Each frame would be given a palette of its own.
     if (request.bytes.bFrames && request.mode && FindPixelFormat(*request.mode)->UsesPalette())
         return UsageError("--frames does not apply to colour mode " + ModeWord(*request.mode) + ", whose palette would differ from frame to frame");
@@ -366,7 +370,7 @@ ParsedExportOptions Validate(CommandLine line)
             KindOfInput(request, input) == InputKind::Document ? request.mode : request.mode.value_or(ColorMode::Full);
         if (mode && !ThresholdsApply(request, *mode)) return UsageError(ThresholdError(*mode));
         if (mode) {
-            if (auto error = ReductionError(request.reduction, *mode)) return UsageError(*error);
+            if (auto error = ReductionErrorFor(*request.format, request.reduction, *mode)) return UsageError(*error);
         }
     }
     for (const std::string& input : request.inputs) {
@@ -398,6 +402,14 @@ std::string ThresholdError(ColorMode mode)
                       : format != nullptr && format->rule == ChannelRule::Palette ? ", which takes the nearest palette colour"
                                                                                   : ", which keeps each channel's high bits";
     return "--threshold does not apply to colour mode " + ModeWord(mode) + why;
+}
+
+std::optional<std::string> ReductionErrorFor(const OutputFormat& format, const ReductionSettings& settings, ColorMode mode)
+{
+    // A format that reduces full colour itself takes --dither for that.
+    ReductionSettings checked = settings;
+    if (format.bReducesColours) checked.dither = DitherMethod::None;
+    return ReductionError(checked, mode);
 }
 
 ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSettings& stored, ColorMode mode)
@@ -474,7 +486,8 @@ std::string UsageText()
            "      --background R,G,B the colour under transparent parts of a picture, 0..255 each\n"
            "                         (default: 255,255,255); not for a .tvx document\n"
            "      --dither METHOD    none (default), floyd-steinberg, atkinson or ordered (Bayer 8x8): spread\n"
-           "                         what a mode drops over the neighbours; not for mode 24\n"
+           "                         what a mode drops over the neighbours; not for mode 24, but for\n"
+           "                         the e-paper targets, which reduce full colour to their three\n"
            "      --round            modes 8, 15, 16: each channel to the nearest level, not truncated\n"
            "      --mono RULE        mode 1: channels (default), black where every channel is below its\n"
            "                         threshold, or luminance, black below one brightness threshold (-t N,\n"

@@ -31,14 +31,23 @@ namespace {
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
-bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs)
+// Reads INPUT into the document; a picture's alpha goes to pAlpha, when
+// given, instead of onto the background.
+bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs,
+               std::vector<std::uint8_t>* pAlpha)
 {
     switch (KindOfInput(request, input)) {
     case InputKind::Document: return ReadDocumentFile(doc, input, dialogs);
     case InputKind::Bmp: return ImportBmp(doc, input, dialogs);
-    case InputKind::Picture: return ImportPicture(doc, input, dialogs, request.background);
+    case InputKind::Picture: return ImportPicture(doc, input, dialogs, request.background, pAlpha);
     }
     return false;
+}
+
+bool KeepsAlpha(const ExportRequest& request)
+{
+    const PixelFormat* format = request.mode ? FindPixelFormat(*request.mode) : nullptr;
+    return format != nullptr && format->KeepsAlpha();
 }
 
 std::string DefaultExportName(const std::string& input)
@@ -105,7 +114,7 @@ std::vector<OutputTarget> PlanOutputs(const ExportRequest& request, const std::s
 ExportJob MakeJob(const ExportRequest& request, const std::string& input, const CapturedPicture& picture,
                   const std::vector<OutputTarget>& outputs)
 {
-    ExportJob job{picture, request.name.value_or(DefaultExportName(input)), request.bytes};
+    ExportJob job{picture, request.name.value_or(DefaultExportName(input)), request.bytes, {}, request.reduction.dither};
     const OutputTarget* header = nullptr;
     const OutputTarget* source = nullptr;
     for (const OutputTarget& output : outputs) {
@@ -156,7 +165,7 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
     }
 
     const ReductionSettings& reduction = doc.DeviceSettings().reduction;
-    if (const auto error = ReductionError(reduction, picture->mode)) {
+    if (const auto error = ReductionErrorFor(*request.format, reduction, picture->mode)) {
         ReportError(input, *error);
         return kExitUsage;
     }
@@ -225,13 +234,15 @@ int ExportInput(const ExportRequest& request, const std::string& input)
         return kExitRefused;
     }
     PictureFrames frames;
+    std::vector<std::uint8_t> alpha;
     const bool bRead = request.bytes.bFrames ? ImportPictureFrames(*doc, path, inputDialogs, request.background, frames)
-                                             : ReadInput(request, path, *doc, inputDialogs);
+                                             : ReadInput(request, path, *doc, inputDialogs, KeepsAlpha(request) ? &alpha : nullptr);
     if (!bRead) return kExitRefused;
     ReducedValues values;
     const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, *doc, inputDialogs, values);
     if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
-    const CapturedPicture& reduced = std::get<CapturedPicture>(prepared);
+    CapturedPicture reduced = std::get<CapturedPicture>(prepared);
+    reduced.alpha = alpha;
 
     // Every target is checked before any is written.
     const std::vector<OutputTarget> outputs = PlanOutputs(request, input);

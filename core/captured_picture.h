@@ -27,6 +27,9 @@ struct CapturedPicture {
     // PaletteSize() of them (PaletteFor); the values index them, and an
     // export fills the palette up to its size with black.
     std::span<const std::uint32_t> palette = {};
+    // Each pixel's 8-bit alpha, for the formats that keep it; empty when the
+    // picture is opaque or laid on its background.
+    std::span<const std::uint8_t> alpha = {};
 
     std::int64_t PixelCount() const { return static_cast<std::int64_t>(nWidth) * nHeight; }
     PixelEncoder MakeEncoder() const { return PixelEncoder(mode, thresholds); }
@@ -36,6 +39,7 @@ struct CapturedPicture {
     {
         return values.empty() ? encoder.Encode(pixels[i]) : values[i];
     }
+    std::uint8_t Alpha(std::size_t i) const { return alpha.empty() ? 0xFF : alpha[i]; }
 };
 
 // A picture that owns its pixels, such as one read back from an export.

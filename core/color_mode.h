@@ -24,4 +24,10 @@ enum class ColorMode : std::uint16_t {
     Index2 = 112,
     Index4 = 114,
     Index8 = 118,
+
+    // Colour with alpha, for the display libraries that draw it.
+    Argb8888 = 121,   // B, G, R, A a pixel
+    Rgb565A8 = 122,   // an RGB565 plane, then an 8-bit alpha plane
+    A8 = 123,         // the alpha alone
+    Rgb565A1 = 124,   // RGB565 with a one-bit mask
 };

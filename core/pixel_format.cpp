@@ -22,6 +22,12 @@ constexpr PixelFormat kFormats[] = {
     {ColorMode::Index2, "index2", ChannelRule::Palette, {0, 0, 0}, 2, 0x3, true},
     {ColorMode::Index4, "index4", ChannelRule::Palette, {0, 0, 0}, 4, 0xF, true},
     {ColorMode::Index8, "index8", ChannelRule::Palette, {0, 0, 0}, 8, 0xFF, true},
+
+    // With alpha: only display targets that draw it take these.
+    {ColorMode::Argb8888, "argb8888", ChannelRule::HighBits, {8, 8, 8}, 24, 0xFFFFFF, true, 8},
+    {ColorMode::Rgb565A8, "rgb565a8", ChannelRule::HighBits, {5, 6, 5}, 16, 0xFFFF, true, 8},
+    {ColorMode::A8, "a8", ChannelRule::HighBits, {0, 0, 0}, 8, 0, true, 8},
+    {ColorMode::Rgb565A1, "565a1", ChannelRule::HighBits, {5, 6, 5}, 16, 0xFFFF, true, 1},
 };
 
 template <typename Word>

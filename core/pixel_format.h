@@ -31,9 +31,10 @@ struct PixelFormat {
     const char* pszName;       // the tool's word for it, beside the number
     ChannelRule rule;
     ChannelBits bits;          // {0,0,0} for the one-bit threshold rule
-    int nStorageBits;          // bits a pixel takes in a byte layout: 1, 2, 4, 8, 16 or 24
+    int nStorageBits;          // bits a pixel takes in a byte layout: 1, 2, 4, 8, 16 or 24; its colour alone with alpha
     std::uint32_t nLargestValue;
     bool bNamedOnly = false;   // not one of the six numbered modes of documents, FORMAT_1 and FORMAT_2
+    int nAlphaBits = 0;        // kept beside the colour (its own plane or byte), not laid on a background
 
     // The -m number, as FORMAT_1's header and the document print it.
     int Number() const { return static_cast<int>(mode); }
@@ -47,6 +48,7 @@ struct PixelFormat {
     bool UsesPalette() const { return rule == ChannelRule::Palette; }
     // Entries of a palette format's palette, written whether used or not.
     int PaletteSize() const { return UsesPalette() ? 1 << nStorageBits : 0; }
+    bool KeepsAlpha() const { return nAlphaBits > 0; }
 };
 
 // Every format, in the order the tool lists them.

@@ -3,6 +3,9 @@
 
 #include "core/pixel_format.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
@@ -55,7 +58,7 @@ private:
 };
 
 // The bytes of one encoded value, in the order they are written.
-void PutValue(std::uint8_t* out, std::uint32_t nValue, int nBytesPerPixel, const BytesOptions& options)
+inline void PutValue(std::uint8_t* out, std::uint32_t nValue, int nBytesPerPixel, const BytesOptions& options)
 {
     switch (nBytesPerPixel) {
     case 3: {
@@ -85,6 +88,27 @@ std::uint32_t GetValue(const std::uint8_t* in, ColorMode mode, const BytesOption
         return options.GetByteOrder() == ByteOrder::Big ? static_cast<std::uint32_t>(in[0] << 8 | in[1])
                                                          : static_cast<std::uint32_t>(in[1] << 8 | in[0]);
     default: return in[0];
+    }
+}
+
+template <int nStep>
+void PackPixelsOf(const CapturedPicture& picture, const PixelEncoder& encoder, const BytesOptions& options,
+                  std::size_t nFirst, std::span<std::uint8_t> out)
+{
+    std::size_t nPixel = nFirst;
+    for (std::uint8_t* p = out.data(); p != out.data() + out.size(); p += nStep)
+        PutValue(p, picture.Value(nPixel++, encoder), nStep, options);
+}
+
+// The bytes of whole pixels from pixel nFirst on, as many as out holds; the
+// pixel's size is settled once, not for every pixel.
+void PackPixels(const CapturedPicture& picture, const PixelEncoder& encoder, const BytesOptions& options,
+                std::size_t nFirst, std::span<std::uint8_t> out)
+{
+    switch (BytesPerPixel(picture.mode)) {
+    case 3: PackPixelsOf<3>(picture, encoder, options, nFirst, out); break;
+    case 2: PackPixelsOf<2>(picture, encoder, options, nFirst, out); break;
+    default: PackPixelsOf<1>(picture, encoder, options, nFirst, out); break;
     }
 }
 
@@ -122,10 +146,30 @@ std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const BytesO
         }
         return bytes;
     }
-    const int nStep = BytesPerPixel(mode);
-    for (std::uint8_t* out = bytes.data(); out != bytes.data() + bytes.size(); out += nStep)
-        PutValue(out, picture.Value(nPixel++, encoder), nStep, options);
+    PackPixels(picture, encoder, options, 0, bytes);
     return bytes;
+}
+
+void PackBlocks(const CapturedPicture& picture, const BytesOptions& options, std::size_t nMultiple,
+                const std::function<void(std::span<const std::uint8_t> block, bool bLast)>& take)
+{
+    if (PacksBits(picture.mode)) {
+        // Eight pixels a byte make little enough to hold at once.
+        take(PackBytes(picture, options), true);
+        return;
+    }
+    const auto nStep = static_cast<std::size_t>(BytesPerPixel(picture.mode));
+    const std::size_t nTotal = static_cast<std::size_t>(BytesCount(picture.mode, picture.nWidth, picture.nHeight, options));
+    // Small enough to stay in the cache, whole pixels and whole multiples.
+    const std::size_t nUnit = std::lcm(nStep, nMultiple);
+    const std::size_t nBlock = std::max<std::size_t>(1, (1 << 15) / nUnit) * nUnit;
+    std::vector<std::uint8_t> block(std::min(nBlock, nTotal));
+    const PixelEncoder encoder = picture.MakeEncoder();
+    for (std::size_t nDone = 0; nDone < nTotal; nDone += block.size()) {
+        block.resize(std::min(nBlock, nTotal - nDone));
+        PackPixels(picture, encoder, options, nDone / nStep, block);
+        take(block, nDone + block.size() == nTotal);
+    }
 }
 
 std::vector<std::uint32_t> UnpackBytes(const std::vector<std::uint8_t>& bytes, ColorMode mode, std::int32_t nWidth,

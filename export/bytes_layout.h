@@ -5,6 +5,8 @@
 #include "export/bytes_options.h"
 
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <vector>
 
 
@@ -13,6 +15,12 @@ std::int64_t BytesCount(ColorMode mode, std::int64_t nWidth, std::int64_t nHeigh
 
 // A picture, encoded and laid out as bytes.
 std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const BytesOptions& options);
+
+// PackBytes's bytes handed to take in order, a block at a time, so that a
+// large picture's are never all held at once: each block but the last a
+// multiple of nMultiple bytes, bLast with the last.
+void PackBlocks(const CapturedPicture& picture, const BytesOptions& options, std::size_t nMultiple,
+                const std::function<void(std::span<const std::uint8_t> block, bool bLast)>& take);
 
 // The encoded value of every pixel, rows from the top, from bytes laid out as
 // PackBytes lays them out; bytes holds BytesCount of them.

@@ -80,8 +80,14 @@ void WritePictureArrays(TextWriter& out, const std::string& identifier, const Ca
         if (!bFirst) out.Text("\n");
         bFirst = false;
         WriteDefinitionStart(out, options, ArrayDeclarator(array.identifier, array.nCount, options));
-        const std::vector<std::uint8_t> bytes = array.bPalette ? PackPalette(picture, options) : PackBytes(picture, options);
-        out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+        if (array.bPalette) {
+            const std::vector<std::uint8_t> bytes = PackPalette(picture, options);
+            out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+        } else {
+            PackBlocks(picture, options, kBytesPerLine, [&out](std::span<const std::uint8_t> block, bool bLast) {
+                out.ByteList(block.data(), block.size(), kBytesPerLine, !bLast);
+            });
+        }
         out.Text("};\n");
     }
 }

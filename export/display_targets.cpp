@@ -4,6 +4,7 @@
 #include "core/pixel_format.h"
 #include "export/bytes_layout.h"
 #include "export/bytes_writer.h"
+#include "export/epaper_target.h"
 #include "export/export_format.h"
 #include "export/export_job.h"
 #include "export/export_name.h"
@@ -54,10 +55,24 @@ BytesOptions LayoutOptions(const TargetLayout& layout, bool bInvert)
     return options;
 }
 
+// Four bytes a pixel: B, G, R, then 0xFF for XRGB8888 or the pixel's alpha.
+bool FourBytes(const TargetLayout& layout, ColorMode mode)
+{
+    return (layout.bFourthByte && mode == ColorMode::Full) || mode == ColorMode::Argb8888;
+}
+
 std::int64_t DataBytes(const TargetLayout& layout, ColorMode mode, std::int64_t nWidth, std::int64_t nHeight)
 {
-    if (layout.bFourthByte && mode == ColorMode::Full) return nWidth * nHeight * 4;
+    if (FourBytes(layout, mode)) return nWidth * nHeight * 4;
+    // RGB565A8: the alpha plane after the colours.
+    if (mode == ColorMode::Rgb565A8) return nWidth * nHeight * 3;
     return BytesCount(mode, nWidth, nHeight, LayoutOptions(layout, false));
+}
+
+// The bytes a row that LVGL's header gives: the colour plane's alone.
+std::int64_t RowStride(const TargetLayout& layout, ColorMode mode, std::int64_t nWidth)
+{
+    return mode == ColorMode::Rgb565A8 ? 2 * nWidth : DataBytes(layout, mode, nWidth, 1);
 }
 
 // LVGL 9's palette before the indices: 2^bits colours B, G, R, A; the
@@ -80,41 +95,127 @@ std::vector<std::uint8_t> LvglPalette(const CapturedPicture& picture)
     return bytes;
 }
 
-// The bytes as the target keeps them in memory.
-std::vector<std::uint8_t> DataOf(std::string_view target, const ExportJob& job)
+// Everything the target's array holds: a palette, then the data.
+std::int64_t ArrayBytes(const TargetLayout& layout, ColorMode mode, std::int64_t nWidth, std::int64_t nHeight)
+{
+    return PaletteBytes(mode) + DataBytes(layout, mode, nWidth, nHeight);
+}
+
+using TakeBlock = std::function<void(std::span<const std::uint8_t> block, bool bLast)>;
+
+// Blocks of two sources, one after the other, regrouped so that each block
+// but the last is a whole multiple again.
+class BlockJoiner {
+public:
+    BlockJoiner(std::size_t nMultiple, const TakeBlock& take) : m_nMultiple(nMultiple), m_take(take) {}
+
+    void Add(std::span<const std::uint8_t> block, bool bLast)
+    {
+        m_pending.insert(m_pending.end(), block.begin(), block.end());
+        const std::size_t nWhole = bLast ? m_pending.size() : m_pending.size() / m_nMultiple * m_nMultiple;
+        if (nWhole == 0 && !bLast) return;
+        m_take(std::span<const std::uint8_t>(m_pending.data(), nWhole), bLast);
+        m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(nWhole));
+    }
+
+private:
+    std::size_t m_nMultiple;
+    const TakeBlock& m_take;
+    std::vector<std::uint8_t> m_pending;
+};
+
+// Every pixel's alpha, 0xFF for an opaque picture, in one block.
+void TakeAlphaPlane(const CapturedPicture& picture, const TakeBlock& take)
+{
+    if (!picture.alpha.empty()) {
+        take(picture.alpha, true);
+        return;
+    }
+    const std::vector<std::uint8_t> opaque(static_cast<std::size_t>(picture.PixelCount()), 0xFF);
+    take(opaque, true);
+}
+
+// The bytes as the target keeps them in memory, handed to take a block at a
+// time as PackBlocks hands them.
+void ForEachDataBlock(std::string_view target, const ExportJob& job, std::size_t nMultiple, const TakeBlock& take)
 {
     const TargetLayout& layout = *FindLayout(target);
-    std::vector<std::uint8_t> bytes = PackBytes(job.picture, LayoutOptions(layout, job.bytes.bInvert));
-    if (FindPixelFormat(job.picture.mode)->UsesPalette()) {
-        std::vector<std::uint8_t> palette = LvglPalette(job.picture);
-        bytes.insert(bytes.begin(), palette.begin(), palette.end());
+    const BytesOptions options = LayoutOptions(layout, job.bytes.bInvert);
+    const CapturedPicture& picture = job.picture;
+    if (picture.mode == ColorMode::A8) {
+        TakeAlphaPlane(picture, take);
+        return;
     }
-    if (!layout.bFourthByte || job.picture.mode != ColorMode::Full) return bytes;
-    std::vector<std::uint8_t> wide(bytes.size() / 3 * 4);
-    for (std::size_t i = 0, k = 0; i < bytes.size(); i += 3, k += 4) {
-        wide[k] = bytes[i];
-        wide[k + 1] = bytes[i + 1];
-        wide[k + 2] = bytes[i + 2];
-        wide[k + 3] = 0xFF;
+    if (FindPixelFormat(picture.mode)->UsesPalette()) {
+        BlockJoiner joined(nMultiple, take);
+        joined.Add(LvglPalette(picture), false);
+        PackBlocks(picture, options, nMultiple, [&joined](std::span<const std::uint8_t> block, bool bLast) { joined.Add(block, bLast); });
+        return;
     }
-    return wide;
+    if (picture.mode == ColorMode::Rgb565A8) {
+        BlockJoiner joined(nMultiple, take);
+        PackBlocks(picture, options, nMultiple, [&joined](std::span<const std::uint8_t> block, bool) { joined.Add(block, false); });
+        TakeAlphaPlane(picture, [&joined](std::span<const std::uint8_t> block, bool bLast) { joined.Add(block, bLast); });
+        return;
+    }
+    if (!FourBytes(layout, picture.mode)) {
+        PackBlocks(picture, options, nMultiple, take);
+        return;
+    }
+    // Three bytes in, four out: blocks of 3 x nMultiple bytes widen to 4 x nMultiple.
+    const bool bAlpha = picture.mode == ColorMode::Argb8888;
+    std::size_t nPixel = 0;
+    std::vector<std::uint8_t> wide;
+    PackBlocks(picture, options, 3 * nMultiple, [&](std::span<const std::uint8_t> block, bool bLast) {
+        wide.resize(block.size() / 3 * 4);
+        for (std::size_t i = 0, k = 0; i < block.size(); i += 3, k += 4) {
+            wide[k] = block[i];
+            wide[k + 1] = block[i + 1];
+            wide[k + 2] = block[i + 2];
+            wide[k + 3] = bAlpha ? picture.Alpha(nPixel) : 0xFF;
+            ++nPixel;
+        }
+        take(wide, bLast);
+    });
 }
 
 bool WritesWords(std::string_view target, ColorMode mode)
 {
-    return FindLayout(target)->bWords && mode == ColorMode::Rgb565;
+    return FindLayout(target)->bWords && FindPixelFormat(mode)->nStorageBits == 16;
 }
 
-void WriteData(TextWriter& out, const std::vector<std::uint8_t>& bytes, bool bWords)
+// drawRGBBitmap's mask: rows of (width + 7) / 8 bytes, the leftmost pixel in
+// bit 7, a set bit for a pixel drawn, one at least half opaque.
+std::vector<std::uint8_t> MaskBytes(const CapturedPicture& picture)
 {
-    if (!bWords) {
-        out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+    const std::size_t nRowBytes = (static_cast<std::size_t>(picture.nWidth) + 7) / 8;
+    std::vector<std::uint8_t> mask(nRowBytes * static_cast<std::size_t>(picture.nHeight));
+    std::size_t i = 0;
+    for (std::int32_t y = 0; y < picture.nHeight; ++y) {
+        for (std::int32_t x = 0; x < picture.nWidth; ++x, ++i) {
+            if (picture.Alpha(i) >= 128) mask[static_cast<std::size_t>(y) * nRowBytes + static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        }
+    }
+    return mask;
+}
+
+// The array's values, as bytes or as 16-bit words.
+void WriteData(TextWriter& out, std::string_view target, const ExportJob& job)
+{
+    if (!WritesWords(target, job.picture.mode)) {
+        ForEachDataBlock(target, job, kBytesPerLine, [&out](std::span<const std::uint8_t> block, bool bLast) {
+            out.ByteList(block.data(), block.size(), kBytesPerLine, !bLast);
+        });
         return;
     }
-    std::vector<std::uint16_t> words(bytes.size() / 2);
-    for (std::size_t i = 0; i < words.size(); ++i)
-        words[i] = static_cast<std::uint16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
-    out.WordList(words.data(), words.size(), kWordsPerLine);
+    ForEachDataBlock(target, job, 2 * kWordsPerLine, [&out](std::span<const std::uint8_t> block, bool bLast) {
+        out.WordList(block.data(), block.size() / 2, kWordsPerLine, !bLast);
+    });
+}
+
+void WriteRawData(TextWriter& out, std::string_view target, const ExportJob& job)
+{
+    ForEachDataBlock(target, job, 1, [&out](std::span<const std::uint8_t> block, bool) { out.Raw(block.data(), block.size()); });
 }
 
 std::string Count(std::int64_t n)
@@ -142,9 +243,9 @@ void WriteExternArray(TextWriter& out, const std::string& name, const char* pszT
 {
     const CapturedPicture& picture = job.picture;
     const bool bWords = WritesWords(target, picture.mode);
-    const std::vector<std::uint8_t> bytes = DataOf(target, job);
+    const std::int64_t nBytes = ArrayBytes(*FindLayout(target), picture.mode, picture.nWidth, picture.nHeight);
     const std::string declarator =
-        std::string("const ") + pszType + " " + name + "[" + Count(bWords ? bytes.size() / 2 : bytes.size()) + "] PROGMEM";
+        std::string("const ") + pszType + " " + name + "[" + Count(bWords ? nBytes / 2 : nBytes) + "] PROGMEM";
     out.Text("#include <stdint.h>\n" + ProgmemPrologue("PROGMEM") + "\n");
     out.Text("#define " + name + "_WIDTH " + Count(picture.nWidth) + "\n#define " + name + "_HEIGHT " +
              Count(picture.nHeight) + "\n\n");
@@ -152,7 +253,7 @@ void WriteExternArray(TextWriter& out, const std::string& name, const char* pszT
     out.Text("extern " + declarator + ";\n");
     out.Text(kExternCEnd);
     out.Text(declarator + " = {\n");
-    WriteData(out, bytes, bWords);
+    WriteData(out, target, job);
     out.Text("};\n");
 }
 
@@ -163,8 +264,7 @@ void WriteXbmArray(TextWriter& out, const std::string& name, const ExportJob& jo
     out.Text("#define " + name + "_width " + Count(job.picture.nWidth) + "\n#define " + name + "_height " +
              Count(job.picture.nHeight) + "\n" + pszQualifier + name + "_bits[] " +
              (std::string_view(target) == "u8g2" ? "U8X8_PROGMEM " : "") + "= {\n");
-    const std::vector<std::uint8_t> bytes = DataOf(target, job);
-    out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+    WriteData(out, target, job);
     out.Text("};\n");
 }
 
@@ -180,48 +280,36 @@ void WritePageSource(TextWriter& out, const ExportJob& job, std::string_view tar
     WriteExternArray(out, name, "uint8_t", job, target);
 }
 
-// LVGL 9's grey and indexed colour formats, as lv_color.h numbers them.
 struct Lvgl9Format {
-    ColorMode mode;
-    const char* pszName;
+    const char* pszName;   // after LV_COLOR_FORMAT_
     std::uint8_t nValue;
 };
 
-constexpr Lvgl9Format kLvgl9GreyAndIndexed[] = {
-    {ColorMode::Grey8, "L8", 0x06},  {ColorMode::Index1, "I1", 0x07}, {ColorMode::Index2, "I2", 0x08},
-    {ColorMode::Index4, "I4", 0x09}, {ColorMode::Index8, "I8", 0x0A},
-};
-
-const Lvgl9Format* FindLvgl9GreyOrIndexed(ColorMode mode)
+Lvgl9Format Lvgl9FormatOf(ColorMode mode, bool bFourthByte)
 {
-    for (const Lvgl9Format& format : kLvgl9GreyAndIndexed)
-        if (format.mode == mode) return &format;
-    return nullptr;
-}
-
-const char* Lvgl9FormatName(ColorMode mode, bool bFourthByte)
-{
-    if (const Lvgl9Format* format = FindLvgl9GreyOrIndexed(mode)) return format->pszName;
-    if (mode == ColorMode::Rgb565) return "RGB565";
-    return bFourthByte ? "XRGB8888" : "RGB888";
-}
-
-std::uint8_t Lvgl9FormatValue(ColorMode mode, bool bFourthByte)
-{
-    if (const Lvgl9Format* format = FindLvgl9GreyOrIndexed(mode)) return format->nValue;
-    if (mode == ColorMode::Rgb565) return 0x12;
-    return bFourthByte ? 0x11 : 0x0F;
+    switch (mode) {
+    case ColorMode::Rgb565: return {"RGB565", 0x12};
+    case ColorMode::Argb8888: return {"ARGB8888", 0x10};
+    case ColorMode::Rgb565A8: return {"RGB565A8", 0x14};
+    case ColorMode::A8: return {"A8", 0x0E};
+    case ColorMode::Grey8: return {"L8", 0x06};
+    case ColorMode::Index1: return {"I1", 0x07};
+    case ColorMode::Index2: return {"I2", 0x08};
+    case ColorMode::Index4: return {"I4", 0x09};
+    case ColorMode::Index8: return {"I8", 0x0A};
+    default: return bFourthByte ? Lvgl9Format{"XRGB8888", 0x11} : Lvgl9Format{"RGB888", 0x0F};
+    }
 }
 
 // What the comment says of the data's layout beside its colour format.
 std::string Lvgl9Layout(const CapturedPicture& picture, std::int64_t nStride)
 {
     const PixelFormat& format = *FindPixelFormat(picture.mode);
-    std::string text = "rows from the top, " + std::to_string(nStride) + " bytes a row.";
-    if (format.UsesPalette())
-        text = "a palette of " + std::to_string(format.PaletteSize()) + " colours B, G, R, A first, then " + text +
-               (format.nStorageBits < 8 ? "\n   The leftmost pixel is in the high bits of its byte." : "");
-    return text;
+    std::string text = "rows from the top, " + Count(nStride) + " bytes a row";
+    if (picture.mode == ColorMode::Rgb565A8) return text + ", then the alpha plane, " + Count(picture.nWidth) + " bytes a row.";
+    if (!format.UsesPalette()) return text + ".";
+    return "a palette of " + std::to_string(format.PaletteSize()) + " colours B, G, R, A first, then " + text + "." +
+           (format.nStorageBits < 8 ? "\n   The leftmost pixel is in the high bits of its byte." : "");
 }
 
 // LVGL keeps the image in a static byte array and describes it with a
@@ -232,12 +320,12 @@ void WriteLvglSource(TextWriter& out, const ExportJob& job, std::string_view tar
     const CapturedPicture& picture = job.picture;
     const std::string name = MakeCIdentifier(job.exportName);
     const TargetLayout& layout = *FindLayout(target);
-    const std::vector<std::uint8_t> bytes = DataOf(target, job);
-    const std::int64_t nStride = DataBytes(layout, picture.mode, picture.nWidth, 1);
+    const std::int64_t nBytes = ArrayBytes(layout, picture.mode, picture.nWidth, picture.nHeight);
+    const std::int64_t nStride = RowStride(layout, picture.mode, picture.nWidth);
     const std::string type = bVersion9 ? "lv_image_dsc_t" : "lv_img_dsc_t";
     std::vector<std::pair<std::string, std::string>> fields;
     if (bVersion9) {
-        const std::string format = Lvgl9FormatName(picture.mode, layout.bFourthByte);
+        const std::string format = Lvgl9FormatOf(picture.mode, layout.bFourthByte).pszName;
         WriteOpening(out, target, job,
                      "LVGL 9: LV_IMAGE_DECLARE(" + name + "); lv_image_set_src(image, &" + name +
                          ");\n   colour format " + format + ", " + Lvgl9Layout(picture, nStride));
@@ -254,7 +342,7 @@ void WriteLvglSource(TextWriter& out, const ExportJob& job, std::string_view tar
         fields = {{"header.cf", "LV_IMG_CF_TRUE_COLOR"}, {"header.always_zero", "0"}, {"header.reserved", "0"},
                   {"header.w", Count(picture.nWidth)},    {"header.h", Count(picture.nHeight)}};
     }
-    fields.push_back({"data_size", Count(static_cast<std::int64_t>(bytes.size()))});
+    fields.push_back({"data_size", Count(nBytes)});
     fields.push_back({"data", name + "_map"});
 
     out.Text("#if defined(LV_LVGL_H_INCLUDE_SIMPLE)\n#include \"lvgl.h\"\n#else\n#include \"lvgl/lvgl.h\"\n#endif\n\n");
@@ -265,9 +353,9 @@ void WriteLvglSource(TextWriter& out, const ExportJob& job, std::string_view tar
     }
     out.Text("#ifndef LV_ATTRIBUTE_MEM_ALIGN\n#define LV_ATTRIBUTE_MEM_ALIGN\n#endif\n"
              "#ifndef LV_ATTRIBUTE_LARGE_CONST\n#define LV_ATTRIBUTE_LARGE_CONST\n#endif\n\n");
-    out.Text("static const LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_LARGE_CONST uint8_t " + name + "_map[" +
-             Count(static_cast<std::int64_t>(bytes.size())) + "] = {\n");
-    out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+    out.Text("static const LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_LARGE_CONST uint8_t " + name + "_map[" + Count(nBytes) +
+             "] = {\n");
+    WriteData(out, target, job);
     out.Text("};\n\n");
     out.Text("#ifdef __cplusplus\n");
     out.Text("static " + type + " " + name + "_make()\n{\n    " + type + " image = {};\n");
@@ -294,16 +382,15 @@ void WriteLvgl9File(TextWriter& out, const ExportJob& job, std::string_view targ
     // LVGL 9's image file: magic, colour format, flags, width, height,
     // stride and a reserved word, little-endian, then the data.
     const CapturedPicture& picture = job.picture;
-    const std::vector<std::uint8_t> data = DataOf(target, job);
     const TargetLayout& layout = *FindLayout(target);
-    std::vector<std::uint8_t> header = {0x19, Lvgl9FormatValue(picture.mode, layout.bFourthByte)};
+    std::vector<std::uint8_t> header = {0x19, Lvgl9FormatOf(picture.mode, layout.bFourthByte).nValue};
     WriteLittle16(header, 0);
     WriteLittle16(header, picture.nWidth);
     WriteLittle16(header, picture.nHeight);
-    WriteLittle16(header, DataBytes(layout, picture.mode, picture.nWidth, 1));
+    WriteLittle16(header, RowStride(layout, picture.mode, picture.nWidth));
     WriteLittle16(header, 0);
     WriteRaw(out, header);
-    WriteRaw(out, data);
+    WriteRawData(out, target, job);
 }
 
 } // namespace
@@ -313,7 +400,7 @@ std::optional<std::string> TargetSizeRefusal(std::string_view target, const Capt
     const TargetLayout* layout = FindLayout(target);
     if (layout == nullptr || !target.starts_with("lvgl")) return {};
     const std::int64_t nLargest = target == "lvgl8" ? 2047 : 65535;
-    const std::int64_t nStride = DataBytes(*layout, picture.mode, picture.nWidth, 1);
+    const std::int64_t nStride = RowStride(*layout, picture.mode, picture.nWidth);
     if (picture.nWidth > nLargest || picture.nHeight > nLargest || (target != "lvgl8" && nStride > nLargest))
         return "the picture is too large for an " + std::string(target == "lvgl8" ? "LVGL 8" : "LVGL 9") +
                " image, which holds at most " + std::to_string(nLargest) +
@@ -326,6 +413,11 @@ bool IsMonoMode(ColorMode mode)
     return mode == ColorMode::Mono;
 }
 
+bool IsAdafruitGfxMode(ColorMode mode)
+{
+    return mode == ColorMode::Mono || mode == ColorMode::Rgb565 || mode == ColorMode::Rgb565A1 || mode == ColorMode::Grey8;
+}
+
 bool Is565Mode(ColorMode mode)
 {
     return mode == ColorMode::Rgb565;
@@ -336,19 +428,16 @@ bool Is565OrFullMode(ColorMode mode)
     return mode == ColorMode::Rgb565 || mode == ColorMode::Full;
 }
 
+bool IsLvgl9Mode(ColorMode mode)
+{
+    const PixelFormat* format = FindPixelFormat(mode);
+    return Is565OrFullMode(mode) || mode == ColorMode::Argb8888 || mode == ColorMode::Rgb565A8 || mode == ColorMode::A8 ||
+           mode == ColorMode::Grey8 || (format != nullptr && format->UsesPalette());
+}
+
 bool IsFullMode(ColorMode mode)
 {
     return mode == ColorMode::Full;
-}
-
-bool IsAdafruitGfxMode(ColorMode mode)
-{
-    return mode == ColorMode::Mono || mode == ColorMode::Rgb565 || mode == ColorMode::Grey8;
-}
-
-bool IsLvgl9Mode(ColorMode mode)
-{
-    return Is565OrFullMode(mode) || FindLvgl9GreyOrIndexed(mode) != nullptr;
 }
 
 std::string TargetSettingsLine(std::int64_t nWidth, std::int64_t nHeight, std::string_view target, ColorMode mode,
@@ -400,10 +489,24 @@ void WriteAdafruitGfxSource(TextWriter& out, const ExportJob& job)
         WriteExternArray(out, name, "uint8_t", job, "adafruit-gfx");
         return;
     }
+    if (job.picture.mode == ColorMode::Rgb565) {
+        WriteOpening(out, "adafruit-gfx", job,
+                     "Adafruit GFX: display.drawRGBBitmap(x, y, " + name + ", " + name + "_WIDTH, " + name +
+                         "_HEIGHT);\n   RGB565 values, rows from the top.");
+        WriteExternArray(out, name, "uint16_t", job, "adafruit-gfx");
+        return;
+    }
     WriteOpening(out, "adafruit-gfx", job,
-                 "Adafruit GFX: display.drawRGBBitmap(x, y, " + name + ", " + name + "_WIDTH, " + name +
-                     "_HEIGHT);\n   RGB565 values, rows from the top.");
+                 "Adafruit GFX: display.drawRGBBitmap(x, y, " + name + ", " + name + "_mask, " + name + "_WIDTH, " +
+                     name + "_HEIGHT);\n   RGB565 values, rows from the top; the mask (width + 7) / 8 bytes a row, "
+                     "the leftmost pixel in bit 7,\n   a set bit for a pixel drawn: one of alpha 128 or more.");
     WriteExternArray(out, name, "uint16_t", job, "adafruit-gfx");
+    const std::vector<std::uint8_t> mask = MaskBytes(job.picture);
+    const std::string declarator = "const uint8_t " + name + "_mask[" + Count(static_cast<std::int64_t>(mask.size())) + "] PROGMEM";
+    out.Text(std::string("\n") + kExternCBegin + "extern " + declarator + ";\n" + kExternCEnd);
+    out.Text(declarator + " = {\n");
+    out.ByteList(mask.data(), mask.size(), kBytesPerLine);
+    out.Text("};\n");
 }
 
 void WriteTftEspiSource(TextWriter& out, const ExportJob& job)
@@ -454,17 +557,18 @@ void WriteLvgl8Source(TextWriter& out, const ExportJob& job)
 
 void WriteXbmRowsBin(TextWriter& out, const ExportJob& job)
 {
-    WriteRaw(out, DataOf("xbm", job));
+    WriteRawData(out, "xbm", job);
 }
 
 void WriteGfxBin(TextWriter& out, const ExportJob& job)
 {
-    WriteRaw(out, DataOf("adafruit-gfx", job));
+    WriteRawData(out, "adafruit-gfx", job);
+    if (job.picture.mode == ColorMode::Rgb565A1) WriteRaw(out, MaskBytes(job.picture));
 }
 
 void WritePagesBin(TextWriter& out, const ExportJob& job)
 {
-    WriteRaw(out, DataOf("ssd1306", job));
+    WriteRawData(out, "ssd1306", job);
 }
 
 void WriteLvgl9Bin(TextWriter& out, const ExportJob& job)
@@ -479,14 +583,14 @@ void WriteLvgl9XrgbBin(TextWriter& out, const ExportJob& job)
 
 void WriteLvgl8Bin(TextWriter& out, const ExportJob& job)
 {
-    WriteRaw(out, DataOf("lvgl8", job));
+    WriteRawData(out, "lvgl8", job);
 }
 
 void WriteBytesBin(TextWriter& out, const ExportJob& job)
 {
     // A palette format's palette goes first, as LVGL lays its indexed images out.
     if (FindPixelFormat(job.picture.mode)->UsesPalette()) WriteRaw(out, PackPalette(job.picture, job.bytes));
-    WriteRaw(out, PackBytes(job.picture, job.bytes));
+    PackBlocks(job.picture, job.bytes, 1, [&out](std::span<const std::uint8_t> block, bool) { out.Raw(block.data(), block.size()); });
 }
 
 bool IsTargetStart(std::string_view first)
@@ -501,7 +605,14 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
     const std::size_t nTarget = first.find("--for ") + 6;
     const std::size_t nMode = first.find(" -m ", nTarget);
     if (numbers.size() != 2 || nMode == std::string_view::npos) return AtLine(1, wrongFirst);
-    const TargetLayout* layout = FindLayout(first.substr(nTarget, nMode - nTarget));
+    const std::string_view target = first.substr(nTarget, nMode - nTarget);
+    if (IsEpaperTarget(target)) {
+        if (first != TargetSettingsLine(numbers[0], numbers[1], target, ColorMode::Full, false)) return AtLine(1, wrongFirst);
+        if (ReadError error = CheckSize(1, numbers[0], numbers[1])) return error;
+        return ReadEpaperPlanes(target, static_cast<std::int32_t>(numbers[0]), static_cast<std::int32_t>(numbers[1]),
+                                lines, picture);
+    }
+    const TargetLayout* layout = FindLayout(target);
     const std::string_view modeWord = first.substr(nMode + 4, first.find(' ', nMode + 4) - (nMode + 4));
     const PixelFormat* format = FindPixelFormat(modeWord);
     const OutputFormat* row = layout != nullptr ? FindOutputFormat("bytes", layout->pszTarget) : nullptr;
@@ -516,9 +627,9 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
     do {
         if (!lines.Next(line)) return AtLine(lines.Number(), "the file ends before the array");
     } while (!line.ends_with("= {"));
-    const bool bWords = layout->bWords && format->mode == ColorMode::Rgb565;
+    const bool bWords = WritesWords(layout->pszTarget, format->mode);
     const std::int64_t nPaletteBytes = PaletteBytes(format->mode);
-    const std::int64_t nBytes = nPaletteBytes + DataBytes(*layout, format->mode, numbers[0], numbers[1]);
+    const std::int64_t nBytes = ArrayBytes(*layout, format->mode, numbers[0], numbers[1]);
     std::vector<std::uint32_t> values;
     const ValueFormat valueFormat = bWords ? ValueFormat{4, true, 0xFFFF} : ValueFormat{2, true, 0xFF};
     if (ReadError error = ReadValues(lines, valueFormat, static_cast<std::size_t>(bWords ? nBytes / 2 : nBytes), values))
@@ -530,7 +641,7 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
         palette.push_back(values[i] << 16 | values[i + 1] << 8 | values[i + 2]);
     std::vector<std::uint8_t> bytes;
     for (std::size_t i = static_cast<std::size_t>(nPaletteBytes); i < values.size(); ++i) {
-        if (layout->bFourthByte && format->mode == ColorMode::Full && i % 4 == 3) continue;
+        if (FourBytes(*layout, format->mode) && i % 4 == 3) continue;
         bytes.push_back(static_cast<std::uint8_t>(values[i]));
         if (bWords) bytes.push_back(static_cast<std::uint8_t>(values[i] >> 8));
     }

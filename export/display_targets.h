@@ -21,6 +21,7 @@ class TextWriter;
 bool IsMonoMode(ColorMode mode);
 bool Is565Mode(ColorMode mode);
 bool Is565OrFullMode(ColorMode mode);
+bool IsLvgl9Mode(ColorMode mode);
 bool IsFullMode(ColorMode mode);
 // Adafruit GFX: two colours, 565 and 8-bit grey; LVGL 9: 565, 24-bit, L8 and I1 to I8.
 bool IsAdafruitGfxMode(ColorMode mode);

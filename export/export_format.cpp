@@ -4,6 +4,7 @@
 #include "core/pixel_format.h"
 #include "export/bytes_writer.h"
 #include "export/display_targets.h"
+#include "export/epaper_target.h"
 #include "export/format1_writer.h"
 #include "export/format2_writer.h"
 #include "export/mode_layout.h"
@@ -15,9 +16,11 @@ bool HasModeLayout(ColorMode mode)
     return FindModeLayout(mode) != nullptr;
 }
 
+// Alpha has no place in the plain byte layouts.
 bool HasPixelFormat(ColorMode mode)
 {
-    return FindPixelFormat(mode) != nullptr;
+    const PixelFormat* format = FindPixelFormat(mode);
+    return format != nullptr && !format->KeepsAlpha();
 }
 
 constexpr const char* kSourceFilters =
@@ -26,17 +29,18 @@ constexpr const char* kBinFilters = "Binary Files (*.bin);;All Files (*)";
 
 // A target's C source and its raw bytes, the same rows but for the writer.
 constexpr OutputFormat TargetSource(const char* pszTarget, const char* pszExtension, bool (*TakesMode)(ColorMode),
-                                    ColorMode defaultMode, void (*Write)(TextWriter&, const ExportJob&))
+                                    ColorMode defaultMode, void (*Write)(TextWriter&, const ExportJob&),
+                                    bool bReducesColours = false)
 {
     return {ExportFormat::ForTarget, "bytes", pszExtension, kSourceFilters, LineEnds::Lf, false, false, TakesMode,
-            Write, IsTargetStart, ReadTargetSource, pszTarget, defaultMode};
+            Write, IsTargetStart, ReadTargetSource, pszTarget, defaultMode, bReducesColours};
 }
 
 constexpr OutputFormat TargetBin(const char* pszTarget, bool (*TakesMode)(ColorMode), ColorMode defaultMode,
-                                 void (*Write)(TextWriter&, const ExportJob&))
+                                 void (*Write)(TextWriter&, const ExportJob&), bool bReducesColours = false)
 {
     return {ExportFormat::ForTarget, "bin", "bin", kBinFilters, LineEnds::Lf, false, false, TakesMode,
-            Write, nullptr, nullptr, pszTarget, defaultMode};
+            Write, nullptr, nullptr, pszTarget, defaultMode, bReducesColours};
 }
 
 // Alpha variants of a target come in as rows here once the pixel-format
@@ -62,6 +66,8 @@ constexpr OutputFormat kFormats[] = {
     TargetSource("lvgl9", "c", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Source),
     TargetSource("lvgl9-xrgb8888", "c", IsFullMode, ColorMode::Full, WriteLvgl9XrgbSource),
     TargetSource("lvgl8", "c", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl8Source),
+    TargetSource("epaper", "c", IsFullMode, ColorMode::Full, WriteEpaperRedSource, true),
+    TargetSource("epaper-yellow", "c", IsFullMode, ColorMode::Full, WriteEpaperYellowSource, true),
     TargetBin("u8g2", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
     TargetBin("adafruit-gfx", IsAdafruitGfxMode, ColorMode::Mono, WriteGfxBin),
     TargetBin("tft-espi", Is565Mode, ColorMode::Rgb565, WriteGfxBin),
@@ -71,6 +77,8 @@ constexpr OutputFormat kFormats[] = {
     TargetBin("lvgl9", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Bin),
     TargetBin("lvgl9-xrgb8888", IsFullMode, ColorMode::Full, WriteLvgl9XrgbBin),
     TargetBin("lvgl8", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl8Bin),
+    TargetBin("epaper", IsFullMode, ColorMode::Full, WriteEpaperRedBin, true),
+    TargetBin("epaper-yellow", IsFullMode, ColorMode::Full, WriteEpaperYellowBin, true),
 };
 
 } // namespace

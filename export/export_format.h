@@ -36,6 +36,7 @@ struct OutputFormat {
     ReadError (*Read)(std::string_view firstLine, Lines& lines, PictureBuffer& picture);
     const char* pszTarget = nullptr;    // the --for word; null for a format of no one library
     ColorMode defaultMode = ColorMode::Full;   // a target's mode when -m does not choose
+    bool bReducesColours = false;   // reduces full colour to the panel's own, and takes --dither for it
 };
 
 std::span<const OutputFormat> OutputFormats();
@@ -53,7 +54,7 @@ std::string OutputFormatNames();
 // "u8g2|adafruit-gfx|...", the --for words, each once.
 std::string TargetNames();
 
-// "1 or 16", the -m numbers a format takes.
+// "1 or 16", "16, 24 or 121": the -m numbers a format takes.
 std::string ModesOf(const OutputFormat& format);
 
 // Why the format cannot write the picture, or nothing when it can.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <fcntl.h>
 
 namespace {
 
@@ -21,21 +22,22 @@ constexpr std::array<char, 512> MakeHexPairs()
 
 constexpr std::array<char, 512> kHexPairs = MakeHexPairs();
 
-// "0x00," to "0xff,", five characters an entry.
-constexpr std::array<char, 1280> MakeListEntries()
+// "0x00," to "0xff,", five characters in eight, so that one 8-byte store
+// writes an entry; the three after it are overwritten by the next.
+constexpr std::array<char, 2048> MakeListEntries()
 {
-    std::array<char, 1280> entries{};
+    std::array<char, 2048> entries{};
     for (int i = 0; i < 256; ++i) {
-        entries[5 * i] = '0';
-        entries[5 * i + 1] = 'x';
-        entries[5 * i + 2] = kHexPairs[2 * i];
-        entries[5 * i + 3] = kHexPairs[2 * i + 1];
-        entries[5 * i + 4] = ',';
+        entries[8 * i] = '0';
+        entries[8 * i + 1] = 'x';
+        entries[8 * i + 2] = kHexPairs[2 * i];
+        entries[8 * i + 3] = kHexPairs[2 * i + 1];
+        entries[8 * i + 4] = ',';
     }
     return entries;
 }
 
-constexpr std::array<char, 1280> kListEntries = MakeListEntries();
+alignas(8) constexpr std::array<char, 2048> kListEntries = MakeListEntries();
 
 } // namespace
 
@@ -78,35 +80,35 @@ void TextWriter::Hex(std::uint32_t value, int nDigits, bool bPrefix)
     }
 }
 
-void TextWriter::ByteList(const std::uint8_t* bytes, std::size_t nCount, int nPerLine)
+void TextWriter::ByteList(const std::uint8_t* bytes, std::size_t nCount, int nPerLine, bool bMore)
 {
     const std::size_t nLine = static_cast<std::size_t>(nPerLine);
     for (std::size_t i = 0; i < nCount; i += nLine) {
         const std::size_t nOnLine = nCount - i < nLine ? nCount - i : nLine;
-        Reserve(5 * nOnLine + 2);
+        Reserve(5 * nOnLine + 3 + 2);
         for (std::size_t k = 0; k < nOnLine; ++k) {
-            std::memcpy(m_buffer + m_nUsed, &kListEntries[5 * bytes[i + k]], 5);
+            std::memcpy(m_buffer + m_nUsed, &kListEntries[8 * bytes[i + k]], 8);
             m_nUsed += 5;
         }
-        if (i + nOnLine == nCount) --m_nUsed;   // no comma after the last
+        if (i + nOnLine == nCount && !bMore) --m_nUsed;   // no comma after the last
         NewLine();
     }
 }
 
-void TextWriter::WordList(const std::uint16_t* words, std::size_t nCount, int nPerLine)
+void TextWriter::WordList(const std::uint8_t* pairs, std::size_t nCount, int nPerLine, bool bMore)
 {
     const std::size_t nLine = static_cast<std::size_t>(nPerLine);
     for (std::size_t i = 0; i < nCount; i += nLine) {
         const std::size_t nOnLine = nCount - i < nLine ? nCount - i : nLine;
         Reserve(7 * nOnLine + 2);
         for (std::size_t k = 0; k < nOnLine; ++k) {
-            const std::uint16_t word = words[i + k];
-            std::memcpy(m_buffer + m_nUsed, &kListEntries[5 * (word >> 8)], 4);
-            std::memcpy(m_buffer + m_nUsed + 4, &kHexPairs[2 * (word & 0xFF)], 2);
+            const std::uint8_t* pair = pairs + 2 * (i + k);
+            std::memcpy(m_buffer + m_nUsed, &kListEntries[8 * pair[1]], 4);
+            std::memcpy(m_buffer + m_nUsed + 4, &kHexPairs[2 * pair[0]], 2);
             m_buffer[m_nUsed + 6] = ',';
             m_nUsed += 7;
         }
-        if (i + nOnLine == nCount) --m_nUsed;   // no comma after the last
+        if (i + nOnLine == nCount && !bMore) --m_nUsed;   // no comma after the last
         NewLine();
     }
 }
@@ -126,7 +128,15 @@ void TextWriter::Raw(const std::uint8_t* bytes, std::size_t nCount)
 bool TextWriter::Flush()
 {
     if (m_nUsed > 0 && !m_bFailed && std::fwrite(m_buffer, 1, m_nUsed, m_file) != m_nUsed) m_bFailed = true;
+    m_nUnsynced += m_nUsed;
     m_nUsed = 0;
     if (!m_bFailed && std::fflush(m_file) != 0) m_bFailed = true;
+    // The file is synced once written; starting the disk on each few
+    // megabytes meanwhile leaves that sync little to wait for. Files that
+    // cannot be synced (pipes, terminals) refuse it, which changes nothing.
+    if (!m_bFailed && m_nUnsynced >= kWritebackStep) {
+        sync_file_range(fileno(m_file), 0, 0, SYNC_FILE_RANGE_WRITE);
+        m_nUnsynced = 0;
+    }
     return !m_bFailed;
 }

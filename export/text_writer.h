@@ -35,11 +35,13 @@ public:
     void Comma() { Reserve(1); m_buffer[m_nUsed++] = ','; }
 
     // Bytes as "0x%02x", nPerLine a line, a comma after every one but the
-    // last, each line ended.
-    void ByteList(const std::uint8_t* bytes, std::size_t nCount, int nPerLine);
+    // last, each line ended. With bMore, more of the list follows in another
+    // call: the last gets its comma too, and nCount is a multiple of nPerLine.
+    void ByteList(const std::uint8_t* bytes, std::size_t nCount, int nPerLine, bool bMore = false);
 
-    // 16-bit values as "0x%04x", nPerLine a line, commas as ByteList puts them.
-    void WordList(const std::uint16_t* words, std::size_t nCount, int nPerLine);
+    // 16-bit values, each from two bytes low byte first, as "0x%04x",
+    // nPerLine a line, commas as ByteList puts them.
+    void WordList(const std::uint8_t* pairs, std::size_t nCount, int nPerLine, bool bMore = false);
 
     // Bytes exactly as they are, for binary files.
     void Raw(const std::uint8_t* bytes, std::size_t nCount);
@@ -50,6 +52,7 @@ public:
 
 private:
     static constexpr std::size_t kBufferSize = 1 << 16;
+    static constexpr std::size_t kWritebackStep = 1 << 22;
 
     void Reserve(std::size_t nBytes)
     {
@@ -58,6 +61,7 @@ private:
 
     std::FILE* m_file;
     bool m_bCrLf;
+    std::size_t m_nUnsynced = 0;   // bytes sent since the last writeback was started
     char m_buffer[kBufferSize];
     std::size_t m_nUsed = 0;
     bool m_bFailed = false;

@@ -37,3 +37,7 @@ PictureFault ReadPictureFrames(const std::string& path, PictureFrames& frames);
 // Lays frame nFrame on the background into both copies of the working
 // bitmap, by the picture import's blending rule for 8-bit samples.
 PictureFault FlattenFrame(const PictureFrames& frames, std::size_t nFrame, BackgroundColor background, CDibImage& image);
+
+// Puts a frame's colours as they are into the image and its alpha into the
+// plane (rows from the top), for the formats that keep transparency.
+PictureFault SplitFrame(const PictureFrames& frames, std::size_t nFrame, CDibImage& image, std::vector<std::uint8_t>& alpha);

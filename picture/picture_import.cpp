@@ -58,10 +58,11 @@ bool FinishPictureImport(CTOVIXDoc& doc, PictureFault fault, UserDialogs& dialog
 
 } // namespace
 
-bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background)
+bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,
+                   std::vector<std::uint8_t>* pAlpha)
 {
     doc.m_bLoaded = 0;
-    return FinishPictureImport(doc, ReadPictureFile(path, background, doc.m_image), dialogs);
+    return FinishPictureImport(doc, ReadPictureFile(path, background, doc.m_image, pAlpha), dialogs);
 }
 
 bool ImportPictureFrames(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,

@@ -11,7 +11,10 @@ class UserDialogs;
 // Imports a picture of any readable format into the document, as the BMP
 // import does a 24-bit BMP file: the same messages for a refused file, the
 // same document afterwards. The caller sets the scroll range and repaints.
-bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background = {});
+// With pAlpha, the picture's alpha goes there and its colours stay unblended
+// (ReadPictureFile).
+bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background = {},
+                   std::vector<std::uint8_t>* pAlpha = nullptr);
 
 // Reads every frame of a picture (ReadPictureFrames) and imports the first
 // into the document, laid on the background, as ImportPicture does; a

@@ -60,11 +60,17 @@ PictureFault Decode(const std::vector<std::uint8_t>& bytes, const std::string& p
 
 } // namespace
 
-PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image)
+PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image,
+                             std::vector<std::uint8_t>* pAlpha)
 {
     image.Free();
     const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
     if (!bytes) return PictureFault::CannotOpen;
+    if (pAlpha != nullptr) {
+        PictureFrames frames;
+        if (const PictureFault fault = ReadPictureFrames(path, frames); fault != PictureFault::None) return fault;
+        return SplitFrame(frames, 0, image, *pAlpha);
+    }
     PictureRows rows(image, background);
     const PictureFault fault = Decode(*bytes, path, rows);
     if (fault != PictureFault::None) image.Free();
@@ -92,6 +98,29 @@ PictureFault FlattenFrame(const PictureFrames& frames, std::size_t nFrame, Backg
     const std::vector<std::uint8_t>& rgba = frames.frames[nFrame].rgba;
     for (int y = 0; y < frames.nHeight; ++y)
         rows.Put(y, &rgba[4 * static_cast<std::size_t>(frames.nWidth) * y], PictureRows::Layout::Rgba8);
+    rows.Finish();
+    return PictureFault::None;
+}
+
+PictureFault SplitFrame(const PictureFrames& frames, std::size_t nFrame, CDibImage& image, std::vector<std::uint8_t>& alpha)
+{
+    PictureRows rows(image, BackgroundColor{});
+    if (const PictureFault fault = rows.Begin(frames.nWidth, frames.nHeight, 1, ColourLabel{}); fault != PictureFault::None) {
+        image.Free();
+        return fault;
+    }
+    const std::size_t nWidth = static_cast<std::size_t>(frames.nWidth);
+    const std::vector<std::uint8_t>& rgba = frames.frames[nFrame].rgba;
+    alpha.resize(nWidth * static_cast<std::size_t>(frames.nHeight));
+    std::vector<std::uint8_t> rgb(3 * nWidth);
+    for (std::size_t y = 0; y < static_cast<std::size_t>(frames.nHeight); ++y) {
+        for (std::size_t x = 0; x < nWidth; ++x) {
+            const std::uint8_t* pPixel = &rgba[4 * (y * nWidth + x)];
+            std::copy(pPixel, pPixel + 3, &rgb[3 * x]);
+            alpha[y * nWidth + x] = pPixel[3];
+        }
+        rows.Put(static_cast<int>(y), rgb.data(), PictureRows::Layout::Rgb8);
+    }
     rows.Finish();
     return PictureFault::None;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The colour that transparent parts of a picture are laid on.
 struct BackgroundColor {
@@ -28,7 +29,10 @@ inline constexpr int kPictureAllocationLimitMiB =
 // their own; everything else Qt's image readers know, through them. The size
 // limits are checked from the header before the pixels are decoded. On
 // failure the image is left empty and the fault says why.
-PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image);
+// With pAlpha, the first frame's alpha goes there (rows from the top) and
+// its colours stay unblended instead (SplitFrame).
+PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image,
+                             std::vector<std::uint8_t>* pAlpha = nullptr);
 
 // ReadPictureFile's answer in the BMP import's terms: CannotOpen when the
 // file cannot be opened (or memory runs out), TooWide or TooHigh past the

@@ -130,7 +130,9 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"missing.png", 1, "missing.png: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
         {"notes.bmp --picture", 1, "notes.bmp: 読み込んだファイルの形式が正しくありません。"},
         {"pic.bmp --for tft-espi -m 1", 2, "--for tft-espi takes colour mode 16, not 1"},
-        {"pic.bmp --for lvgl9 -m mono", 2, "--for lvgl9 takes colour mode 16 or 24 or grey8 or index1 or index2 or index4 or index8, not 1"},
+        {"pic.bmp --for lvgl9 -m mono", 2, "--for lvgl9 takes colour mode 16 or 24 or grey8 or index1 or index2 or index4 or index8 or argb8888 or rgb565a8 or a8, not 1"},
+        {"pic.bmp -f bytes -m argb8888", 2, "-f bytes takes colour mode 1 or 6 or 8 or 15 or 16 or 24 or grey1"},
+        {"pic.bmp --for epaper -m 16", 2, "--for epaper takes colour mode 24, not 16"},
         {"pic.bmp --for u8g2 --static", 2, "--static does not apply to --for u8g2"},
         {"pic.bmp --for ssd1306 --header a.h", 2, "--header does not apply to --for ssd1306"},
         {"pic.bmp -f 2 --for xbm", 2, "--for goes with -f bytes or -f bin, not -f 2"},
@@ -545,6 +547,7 @@ TEST_F(TovixExportTest, ReductionSettingsChangeTheValuesWithinTheMode)
         {"-m 8", "--dither floyd-steinberg"}, {"-m 565", "--round"},         {"-m 1", "--mono luminance -t 200"},
         {"-m grey2", "--dither ordered"}, {"-m grey4 --bit-order lsb", "--dither atkinson"},
         {"-m index2 --palette grey3.txt", "--dither floyd-steinberg"},
+        {"--for epaper", "--dither atkinson"},
     };
     WriteFile(dir.File("grey3.txt"), {'0', '0', '0', '0', '0', '0', '\n', '8', '0', '8', '0', '8', '0', '\n', 'f', 'f', 'f', 'f', 'f', 'f'});
     for (const auto& [mode, settings] : cases) {
@@ -721,7 +724,7 @@ TEST_F(TovixExportTest, ADocumentOfAnUnknownModeWritesTheCommentBlockAlone)
     EXPECT_EQ(result.nExit, 0) << result.strErr;
     EXPECT_TRUE(result.strOut.ends_with(" dot\r\n*************************************************/\r\n")) << result.strOut;
     EXPECT_EQ(Run("--list-modes").strOut, "1 mono\n6 64\n8 256\n15 555\n16 565\n24 full\n"
-                                          "grey1\ngrey2\ngrey4\ngrey8\nindex1\nindex2\nindex4\nindex8\n");
+                                          "grey1\ngrey2\ngrey4\ngrey8\nindex1\nindex2\nindex4\nindex8\nargb8888\nrgb565a8\na8\n565a1\n");
 }
 
 TEST_F(TovixExportTest, DocumentLandsOnlyWhenStandardOutputWasWritten)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/dither.h"
 #include "core/file_ptr.h"
 #include "core/picture_values.h"
 #include "core/pixel_encoder.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -57,6 +59,7 @@ TEST(DisplayTargets, EachLibraryGetsItsOwnLayout)
     std::vector<std::uint32_t> mono;
     for (const char* p = rows; *p != '\0'; ++p) mono.push_back(*p == 'B' ? kBlack : kWhite);
     const std::vector<std::uint32_t> colour = {kRed, kOneTwoThree};
+    const std::vector<std::uint8_t> alpha = {0x80, 0x40};
 
     const LayoutCase cases[] = {
         {"u8g2", ColorMode::Mono, false, {0x55, 0x03, 0x00, 0x00}},
@@ -72,28 +75,41 @@ TEST(DisplayTargets, EachLibraryGetsItsOwnLayout)
         {"lvgl9-xrgb8888", ColorMode::Full, false, {0x00, 0x00, 0xff, 0xff, 3, 2, 1, 0xff}},
         {"lvgl8", ColorMode::Rgb565, false, {0x00, 0xf8, 0x00, 0x00}},
         {"lvgl8", ColorMode::Full, false, {0x00, 0x00, 0xff, 0xff, 3, 2, 1, 0xff}},
+        // The colour pictures have the alphas 0x80 and 0x40, which only these keep.
+        {"lvgl9", ColorMode::Argb8888, false, {0x00, 0x00, 0xff, 0x80, 3, 2, 1, 0x40}},
+        {"lvgl9", ColorMode::Rgb565A8, false, {0x00, 0xf8, 0x00, 0x00, 0x80, 0x40}},
+        {"lvgl9", ColorMode::A8, false, {0x80, 0x40}},
+        {"adafruit-gfx", ColorMode::Rgb565A1, false, {0xf800, 0x0000}},
     };
     for (const LayoutCase& c : cases) {
         const bool bMono = c.mode == ColorMode::Mono;
-        const CapturedPicture picture{bMono ? 10 : 2, bMono ? 2 : 1, c.mode, {128, 128, 128}, bMono ? mono : colour, {}};
+        CapturedPicture picture{bMono ? 10 : 2, bMono ? 2 : 1, c.mode, {128, 128, 128}, bMono ? mono : colour, {}};
+        if (!bMono) picture.alpha = alpha;
         const OutputFormat* format = FindOutputFormat("bytes", c.target);
         ASSERT_NE(format, nullptr) << c.target;
-        EXPECT_EQ(FirstArray(Written(*format, picture, c.bInvert)), c.expected) << c.target;
+        const std::string source = Written(*format, picture, c.bInvert);
+        EXPECT_EQ(FirstArray(source), c.expected) << c.target << " -m " << static_cast<int>(c.mode);
+        // drawRGBBitmap's mask: the first pixel drawn, the second not.
+        if (c.mode == ColorMode::Rgb565A1) {
+            EXPECT_EQ(FirstArray(source.substr(source.find("img_mask[1] PROGMEM = {"))), std::vector<int>{0x80});
+        }
         EXPECT_FALSE(RefusalFor(*format, picture).has_value()) << c.target;
     }
 }
 
 TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
 {
+    // Larger than the blocks the writers pack at a time, which must join seamlessly.
+    constexpr std::int32_t kWidth = 131, kHeight = 101;
     std::mt19937 random(24);
-    std::vector<std::uint32_t> pixels(13 * 11);
+    std::vector<std::uint32_t> pixels(kWidth * kHeight);
     for (std::uint32_t& pixel : pixels) pixel = random() & 0xFFFFFF;
     for (const OutputFormat& format : OutputFormats()) {
-        if (format.pszTarget == nullptr || std::string_view(format.pszName) != "bytes") continue;
+        if (format.pszTarget == nullptr || std::string_view(format.pszName) != "bytes" || format.bReducesColours) continue;
         for (const PixelFormat& pixel : PixelFormats()) {
             if (!format.TakesMode(pixel.mode)) continue;
             // A palette format's indices come from its palette, as the tool makes them.
-            CapturedPicture picture{13, 11, pixel.mode, {100, 128, 160}, pixels, {}};
+            CapturedPicture picture{kWidth, kHeight, pixel.mode, {100, 128, 160}, pixels, {}};
             const std::vector<std::uint32_t> palette = PaletteFor(picture, {});
             picture.palette = palette;
             const std::vector<std::uint32_t> values = EncodedValues(picture, {});
@@ -114,23 +130,26 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
                     ASSERT_EQ(back.Encode(decoded.pixels[i]), original.Encode(pixels[i])) << where << " pixel " << i;
             }
 
-            // The bin file holds the array's bytes, 16-bit values low byte
-            // first, after LVGL 9's header for that library.
+            // The bin file holds the arrays' bytes one after the other,
+            // 16-bit values low byte first, after LVGL 9's header for that library.
             std::string bin = Written(*FindOutputFormat("bin", format.pszTarget), picture);
-            const std::vector<int> array = FirstArray(source);
-            const bool bWords = source.find("uint16_t img[") != std::string::npos;
             if (std::string_view(format.pszTarget).starts_with("lvgl9")) {
                 ASSERT_GE(bin.size(), 12u) << where;
                 EXPECT_EQ(bin[0], 0x19) << where;
-                EXPECT_EQ(bin.substr(4, 4), std::string("\x0d\x00\x0b\x00", 4)) << where;
+                EXPECT_EQ(bin.substr(4, 4), std::string("\x83\x00\x65\x00", 4)) << where;
                 bin.erase(0, 12);
             }
             std::string expected;
-            for (int value : array) {
-                expected += static_cast<char>(value);
-                if (bWords) expected += static_cast<char>(value >> 8);
+            for (std::size_t nArray = source.find("= {\n"); nArray != std::string::npos;
+                 nArray = source.find("= {\n", nArray + 1)) {
+                const std::size_t nLine = source.rfind('\n', nArray);
+                const bool bWords = source.substr(nLine, nArray - nLine).find("uint16_t") != std::string::npos;
+                for (int value : FirstArray(source.substr(nLine))) {
+                    expected += static_cast<char>(value);
+                    if (bWords) expected += static_cast<char>(value >> 8);
+                }
             }
-            EXPECT_EQ(bin, expected) << where;
+            EXPECT_TRUE(bin == expected) << where;
         }
     }
 }
@@ -171,6 +190,72 @@ TEST(DisplayTargets, GreyAndIndexedLayoutsWithTheirColourFormat)
         const std::string bin = Written(*FindOutputFormat("bin", "lvgl9"), picture);
         EXPECT_EQ(bin.substr(0, 10), std::string({0x19, c.nCf, 0, 0, 3, 0, 1, 0, c.nStride, 0})) << c.colourFormat;
     }
+}
+
+// The pixels of a picture read back from its export.
+std::vector<std::uint32_t> Decoded(const std::string& text)
+{
+    PictureBuffer decoded;
+    const ReadError error = ReadExportText(text, decoded);
+    EXPECT_FALSE(error.has_value()) << *error;
+    return decoded.pixels;
+}
+
+TEST(DisplayTargets, EpaperPlanesHoldEachPixelAsItsNearestInk)
+{
+    constexpr std::uint32_t kYellow = 0x00FFFF, kGrey = 0x808080, kDarkGrey = 0x7F7F7F, kDarkRed = 0x000080;
+    constexpr std::uint32_t kOrange = 0x0080FF;
+    // 9 x 2: no multiple of 8 wide, so each row has a byte of padding.
+    const std::vector<std::uint32_t> pixels = {kBlack, kWhite, kRed, kYellow, kGrey, kDarkGrey, kDarkRed, kOrange, kBlack,
+                                               kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kRed};
+    struct PanelCase {
+        const char* target;
+        std::vector<int> black, colour;
+        std::vector<std::uint32_t> shown;
+    };
+    const PanelCase cases[] = {
+        // Yellow lies as far from red as from white: white goes first.
+        {"epaper", {0x7b, 0x7f, 0xff, 0xff}, {0xdc, 0xff, 0xff, 0x7f},
+         {kBlack, kWhite, kRed, kWhite, kWhite, kBlack, kRed, kRed, kBlack,
+          kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kRed}},
+        // Red lies as far from black as from yellow: black goes first.
+        {"epaper-yellow", {0x59, 0x7f, 0xff, 0x7f}, {0xee, 0xff, 0xff, 0xff},
+         {kBlack, kWhite, kBlack, kYellow, kWhite, kBlack, kBlack, kYellow, kBlack,
+          kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kBlack}},
+    };
+    for (const PanelCase& c : cases) {
+        const CapturedPicture picture{9, 2, ColorMode::Full, {128, 128, 128}, pixels, {}};
+        const std::string source = Written(*FindOutputFormat("bytes", c.target), picture);
+        const std::size_t nSecond = source.find("};") + 2;
+        EXPECT_EQ(FirstArray(source), c.black) << c.target;
+        EXPECT_EQ(FirstArray(source.substr(nSecond)), c.colour) << c.target;
+        EXPECT_EQ(Decoded(source), c.shown) << c.target;
+
+        std::string expected;
+        for (int value : c.black) expected += static_cast<char>(value);
+        for (int value : c.colour) expected += static_cast<char>(value);
+        EXPECT_EQ(Written(*FindOutputFormat("bin", c.target), picture), expected) << c.target;
+    }
+}
+
+TEST(DisplayTargets, EpaperDithersAmongItsInksWhenAsked)
+{
+    const std::vector<std::uint32_t> grey(16 * 16, 0x808080);
+    const CapturedPicture picture{16, 16, ColorMode::Full, {128, 128, 128}, grey, {}};
+    char* buffer = nullptr;
+    std::size_t nSize = 0;
+    FilePtr file(open_memstream(&buffer, &nSize));
+    ASSERT_TRUE(WriteExportFile(file.get(), *FindOutputFormat("bytes", "epaper"),
+                                {picture, "img", {}, {}, DitherMethod::FloydSteinberg}));
+    file.reset();
+    const std::string source(buffer, nSize);
+    std::free(buffer);
+    const std::vector<std::uint32_t> pixels = Decoded(source);
+    const auto nBlack = std::count(pixels.begin(), pixels.end(), kBlack);
+    const auto nWhite = std::count(pixels.begin(), pixels.end(), kWhite);
+    // Half-way grey comes out about half black, half white, and nothing red.
+    EXPECT_EQ(nBlack + nWhite, 256);
+    EXPECT_NEAR(nBlack, 128, 16);
 }
 
 TEST(DisplayTargets, PicturesLargerThanAnLvglHeaderHoldsAreRefused)

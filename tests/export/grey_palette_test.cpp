@@ -118,7 +118,7 @@ TEST(GreyAndPaletteFormats, ExportsReadBackToTheirLevelsAndPaletteColours)
     std::vector<std::uint32_t> pixels(13 * 9);
     for (std::uint32_t& pixel : pixels) pixel = random() & 0xFFFFFF;
     for (const PixelFormat& format : PixelFormats()) {
-        if (!format.bNamedOnly) continue;
+        if (format.rule != ChannelRule::Grey && !format.UsesPalette()) continue;
         std::vector<BytesOptions> layouts;
         for (BitOrder order : {BitOrder::Msb, BitOrder::Lsb}) {
             for (PaletteFormat palette : {PaletteFormat::Rgb888, PaletteFormat::Rgb565}) {

@@ -63,6 +63,12 @@ check lvgl9_l8 img --for lvgl9 -m grey8
 check lvgl9_i4 img --for lvgl9 -m index4
 check gfx_grey img --for adafruit-gfx -m grey8
 check bytes_index img -f bytes -m index2 --attribute PROGMEM
+check lvgl9_argb img --for lvgl9 -m argb8888
+check lvgl9_565a8 img --for lvgl9 -m rgb565a8
+check lvgl9_a8 img --for lvgl9 -m a8
+check gfx_mask img_mask --for adafruit-gfx -m 565a1
+check epaper img_black --for epaper
+check epaper_yellow img_yellow --for epaper-yellow --dither atkinson
 defines="-DLVGL_VERSION_8" check lvgl8_565 img --for lvgl8
 defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_32 img --for lvgl8 -m 24
 

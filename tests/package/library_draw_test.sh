@@ -62,4 +62,25 @@ print(" ".join(map(str, bits)))
 EOF
 )
 [ "$(echo $magick_pbm)" = "$(echo $reference)" ] || fail "ImageMagick reads the X11 bitmap otherwise"
+
+# drawRGBBitmap with the mask: a picture of every alpha, its pixels of alpha
+# 128 or more drawn in their own RGB565 colour, not laid on any background,
+# the others leaving the canvas's colour.
+/usr/bin/python3 - <<'EOF'
+import png, random
+random.seed(124)
+w, h = 37, 21
+rows = [[random.randrange(256) for _ in range(w * 4)] for _ in range(h)]
+png.Writer(w, h, greyscale=False, alpha=True).write(open("alpha.png", "wb"), rows)
+values = []
+for row in rows:
+    for x in range(w):
+        r, g, b, a = row[4 * x:4 * x + 4]
+        values.append((r >> 3) << 11 | (g >> 2) << 5 | b >> 3 if a >= 128 else 0x1234)
+open("alpha-reference.txt", "w").write(f"MASKED,{w},{h},\n" + ",".join(f"{v:x}" for v in values) + "\n")
+EOF
+"$tool" --for adafruit-gfx -m 565a1 -n img -o gfx.c alpha.png --force
+g++ -std=c++17 -DARDUINO=100 -I . -I "$gfx/host" -I "$gfx" -I "$here" -DEXPORT='"gfx.c"' -DMASK=0x1234 \
+    "$here/gfx_draw.cpp" gfx.o -o gfx_draw
+./gfx_draw alpha-reference.txt || fail "Adafruit GFX drawing with the mask"
 exit $status

@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # tovix-export -f bin --for lvgl9 writes the .bin image file that LVGL's own
 # converter, scripts/LVGLImage.py, writes for the same picture.
-# lvgl_converter_test.sh TOOL LVGLIMAGE_PY WORK_DIR
+# lvgl_converter_test.sh TOOL LVGLIMAGE_PY WORK_DIR PNGSUITE_DIR
 set -euo pipefail
-tool=$1 script=$2 work=$3
+tool=$1 script=$2 work=$3 pngsuite=$4
 # Debian's python3, which has python3-png and python3-lz4, whatever PATH finds first.
 python=/usr/bin/python3
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
@@ -72,5 +72,28 @@ EOF
 for bits in 1 2 4 8; do
     convert "i$bits" "I$bits" "index$bits --palette i$bits.txt" lvgl9
     cmp "ours-I$bits.bin" "ref/i$bits.bin" || { echo "FAIL: I$bits differs from LVGLImage.py"; status=1; }
+done
+
+# With alpha the colours stay as they are, not laid on the background, and
+# the alpha goes beside them: byte for byte the converter's.
+"$python" - <<'EOF'
+import png, random
+random.seed(121)
+rows = [[random.randrange(256) for _ in range(13 * 4)] for _ in range(7)]
+png.Writer(13, 7, greyscale=False, alpha=True).write(open("alpha.png", "wb"), rows)
+EOF
+for cf in ARGB8888:argb8888 RGB565A8:rgb565a8 A8:a8; do
+    IFS=: read -r name mode <<<"$cf"
+    convert alpha "$name" "$mode" lvgl9
+    cmp "ours-$name.bin" ref/alpha.bin || { echo "FAIL: $name differs from LVGLImage.py"; status=1; }
+done
+
+# PngSuite's transparency, by palette, by one colour and by channel, read as
+# the converter reads it. (Their colours carry a gamma of 1.0, which only we
+# convert to sRGB.)
+for picture in tbbn3p08 tbrn2c08 basn4a08 basn6a08; do
+    cp "$pngsuite/$picture.png" .
+    convert "$picture" A8 a8 lvgl9
+    cmp ours-A8.bin "ref/$picture.bin" || { echo "FAIL: the alpha of $picture differs from LVGLImage.py"; status=1; }
 done
 exit $status

@@ -96,12 +96,17 @@ TEST(TgaKinds, SixteenBitPixelsRightToLeftWithOneAlphaBit)
     EXPECT_EQ(ImportBytes(dir, "b.tga", footed, nullptr, {1, 2, 3}).pixels, got.pixels);
 }
 
-// A 3 x 2 picture of six colours, as a PNG, with an eXIf chunk giving the
-// orientation before its pixels when nOrientation is not 0.
-std::vector<std::uint8_t> OrientedPng(int nOrientation)
+QImage SixColours()
 {
     QImage picture(3, 2, QImage::Format_RGB32);
     for (int i = 0; i < 6; ++i) picture.setPixel(i % 3, i / 3, qRgb(40 * i, 255 - 40 * i, 100 + 20 * i));
+    return picture;
+}
+
+// A picture, by default 3 x 2 of six colours, as a PNG, with an eXIf chunk
+// giving the orientation before its pixels when nOrientation is not 0.
+std::vector<std::uint8_t> OrientedPng(int nOrientation, const QImage& picture = SixColours())
+{
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -173,6 +178,35 @@ TEST(Orientation, PngAndJpegAreTurnedAsTheirExifSays)
                     const int ty = y0 + x * turn.nRightY + y * turn.nDownY;
                     ASSERT_EQ(got.At(tx, ty), plain.At(x, y)) << "orientation " << turn.nOrientation << (bJpeg ? " JPEG" : " PNG");
                 }
+        }
+    }
+}
+
+TEST(Alpha, KeptBesideTheUnblendedColoursAndTurnedWithThem)
+{
+    TempDir dir;
+    for (QImage::Format format : {QImage::Format_ARGB32, QImage::Format_RGBA64}) {
+        QImage picture(3, 2, format);
+        for (int i = 0; i < 6; ++i) picture.setPixel(i % 3, i / 3, qRgba(40 * i, 255 - 40 * i, 100 + 20 * i, 10 + 40 * i));
+        // Orientation 6 sends stored (x, y) to (1 - y, x) of the 2 x 3 picture shown.
+        for (const int nOrientation : {1, 6}) {
+            WriteFile(dir.File("alpha.png"), OrientedPng(nOrientation, picture));
+            RecordingDialogs dialogs;
+            auto doc = std::make_unique<CTOVIXDoc>();
+            std::vector<std::uint8_t> alpha;
+            ASSERT_TRUE(ImportPicture(*doc, dir.File("alpha.png"), dialogs, {1, 2, 3}, &alpha));
+            const CDibImage& image = doc->m_image;
+            const int nShownWidth = nOrientation == 6 ? 2 : 3;
+            ASSERT_EQ(alpha.size(), 6u);
+            for (int i = 0; i < 6; ++i) {
+                const int tx = nOrientation == 6 ? 1 - i / 3 : i % 3, ty = nOrientation == 6 ? i % 3 : i / 3;
+                const std::uint8_t* p = image.m_pSrcBits + (image.GetHeight() - 1 - ty) * image.GetStride() + 3 * tx;
+                const std::string where = "format " + std::to_string(format) + ", orientation " + std::to_string(nOrientation);
+                EXPECT_EQ(alpha[static_cast<std::size_t>(ty * nShownWidth + tx)], 10 + 40 * i) << where;
+                EXPECT_EQ((Rgb{p[2], p[1], p[0]}), (Rgb{static_cast<std::uint8_t>(40 * i), static_cast<std::uint8_t>(255 - 40 * i),
+                                                        static_cast<std::uint8_t>(100 + 20 * i)}))
+                    << where;
+            }
         }
     }
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws an export of tovix-export --for adafruit-gfx with Adafruit GFX's own
-// drawBitmap, drawRGBBitmap or drawGrayscaleBitmap into a canvas, and
-// compares every pixel with the reference. gfx_draw REFERENCE; the export is
-// compiled in as EXPORT. The reference is the FORMAT_2 text of the same
-// picture and mode, or for grey, which FORMAT_2 has not, the -f bin bytes.
+// drawBitmap, drawRGBBitmap (with a mask when MASK gives the colour
+// underneath) or drawGrayscaleBitmap into a canvas, and compares every pixel
+// with the reference. gfx_draw REFERENCE; the export is compiled in as
+// EXPORT. The reference is the FORMAT_2 text of the same picture and mode,
+// or for grey, which FORMAT_2 has not, the -f bin bytes.
 #include "Adafruit_GFX.h"
 #include EXPORT
 #include "format2_reference.h"
@@ -43,6 +44,13 @@ int main(int, char** argv)
 #elif defined(GREY)
     GFXcanvas8 canvas(img_WIDTH + 3, img_HEIGHT + 2);
     canvas.drawGrayscaleBitmap(1, 2, img, img_WIDTH, img_HEIGHT);
+    for (int y = 0; y < img_HEIGHT; ++y)
+        for (int x = 0; x < img_WIDTH; ++x) nWrong += canvas.getPixel(x + 1, y + 2) != ref.values[y * img_WIDTH + x];
+#elif defined(MASK)
+    // Masked pixels keep what was there before; the reference holds that colour for them.
+    GFXcanvas16 canvas(img_WIDTH + 3, img_HEIGHT + 2);
+    canvas.fillScreen(MASK);
+    canvas.drawRGBBitmap(1, 2, img, img_mask, img_WIDTH, img_HEIGHT);
     for (int y = 0; y < img_HEIGHT; ++y)
         for (int x = 0; x < img_WIDTH; ++x) nWrong += canvas.getPixel(x + 1, y + 2) != ref.values[y * img_WIDTH + x];
 #else

@@ -38,10 +38,12 @@ typedef enum {
     LV_COLOR_FORMAT_I2 = 0x08,
     LV_COLOR_FORMAT_I4 = 0x09,
     LV_COLOR_FORMAT_I8 = 0x0A,
+    LV_COLOR_FORMAT_A8 = 0x0E,
     LV_COLOR_FORMAT_RGB888 = 0x0F,
     LV_COLOR_FORMAT_ARGB8888 = 0x10,
     LV_COLOR_FORMAT_XRGB8888 = 0x11,
-    LV_COLOR_FORMAT_RGB565 = 0x12
+    LV_COLOR_FORMAT_RGB565 = 0x12,
+    LV_COLOR_FORMAT_RGB565A8 = 0x14
 } lv_color_format_t;
 #include "src/draw/lv_image_dsc.h"
 #endif
