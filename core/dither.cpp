@@ -202,6 +202,26 @@ void Ordered(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, s
 // takes the upper one at the share of Bayer cells its distance from the
 // lower one gives, so a flat area keeps its mean whatever the thresholds,
 // as error diffusion does, and a shown level stays flat.
+struct OrderedBracket {
+    int nLow, nHigh;
+    int nAbove, nSpan;   // the value's distance from the lower shown value, and the upper's
+
+    OrderedBracket(const LevelRule& rule, int v)
+    {
+        const int nLevels = static_cast<int>(rule.shown.size());
+        const auto first = rule.shown.begin(), last = rule.shown.end();
+        // The last level shown at v or below, the first at v or above.
+        nLow = std::max(0, static_cast<int>(std::upper_bound(first, last, v) - first) - 1);
+        nHigh = std::min(nLevels - 1, static_cast<int>(std::lower_bound(first, last, v) - first));
+        if (rule.shown[nHigh] < v) nHigh = nLow;
+        if (rule.shown[nLow] > v) nLow = nHigh;
+        nAbove = v - rule.shown[nLow];
+        nSpan = rule.shown[nHigh] - rule.shown[nLow];
+    }
+
+    int Level(int nCell) const { return nAbove * 128 > (2 * nCell + 1) * nSpan ? nHigh : nLow; }
+};
+
 template <int N>
 struct OrderedTables {
     std::array<std::array<std::array<std::uint16_t, 256>, N>, 64> code;   // by Bayer cell, channel, value
@@ -210,19 +230,10 @@ struct OrderedTables {
     {
         for (int c = 0; c < N; ++c) {
             const LevelRule& rule = quantiser.channels[c];
-            const int nLevels = static_cast<int>(rule.shown.size());
-            const auto first = rule.shown.begin(), last = rule.shown.end();
             for (int v = 0; v < 256; ++v) {
-                // The last level shown at v or below, the first at v or above.
-                int nLow = std::max(0, static_cast<int>(std::upper_bound(first, last, v) - first) - 1);
-                int nHigh = std::min(nLevels - 1, static_cast<int>(std::lower_bound(first, last, v) - first));
-                if (rule.shown[nHigh] < v) nHigh = nLow;
-                if (rule.shown[nLow] > v) nLow = nHigh;
-                const int nSpan = rule.shown[nHigh] - rule.shown[nLow];
-                for (int cell = 0; cell < 64; ++cell) {
-                    const bool bHigh = (v - rule.shown[nLow]) * 128 > (2 * cell + 1) * nSpan;
-                    code[cell][c][v] = static_cast<std::uint16_t>((bHigh ? nHigh : nLow) << rule.nShift);
-                }
+                const OrderedBracket bracket(rule, v);
+                for (int cell = 0; cell < 64; ++cell)
+                    code[cell][c][v] = static_cast<std::uint16_t>(bracket.Level(cell) << rule.nShift);
             }
         }
     }
@@ -231,17 +242,19 @@ struct OrderedTables {
 // Levels a fixed step S apart from 0 (5-6-5 truncated, grey levels) as
 // arithmetic for the vector kernels: the upper level from a distance of
 // ((2 x cell + 1) x S / 128) + 1 above the lower one, so the level is
-// (value + S minus that) / S, the division a multiplication.
+// (value + S minus that) / S, the division a multiplication; the sum held
+// at 255 stands for the top level where S x levels passes 255.
 template <int N>
 struct EvenSteps {
-    EvenStepRow rows[N];                                   // offsets filled in for each row
-    std::array<std::array<std::uint16_t, 64>, N> offset;   // by channel, Bayer cell
+    EvenStepRow rows[N];                                  // offsets filled in for each row
+    std::array<std::array<std::uint8_t, 64>, N> offset;   // by channel, Bayer cell
 };
 
-// The quantiser's levels as even steps, kept only when they give every code
-// the tables give, so that the output never depends on which kernel ran.
+// The quantiser's levels as even steps, kept only when they give every
+// level the brackets give, so that the output never depends on which
+// kernel ran.
 template <int N>
-std::optional<EvenSteps<N>> EvenStepsOf(const LevelQuantiser<N>& quantiser, const OrderedTables<N>& tables)
+std::optional<EvenSteps<N>> EvenStepsOf(const LevelQuantiser<N>& quantiser)
 {
     EvenSteps<N> steps{};
     for (int c = 0; c < N; ++c) {
@@ -250,14 +263,13 @@ std::optional<EvenSteps<N>> EvenStepsOf(const LevelQuantiser<N>& quantiser, cons
         if (nStep < 2) return std::nullopt;   // the multiplier would not fit 16 bits
         EvenStepRow& row = steps.rows[c];
         row.nMagic = static_cast<std::uint16_t>((65536 + nStep - 1) / nStep);
-        row.nTop = static_cast<std::uint16_t>(rule.shown.size() - 1);
         row.nShift = rule.nShift;
-        for (int cell = 0; cell < 64; ++cell) {
-            const unsigned nOffset = static_cast<unsigned>(nStep - ((2 * cell + 1) * nStep / 128 + 1));
-            steps.offset[c][cell] = static_cast<std::uint16_t>(nOffset);
-            for (unsigned v = 0; v < 256; ++v) {
-                const unsigned nLevel = std::min<unsigned>(row.nTop, (v + nOffset) * row.nMagic >> 16);
-                if (tables.code[cell][c][v] != nLevel << row.nShift) return std::nullopt;
+        for (int cell = 0; cell < 64; ++cell)
+            steps.offset[c][cell] = static_cast<std::uint8_t>(nStep - ((2 * cell + 1) * nStep / 128 + 1));
+        for (int v = 0; v < 256; ++v) {
+            const OrderedBracket bracket(rule, v);
+            for (int cell = 0; cell < 64; ++cell) {
+                if (bracket.Level(cell) != std::min(255, v + steps.offset[c][cell]) * row.nMagic >> 16) return std::nullopt;
             }
         }
     }
@@ -268,8 +280,9 @@ template <int N>
 void OrderedLevels(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, const LevelQuantiser<N>& quantiser,
                    std::uint16_t* d)
 {
-    const auto tables = std::make_unique<OrderedTables<N>>(quantiser);
-    std::optional<EvenSteps<N>> steps = EvenStepsOf(quantiser, *tables);
+    std::optional<EvenSteps<N>> steps = EvenStepsOf(quantiser);
+    // Made for the first pixel the vector kernels leave, if any.
+    std::unique_ptr<OrderedTables<N>> tables;
     const auto fastRow = [&](const std::uint8_t* row, std::uint16_t* out, const std::uint8_t* cells) -> std::int32_t {
         if (!steps) return 0;
         for (int c = 0; c < N; ++c)
@@ -278,6 +291,7 @@ void OrderedLevels(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHei
         else return OrderedEvenStepsGrey(row, out, nWidth, steps->rows[0]);
     };
     Ordered<N>(s, nWidth, nHeight, d, fastRow, [&](int nCell, const std::uint8_t* pixel) {
+        if (!tables) tables = std::make_unique<OrderedTables<N>>(quantiser);
         const auto& cell = tables->code[nCell];
         std::uint16_t nCode = cell[0][pixel[0]];
 #pragma GCC unroll 3

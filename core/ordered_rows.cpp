@@ -30,30 +30,30 @@ __attribute__((target("avx2"))) inline __m128i Load16(const void* p)
     return _mm_loadu_si128(static_cast<const __m128i*>(p));
 }
 
-// One channel of sixteen pixels of three bytes, widened to 16 bits.
-__attribute__((target("avx2"))) inline __m256i Channel(const __m128i (&parts)[3], int c)
+// One channel of sixteen pixels of three bytes.
+__attribute__((target("avx2"))) inline __m128i Channel(const __m128i (&parts)[3], int c)
 {
     __m128i bytes = _mm_setzero_si128();
     for (int part = 0; part < 3; ++part)
         bytes = _mm_or_si128(bytes, _mm_shuffle_epi8(parts[part], Load16(kSplit.mask[c][part].data())));
-    return _mm256_cvtepu8_epi16(bytes);
+    return bytes;
 }
 
 struct StepVectors {
-    __m256i offset, magic, top;
+    __m128i offset;
+    __m256i magic;
     __m128i shift;
 };
 
 __attribute__((target("avx2"))) inline StepVectors Vectors(const EvenStepRow& row)
 {
-    return {_mm256_loadu_si256(reinterpret_cast<const __m256i*>(row.offset)), _mm256_set1_epi16(static_cast<short>(row.nMagic)),
-            _mm256_set1_epi16(static_cast<short>(row.nTop)), _mm_cvtsi32_si128(row.nShift)};
+    return {Load16(row.offset), _mm256_set1_epi16(static_cast<short>(row.nMagic)), _mm_cvtsi32_si128(row.nShift)};
 }
 
-__attribute__((target("avx2"))) inline __m256i Codes(__m256i values, const StepVectors& step)
+__attribute__((target("avx2"))) inline __m256i Codes(__m128i values, const StepVectors& step)
 {
-    const __m256i level = _mm256_mulhi_epu16(_mm256_add_epi16(values, step.offset), step.magic);
-    return _mm256_sll_epi16(_mm256_min_epu16(level, step.top), step.shift);
+    const __m256i level = _mm256_mulhi_epu16(_mm256_cvtepu8_epi16(_mm_adds_epu8(values, step.offset)), step.magic);
+    return _mm256_sll_epi16(level, step.shift);
 }
 
 __attribute__((target("avx2"))) std::int32_t EvenStepsRgb(const std::uint8_t* s, std::uint16_t* d, std::int32_t nWidth,
@@ -78,7 +78,7 @@ __attribute__((target("avx2"))) std::int32_t EvenStepsGrey(const std::uint8_t* s
     const StepVectors step = Vectors(channel);
     std::int32_t x = 0;
     for (; x + 16 <= nWidth; x += 16)
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + x), Codes(_mm256_cvtepu8_epi16(Load16(s + x)), step));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + x), Codes(Load16(s + x), step));
     return x;
 }
 
@@ -92,9 +92,9 @@ __attribute__((target("avx2"))) std::int32_t BelowThresholds(const std::uint8_t*
     for (; x + 16 <= nWidth; x += 16) {
         const std::uint8_t* p = s + 3 * x;
         const __m128i parts[3] = {Load16(p), Load16(p + 16), Load16(p + 32)};
-        __m256i black = _mm256_cmpgt_epi16(bounds[0], Channel(parts, 0));
-        black = _mm256_and_si256(black, _mm256_cmpgt_epi16(bounds[1], Channel(parts, 1)));
-        black = _mm256_and_si256(black, _mm256_cmpgt_epi16(bounds[2], Channel(parts, 2)));
+        __m256i black = _mm256_cmpgt_epi16(bounds[0], _mm256_cvtepu8_epi16(Channel(parts, 0)));
+        black = _mm256_and_si256(black, _mm256_cmpgt_epi16(bounds[1], _mm256_cvtepu8_epi16(Channel(parts, 1))));
+        black = _mm256_and_si256(black, _mm256_cmpgt_epi16(bounds[2], _mm256_cvtepu8_epi16(Channel(parts, 2))));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + x), _mm256_add_epi16(black, one));   // black is -1
     }
     return x;

@@ -10,11 +10,10 @@
 // settings are for sixteen pixels in a row, the row's eight Bayer cells twice.
 
 // One channel of levels a fixed step apart from 0: a value's level is
-// min(nTop, (value + offset) * nMagic >> 16), shifted into the code.
+// min(255, value + offset) * nMagic >> 16, shifted into the code.
 struct EvenStepRow {
-    std::uint16_t offset[16];
+    std::uint8_t offset[16];
     std::uint16_t nMagic;
-    std::uint16_t nTop;
     int nShift;
 };
 
