@@ -3,6 +3,7 @@
 
 #include "core/bmp_import.h"
 #include "core/document_file.h"
+#include "core/pixel_format.h"
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
 #include "testkit/bmp_builder.h"
@@ -36,7 +37,7 @@ UserDialogs& Dialogs()
 
 std::string ModeName(ColorMode mode)
 {
-    return std::to_string(static_cast<int>(mode));
+    return ModeWord(mode);
 }
 
 void CreateData()

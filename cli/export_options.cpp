@@ -3,6 +3,7 @@
 
 #include "core/dib_image.h"
 #include "core/file_transaction.h"
+#include "core/palette_file.h"
 #include "core/pixel_format.h"
 
 #include <algorithm>
@@ -89,7 +90,7 @@ ParsedExportOptions Finished(ParsedExportOptions::Action action)
 }
 
 enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
-                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets,
+                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets, kPalette, kPaletteFormat,
                 kResize, kFill, kFilter, kRotate, kFlip, kTrim };
 
 const option kOptions[] = {
@@ -107,6 +108,7 @@ const option kOptions[] = {
     {"dither", required_argument, nullptr, kDither}, {"round", no_argument, nullptr, kRound},
     {"mono", required_argument, nullptr, kMono},
     {"for", required_argument, nullptr, kFor}, {"list-targets", no_argument, nullptr, kListTargets},
+    {"palette", required_argument, nullptr, kPalette}, {"palette-format", required_argument, nullptr, kPaletteFormat},
     {"resize", required_argument, nullptr, kResize}, {"fill", no_argument, nullptr, kFill},
     {"filter", required_argument, nullptr, kFilter}, {"rotate", required_argument, nullptr, kRotate},
     {"flip", required_argument, nullptr, kFlip}, {"trim", no_argument, nullptr, kTrim},
@@ -230,7 +232,15 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
     case kRgbOrder:
     case kByteOrder:
     case kPack:
-    case kBitOrder: return SetBytesOption(request.bytes, std::string("--") + pszLongName, arg);
+    case kBitOrder:
+    case kPaletteFormat: return SetBytesOption(request.bytes, std::string("--") + pszLongName, arg);
+    case kPalette: {
+        const PaletteFile file = ReadPaletteFile(arg);
+        if (file.fault != PaletteFileFault::None) return DescribePaletteFault(arg, file);
+        request.reduction.palette = file.colours;
+        request.given.bPalette = true;
+        return {};
+    }
     case kInvert: request.bytes.bInvert = true; return {};
     case kStatic: request.bytes.bStatic = true; return {};
     case kAttribute: request.bytes.strAttribute = arg; return {};
@@ -339,6 +349,10 @@ ParsedExportOptions Validate(CommandLine line)
     if (std::count(request.inputs.begin(), request.inputs.end(), kStandardInput) > 1)
         return UsageError("standard input can be read only once");
     request.outputs = RequestedOutputs(line);
+    // A document alone keeps any mode.
+    if (request.mode && WritesExport(request)) {
+        if (auto error = NamedModeError(*request.format, *request.mode)) return UsageError(*error);
+    }
     if (auto error = OutputsError(request)) return UsageError(*error);
     // A picture's mode is known before it is read: the one asked for, or full colour.
     for (const std::string& input : request.inputs) {
@@ -360,6 +374,19 @@ ParsedExportOptions Validate(CommandLine line)
 
 } // namespace
 
+std::optional<std::string> NamedModeError(const OutputFormat& format, ColorMode mode)
+{
+    const PixelFormat* row = FindPixelFormat(mode);
+    if (format.TakesMode(mode) || row == nullptr || !row->bNamedOnly) return {};
+    return "-f " + std::string(format.pszName) + " takes colour mode " + ModesOf(format) + ", not " + ModeWord(mode);
+}
+
+bool WritesExport(const ExportRequest& request)
+{
+    return std::any_of(request.outputs.begin(), request.outputs.end(),
+                       [](const RequestedOutput& output) { return output.kind == OutputKind::Export; });
+}
+
 bool ThresholdsApply(const ExportRequest& request, ColorMode mode)
 {
     // A document keeps its thresholds, whatever its mode.
@@ -371,20 +398,27 @@ bool ThresholdsApply(const ExportRequest& request, ColorMode mode)
 
 std::string ThresholdError(ColorMode mode)
 {
-    return "--threshold does not apply to colour mode " + std::to_string(static_cast<int>(mode)) +
-           ", which keeps each channel's high bits";
+    const PixelFormat* format = FindPixelFormat(mode);
+    const char* why = format != nullptr && format->rule == ChannelRule::Grey      ? ", which takes each pixel's luminance"
+                      : format != nullptr && format->rule == ChannelRule::Palette ? ", which takes the nearest palette colour"
+                                                                                  : ", which keeps each channel's high bits";
+    return "--threshold does not apply to colour mode " + ModeWord(mode) + why;
 }
 
 std::optional<std::string> ReductionError(const ReductionSettings& settings, ColorMode mode)
 {
     const PixelFormat* format = FindPixelFormat(mode);
     if (format == nullptr) return {};
-    const std::string forMode = " does not apply to colour mode " + std::to_string(format->Number());
+    const std::string forMode = " does not apply to colour mode " + format->Word();
     if (settings.dither != DitherMethod::None && format->nStorageBits == 24) return "--dither" + forMode + ", which keeps every colour";
     if (settings.bRound && (format->rule != ChannelRule::HighBits || format->nStorageBits == 24))
         return "--round" + forMode + "; it is for 8, 15 and 16";
     if (settings.monoRule != ReductionSettings::MonoRule::Channels && format->rule != ChannelRule::Threshold)
         return "--mono" + forMode + "; it is for 1";
+    if (!settings.palette.empty() && !format->UsesPalette()) return "--palette" + forMode + "; it is for index1, index2, index4 and index8";
+    if (settings.palette.size() > static_cast<std::size_t>(format->PaletteSize()))
+        return "--palette holds " + std::to_string(settings.palette.size()) + " colours, more than the " +
+               std::to_string(format->PaletteSize()) + " of colour mode " + format->Word();
     return {};
 }
 
@@ -401,6 +435,7 @@ ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSett
     if (!request.given.bRound) take(&ReductionSettings::bRound, stored, settings);
     if (!request.given.bMono) take(&ReductionSettings::monoRule, stored, settings);
     if (!request.given.bLuminanceThreshold) settings.nLuminanceThreshold = stored.nLuminanceThreshold;
+    if (!request.given.bPalette) take(&ReductionSettings::palette, stored, settings);
     return settings;
 }
 
@@ -444,7 +479,10 @@ std::string UsageText()
            "                         (a C source, or with -f bin the raw bytes; LVGL 9's .bin image file);\n"
            "                         -m defaults to the target's mode and must be one it takes\n"
            "  -m, --mode MODE        " + ListInWords(PixelFormatNumbers()) + ", or by name: " + PixelFormatNames() + "\n"
-           "                         (default: 24 for a picture, the stored mode for a .tvx)\n"
+           "                         (default: 24 for a picture, the stored mode for a .tvx); greyN and\n"
+           "                         indexN (N bits a pixel) go by name, with -f bytes, -f bin and --for\n"
+           "                         only: grey levels of the luminance (Rec. 709 on linear light), or\n"
+           "                         indices into a palette written before them\n"
            "  -t, --threshold R,G,B  the red, green and blue thresholds, 0..255 each\n"
            "                         (default: 128,128,128 for a picture, the stored ones for a .tvx)\n"
            "  -n, --name NAME        the export name (the array's name in FORMAT_1); default: INPUT's file\n"
@@ -463,6 +501,8 @@ std::string UsageText()
            "      --mono RULE        mode 1: channels (default), black where every channel is below its\n"
            "                         threshold, or luminance, black below one brightness threshold (-t N,\n"
            "                         default 128)\n"
+           "      --palette FILE     index1..index8: the palette's colours, one #rrggbb a line, instead of\n"
+           "                         the at most 2, 4, 16 or 256 that libimagequant chooses\n"
            "      --trim             cut off a border of the background colour (--background, default white)\n"
            "      --rotate DEGREES   90, 180 or 270, clockwise\n"
            "      --flip h|v         mirror left and right (h) or top and bottom (v); both may be given\n"
@@ -474,17 +514,20 @@ std::string UsageText()
            "                         shrinking), lanczos (Lanczos 3, sharper) or nearest (pixel art)\n"
            "      --save-doc PATH    write the picture and its settings as a .tvx document; with this\n"
            "                         option and no -o, only the document is written. A document keeps\n"
-           "                         --dither, --round and --mono too, and its export uses them unless\n"
-           "                         the command line gives others\n"
+           "                         any mode, --dither, --round, --mono and --palette too, and its\n"
+           "                         export uses them unless the command line gives others\n"
            "\n"
            "Options of -f bytes:\n"
            "      --rgb-order rgb|bgr      mode 24: the order of a pixel's three bytes (default rgb)\n"
-           "      --byte-order little|big  modes 15, 16: low byte first (default) or high byte first\n"
-           "      --pack rows|pages        mode 1: each row by itself, 8 pixels a byte (default), or pages of\n"
-           "                               8 rows, one byte a column (SSD1306 style)\n"
-           "      --bit-order msb|lsb      mode 1: the leftmost (rows) or top (pages) pixel in bit 7 (msb) or\n"
-           "                               bit 0 (lsb); default msb for rows, lsb for pages\n"
-           "      --invert                 mode 1: a set bit for white instead of black (also with --for)\n"
+           "      --byte-order little|big  modes 15, 16, 565 palettes: low byte first (default) or high byte first\n"
+           "      --pack rows|pages        1, 2 and 4 bits a pixel: each row by itself, whole bytes a row\n"
+           "                               (default), or, one bit a pixel only, pages of 8 rows, one byte a\n"
+           "                               column (SSD1306 style)\n"
+           "      --bit-order msb|lsb      1, 2 and 4 bits a pixel: the leftmost (rows) or top (pages) pixel in\n"
+           "                               the high bits (msb) or the low bits (lsb) of its byte; default msb\n"
+           "                               for rows, lsb for pages\n"
+           "      --invert                 mode 1: a set bit for white instead of black (also with --for)\n"           "      --palette-format 888|565 index1..index8: each palette entry as three bytes R, G, B (default)\n"
+           "                               or a 5-6-5 word in the --byte-order\n"
            "      --static                 declare the array static\n"
            "      --attribute TEXT         put TEXT after the array's brackets, such as PROGMEM\n"
            "      --header PATH            also write a header with the size macros and an extern\n"

@@ -157,12 +157,17 @@ int ExportInput(const ExportRequest& request, const std::string& input)
     std::optional<CapturedPicture> picture = CapturePicture(*doc, inputDialogs);
     if (!picture) return kExitRefused;
     picture->mode = doc->DeviceMode();
-    if (const auto refusal = RefusalFor(*request.format, *picture)) {
+    const bool bExport = WritesExport(request);
+    if (const auto refusal = bExport ? RefusalFor(*request.format, *picture) : std::nullopt) {
         ReportError(input, *refusal);
         return kExitRefused;
     }
-    // A document brings its own mode, which the layout options may not fit.
-    if (const auto error = OptionsErrorFor(*request.format, picture->mode, request.bytes, false)) {
+    // A document brings its own mode, which the format or the layout options may not fit.
+    if (const auto error = bExport ? NamedModeError(*request.format, picture->mode) : std::nullopt) {
+        ReportError(input, *error);
+        return kExitUsage;
+    }
+    if (const auto error = bExport ? OptionsErrorFor(*request.format, picture->mode, request.bytes, false) : std::nullopt) {
         ReportError(input, *error);
         return kExitUsage;
     }
@@ -172,8 +177,14 @@ int ExportInput(const ExportRequest& request, const std::string& input)
         ReportError(input, *error);
         return kExitUsage;
     }
-    const std::vector<std::uint32_t> values = EncodedValues(*picture, reduction);
     CapturedPicture reduced = *picture;
+    const std::vector<std::uint32_t> palette = PaletteFor(reduced, reduction);
+    if (palette.empty() && FindPixelFormat(reduced.mode) != nullptr && FindPixelFormat(reduced.mode)->UsesPalette()) {
+        ReportError(input, "no palette could be chosen for the picture");
+        return kExitRefused;
+    }
+    reduced.palette = palette;
+    const std::vector<std::uint32_t> values = EncodedValues(reduced, reduction);
     reduced.values = values;
 
     // Every target is checked before any is written.

@@ -31,7 +31,10 @@ int Run(const ParsedExportOptions& parsed)
         return 0;
     }
     case ParsedExportOptions::Action::ListModes:
-        for (const PixelFormat& format : PixelFormats()) std::printf("%d %s\n", format.Number(), format.pszName);
+        for (const PixelFormat& format : PixelFormats()) {
+            if (format.bNamedOnly) std::printf("%s\n", format.pszName);
+            else std::printf("%d %s\n", format.Number(), format.pszName);
+        }
         return 0;
     case ParsedExportOptions::Action::Version:
         std::puts("tovix-export " TOVIX_VERSION);

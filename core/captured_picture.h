@@ -23,6 +23,10 @@ struct CapturedPicture {
     // The encoded values, where reduction settings made them for the whole
     // picture (EncodedValues); empty when each pixel is encoded on its own.
     std::span<const std::uint32_t> values;
+    // A palette format's colours, packed like the pixels, at most
+    // PaletteSize() of them (PaletteFor); the values index them, and an
+    // export fills the palette up to its size with black.
+    std::span<const std::uint32_t> palette = {};
 
     std::int64_t PixelCount() const { return static_cast<std::int64_t>(nWidth) * nHeight; }
     PixelEncoder MakeEncoder() const { return PixelEncoder(mode, thresholds); }
@@ -40,8 +44,12 @@ struct PictureBuffer {
     std::int32_t nHeight = 0;
     ColorMode mode = ColorMode::Full;
     std::vector<std::uint32_t> pixels;
+    // A palette format's palette and indices as the export holds them, so that
+    // a picture read back writes the same file again.
+    std::vector<std::uint32_t> palette;
+    std::vector<std::uint32_t> values;
 
-    CapturedPicture View() const { return {nWidth, nHeight, mode, {128, 128, 128}, pixels, {}}; }
+    CapturedPicture View() const { return {nWidth, nHeight, mode, {128, 128, 128}, pixels, values, palette}; }
 };
 
 // Builds both copies of a working bitmap from a picture's pixels. Returns

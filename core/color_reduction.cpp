@@ -171,9 +171,10 @@ int CDibImage::ReduceColors(ColorMode mode, const Thresholds& thresholds)
 
     // Everything that depends on the mode and thresholds is worked out once
     // a call, for that mode only; the row loops only apply it. A mode outside
-    // the table, and one that keeps every bit, shows the source colours.
+    // the table, one that keeps every bit, and the named-only formats, which
+    // no document holds, show the source colours.
     const PixelFormat* format = FindPixelFormat(mode);
-    if (format == nullptr || (format->rule == ChannelRule::HighBits && format->nStorageBits == 24)) {
+    if (format == nullptr || format->bNamedOnly || (format->rule == ChannelRule::HighBits && format->nStorageBits == 24)) {
         forEachRow([&](const std::uint8_t* s, std::uint8_t* d) { std::memcpy(d, s, static_cast<std::size_t>(nRowBytes)); });
     } else if (format->rule == ChannelRule::Threshold) {
         const MonoKernel kernel(channels);

@@ -2,6 +2,7 @@
 #include "core/picture_values.h"
 
 #include "core/luminance.h"
+#include "core/palette_choice.h"
 #include "core/pixel_format.h"
 
 namespace {
@@ -30,6 +31,14 @@ std::vector<std::uint16_t> Codes(const CapturedPicture& picture, const PixelForm
     case ChannelRule::HighBits:
         return Dither(image, MaskedChannels(format.mode, settings.bRound ? Rounding::Nearest : Rounding::Truncate),
                       settings.dither);
+    case ChannelRule::Grey: return Dither(LuminanceImage(image), GreyScale(format.nStorageBits), settings.dither);
+    case ChannelRule::Palette: {
+        std::vector<Rgb> colours;
+        for (std::uint32_t packed : picture.palette)
+            colours.push_back({static_cast<std::uint8_t>(packed), static_cast<std::uint8_t>(packed >> 8),
+                               static_cast<std::uint8_t>(packed >> 16)});
+        return Dither(image, PaletteQuantiser(std::move(colours)), settings.dither);
+    }
     }
     return {};
 }
@@ -40,11 +49,24 @@ std::vector<std::uint32_t> EncodedValues(const CapturedPicture& picture, const R
 {
     const PixelFormat* format = FindPixelFormat(picture.mode);
     // Full colour drops nothing, so nothing changes it.
-    if (settings.IsDefault() || format == nullptr || format->nStorageBits == 24) return {};
+    if ((settings.IsDefault() && !(format != nullptr && format->UsesPalette())) || format == nullptr ||
+        format->nStorageBits == 24)
+        return {};
     std::vector<std::uint32_t> values;
     values.reserve(picture.pixels.size());
     // Two colours code white as 1; the export's value for it is the format's largest.
     const bool bMono = format->rule == ChannelRule::Threshold;
     for (std::uint16_t code : Codes(picture, *format, settings)) values.push_back(bMono && code != 0 ? format->nLargestValue : code);
     return values;
+}
+
+std::vector<std::uint32_t> PaletteFor(const CapturedPicture& picture, const ReductionSettings& settings)
+{
+    const PixelFormat* format = FindPixelFormat(picture.mode);
+    if (format == nullptr || !format->UsesPalette()) return {};
+    const std::vector<Rgb> colours =
+        settings.palette.empty() ? ChoosePalette(RgbOf(picture), format->PaletteSize()) : settings.palette;
+    std::vector<std::uint32_t> palette;
+    for (const Rgb& colour : colours) palette.push_back(std::uint32_t{colour.b} << 16 | std::uint32_t{colour.g} << 8 | colour.r);
+    return palette;
 }

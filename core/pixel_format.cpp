@@ -12,13 +12,24 @@ constexpr PixelFormat kFormats[] = {
     {ColorMode::Rgb555, "555", ChannelRule::HighBits, {5, 5, 5}, 16, 0x7FFF},
     {ColorMode::Rgb565, "565", ChannelRule::HighBits, {5, 6, 5}, 16, 0xFFFF},
     {ColorMode::Full, "full", ChannelRule::HighBits, {8, 8, 8}, 24, 0xFFFFFF},
+
+    // Grey levels and palettes, for OLEDs, e-paper and LVGL's indexed formats.
+    {ColorMode::Grey1, "grey1", ChannelRule::Grey, {0, 0, 0}, 1, 0x1, true},
+    {ColorMode::Grey2, "grey2", ChannelRule::Grey, {0, 0, 0}, 2, 0x3, true},
+    {ColorMode::Grey4, "grey4", ChannelRule::Grey, {0, 0, 0}, 4, 0xF, true},
+    {ColorMode::Grey8, "grey8", ChannelRule::Grey, {0, 0, 0}, 8, 0xFF, true},
+    {ColorMode::Index1, "index1", ChannelRule::Palette, {0, 0, 0}, 1, 0x1, true},
+    {ColorMode::Index2, "index2", ChannelRule::Palette, {0, 0, 0}, 2, 0x3, true},
+    {ColorMode::Index4, "index4", ChannelRule::Palette, {0, 0, 0}, 4, 0xF, true},
+    {ColorMode::Index8, "index8", ChannelRule::Palette, {0, 0, 0}, 8, 0xFF, true},
 };
 
 template <typename Word>
-std::string Join(Word word)
+std::string Join(Word word, bool bNamedOnlyToo)
 {
     std::string text;
-    for (const PixelFormat& format : kFormats) text += (text.empty() ? "" : ", ") + word(format);
+    for (const PixelFormat& format : kFormats)
+        if (bNamedOnlyToo || !format.bNamedOnly) text += (text.empty() ? "" : ", ") + word(format);
     return text;
 }
 
@@ -39,16 +50,22 @@ const PixelFormat* FindPixelFormat(ColorMode mode)
 const PixelFormat* FindPixelFormat(std::string_view word)
 {
     for (const PixelFormat& format : kFormats)
-        if (word == format.pszName || word == std::to_string(format.Number())) return &format;
+        if (word == format.pszName || (!format.bNamedOnly && word == std::to_string(format.Number()))) return &format;
     return nullptr;
+}
+
+std::string ModeWord(ColorMode mode)
+{
+    const PixelFormat* format = FindPixelFormat(mode);
+    return format != nullptr ? format->Word() : std::to_string(static_cast<int>(mode));
 }
 
 std::string PixelFormatNumbers()
 {
-    return Join([](const PixelFormat& format) { return std::to_string(format.Number()); });
+    return Join([](const PixelFormat& format) { return std::to_string(format.Number()); }, false);
 }
 
 std::string PixelFormatNames()
 {
-    return Join([](const PixelFormat& format) { return std::string(format.pszName); });
+    return Join([](const PixelFormat& format) { return std::string(format.pszName); }, true);
 }

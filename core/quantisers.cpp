@@ -27,9 +27,8 @@ LevelRule NearestRule(std::vector<std::uint8_t> shown, int nShift)
 // 2^nBits values spread evenly from 0 to 255.
 std::vector<std::uint8_t> FullScaleLevels(int nBits)
 {
-    const int nTop = (1 << nBits) - 1;
-    std::vector<std::uint8_t> shown(std::size_t(nTop) + 1);
-    for (int l = 0; l <= nTop; ++l) shown[l] = static_cast<std::uint8_t>((l * 255 + nTop / 2) / nTop);
+    std::vector<std::uint8_t> shown(std::size_t(1) << nBits);
+    for (int l = 0; l < static_cast<int>(shown.size()); ++l) shown[l] = FullScaleLevel(nBits, l);
     return shown;
 }
 
@@ -44,6 +43,12 @@ LevelRule MaskedChannel(int nBits, int nShift, Rounding rounding)
 }
 
 } // namespace
+
+std::uint8_t FullScaleLevel(int nBits, int nLevel)
+{
+    const int nTop = (1 << nBits) - 1;
+    return static_cast<std::uint8_t>((nLevel * 255 + nTop / 2) / nTop);
+}
 
 ColourLevels SixtyFourColours(const Thresholds& thresholds)
 {

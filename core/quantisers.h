@@ -64,6 +64,9 @@ ColourLevels MaskedChannels(ColorMode mode, Rounding rounding);
 // luminance image; a value takes the nearest level.
 GreyLevels GreyScale(int nBits);
 
+// The value level nLevel of 2^nBits spread evenly over 0..255 shows.
+std::uint8_t FullScaleLevel(int nBits, int nLevel);
+
 // Two colours by brightness: code 1 (white) at a luminance of nThreshold or
 // more, else 0 (black).
 GreyLevels LuminanceThreshold(int nThreshold);

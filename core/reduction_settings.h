@@ -2,6 +2,9 @@
 #pragma once
 
 #include "core/dither.h"
+#include "core/rgb_image.h"
+
+#include <vector>
 
 // How a picture is reduced beyond its pixel format's own rule. The defaults
 // give exactly the six modes' output.
@@ -12,6 +15,7 @@ struct ReductionSettings {
     bool bRound = false;                 // 3-3-2, 5-5-5, 5-6-5 to the nearest level instead of truncating
     MonoRule monoRule = MonoRule::Channels;
     int nLuminanceThreshold = 128;       // two colours by brightness: white from this luminance on
+    std::vector<Rgb> palette;            // the palette formats' colours (--palette); empty: libimagequant chooses
 
     bool IsDefault() const
     {

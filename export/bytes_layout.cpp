@@ -17,31 +17,39 @@ bool PacksBits(ColorMode mode)
     return FindPixelFormat(mode)->PacksBits();
 }
 
-// Where the bit of pixel (x, y) of a two-colour picture lies.
+bool IsMono(ColorMode mode)
+{
+    return FindPixelFormat(mode)->rule == ChannelRule::Threshold;
+}
+
+// Where the bits of pixel (x, y) of a picture of 1, 2 or 4 bits a pixel lie.
 struct BitPlace {
     std::int64_t nByte;
-    std::uint8_t nMask;
+    int nShift;
 };
 
-class MonoPlaces {
+class PackedPlaces {
 public:
-    MonoPlaces(std::int32_t nWidth, const BytesOptions& options)
-        : m_nWidth(nWidth), m_bPages(options.GetPacking() == MonoPacking::Pages),
+    PackedPlaces(std::int32_t nWidth, int nBits, const BytesOptions& options)
+        : m_nWidth(nWidth), m_nBits(nBits), m_bPages(options.GetPacking() == MonoPacking::Pages),
           m_bMsb(options.GetBitOrder() == BitOrder::Msb)
     {
     }
 
     BitPlace At(std::int32_t x, std::int32_t y) const
     {
-        // Rows run across a byte; pages run down it, eight rows a page.
-        const int nAlong = m_bPages ? y % 8 : x % 8;
-        const auto nMask = static_cast<std::uint8_t>(m_bMsb ? 0x80 >> nAlong : 1 << nAlong);
-        if (m_bPages) return {static_cast<std::int64_t>(y / 8) * m_nWidth + x, nMask};
-        return {static_cast<std::int64_t>(y) * ((static_cast<std::int64_t>(m_nWidth) + 7) / 8) + x / 8, nMask};
+        // Rows run across a byte; pages, of one bit a pixel, run down it, eight rows a page.
+        const int nAlong = m_bPages ? y % 8 : x % (8 / m_nBits);
+        const int nShift = m_bMsb ? 8 - m_nBits * (nAlong + 1) : m_nBits * nAlong;
+        if (m_bPages) return {static_cast<std::int64_t>(y / 8) * m_nWidth + x, nShift};
+        return {static_cast<std::int64_t>(y) * RowBytes(m_nWidth, m_nBits) + x / (8 / m_nBits), nShift};
     }
+
+    static std::int64_t RowBytes(std::int64_t nWidth, int nBits) { return (nWidth * nBits + 7) / 8; }
 
 private:
     std::int32_t m_nWidth;
+    int m_nBits;
     bool m_bPages;
     bool m_bMsb;
 };
@@ -86,7 +94,7 @@ std::int64_t BytesCount(ColorMode mode, std::int64_t nWidth, std::int64_t nHeigh
 {
     if (!PacksBits(mode)) return nWidth * nHeight * BytesPerPixel(mode);
     if (options.GetPacking() == MonoPacking::Pages) return (nHeight + 7) / 8 * nWidth;
-    return (nWidth + 7) / 8 * nHeight;
+    return PackedPlaces::RowBytes(nWidth, FindPixelFormat(mode)->nStorageBits) * nHeight;
 }
 
 std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const BytesOptions& options)
@@ -98,14 +106,18 @@ std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const BytesO
     const PixelEncoder encoder = picture.MakeEncoder();
     std::size_t nPixel = 0;
     if (PacksBits(mode)) {
-        // A set bit marks black, as in the program's formats, or white inverted.
+        // Two colours set a bit for black, as in the program's formats, or
+        // for white inverted; grey levels and indices are their own bits.
+        const bool bMono = IsMono(mode);
         const std::uint32_t nSetValue = options.bInvert ? kWhite : 0;
-        const MonoPlaces places(nWidth, options);
+        const PackedPlaces places(nWidth, FindPixelFormat(mode)->nStorageBits, options);
         for (std::int32_t y = 0; y < nHeight; ++y) {
             for (std::int32_t x = 0; x < nWidth; ++x) {
-                if (picture.Value(nPixel++, encoder) != nSetValue) continue;
+                const std::uint32_t nValue = picture.Value(nPixel++, encoder);
+                const std::uint32_t nBits = bMono ? (nValue == nSetValue ? 1 : 0) : nValue;
+                if (nBits == 0) continue;
                 const BitPlace place = places.At(x, y);
-                bytes[static_cast<std::size_t>(place.nByte)] |= place.nMask;
+                bytes[static_cast<std::size_t>(place.nByte)] |= static_cast<std::uint8_t>(nBits << place.nShift);
             }
         }
         return bytes;
@@ -121,13 +133,18 @@ std::vector<std::uint32_t> UnpackBytes(const std::vector<std::uint8_t>& bytes, C
 {
     std::vector<std::uint32_t> values(static_cast<std::size_t>(nWidth) * static_cast<std::size_t>(nHeight));
     if (PacksBits(mode)) {
-        const MonoPlaces places(nWidth, options);
+        const int nPixelBits = FindPixelFormat(mode)->nStorageBits;
+        const bool bMono = IsMono(mode);
+        const PackedPlaces places(nWidth, nPixelBits, options);
         std::uint32_t* value = values.data();
         for (std::int32_t y = 0; y < nHeight; ++y) {
             for (std::int32_t x = 0; x < nWidth; ++x) {
                 const BitPlace place = places.At(x, y);
-                const bool bSet = (bytes[static_cast<std::size_t>(place.nByte)] & place.nMask) != 0;
-                *value++ = bSet != options.bInvert ? 0 : kWhite;
+                const std::uint32_t nBits = bytes[static_cast<std::size_t>(place.nByte)] >> place.nShift & ((1u << nPixelBits) - 1);
+                if (bMono)
+                    *value++ = (nBits != 0) != options.bInvert ? 0 : kWhite;
+                else
+                    *value++ = nBits;
             }
         }
         return values;
@@ -139,4 +156,41 @@ std::vector<std::uint32_t> UnpackBytes(const std::vector<std::uint8_t>& bytes, C
         in += nStep;
     }
     return values;
+}
+
+std::int64_t PaletteBytesCount(ColorMode mode, const BytesOptions& options)
+{
+    return FindPixelFormat(mode)->PaletteSize() * (options.GetPaletteFormat() == PaletteFormat::Rgb565 ? 2 : 3);
+}
+
+std::vector<std::uint8_t> PackPalette(const CapturedPicture& picture, const BytesOptions& options)
+{
+    const bool b565 = options.GetPaletteFormat() == PaletteFormat::Rgb565;
+    const PixelEncoder encoder(ColorMode::Rgb565, {128, 128, 128});
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(PaletteBytesCount(picture.mode, options)));
+    std::uint8_t* out = bytes.data();
+    for (std::uint32_t colour : picture.palette) {
+        if (out == bytes.data() + bytes.size()) break;
+        if (b565) {
+            PutValue(out, encoder.Encode(colour), 2, options);
+            out += 2;
+        } else {
+            for (int nShift : {0, 8, 16}) *out++ = static_cast<std::uint8_t>(colour >> nShift);
+        }
+    }
+    return bytes;
+}
+
+std::vector<std::uint32_t> UnpackPalette(const std::vector<std::uint8_t>& bytes, const BytesOptions& options)
+{
+    const bool b565 = options.GetPaletteFormat() == PaletteFormat::Rgb565;
+    std::vector<std::uint32_t> palette;
+    for (std::size_t i = 0; i + (b565 ? 2 : 3) <= bytes.size(); i += b565 ? 2 : 3) {
+        if (b565) {
+            palette.push_back(DecodedPixel(ColorMode::Rgb565, GetValue(&bytes[i], ColorMode::Rgb565, options)));
+        } else {
+            palette.push_back(std::uint32_t{bytes[i + 2]} << 16 | std::uint32_t{bytes[i + 1]} << 8 | bytes[i]);
+        }
+    }
+    return palette;
 }

@@ -18,3 +18,13 @@ std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const BytesO
 // PackBytes lays them out; bytes holds BytesCount of them.
 std::vector<std::uint32_t> UnpackBytes(const std::vector<std::uint8_t>& bytes, ColorMode mode, std::int32_t nWidth,
                                        std::int32_t nHeight, const BytesOptions& options);
+
+// A palette format's palette as bytes, PaletteSize() entries, black after
+// the picture's own colours: R, G, B, or a 5-6-5 word in the byte order.
+std::vector<std::uint8_t> PackPalette(const CapturedPicture& picture, const BytesOptions& options);
+
+// Bytes of the palette of a mode in that layout; 0 for a mode without one.
+std::int64_t PaletteBytesCount(ColorMode mode, const BytesOptions& options);
+
+// The packed colours of palette bytes laid out as PackPalette lays them out.
+std::vector<std::uint32_t> UnpackPalette(const std::vector<std::uint8_t>& bytes, const BytesOptions& options);

@@ -15,6 +15,7 @@ constexpr Word<RgbOrder> kRgbOrders[] = {{"rgb", RgbOrder::Rgb}, {"bgr", RgbOrde
 constexpr Word<ByteOrder> kByteOrders[] = {{"little", ByteOrder::Little}, {"big", ByteOrder::Big}};
 constexpr Word<MonoPacking> kPackings[] = {{"rows", MonoPacking::Rows}, {"pages", MonoPacking::Pages}};
 constexpr Word<BitOrder> kBitOrders[] = {{"msb", BitOrder::Msb}, {"lsb", BitOrder::Lsb}};
+constexpr Word<PaletteFormat> kPaletteFormats[] = {{"888", PaletteFormat::Rgb888}, {"565", PaletteFormat::Rgb565}};
 
 template <typename Choice, std::size_t N>
 std::optional<std::string> Choose(std::optional<Choice>& target, std::string_view option, const std::string& value,
@@ -41,13 +42,17 @@ const char* WordOf(Choice choice, const Word<Choice> (&words)[N])
 const char* OptionNotFor(const BytesOptions& options, const PixelFormat* format)
 {
     const int nBits = format != nullptr ? format->nStorageBits : 0;
-    const bool bMono = format != nullptr && format->PacksBits();
-    const bool bWords = nBits == 16;
+    const bool bPacked = format != nullptr && format->PacksBits();
+    const bool bPalette = format != nullptr && format->UsesPalette();
+    const bool bWords = nBits == 16 || (bPalette && options.GetPaletteFormat() == PaletteFormat::Rgb565);
     if (options.rgbOrder && nBits != 24) return "--rgb-order";
     if (options.byteOrder && !bWords) return "--byte-order";
-    if (options.packing && !bMono) return "--pack";
-    if (options.bitOrder && !bMono) return "--bit-order";
-    if (options.bInvert && !bMono) return "--invert";
+    if (options.packing && !bPacked) return "--pack";
+    if (options.bitOrder && !bPacked) return "--bit-order";
+    if (options.bInvert && !(format != nullptr && format->rule == ChannelRule::Threshold)) return "--invert";
+    if (options.paletteFormat && !bPalette) return "--palette-format";
+    // A page byte holds one bit of eight rows; displays of 2 or 4 bits a pixel take rows.
+    if (options.GetPacking() == MonoPacking::Pages && nBits > 1 && bPacked) return "--pack pages";
     return nullptr;
 }
 
@@ -59,6 +64,7 @@ std::optional<std::string> SetBytesOption(BytesOptions& options, std::string_vie
     if (option == "--byte-order") return Choose(options.byteOrder, option, value, kByteOrders);
     if (option == "--pack") return Choose(options.packing, option, value, kPackings);
     if (option == "--bit-order") return Choose(options.bitOrder, option, value, kBitOrders);
+    if (option == "--palette-format") return Choose(options.paletteFormat, option, value, kPaletteFormats);
     return "unknown option '" + std::string(option) + "'";
 }
 
@@ -78,7 +84,7 @@ const char* FirstGivenOption(const BytesOptions& options)
 std::string DescribeLayout(ColorMode mode, const BytesOptions& options)
 {
     const PixelFormat& format = *FindPixelFormat(mode);
-    std::string text = "-m " + std::to_string(format.Number());
+    std::string text = "-m " + format.Word();
     if (format.PacksBits()) {
         text += std::string(" --pack ") + WordOf(options.GetPacking(), kPackings) + " --bit-order " +
                 WordOf(options.GetBitOrder(), kBitOrders);
@@ -87,6 +93,11 @@ std::string DescribeLayout(ColorMode mode, const BytesOptions& options)
         text += std::string(" --byte-order ") + WordOf(options.GetByteOrder(), kByteOrders);
     } else if (format.nStorageBits == 24) {
         text += std::string(" --rgb-order ") + WordOf(options.GetRgbOrder(), kRgbOrders);
+    }
+    if (format.UsesPalette()) {
+        text += std::string(" --palette-format ") + WordOf(options.GetPaletteFormat(), kPaletteFormats);
+        if (options.GetPaletteFormat() == PaletteFormat::Rgb565)
+            text += std::string(" --byte-order ") + WordOf(options.GetByteOrder(), kByteOrders);
     }
     return text;
 }

@@ -11,6 +11,7 @@ enum class RgbOrder { Rgb, Bgr };
 enum class ByteOrder { Little, Big };
 enum class MonoPacking { Rows, Pages };
 enum class BitOrder { Msb, Lsb };
+enum class PaletteFormat { Rgb888, Rgb565 };
 
 // How the bytes format lays out a picture and declares its array. Options
 // left unset take their defaults, which for the bit order depends on the
@@ -20,6 +21,7 @@ struct BytesOptions {
     std::optional<ByteOrder> byteOrder;
     std::optional<MonoPacking> packing;
     std::optional<BitOrder> bitOrder;
+    std::optional<PaletteFormat> paletteFormat;   // a palette format's colours: three bytes R, G, B or one 5-6-5 word
     bool bInvert = false;   // two colours: a set bit for white instead of black
     bool bStatic = false;
     std::string strAttribute;    // written after the array's brackets
@@ -32,14 +34,16 @@ struct BytesOptions {
     {
         return bitOrder.value_or(GetPacking() == MonoPacking::Pages ? BitOrder::Lsb : BitOrder::Msb);
     }
+    PaletteFormat GetPaletteFormat() const { return paletteFormat.value_or(PaletteFormat::Rgb888); }
 };
 
 // Sets one of the options that take a word ("--rgb-order", "--byte-order",
-// "--pack", "--bit-order"). Returns the reason when the word is not one of
+// "--pack", "--bit-order", "--palette-format"). Returns the reason when the word is not one of
 // the option's choices.
 std::optional<std::string> SetBytesOption(BytesOptions& options, std::string_view option, const std::string& value);
 
-// The first layout option given that the colour mode does not use, or null.
+// The first layout option given that the colour mode does not use, or null;
+// "--pack pages" for pixels of 2 or 4 bits, which only rows hold.
 const char* OptionNotForMode(const BytesOptions& options, ColorMode mode);
 
 // The first option given at all but the header, or null; they all belong to

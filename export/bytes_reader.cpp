@@ -26,7 +26,7 @@ ReadError ParseLayoutWords(std::string_view words, std::optional<ColorMode>& mod
         const std::string& value = list[++i];
         if (list[i - 1] == "-m") {
             const PixelFormat* format = FindPixelFormat(value);
-            if (format == nullptr || value != std::to_string(format->Number())) return "unknown colour mode '" + value + "'";
+            if (format == nullptr || value != format->Word()) return "unknown colour mode '" + value + "'";
             mode = format->mode;
         } else if (ReadError error = SetBytesOption(options, list[i - 1], value)) {
             return error;
@@ -53,6 +53,31 @@ bool ParseSize(std::string_view line, std::int64_t& nWidth, std::int64_t& nHeigh
     return true;
 }
 
+// The next array definition, "const uint8_t NAME[N] ... = {", and its N
+// values; what the size must be is named in the error.
+ReadError ReadArray(Lines& lines, std::int64_t nCount, const std::string& whose, const std::string& sizeFrom,
+                    std::vector<std::uint8_t>& bytes)
+{
+    std::optional<std::int64_t> nDeclared;
+    std::string_view line;
+    while (!nDeclared) {
+        if (!lines.Next(line)) return AtLine(lines.Number(), "the file ends before the array");
+        const std::size_t nType = line.find("const uint8_t ");
+        const std::size_t nOpen = line.find('[');
+        const std::size_t nClose = line.find(']');
+        if (nType == std::string_view::npos || !line.ends_with(" = {")) continue;
+        if (nOpen == std::string_view::npos || nClose < nOpen || !(nDeclared = ParseDecimal(line.substr(nOpen + 1, nClose - nOpen - 1))))
+            return AtLine(lines.Number(), "the array has no size");
+    }
+    if (*nDeclared != nCount)
+        return AtLine(lines.Number(), whose + " " + std::to_string(*nDeclared) + " bytes differ from the " + std::to_string(nCount) +
+                                          " " + sizeFrom);
+    std::vector<std::uint32_t> values;
+    if (ReadError error = ReadValues(lines, {2, true, 0xFF}, static_cast<std::size_t>(nCount), values)) return error;
+    bytes.assign(values.begin(), values.end());
+    return {};
+}
+
 } // namespace
 
 bool IsBytesFormatStart(std::string_view first)
@@ -72,27 +97,25 @@ ReadError ReadBytesFormat(std::string_view first, Lines& lines, PictureBuffer& p
     if (first != BytesSettingsLine(nWidth, nHeight, *mode, options)) return AtLine(1, wrongFirst);
     if (ReadError error = CheckSize(1, nWidth, nHeight)) return error;
 
-    // The array's definition comes after the includes and macros.
-    const std::int64_t nCount = BytesCount(*mode, nWidth, nHeight, options);
-    std::optional<std::int64_t> nDeclared;
-    std::string_view line;
-    while (!nDeclared) {
-        if (!lines.Next(line)) return AtLine(lines.Number(), "the file ends before the array");
-        const std::size_t nType = line.find("const uint8_t ");
-        const std::size_t nOpen = line.find('[');
-        const std::size_t nClose = line.find(']');
-        if (nType == std::string_view::npos || !line.ends_with(" = {")) continue;
-        if (nOpen == std::string_view::npos || nClose < nOpen || !(nDeclared = ParseDecimal(line.substr(nOpen + 1, nClose - nOpen - 1))))
-            return AtLine(lines.Number(), "the array has no size");
+    // The arrays' definitions come after the includes and macros: a palette
+    // format's palette first, then the pixels.
+    const std::int64_t nPaletteCount = PaletteBytesCount(*mode, options);
+    std::vector<std::uint8_t> paletteBytes;
+    if (nPaletteCount > 0) {
+        if (ReadError error = ReadArray(lines, nPaletteCount, "the palette's", "the colour mode's palette gives", paletteBytes))
+            return error;
+        std::string_view line;
+        if (!lines.Next(line) || line != "};") return AtLine(lines.Number(), "\"};\" does not follow the palette");
     }
-    if (*nDeclared != nCount)
-        return AtLine(lines.Number(), "the array's " + std::to_string(*nDeclared) + " bytes differ from the " + std::to_string(nCount) +
-                                          " that " + SizeText(nWidth, nHeight) + " pixels give");
-    std::vector<std::uint32_t> values;
-    if (ReadError error = ReadValues(lines, {2, true, 0xFF}, static_cast<std::size_t>(nCount), values)) return error;
+    std::vector<std::uint8_t> bytes;
+    if (ReadError error = ReadArray(lines, BytesCount(*mode, nWidth, nHeight, options), "the array's",
+                                    "that " + SizeText(nWidth, nHeight) + " pixels give", bytes))
+        return error;
     if (ReadError error = ReadArrayEnd(lines, true)) return error;
-    const std::vector<std::uint8_t> bytes(values.begin(), values.end());
-    picture = DecodedPicture(*mode, nWidth, nHeight,
-                             UnpackBytes(bytes, *mode, static_cast<std::int32_t>(nWidth), static_cast<std::int32_t>(nHeight), options));
+    const auto nPictureWidth = static_cast<std::int32_t>(nWidth);
+    const auto nPictureHeight = static_cast<std::int32_t>(nHeight);
+    const std::vector<std::uint32_t> values = UnpackBytes(bytes, *mode, nPictureWidth, nPictureHeight, options);
+    const std::vector<std::uint32_t> palette = UnpackPalette(paletteBytes, options);
+    picture = DecodedPicture(*mode, nWidth, nHeight, values, palette);
     return {};
 }

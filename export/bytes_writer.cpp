@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/bytes_writer.h"
 
+#include "core/pixel_format.h"
 #include "export/bytes_layout.h"
 #include "export/export_job.h"
 #include "export/export_name.h"
@@ -16,6 +17,7 @@ std::string ProgmemPrologue(const std::string& macro)
 
 const char* const kExternCBegin = "#ifdef __cplusplus\nextern \"C\" {\n#endif\n";
 const char* const kExternCEnd = "#ifdef __cplusplus\n}\n#endif\n";
+const char* const kPaletteSuffix = "_palette";
 
 namespace {
 
@@ -35,13 +37,29 @@ void WriteSizeMacros(TextWriter& out, const std::string& identifier, const Expor
 
 // "const uint8_t NAME[N] ATTRIBUTE", the part the definition and the extern
 // declaration share.
-void WriteArrayDeclarator(TextWriter& out, const std::string& identifier, const ExportJob& job)
+void WriteArrayDeclarator(TextWriter& out, const std::string& identifier, std::int64_t nCount, const ExportJob& job)
 {
-    const CapturedPicture& picture = job.picture;
     out.Text("const uint8_t " + identifier + "[");
-    out.Decimal(BytesCount(picture.mode, picture.nWidth, picture.nHeight, job.bytes));
+    out.Decimal(nCount);
     out.Text("]");
     if (!job.bytes.strAttribute.empty()) out.Text(" " + job.bytes.strAttribute);
+}
+
+// The arrays of an export: a palette format's palette, then the pixels.
+struct ArrayPart {
+    std::string identifier;
+    std::int64_t nCount;
+    bool bPalette;
+};
+
+std::vector<ArrayPart> Arrays(const std::string& identifier, const ExportJob& job)
+{
+    const CapturedPicture& picture = job.picture;
+    std::vector<ArrayPart> arrays;
+    if (FindPixelFormat(picture.mode)->UsesPalette())
+        arrays.push_back({identifier + kPaletteSuffix, PaletteBytesCount(picture.mode, job.bytes), true});
+    arrays.push_back({identifier, BytesCount(picture.mode, picture.nWidth, picture.nHeight, job.bytes), false});
+    return arrays;
 }
 
 } // namespace
@@ -61,19 +79,24 @@ void WriteBytesSource(TextWriter& out, const ExportJob& job)
         WriteSizeMacros(out, identifier, job);
     else
         out.Text("#include \"" + job.bytes.strHeaderInclude + "\"\n\n");
-    // A const array at namespace scope has internal linkage in C++; a
-    // declaration before the definition gives it external linkage there too.
-    if (!job.bytes.bStatic && job.bytes.strHeaderInclude.empty()) {
-        out.Text("extern ");
-        WriteArrayDeclarator(out, identifier, job);
-        out.Text(";\n");
+    bool bFirst = true;
+    for (const ArrayPart& array : Arrays(identifier, job)) {
+        if (!bFirst) out.Text("\n");
+        bFirst = false;
+        // A const array at namespace scope has internal linkage in C++; a
+        // declaration before the definition gives it external linkage there too.
+        if (!job.bytes.bStatic && job.bytes.strHeaderInclude.empty()) {
+            out.Text("extern ");
+            WriteArrayDeclarator(out, array.identifier, array.nCount, job);
+            out.Text(";\n");
+        }
+        if (job.bytes.bStatic) out.Text("static ");
+        WriteArrayDeclarator(out, array.identifier, array.nCount, job);
+        out.Text(" = {\n");
+        const std::vector<std::uint8_t> bytes = array.bPalette ? PackPalette(picture, job.bytes) : PackBytes(picture, job.bytes);
+        out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+        out.Text("};\n");
     }
-    if (job.bytes.bStatic) out.Text("static ");
-    WriteArrayDeclarator(out, identifier, job);
-    out.Text(" = {\n");
-    const std::vector<std::uint8_t> bytes = PackBytes(picture, job.bytes);
-    out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
-    out.Text("};\n");
 }
 
 void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
@@ -84,9 +107,11 @@ void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& 
     out.Text("#ifndef " + guard + "\n#define " + guard + "\n\n");
     WriteSizeMacros(out, identifier, job);
     out.Text(kExternCBegin);
-    out.Text("extern ");
-    WriteArrayDeclarator(out, identifier, job);
-    out.Text(";\n");
+    for (const ArrayPart& array : Arrays(identifier, job)) {
+        out.Text("extern ");
+        WriteArrayDeclarator(out, array.identifier, array.nCount, job);
+        out.Text(";\n");
+    }
     out.Text(kExternCEnd);
     out.Text("\n#endif\n");
 }

@@ -12,7 +12,8 @@ class TextWriter;
 // The bytes format: a C source holding the picture as one uint8_t array in
 // a display driver's layout, after a comment line that states the size and
 // layout in the tool's own options and the two size macros, or an include
-// of the header that holds them.
+// of the header that holds them. A palette format's palette comes first, in
+// an array of its own named NAME_palette.
 void WriteBytesSource(TextWriter& out, const ExportJob& job);
 
 // The header for such a source: include guard, size macros and the array's
@@ -29,6 +30,9 @@ std::string ProgmemPrologue(const std::string& macro);
 // The lines around declarations in a header that C++ includes too.
 extern const char* const kExternCBegin;
 extern const char* const kExternCEnd;
+
+// What the palette array's name adds to the export name.
+extern const char* const kPaletteSuffix;
 
 // The include guard of a header file: its name as an upper-case identifier.
 std::string HeaderGuard(const std::string& headerPath);

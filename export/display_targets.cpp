@@ -60,11 +60,35 @@ std::int64_t DataBytes(const TargetLayout& layout, ColorMode mode, std::int64_t 
     return BytesCount(mode, nWidth, nHeight, LayoutOptions(layout, false));
 }
 
+// LVGL 9's palette before the indices: 2^bits colours B, G, R, A; the
+// entries the picture leaves unused are transparent white, as LVGL's
+// converter fills them.
+std::int64_t PaletteBytes(ColorMode mode)
+{
+    return 4 * static_cast<std::int64_t>(FindPixelFormat(mode)->PaletteSize());
+}
+
+std::vector<std::uint8_t> LvglPalette(const CapturedPicture& picture)
+{
+    std::vector<std::uint8_t> bytes;
+    for (int i = 0; i < FindPixelFormat(picture.mode)->PaletteSize(); ++i) {
+        const bool bUsed = static_cast<std::size_t>(i) < picture.palette.size();
+        const std::uint32_t colour = bUsed ? picture.palette[static_cast<std::size_t>(i)] : 0xFFFFFF;
+        bytes.insert(bytes.end(), {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
+                                   static_cast<std::uint8_t>(colour), static_cast<std::uint8_t>(bUsed ? 0xFF : 0)});
+    }
+    return bytes;
+}
+
 // The bytes as the target keeps them in memory.
 std::vector<std::uint8_t> DataOf(std::string_view target, const ExportJob& job)
 {
     const TargetLayout& layout = *FindLayout(target);
     std::vector<std::uint8_t> bytes = PackBytes(job.picture, LayoutOptions(layout, job.bytes.bInvert));
+    if (FindPixelFormat(job.picture.mode)->UsesPalette()) {
+        std::vector<std::uint8_t> palette = LvglPalette(job.picture);
+        bytes.insert(bytes.begin(), palette.begin(), palette.end());
+    }
     if (!layout.bFourthByte || job.picture.mode != ColorMode::Full) return bytes;
     std::vector<std::uint8_t> wide(bytes.size() / 3 * 4);
     for (std::size_t i = 0, k = 0; i < bytes.size(); i += 3, k += 4) {
@@ -156,16 +180,48 @@ void WritePageSource(TextWriter& out, const ExportJob& job, std::string_view tar
     WriteExternArray(out, name, "uint8_t", job, target);
 }
 
+// LVGL 9's grey and indexed colour formats, as lv_color.h numbers them.
+struct Lvgl9Format {
+    ColorMode mode;
+    const char* pszName;
+    std::uint8_t nValue;
+};
+
+constexpr Lvgl9Format kLvgl9GreyAndIndexed[] = {
+    {ColorMode::Grey8, "L8", 0x06},  {ColorMode::Index1, "I1", 0x07}, {ColorMode::Index2, "I2", 0x08},
+    {ColorMode::Index4, "I4", 0x09}, {ColorMode::Index8, "I8", 0x0A},
+};
+
+const Lvgl9Format* FindLvgl9GreyOrIndexed(ColorMode mode)
+{
+    for (const Lvgl9Format& format : kLvgl9GreyAndIndexed)
+        if (format.mode == mode) return &format;
+    return nullptr;
+}
+
 const char* Lvgl9FormatName(ColorMode mode, bool bFourthByte)
 {
+    if (const Lvgl9Format* format = FindLvgl9GreyOrIndexed(mode)) return format->pszName;
     if (mode == ColorMode::Rgb565) return "RGB565";
     return bFourthByte ? "XRGB8888" : "RGB888";
 }
 
 std::uint8_t Lvgl9FormatValue(ColorMode mode, bool bFourthByte)
 {
+    if (const Lvgl9Format* format = FindLvgl9GreyOrIndexed(mode)) return format->nValue;
     if (mode == ColorMode::Rgb565) return 0x12;
     return bFourthByte ? 0x11 : 0x0F;
+}
+
+// What the comment says of the data's layout beside its colour format.
+std::string Lvgl9Layout(const CapturedPicture& picture, std::int64_t nStride)
+{
+    const PixelFormat& format = *FindPixelFormat(picture.mode);
+    std::string text = "rows from the top, " + std::to_string(nStride) + " bytes a row.";
+    if (format.UsesPalette())
+        text = "a palette of " + std::to_string(format.PaletteSize()) + " colours B, G, R, A first, then " + text +
+               (format.nStorageBits < 8 ? "\n   The leftmost pixel is in the high bits of its byte." : "");
+    return text;
 }
 
 // LVGL keeps the image in a static byte array and describes it with a
@@ -177,14 +233,14 @@ void WriteLvglSource(TextWriter& out, const ExportJob& job, std::string_view tar
     const std::string name = MakeCIdentifier(job.exportName);
     const TargetLayout& layout = *FindLayout(target);
     const std::vector<std::uint8_t> bytes = DataOf(target, job);
-    const std::int64_t nStride = static_cast<std::int64_t>(bytes.size()) / picture.nHeight;
+    const std::int64_t nStride = DataBytes(layout, picture.mode, picture.nWidth, 1);
     const std::string type = bVersion9 ? "lv_image_dsc_t" : "lv_img_dsc_t";
     std::vector<std::pair<std::string, std::string>> fields;
     if (bVersion9) {
         const std::string format = Lvgl9FormatName(picture.mode, layout.bFourthByte);
         WriteOpening(out, target, job,
                      "LVGL 9: LV_IMAGE_DECLARE(" + name + "); lv_image_set_src(image, &" + name +
-                         ");\n   colour format " + format + ", rows from the top, " + Count(nStride) + " bytes a row.");
+                         ");\n   colour format " + format + ", " + Lvgl9Layout(picture, nStride));
         fields = {{"header.magic", "LV_IMAGE_HEADER_MAGIC"}, {"header.cf", "LV_COLOR_FORMAT_" + format},
                   {"header.flags", "0"},                     {"header.w", Count(picture.nWidth)},
                   {"header.h", Count(picture.nHeight)},      {"header.stride", Count(nStride)}};
@@ -239,11 +295,12 @@ void WriteLvgl9File(TextWriter& out, const ExportJob& job, std::string_view targ
     // stride and a reserved word, little-endian, then the data.
     const CapturedPicture& picture = job.picture;
     const std::vector<std::uint8_t> data = DataOf(target, job);
-    std::vector<std::uint8_t> header = {0x19, Lvgl9FormatValue(picture.mode, FindLayout(target)->bFourthByte)};
+    const TargetLayout& layout = *FindLayout(target);
+    std::vector<std::uint8_t> header = {0x19, Lvgl9FormatValue(picture.mode, layout.bFourthByte)};
     WriteLittle16(header, 0);
     WriteLittle16(header, picture.nWidth);
     WriteLittle16(header, picture.nHeight);
-    WriteLittle16(header, static_cast<std::int64_t>(data.size()) / picture.nHeight);
+    WriteLittle16(header, DataBytes(layout, picture.mode, picture.nWidth, 1));
     WriteLittle16(header, 0);
     WriteRaw(out, header);
     WriteRaw(out, data);
@@ -269,11 +326,6 @@ bool IsMonoMode(ColorMode mode)
     return mode == ColorMode::Mono;
 }
 
-bool IsMonoOr565Mode(ColorMode mode)
-{
-    return mode == ColorMode::Mono || mode == ColorMode::Rgb565;
-}
-
 bool Is565Mode(ColorMode mode)
 {
     return mode == ColorMode::Rgb565;
@@ -289,11 +341,21 @@ bool IsFullMode(ColorMode mode)
     return mode == ColorMode::Full;
 }
 
+bool IsAdafruitGfxMode(ColorMode mode)
+{
+    return mode == ColorMode::Mono || mode == ColorMode::Rgb565 || mode == ColorMode::Grey8;
+}
+
+bool IsLvgl9Mode(ColorMode mode)
+{
+    return Is565OrFullMode(mode) || FindLvgl9GreyOrIndexed(mode) != nullptr;
+}
+
 std::string TargetSettingsLine(std::int64_t nWidth, std::int64_t nHeight, std::string_view target, ColorMode mode,
                                bool bInvert)
 {
     return "/* " + Count(nWidth) + "x" + Count(nHeight) + " pixels, tovix-export --for " + std::string(target) + " -m " +
-           std::to_string(static_cast<int>(mode)) + (bInvert ? " --invert" : "") + " */";
+           ModeWord(mode) + (bInvert ? " --invert" : "") + " */";
 }
 
 void WriteU8g2Source(TextWriter& out, const ExportJob& job)
@@ -326,6 +388,15 @@ void WriteAdafruitGfxSource(TextWriter& out, const ExportJob& job)
                      "Adafruit GFX: display.drawBitmap(x, y, " + name + ", " + name + "_WIDTH, " + name +
                          "_HEIGHT, colour);\n   rows from the top, (width + 7) / 8 bytes a row, the leftmost pixel in "
                          "bit 7;\n   " + MonoMeaning(job) + ", drawn in colour.");
+        WriteExternArray(out, name, "uint8_t", job, "adafruit-gfx");
+        return;
+    }
+    if (job.picture.mode == ColorMode::Grey8) {
+        WriteOpening(out, "adafruit-gfx", job,
+                     "Adafruit GFX: display.drawGrayscaleBitmap(x, y, " + name + ", " + name + "_WIDTH, " + name +
+                         "_HEIGHT);\n   one byte a pixel, 0 black to 255 white, rows from the top. drawGrayscaleBitmap hands "
+                         "each byte\n   to the display as the pixel's colour: for displays and canvases of 8-bit grey "
+                         "(GFXcanvas8).");
         WriteExternArray(out, name, "uint8_t", job, "adafruit-gfx");
         return;
     }
@@ -413,6 +484,8 @@ void WriteLvgl8Bin(TextWriter& out, const ExportJob& job)
 
 void WriteBytesBin(TextWriter& out, const ExportJob& job)
 {
+    // A palette format's palette goes first, as LVGL lays its indexed images out.
+    if (FindPixelFormat(job.picture.mode)->UsesPalette()) WriteRaw(out, PackPalette(job.picture, job.bytes));
     WriteRaw(out, PackBytes(job.picture, job.bytes));
 }
 
@@ -429,10 +502,8 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
     const std::size_t nMode = first.find(" -m ", nTarget);
     if (numbers.size() != 2 || nMode == std::string_view::npos) return AtLine(1, wrongFirst);
     const TargetLayout* layout = FindLayout(first.substr(nTarget, nMode - nTarget));
-    const std::vector<std::int64_t> modeNumber = NumbersIn(first.substr(nMode));
-    const PixelFormat* format = modeNumber.size() == 1 && modeNumber[0] < 256
-                                    ? FindPixelFormat(static_cast<ColorMode>(modeNumber[0]))
-                                    : nullptr;
+    const std::string_view modeWord = first.substr(nMode + 4, first.find(' ', nMode + 4) - (nMode + 4));
+    const PixelFormat* format = FindPixelFormat(modeWord);
     const OutputFormat* row = layout != nullptr ? FindOutputFormat("bytes", layout->pszTarget) : nullptr;
     if (row == nullptr || format == nullptr || !row->TakesMode(format->mode)) return AtLine(1, wrongFirst);
     const bool bInvert = first.ends_with(" --invert */");
@@ -446,15 +517,19 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
         if (!lines.Next(line)) return AtLine(lines.Number(), "the file ends before the array");
     } while (!line.ends_with("= {"));
     const bool bWords = layout->bWords && format->mode == ColorMode::Rgb565;
-    const std::int64_t nBytes = DataBytes(*layout, format->mode, numbers[0], numbers[1]);
+    const std::int64_t nPaletteBytes = PaletteBytes(format->mode);
+    const std::int64_t nBytes = nPaletteBytes + DataBytes(*layout, format->mode, numbers[0], numbers[1]);
     std::vector<std::uint32_t> values;
     const ValueFormat valueFormat = bWords ? ValueFormat{4, true, 0xFFFF} : ValueFormat{2, true, 0xFF};
     if (ReadError error = ReadValues(lines, valueFormat, static_cast<std::size_t>(bWords ? nBytes / 2 : nBytes), values))
         return error;
     if (!lines.Next(line) || line != "};") return AtLine(lines.Number(), "\"};\" does not follow the values");
 
+    std::vector<std::uint32_t> palette;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(nPaletteBytes); i += 4)
+        palette.push_back(values[i] << 16 | values[i + 1] << 8 | values[i + 2]);
     std::vector<std::uint8_t> bytes;
-    for (std::size_t i = 0; i < values.size(); ++i) {
+    for (std::size_t i = static_cast<std::size_t>(nPaletteBytes); i < values.size(); ++i) {
         if (layout->bFourthByte && format->mode == ColorMode::Full && i % 4 == 3) continue;
         bytes.push_back(static_cast<std::uint8_t>(values[i]));
         if (bWords) bytes.push_back(static_cast<std::uint8_t>(values[i] >> 8));
@@ -462,6 +537,6 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
     const auto nWidth = static_cast<std::int32_t>(numbers[0]);
     const auto nHeight = static_cast<std::int32_t>(numbers[1]);
     picture = DecodedPicture(format->mode, nWidth, nHeight,
-                             UnpackBytes(bytes, format->mode, nWidth, nHeight, LayoutOptions(*layout, bInvert)));
+                             UnpackBytes(bytes, format->mode, nWidth, nHeight, LayoutOptions(*layout, bInvert)), palette);
     return {};
 }

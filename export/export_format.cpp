@@ -39,9 +39,9 @@ constexpr OutputFormat TargetBin(const char* pszTarget, bool (*TakesMode)(ColorM
             Write, nullptr, nullptr, pszTarget, defaultMode};
 }
 
-// Grey, indexed and alpha variants of a target come in as rows here once the
-// pixel-format table has those formats: a TakesMode that names them, and a
-// layout in display_targets.cpp.
+// Alpha variants of a target come in as rows here once the pixel-format
+// table has those formats: a TakesMode that names them, and a layout in
+// display_targets.cpp.
 constexpr OutputFormat kFormats[] = {
     {ExportFormat::Format1, "1", "c",
      "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)",
@@ -54,21 +54,21 @@ constexpr OutputFormat kFormats[] = {
      LineEnds::Lf, true, false, HasPixelFormat, WriteBytesSource, IsBytesFormatStart, ReadBytesFormat},
     {ExportFormat::Bin, "bin", "bin", kBinFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesBin, nullptr, nullptr},
     TargetSource("u8g2", "c", IsMonoMode, ColorMode::Mono, WriteU8g2Source),
-    TargetSource("adafruit-gfx", "c", IsMonoOr565Mode, ColorMode::Mono, WriteAdafruitGfxSource),
+    TargetSource("adafruit-gfx", "c", IsAdafruitGfxMode, ColorMode::Mono, WriteAdafruitGfxSource),
     TargetSource("tft-espi", "c", Is565Mode, ColorMode::Rgb565, WriteTftEspiSource),
     TargetSource("ssd1306", "c", IsMonoMode, ColorMode::Mono, WriteSsd1306Source),
     TargetSource("sh1106", "c", IsMonoMode, ColorMode::Mono, WriteSh1106Source),
     TargetSource("xbm", "xbm", IsMonoMode, ColorMode::Mono, WriteXbmSource),
-    TargetSource("lvgl9", "c", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl9Source),
+    TargetSource("lvgl9", "c", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Source),
     TargetSource("lvgl9-xrgb8888", "c", IsFullMode, ColorMode::Full, WriteLvgl9XrgbSource),
     TargetSource("lvgl8", "c", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl8Source),
     TargetBin("u8g2", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
-    TargetBin("adafruit-gfx", IsMonoOr565Mode, ColorMode::Mono, WriteGfxBin),
+    TargetBin("adafruit-gfx", IsAdafruitGfxMode, ColorMode::Mono, WriteGfxBin),
     TargetBin("tft-espi", Is565Mode, ColorMode::Rgb565, WriteGfxBin),
     TargetBin("ssd1306", IsMonoMode, ColorMode::Mono, WritePagesBin),
     TargetBin("sh1106", IsMonoMode, ColorMode::Mono, WritePagesBin),
     TargetBin("xbm", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
-    TargetBin("lvgl9", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl9Bin),
+    TargetBin("lvgl9", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Bin),
     TargetBin("lvgl9-xrgb8888", IsFullMode, ColorMode::Full, WriteLvgl9XrgbBin),
     TargetBin("lvgl8", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl8Bin),
 };
@@ -122,7 +122,7 @@ std::string ModesOf(const OutputFormat& format)
 {
     std::string modes;
     for (const PixelFormat& pixel : PixelFormats())
-        if (format.TakesMode(pixel.mode)) modes += (modes.empty() ? "" : " or ") + std::to_string(pixel.Number());
+        if (format.TakesMode(pixel.mode)) modes += (modes.empty() ? "" : " or ") + pixel.Word();
     return modes;
 }
 
@@ -130,7 +130,7 @@ std::optional<std::string> RefusalFor(const OutputFormat& format, const Captured
 {
     if (format.bAnyDocument) return {};
     if (!format.TakesMode(picture.mode))
-        return "colour mode " + std::to_string(static_cast<int>(picture.mode)) + " has no " + format.pszName + " layout";
+        return "colour mode " + ModeWord(picture.mode) + " has no " + format.pszName + " layout";
     if (picture.PixelCount() == 0) return std::string("the picture has no pixels, and a C array cannot be empty");
     if (format.pszTarget != nullptr) return TargetSizeRefusal(format.pszTarget, picture);
     return {};
@@ -142,7 +142,7 @@ std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::opti
     if (format.pszTarget != nullptr) {
         const std::string target = std::string("--for ") + format.pszTarget;
         if (mode && !format.TakesMode(*mode))
-            return target + " takes colour mode " + ModesOf(format) + ", not " + std::to_string(static_cast<int>(*mode));
+            return target + " takes colour mode " + ModesOf(format) + ", not " + ModeWord(*mode);
         BytesOptions others = options;
         others.bInvert = false;
         const char* other = FirstGivenOption(others);
@@ -157,7 +157,7 @@ std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::opti
         return first == nullptr ? std::nullopt : std::optional<std::string>(std::string(first) + " applies only to -f bytes");
     if (mode) {
         if (const char* option = OptionNotForMode(options, *mode))
-            return std::string(option) + " does not apply to colour mode " + std::to_string(static_cast<int>(*mode));
+            return std::string(option) + " does not apply to colour mode " + ModeWord(*mode);
     }
     if (format.id == ExportFormat::Bin) {
         // A binary file has no declaration to change.

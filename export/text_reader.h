@@ -58,6 +58,7 @@ ReadError ReadValues(Lines& lines, const ValueFormat& format, std::size_t nCount
 // After the data: "};" when asked for, and then nothing but empty lines.
 ReadError ReadArrayEnd(Lines& lines, bool bClosingLine);
 
-// The picture from one encoded value a pixel.
+// The picture from one encoded value a pixel; a palette format's values
+// index the palette's packed colours, which the picture keeps with them.
 PictureBuffer DecodedPicture(ColorMode mode, std::int64_t nWidth, std::int64_t nHeight,
-                             const std::vector<std::uint32_t>& values);
+                             const std::vector<std::uint32_t>& values, const std::vector<std::uint32_t>& palette = {});

@@ -51,6 +51,14 @@ _tovix_export()
             COMPREPLY=($(compgen -W 'msb lsb' -- "$cur"))
             return
             ;;
+        --palette-format)
+            COMPREPLY=($(compgen -W '888 565' -- "$cur"))
+            return
+            ;;
+        --palette)
+            _filedir
+            return
+            ;;
         --header)
             _filedir h
             return

@@ -2,11 +2,13 @@
 #include "picture/exif_orientation.h"
 #include "picture/picture_decoders.h"
 #include "picture/picture_rows.h"
+#include "picture/srgb_conversion.h"
 
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include <jerror.h>
@@ -64,8 +66,8 @@ int OrientationOf(j_decompress_ptr cinfo)
     return 1;
 }
 
-// Adobe's CMYK files store every sample inverted, which makes the
-// product of a colour and black the RGB sample.
+// Without a profile, the naive rule. Adobe's CMYK files store every sample
+// inverted, which makes the product of a colour and black the RGB sample.
 void CmykToRgb(const std::uint8_t* pCmyk, std::uint8_t* pRgb, int nWidth, bool bInverted)
 {
     for (int x = 0; x < nWidth; ++x, pCmyk += 4, pRgb += 3) {
@@ -78,9 +80,11 @@ void CmykToRgb(const std::uint8_t* pCmyk, std::uint8_t* pRgb, int nWidth, bool b
 }
 
 // The part between setjmp and the end holds no object with a destructor,
-// so that a longjmp out of the decoder skips nothing that needs cleaning up.
+// so that a longjmp out of the decoder skips nothing that needs cleaning up:
+// the caller owns the buffers and the CMYK conversion.
 PictureFault Decode(jpeg_decompress_struct& cinfo, ErrorTrap& trap, std::span<const std::uint8_t> file,
-                    PictureRows& rows, ColourLabel& label, std::vector<std::uint8_t>& row)
+                    PictureRows& rows, ColourLabel& label, std::vector<std::uint8_t>& row,
+                    std::vector<std::uint8_t>& rgb, std::unique_ptr<CmykConversion>& pCmyk)
 {
     if (setjmp(trap.jump)) return trap.fault;
     jpeg_create_decompress(&cinfo);
@@ -96,7 +100,11 @@ PictureFault Decode(jpeg_decompress_struct& cinfo, ErrorTrap& trap, std::span<co
         std::free(pIcc);
     }
     const bool bCmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
-    if (bCmyk && !label.icc.empty()) return PictureFault::Unsupported;
+    if (bCmyk && !label.icc.empty()) {
+        const PictureFault usable = CmykConversion::For(label.icc, cinfo.saw_Adobe_marker, pCmyk);
+        if (usable != PictureFault::None) return usable;
+        label.icc.clear(); // the rows reach the picture as sRGB
+    }
     const PictureFault begun = rows.Begin(static_cast<int>(cinfo.image_width), static_cast<int>(cinfo.image_height),
                                           OrientationOf(&cinfo), label);
     if (begun != PictureFault::None) return begun;
@@ -105,14 +113,16 @@ PictureFault Decode(jpeg_decompress_struct& cinfo, ErrorTrap& trap, std::span<co
     jpeg_start_decompress(&cinfo);
     const int nWidth = static_cast<int>(cinfo.output_width);
     row.resize(static_cast<std::size_t>(cinfo.output_components) * cinfo.output_width);
+    rgb.resize(std::size_t{3} * cinfo.output_width);
     while (cinfo.output_scanline < cinfo.output_height) {
         const int y = static_cast<int>(cinfo.output_scanline);
         std::uint8_t* pDirect = rows.DirectBgrRow(y);
         JSAMPROW pRow = pDirect && cinfo.out_color_space == JCS_EXT_BGR ? pDirect : row.data();
         jpeg_read_scanlines(&cinfo, &pRow, 1);
         if (pRow == pDirect) continue;
-        if (bCmyk) CmykToRgb(row.data(), row.data(), nWidth, cinfo.saw_Adobe_marker);
-        rows.Put(y, row.data(), PictureRows::Layout::Rgb8);
+        if (pCmyk) pCmyk->Convert(row.data(), rgb.data(), nWidth);
+        else if (bCmyk) CmykToRgb(row.data(), rgb.data(), nWidth, cinfo.saw_Adobe_marker);
+        rows.Put(y, bCmyk ? rgb.data() : row.data(), PictureRows::Layout::Rgb8);
     }
     jpeg_finish_decompress(&cinfo);
     return PictureFault::None;
@@ -128,8 +138,9 @@ PictureFault DecodeJpeg(std::span<const std::uint8_t> file, PictureRows& rows)
     trap.manager.error_exit = Fail;
     trap.manager.emit_message = Message;
     ColourLabel label;
-    std::vector<std::uint8_t> row;
-    const PictureFault fault = Decode(cinfo, trap, file, rows, label, row);
+    std::vector<std::uint8_t> row, rgb;
+    std::unique_ptr<CmykConversion> pCmyk;
+    const PictureFault fault = Decode(cinfo, trap, file, rows, label, row, rgb, pCmyk);
     jpeg_destroy_decompress(&cinfo);
     if (fault == PictureFault::None) rows.Finish();
     return fault;

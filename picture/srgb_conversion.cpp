@@ -118,3 +118,29 @@ void SrgbConversion::Convert(std::uint16_t* pRgba, int nPixels)
     }
     cmsDoTransform(m_transform, m_grey.data(), pRgba, static_cast<cmsUInt32Number>(nPixels));
 }
+
+PictureFault CmykConversion::For(std::span<const std::uint8_t> icc, bool bInverted,
+                                 std::unique_ptr<CmykConversion>& pConversion)
+{
+    pConversion.reset();
+    ProfilePtr profile(cmsOpenProfileFromMem(icc.data(), static_cast<cmsUInt32Number>(icc.size())), cmsCloseProfile);
+    if (!profile) return PictureFault::BadColourProfile;
+    ProfilePtr srgb(cmsCreate_sRGBProfile(), cmsCloseProfile);
+    if (!srgb) return PictureFault::CannotOpen;
+    cmsHTRANSFORM transform = cmsCreateTransform(profile.get(), bInverted ? TYPE_CMYK_8_REV : TYPE_CMYK_8, srgb.get(),
+                                                 TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
+    // LittleCMS refuses a profile that does not take four inks.
+    if (!transform) return PictureFault::BadColourProfile;
+    pConversion.reset(new CmykConversion(transform));
+    return PictureFault::None;
+}
+
+CmykConversion::~CmykConversion()
+{
+    cmsDeleteTransform(m_transform);
+}
+
+void CmykConversion::Convert(const std::uint8_t* pCmyk, std::uint8_t* pRgb, int nPixels)
+{
+    cmsDoTransform(m_transform, pCmyk, pRgb, static_cast<cmsUInt32Number>(nPixels));
+}

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 // CIE xy chromaticities of a white point and three primaries, as PNG's cHRM.
@@ -42,4 +43,25 @@ private:
     void* m_transform;                  // cmsHTRANSFORM
     bool m_bGrey;                       // the profile takes one grey channel
     std::vector<std::uint16_t> m_grey;  // grey and alpha of a row, for a grey profile
+};
+
+// Turns rows of 8-bit CMYK samples into 8-bit sRGB through the file's own
+// CMYK profile, with LittleCMS at perceptual intent.
+class CmykConversion {
+public:
+    // Sets pConversion, or says why the profile cannot be used. bInverted
+    // tells that 0 stands for full ink, as in Adobe's files.
+    static PictureFault For(std::span<const std::uint8_t> icc, bool bInverted,
+                            std::unique_ptr<CmykConversion>& pConversion);
+
+    ~CmykConversion();
+    CmykConversion(const CmykConversion&) = delete;
+    CmykConversion& operator=(const CmykConversion&) = delete;
+
+    void Convert(const std::uint8_t* pCmyk, std::uint8_t* pRgb, int nPixels);
+
+private:
+    explicit CmykConversion(void* transform) : m_transform(transform) {}
+
+    void* m_transform; // cmsHTRANSFORM
 };

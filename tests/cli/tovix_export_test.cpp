@@ -130,7 +130,7 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"missing.png", 1, "missing.png: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
         {"notes.bmp --picture", 1, "notes.bmp: 読み込んだファイルの形式が正しくありません。"},
         {"pic.bmp --for tft-espi -m 1", 2, "--for tft-espi takes colour mode 16, not 1"},
-        {"pic.bmp --for lvgl9 -m mono", 2, "--for lvgl9 takes colour mode 16 or 24, not 1"},
+        {"pic.bmp --for lvgl9 -m mono", 2, "--for lvgl9 takes colour mode 16 or 24 or grey8 or index1 or index2 or index4 or index8, not 1"},
         {"pic.bmp --for u8g2 --static", 2, "--static does not apply to --for u8g2"},
         {"pic.bmp --for ssd1306 --header a.h", 2, "--header does not apply to --for ssd1306"},
         {"pic.bmp -f 2 --for xbm", 2, "--for goes with -f bytes or -f bin, not -f 2"},
@@ -543,7 +543,10 @@ TEST_F(TovixExportTest, ReductionSettingsChangeTheValuesWithinTheMode)
     const std::pair<std::string, std::string> cases[] = {
         {"-m 1", "--dither floyd-steinberg"}, {"-m 1", "--dither atkinson"}, {"-m 6", "--dither ordered"},
         {"-m 8", "--dither floyd-steinberg"}, {"-m 565", "--round"},         {"-m 1", "--mono luminance -t 200"},
+        {"-m grey2", "--dither ordered"}, {"-m grey4 --bit-order lsb", "--dither atkinson"},
+        {"-m index2 --palette grey3.txt", "--dither floyd-steinberg"},
     };
+    WriteFile(dir.File("grey3.txt"), {'0', '0', '0', '0', '0', '0', '\n', '8', '0', '8', '0', '8', '0', '\n', 'f', 'f', 'f', 'f', 'f', 'f'});
     for (const auto& [mode, settings] : cases) {
         ASSERT_EQ(Run("-f bytes -o ramp.c --force ramp.bmp " + mode + " " + settings).nExit, 0) << settings;
         EXPECT_NE(Text("ramp.c"), Run("-f bytes -o - ramp.bmp " + mode).strOut) << settings;
@@ -649,6 +652,69 @@ TEST_F(TovixExportTest, GeometryShapesThePictureBeforeItsReduction)
     EXPECT_EQ(Run("-f bytes -n framed -o - shaped.tvx").strOut, Run("-f bytes -o - framed.bmp " + shaped).strOut);
 }
 
+// Grey and palette modes go by name, with the byte layouts only; the palette
+// is libimagequant's or the user's, exactly.
+TEST_F(TovixExportTest, GreyAndPaletteModesGoByNameWithTheirPalette)
+{
+    const auto write = [&](const char* name, const std::string& text) {
+        WriteFile(dir.File(name), std::vector<std::uint8_t>(text.begin(), text.end()));
+    };
+    // A seven-colour e-paper panel's inks.
+    write("epaper.txt", "#000000\n#ffffff\n#00ff00\n#0000ff\n#ff0000\n#ffff00\n#ff8000\n");
+    write("bad.txt", "#000000\nblack\n");
+    const std::pair<const char*, const char*> errors[] = {
+        {"pic.bmp -m 101", "unknown colour mode '101'"},
+        {"pic.bmp -f 1 -m grey4", "-f 1 takes colour mode 1 or 6 or 8 or 15 or 16 or 24, not grey4"},
+        {"pic.bmp -f 2 -m index2", "-f 2 takes colour mode"},
+        {"pic.bmp -f bytes -m grey4 --pack pages", "--pack pages does not apply to colour mode grey4"},
+        {"pic.bmp -f bytes -m grey4 -t 1,2,3", "--threshold does not apply to colour mode grey4"},
+        {"pic.bmp -f bytes -m grey4 --palette-format 565", "--palette-format does not apply to colour mode grey4"},
+        {"pic.bmp -f bytes -m 565 --palette epaper.txt", "--palette does not apply to colour mode 16"},
+        {"pic.bmp -f bytes -m index2 --palette epaper.txt", "--palette holds 7 colours, more than the 4 of colour mode index2"},
+        {"pic.bmp -f bytes -m index4 --palette bad.txt", "bad.txt:2:"},
+        {"pic.bmp -f bytes -m index4 --palette-format 666", "--palette-format must be 888 or 565"},
+    };
+    for (const auto& [args, error] : errors) {
+        const RunResult result = Run(args);
+        EXPECT_EQ(result.nExit, 2) << args;
+        EXPECT_NE(result.strErr.find(error), std::string::npos) << args << "\n" << result.strErr;
+    }
+
+    // Each ink's index is its line, and the palette holds the file's colours, then black.
+    WriteFile(dir.File("inks.bmp"), BuildBmp(7, 1, [](int x, int) {
+        const testing_support::Rgb inks[] = {{0, 0, 0}, {255, 255, 255}, {0, 255, 0}, {0, 0, 255}, {255, 0, 0}, {255, 255, 0}, {255, 128, 0}};
+        return inks[x];
+    }));
+    const RunResult inks = Run("-f bytes -m index4 --palette epaper.txt -n inks -o - inks.bmp");
+    ASSERT_EQ(inks.nExit, 0) << inks.strErr;
+    EXPECT_NE(inks.strOut.find("const uint8_t inks_palette[48] = {\n"
+                               "0x00,0x00,0x00,0xff,0xff,0xff,0x00,0xff,0x00,0x00,0x00,0xff,0xff,0x00,0x00,0xff,\n"
+                               "0xff,0x00,0xff,0x80,0x00,0x00,0x00,0x00,"),
+              std::string::npos) << inks.strOut;
+    EXPECT_NE(inks.strOut.find("const uint8_t inks[4] = {\n0x01,0x23,0x45,0x60\n};"), std::string::npos) << inks.strOut;
+
+    // libimagequant keeps the two colours of a two-colour picture.
+    WriteFile(dir.File("two.bmp"), BuildBmp(9, 3, [](int x, int y) { 
+        return (x + y) % 3 ? testing_support::Rgb{200, 30, 40} : testing_support::Rgb{20, 90, 220};
+    }));
+    const RunResult two = Run("-f bytes -m index1 -n two -o two.c two.bmp");
+    ASSERT_EQ(two.nExit, 0) << two.strErr;
+    const std::string text = Text("two.c");
+    const bool bRedFirst = text.find("0xc8,0x1e,0x28,0x14,0x5a,0xdc") != std::string::npos;
+    EXPECT_TRUE(bRedFirst || text.find("0x14,0x5a,0xdc,0xc8,0x1e,0x28") != std::string::npos) << text;
+    ASSERT_EQ(Run("--decode two.c -o back.bmp").nExit, 0);
+    EXPECT_EQ(Run("-f bytes -n x -o - back.bmp").strOut, Run("-f bytes -n x -o - two.bmp").strOut);
+
+    // A document keeps the mode and the palette, and stays what the six modes
+    // read: the nearest of them, without the palette.
+    ASSERT_EQ(Run("pic.bmp -m index4 --palette epaper.txt --save-doc inks.tvx").nExit, 0);
+    EXPECT_EQ(Run("-f bytes -n pic -o - inks.tvx").strOut, Run("-f bytes -m index4 --palette epaper.txt -o - pic.bmp").strOut);
+    EXPECT_EQ(Run("-n pic -o - inks.tvx -m 6").strOut, Run("-m 6 -o - pic.bmp").strOut);
+    const RunResult format1 = Run("-o - inks.tvx");
+    EXPECT_EQ(format1.nExit, 2);
+    EXPECT_NE(format1.strErr.find("-f 1 takes colour mode"), std::string::npos) << format1.strErr;
+}
+
 // A document file may bring a mode outside the table: FORMAT_1 writes its
 // comment block alone, as the program does, and nothing asks the table for it.
 TEST_F(TovixExportTest, ADocumentOfAnUnknownModeWritesTheCommentBlockAlone)
@@ -660,7 +726,8 @@ TEST_F(TovixExportTest, ADocumentOfAnUnknownModeWritesTheCommentBlockAlone)
     const RunResult result = Run("odd.tvx -o -");
     EXPECT_EQ(result.nExit, 0) << result.strErr;
     EXPECT_TRUE(result.strOut.ends_with(" dot\r\n*************************************************/\r\n")) << result.strOut;
-    EXPECT_EQ(Run("--list-modes").strOut, "1 mono\n6 64\n8 256\n15 555\n16 565\n24 full\n");
+    EXPECT_EQ(Run("--list-modes").strOut, "1 mono\n6 64\n8 256\n15 555\n16 565\n24 full\n"
+                                          "grey1\ngrey2\ngrey4\ngrey8\nindex1\nindex2\nindex4\nindex8\n");
 }
 
 TEST_F(TovixExportTest, DocumentLandsOnlyWhenStandardOutputWasWritten)

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/dither.h"
 #include "core/luminance.h"
+#include "core/pixel_encoder.h"
 #include "core/quantisers.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -48,6 +52,29 @@ TEST(GreyScale, ValuesTakeTheNearestOfEvenlySpreadLevels)
         EXPECT_EQ(nLevel, c.nLevel) << c.nBits << " bits, value " << c.nValue;
         EXPECT_EQ(grey.Shown(static_cast<std::uint16_t>(nLevel)).g, c.nShown) << c.nBits << " bits, value " << c.nValue;
         EXPECT_EQ(grey.channels[0].shown.size(), std::size_t(1) << c.nBits);
+    }
+}
+
+// The export encodes undithered grey pixel by pixel; it must give the codes
+// of the whole-picture reduction, and a decoded level must encode back to itself.
+TEST(GreyFormats, EachPixelEncodesAsTheUnditheredReductionAndDecodesToItsLevel)
+{
+    std::mt19937 random(101);
+    RgbImage picture(64, 4);
+    for (std::uint8_t& v : picture.rgb) v = static_cast<std::uint8_t>(random());
+    std::vector<std::uint32_t> packed;
+    for (std::size_t i = 0; i < picture.rgb.size(); i += 3)
+        packed.push_back(std::uint32_t{picture.rgb[i + 2]} << 16 | std::uint32_t{picture.rgb[i + 1]} << 8 | picture.rgb[i]);
+    const std::pair<ColorMode, int> modes[] = {{ColorMode::Grey1, 1}, {ColorMode::Grey2, 2}, {ColorMode::Grey4, 4}, {ColorMode::Grey8, 8}};
+    for (const auto& [mode, nBits] : modes) {
+        const PixelEncoder encoder(mode, {128, 128, 128});
+        const std::vector<std::uint16_t> codes = Dither(LuminanceImage(picture), GreyScale(nBits), DitherMethod::None);
+        for (std::size_t i = 0; i < packed.size(); ++i) {
+            ASSERT_EQ(encoder.Encode(packed[i]), codes[i]) << nBits << " bits, pixel " << i;
+            const std::uint32_t decoded = DecodedPixel(mode, codes[i]);
+            ASSERT_EQ(decoded & 0xFF, FullScaleLevel(nBits, codes[i])) << nBits << " bits";
+            ASSERT_EQ(encoder.Encode(decoded), codes[i]) << nBits << " bits";
+        }
     }
 }
 

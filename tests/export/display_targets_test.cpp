@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/file_ptr.h"
+#include "core/picture_values.h"
 #include "core/pixel_encoder.h"
 #include "core/pixel_format.h"
 #include "export/export_format.h"
@@ -91,8 +92,13 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
         if (format.pszTarget == nullptr || std::string_view(format.pszName) != "bytes") continue;
         for (const PixelFormat& pixel : PixelFormats()) {
             if (!format.TakesMode(pixel.mode)) continue;
-            const CapturedPicture picture{13, 11, pixel.mode, {100, 128, 160}, pixels, {}};
-            const std::string where = std::string(format.pszTarget) + " -m " + std::to_string(pixel.Number());
+            // A palette format's indices come from its palette, as the tool makes them.
+            CapturedPicture picture{13, 11, pixel.mode, {100, 128, 160}, pixels, {}};
+            const std::vector<std::uint32_t> palette = PaletteFor(picture, {});
+            picture.palette = palette;
+            const std::vector<std::uint32_t> values = EncodedValues(picture, {});
+            picture.values = values;
+            const std::string where = std::string(format.pszTarget) + " -m " + pixel.Word();
             const std::string source = Written(format, picture);
 
             PictureBuffer decoded;
@@ -101,13 +107,17 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
             ASSERT_EQ(decoded.pixels.size(), pixels.size()) << where;
             const PixelEncoder original = picture.MakeEncoder();
             const PixelEncoder back = decoded.View().MakeEncoder();
-            for (std::size_t i = 0; i < pixels.size(); ++i)
-                ASSERT_EQ(back.Encode(decoded.pixels[i]), original.Encode(pixels[i])) << where << " pixel " << i;
+            for (std::size_t i = 0; i < pixels.size(); ++i) {
+                if (pixel.UsesPalette())
+                    ASSERT_EQ(decoded.pixels[i], palette[values[i]]) << where << " pixel " << i;
+                else
+                    ASSERT_EQ(back.Encode(decoded.pixels[i]), original.Encode(pixels[i])) << where << " pixel " << i;
+            }
 
             // The bin file holds the array's bytes, 16-bit values low byte
             // first, after LVGL 9's header for that library.
             std::string bin = Written(*FindOutputFormat("bin", format.pszTarget), picture);
-            const std::vector<int> values = FirstArray(source);
+            const std::vector<int> array = FirstArray(source);
             const bool bWords = source.find("uint16_t img[") != std::string::npos;
             if (std::string_view(format.pszTarget).starts_with("lvgl9")) {
                 ASSERT_GE(bin.size(), 12u) << where;
@@ -116,12 +126,50 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
                 bin.erase(0, 12);
             }
             std::string expected;
-            for (int value : values) {
+            for (int value : array) {
                 expected += static_cast<char>(value);
                 if (bWords) expected += static_cast<char>(value >> 8);
             }
             EXPECT_EQ(bin, expected) << where;
         }
+    }
+}
+
+// Adafruit GFX's drawGrayscaleBitmap takes a byte a pixel; LVGL 9's L8 too,
+// and its I1 to I8 a palette of B, G, R, A before rows of whole bytes.
+TEST(DisplayTargets, GreyAndIndexedLayoutsWithTheirColourFormat)
+{
+    const std::vector<std::uint32_t> pixels = {0x121212, kRed, kOneTwoThree};
+    const std::vector<std::uint32_t> palette = {kRed, kOneTwoThree};
+    const std::vector<std::uint32_t> values = {1, 0, 1};
+    const struct {
+        const char* target;
+        ColorMode mode;
+        const char* colourFormat;
+        char nCf, nStride;   // LVGL 9's
+        std::vector<int> expected;
+    } cases[] = {
+        {"adafruit-gfx", ColorMode::Grey8, "drawGrayscaleBitmap", 0, 0, {0x12, 0x7f, 0x02}},
+        {"lvgl9", ColorMode::Grey8, "LV_COLOR_FORMAT_L8", 0x06, 3, {0x12, 0x7f, 0x02}},
+        {"lvgl9", ColorMode::Index1, "LV_COLOR_FORMAT_I1", 0x07, 1, {0, 0, 0xff, 0xff, 3, 2, 1, 0xff, 0xa0}},
+        // The two entries the picture leaves unused are transparent white, as LVGL's converter fills them.
+        {"lvgl9", ColorMode::Index2, "LV_COLOR_FORMAT_I2", 0x08, 1,
+         {0, 0, 0xff, 0xff, 3, 2, 1, 0xff, 0xff, 0xff, 0xff, 0, 0xff, 0xff, 0xff, 0, 0x44}},
+    };
+    for (const auto& c : cases) {
+        const bool bPalette = FindPixelFormat(c.mode)->UsesPalette();
+        CapturedPicture picture{3, 1, c.mode, {128, 128, 128}, pixels, {}};
+        if (bPalette) {
+            picture.values = values;
+            picture.palette = palette;
+        }
+        const std::string source = Written(*FindOutputFormat("bytes", c.target), picture);
+        EXPECT_EQ(FirstArray(source), c.expected) << c.target << " " << c.colourFormat;
+        EXPECT_NE(source.find(c.colourFormat), std::string::npos) << source;
+        if (c.nCf == 0) continue;
+        EXPECT_NE(source.find("header.stride = " + std::to_string(c.nStride) + ";"), std::string::npos) << source;
+        const std::string bin = Written(*FindOutputFormat("bin", "lvgl9"), picture);
+        EXPECT_EQ(bin.substr(0, 10), std::string({0x19, c.nCf, 0, 0, 3, 0, 1, 0, c.nStride, 0})) << c.colourFormat;
     }
 }
 

@@ -58,6 +58,10 @@ check sh1106 img --for sh1106
 check lvgl9_565 img --for lvgl9
 check lvgl9_888 img --for lvgl9 -m 24
 check lvgl9_xrgb img --for lvgl9-xrgb8888
+check lvgl9_l8 img --for lvgl9 -m grey8
+check lvgl9_i4 img --for lvgl9 -m index4
+check gfx_grey img --for adafruit-gfx -m grey8
+check bytes_index img -f bytes -m index2 --attribute PROGMEM
 defines="-DLVGL_VERSION_8" check lvgl8_565 img --for lvgl8
 defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_32 img --for lvgl8 -m 24
 

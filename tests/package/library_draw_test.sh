@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The libraries draw what tovix-export --for writes for them exactly as the
 # picture is after the mode's reduction, which the tool's FORMAT_2 text of
-# the same picture gives: u8g2 and Adafruit GFX with their own code on the
+# the same picture gives (for grey, its -f bin bytes): u8g2 and Adafruit GFX with their own code on the
 # host, an X11 bitmap as ImageMagick reads it.
 # library_draw_test.sh TOOL SOURCE_DIR WORK_DIR
 set -euo pipefail
@@ -24,6 +24,7 @@ for picture in oled odd; do
     "$tool" -f 2 -m 1 -o "$picture-mono.txt" "$picture.png"
     "$tool" -f 2 -m 16 -o "$picture-565.txt" "$picture.png"
 done
+"$tool" -f bin -m grey8 -o odd-grey8.txt odd.png
 
 u8g2=$third/u8g2/csrc
 gcc -std=c99 -O1 -c "$u8g2"/*.c
@@ -39,7 +40,7 @@ gcc -std=c99 -I . -I "$u8g2" -I "$here" -DEXPORT='"u8g2.c"' "$here/u8g2_draw.c" 
 
 gfx=$third/adafruit_gfx
 g++ -std=c++17 -O1 -DARDUINO=100 -I "$gfx/host" -I "$gfx" -c "$gfx/Adafruit_GFX.cpp" -o gfx.o
-for target in "adafruit-gfx mono -DMONO" "adafruit-gfx 565" "tft-espi 565"; do
+for target in "adafruit-gfx mono -DMONO" "adafruit-gfx 565" "tft-espi 565" "adafruit-gfx grey8 -DGREY"; do
     read -r name mode define <<<"$target"
     "$tool" --for "$name" -m "$mode" -n img -o gfx.c odd.png --force
     g++ -std=c++17 -DARDUINO=100 -I . -I "$gfx/host" -I "$gfx" -I "$here" -DEXPORT='"gfx.c"' ${define:-} \

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the picture import makes of TGA files of every kind, of pictures
-// turned by EXIF orientation, and of GIF frames made of several blocks.
+// turned by EXIF orientation, of GIF frames made of several blocks, and of
+// CMYK JPEG files with a profile of their own.
 #include "core/tovix_doc.h"
 #include "picture/picture_import.h"
 #include "picture/picture_messages.h"
@@ -11,10 +12,16 @@
 #include <gtest/gtest.h>
 
 #include <gif_lib.h>
+#include <jpeglib.h>
+#include <lcms2.h>
 
 #include <QBuffer>
 #include <QImage>
 
+#include <array>
+#include <cmath>
+
+#include <cstdio>
 #include <memory>
 
 using namespace testing_support;
@@ -233,6 +240,122 @@ TEST(GifFrames, TheFirstFrameIsEveryBlockUpToADelayOnATransparentScreen)
     std::vector<std::string> messages;
     EXPECT_EQ(ImportBytes(dir, "out.gif", MakeGif(3, 1, {{0, 0, 1, 1, red}, {2, 0, 2, 1, blue}}), &messages).nWidth, 0);
     EXPECT_EQ(messages.front(), picture_msg::kOutsideScreen);
+}
+
+// A CMYK printer whose cyan ink takes away green and magenta red, unlike
+// the naive rule, so that a decoder ignoring the profile shows other colours.
+Rgb SwappedInks(const int cmyk[4])
+{
+    const auto ink = [&](int i) { return 1.0 - cmyk[i] / 255.0; };
+    const auto level = [&](double d) { return static_cast<std::uint8_t>(std::lround(255 * d * ink(3))); };
+    return {level(ink(1)), level(ink(0)), level(ink(2))};
+}
+
+// An ICC profile of that printer: a CLUT with nodes at every 17th level, so
+// that the colours the test uses need no interpolation.
+std::vector<std::uint8_t> SwappedInkProfile()
+{
+    cmsHPROFILE srgb = cmsCreate_sRGBProfile();
+    cmsHPROFILE lab = cmsCreateLab4Profile(nullptr);
+    cmsHTRANSFORM toLab = cmsCreateTransform(srgb, TYPE_RGB_8, lab, TYPE_Lab_16, INTENT_RELATIVE_COLORIMETRIC, 0);
+    cmsStage* pClut = cmsStageAllocCLut16bit(nullptr, 16, 4, 3, nullptr);
+    cmsStageSampleCLut16bit(
+        pClut,
+        [](const cmsUInt16Number in[], cmsUInt16Number out[], void* pCargo) -> cmsInt32Number {
+            const int cmyk[4] = {in[0] / 257, in[1] / 257, in[2] / 257, in[3] / 257};
+            const Rgb rgb = SwappedInks(cmyk);
+            const std::uint8_t bytes[3] = {rgb.r, rgb.g, rgb.b};
+            cmsDoTransform(pCargo, bytes, out, 1);
+            return TRUE;
+        },
+        toLab, 0);
+    // Version 4's lutAtoBType wants curves on both sides of the table.
+    cmsPipeline* pPipeline = cmsPipelineAlloc(nullptr, 4, 3);
+    cmsPipelineInsertStage(pPipeline, cmsAT_END, cmsStageAllocToneCurves(nullptr, 4, nullptr));
+    cmsPipelineInsertStage(pPipeline, cmsAT_END, pClut);
+    cmsPipelineInsertStage(pPipeline, cmsAT_END, cmsStageAllocToneCurves(nullptr, 3, nullptr));
+    cmsHPROFILE printer = cmsCreateProfilePlaceholder(nullptr);
+    cmsSetProfileVersion(printer, 4.3);
+    cmsSetDeviceClass(printer, cmsSigOutputClass);
+    cmsSetColorSpace(printer, cmsSigCmykData);
+    cmsSetPCS(printer, cmsSigLabData);
+    cmsWriteTag(printer, cmsSigAToB0Tag, pPipeline);
+    cmsUInt32Number nSize = 0;
+    cmsSaveProfileToMem(printer, nullptr, &nSize);
+    std::vector<std::uint8_t> bytes(nSize);
+    cmsSaveProfileToMem(printer, bytes.data(), &nSize);
+    cmsCloseProfile(printer);
+    cmsPipelineFree(pPipeline);
+    cmsDeleteTransform(toLab);
+    cmsCloseProfile(lab);
+    cmsCloseProfile(srgb);
+    return bytes;
+}
+
+// A CMYK JPEG of 8 x 8 blocks side by side, one ink mix each, so that every
+// block is flat and comes back exactly; Adobe's files store the inks inverted.
+std::vector<std::uint8_t> CmykJpeg(const std::vector<std::array<int, 4>>& blocks, bool bAdobe,
+                                   const std::vector<std::uint8_t>& icc)
+{
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr errors{};
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char* pOut = nullptr;
+    unsigned long nOut = 0;
+    jpeg_mem_dest(&cinfo, &pOut, &nOut);
+    cinfo.image_width = static_cast<JDIMENSION>(8 * blocks.size());
+    cinfo.image_height = 8;
+    cinfo.input_components = 4;
+    cinfo.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_colorspace(&cinfo, JCS_CMYK);
+    jpeg_set_quality(&cinfo, 100, TRUE);
+    cinfo.write_Adobe_marker = bAdobe;
+    jpeg_start_compress(&cinfo, TRUE);
+    if (!icc.empty()) jpeg_write_icc_profile(&cinfo, icc.data(), static_cast<unsigned>(icc.size()));
+    std::vector<JSAMPLE> row;
+    for (const auto& block : blocks)
+        for (int x = 0; x < 8; ++x)
+            for (int ink : block) row.push_back(static_cast<JSAMPLE>(bAdobe ? 255 - ink : ink));
+    for (int y = 0; y < 8; ++y) {
+        JSAMPROW pRow = row.data();
+        jpeg_write_scanlines(&cinfo, &pRow, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::vector<std::uint8_t> bytes(pOut, pOut + nOut);
+    std::free(pOut);
+    return bytes;
+}
+
+TEST(CmykJpeg, InksGoThroughTheFilesOwnProfileInvertedOrNot)
+{
+    const std::vector<std::array<int, 4>> blocks = {
+        {0, 0, 0, 0}, {255, 0, 0, 0}, {0, 255, 0, 0}, {0, 0, 255, 0}, {0, 0, 0, 255}, {68, 136, 17, 51},
+    };
+    const std::vector<std::uint8_t> profile = SwappedInkProfile();
+    TempDir dir;
+    for (const bool bAdobe : {true, false}) {
+        const Picture got = ImportBytes(dir, "cmyk.jpg", CmykJpeg(blocks, bAdobe, profile));
+        ASSERT_EQ(got.nWidth, 8 * static_cast<int>(blocks.size())) << bAdobe;
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            const Rgb want = SwappedInks(blocks[i].data());
+            const Rgb shown = got.At(static_cast<int>(8 * i + 3), 4);
+            for (const auto& [nGot, nWant] : {std::pair{shown.r, want.r}, {shown.g, want.g}, {shown.b, want.b}})
+                EXPECT_NEAR(nGot, nWant, 2) << "block " << i << (bAdobe ? " Adobe" : "");
+        }
+    }
+    // A profile of RGB samples cannot describe inks.
+    cmsHPROFILE srgb = cmsCreate_sRGBProfile();
+    cmsUInt32Number nSize = 0;
+    cmsSaveProfileToMem(srgb, nullptr, &nSize);
+    std::vector<std::uint8_t> rgbProfile(nSize);
+    cmsSaveProfileToMem(srgb, rgbProfile.data(), &nSize);
+    cmsCloseProfile(srgb);
+    std::vector<std::string> messages;
+    EXPECT_EQ(ImportBytes(dir, "rgb-profile.jpg", CmykJpeg(blocks, true, rgbProfile), &messages).nWidth, 0);
+    EXPECT_EQ(messages.front(), picture_msg::kBadColourProfile);
 }
 
 } // namespace

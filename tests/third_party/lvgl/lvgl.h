@@ -33,6 +33,11 @@ typedef struct {
 #else
 /* lv_color_format_t of LVGL 9's lv_color.h, the values the sources name. */
 typedef enum {
+    LV_COLOR_FORMAT_L8 = 0x06,
+    LV_COLOR_FORMAT_I1 = 0x07,
+    LV_COLOR_FORMAT_I2 = 0x08,
+    LV_COLOR_FORMAT_I4 = 0x09,
+    LV_COLOR_FORMAT_I8 = 0x0A,
     LV_COLOR_FORMAT_RGB888 = 0x0F,
     LV_COLOR_FORMAT_ARGB8888 = 0x10,
     LV_COLOR_FORMAT_XRGB8888 = 0x11,
