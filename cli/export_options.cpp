@@ -90,8 +90,8 @@ ParsedExportOptions Finished(ParsedExportOptions::Action action)
 }
 
 enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
-                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets, kPalette, kPaletteFormat,
-                kResize, kFill, kFilter, kRotate, kFlip, kTrim };
+                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets,
+                kPalette, kPaletteFormat, kResize, kFill, kFilter, kRotate, kFlip, kTrim, kFrames };
 
 const option kOptions[] = {
     {"format", required_argument, nullptr, 'f'}, {"mode", required_argument, nullptr, 'm'},
@@ -112,6 +112,7 @@ const option kOptions[] = {
     {"resize", required_argument, nullptr, kResize}, {"fill", no_argument, nullptr, kFill},
     {"filter", required_argument, nullptr, kFilter}, {"rotate", required_argument, nullptr, kRotate},
     {"flip", required_argument, nullptr, kFlip}, {"trim", no_argument, nullptr, kTrim},
+    {"frames", no_argument, nullptr, kFrames},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -243,6 +244,7 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
     }
     case kInvert: request.bytes.bInvert = true; return {};
     case kStatic: request.bytes.bStatic = true; return {};
+    case kFrames: request.bytes.bFrames = true; return {};
     case kAttribute: request.bytes.strAttribute = arg; return {};
     case kHeader: return TakePath(line.header, arg, "the header path is empty");
     case kDecode: return TakePath(line.decode, arg, "the path to decode is empty");
@@ -346,6 +348,7 @@ ParsedExportOptions Validate(CommandLine line)
     if (request.thresholds && bLuminance) return UsageError("--mono luminance takes one threshold, -t N");
     request.reduction.nLuminanceThreshold = line.luminanceThreshold.value_or(128);
     request.given.bLuminanceThreshold = line.luminanceThreshold.has_value();
+    if (line.saveDoc && request.bytes.bFrames) return UsageError("--frames cannot go with --save-doc: a document holds one picture");
     if (std::count(request.inputs.begin(), request.inputs.end(), kStandardInput) > 1)
         return UsageError("standard input can be read only once");
     request.outputs = RequestedOutputs(line);
@@ -366,6 +369,8 @@ ParsedExportOptions Validate(CommandLine line)
     for (const std::string& input : request.inputs) {
         if (line.bBackground && KindOfInput(request, input) == InputKind::Document)
             return UsageError("--background is for pictures, not for a .tvx document");
+        if (request.bytes.bFrames && KindOfInput(request, input) == InputKind::Document)
+            return UsageError("--frames is for pictures, not for a .tvx document");
     }
     ParsedExportOptions parsed;
     parsed.request = std::move(request);
@@ -526,12 +531,16 @@ std::string UsageText()
            "      --bit-order msb|lsb      1, 2 and 4 bits a pixel: the leftmost (rows) or top (pages) pixel in\n"
            "                               the high bits (msb) or the low bits (lsb) of its byte; default msb\n"
            "                               for rows, lsb for pages\n"
-           "      --invert                 mode 1: a set bit for white instead of black (also with --for)\n"           "      --palette-format 888|565 index1..index8: each palette entry as three bytes R, G, B (default)\n"
+           "      --invert                 mode 1: a set bit for white instead of black (also with --for)\n"
+           "      --palette-format 888|565 index1..index8: each palette entry as three bytes R, G, B (default)\n"
            "                               or a 5-6-5 word in the --byte-order\n"
            "      --static                 declare the array static\n"
            "      --attribute TEXT         put TEXT after the array's brackets, such as PROGMEM\n"
            "      --header PATH            also write a header with the size macros and an extern\n"
            "                               declaration; the source includes it\n"
+           "      --frames                 an array for each frame of an animation (GIF, APNG, WebP),\n"
+           "                               NAME_0, NAME_1 ..., and NAME_frames and NAME_delays (ms) listing\n"
+           "                               them; INPUT is read as a picture; a still picture is one frame\n"
            "\n"
            "      --decode FILE      read a file written by -f 1, -f 2, -f bytes or --for and write the picture\n"
            "                         it holds to -o PICTURE (default: FILE with .png added), PNG when\n"

@@ -565,6 +565,68 @@ TEST_F(TovixExportTest, ReductionSettingsChangeTheValuesWithinTheMode)
     }
 }
 
+// Grey and palette modes go by name, with the byte layouts only; the palette
+// is libimagequant's or the user's, exactly.
+TEST_F(TovixExportTest, GreyAndPaletteModesGoByNameWithTheirPalette)
+{
+    const auto write = [&](const char* name, const std::string& text) {
+        WriteFile(dir.File(name), std::vector<std::uint8_t>(text.begin(), text.end()));
+    };
+    // A seven-colour e-paper panel's inks.
+    write("epaper.txt", "#000000\n#ffffff\n#00ff00\n#0000ff\n#ff0000\n#ffff00\n#ff8000\n");
+    write("bad.txt", "#000000\nblack\n");
+    const std::pair<const char*, const char*> errors[] = {
+        {"pic.bmp -m 101", "unknown colour mode '101'"},
+        {"pic.bmp -f 1 -m grey4", "-f 1 takes colour mode 1 or 6 or 8 or 15 or 16 or 24, not grey4"},
+        {"pic.bmp -f 2 -m index2", "-f 2 takes colour mode"},
+        {"pic.bmp -f bytes -m grey4 --pack pages", "--pack pages does not apply to colour mode grey4"},
+        {"pic.bmp -f bytes -m grey4 -t 1,2,3", "--threshold does not apply to colour mode grey4"},
+        {"pic.bmp -f bytes -m grey4 --palette-format 565", "--palette-format does not apply to colour mode grey4"},
+        {"pic.bmp -f bytes -m 565 --palette epaper.txt", "--palette does not apply to colour mode 16"},
+        {"pic.bmp -f bytes -m index2 --palette epaper.txt", "--palette holds 7 colours, more than the 4 of colour mode index2"},
+        {"pic.bmp -f bytes -m index4 --palette bad.txt", "bad.txt:2:"},
+        {"pic.bmp -f bytes -m index4 --palette-format 666", "--palette-format must be 888 or 565"},
+    };
+    for (const auto& [args, error] : errors) {
+        const RunResult result = Run(args);
+        EXPECT_EQ(result.nExit, 2) << args;
+        EXPECT_NE(result.strErr.find(error), std::string::npos) << args << "\n" << result.strErr;
+    }
+
+    // Each ink's index is its line, and the palette holds the file's colours, then black.
+    WriteFile(dir.File("inks.bmp"), BuildBmp(7, 1, [](int x, int) {
+        const testing_support::Rgb inks[] = {{0, 0, 0}, {255, 255, 255}, {0, 255, 0}, {0, 0, 255}, {255, 0, 0}, {255, 255, 0}, {255, 128, 0}};
+        return inks[x];
+    }));
+    const RunResult inks = Run("-f bytes -m index4 --palette epaper.txt -n inks -o - inks.bmp");
+    ASSERT_EQ(inks.nExit, 0) << inks.strErr;
+    EXPECT_NE(inks.strOut.find("const uint8_t inks_palette[48] = {\n"
+                               "0x00,0x00,0x00,0xff,0xff,0xff,0x00,0xff,0x00,0x00,0x00,0xff,0xff,0x00,0x00,0xff,\n"
+                               "0xff,0x00,0xff,0x80,0x00,0x00,0x00,0x00,"),
+              std::string::npos) << inks.strOut;
+    EXPECT_NE(inks.strOut.find("const uint8_t inks[4] = {\n0x01,0x23,0x45,0x60\n};"), std::string::npos) << inks.strOut;
+    // A document keeps the mode and the palette, and stays what the six modes
+    // read: the nearest of them, without the palette; alone it needs no -f.
+    ASSERT_EQ(Run("-m index4 --palette epaper.txt --save-doc inks.tvx inks.bmp").nExit, 0);
+    EXPECT_EQ(Run("-f bytes -n inks -o - inks.tvx").strOut, inks.strOut);
+    EXPECT_EQ(Run("-n inks -o - inks.tvx -m 6").strOut, Run("-m 6 -o - inks.bmp").strOut);
+    const RunResult format1 = Run("-o - inks.tvx");
+    EXPECT_EQ(format1.nExit, 2);
+    EXPECT_NE(format1.strErr.find("-f 1 takes colour mode"), std::string::npos) << format1.strErr;
+
+    // libimagequant keeps the two colours of a two-colour picture.
+    WriteFile(dir.File("two.bmp"), BuildBmp(9, 3, [](int x, int y) { 
+        return (x + y) % 3 ? testing_support::Rgb{200, 30, 40} : testing_support::Rgb{20, 90, 220};
+    }));
+    const RunResult two = Run("-f bytes -m index1 -n two -o two.c two.bmp");
+    ASSERT_EQ(two.nExit, 0) << two.strErr;
+    const std::string text = Text("two.c");
+    const bool bRedFirst = text.find("0xc8,0x1e,0x28,0x14,0x5a,0xdc") != std::string::npos;
+    EXPECT_TRUE(bRedFirst || text.find("0x14,0x5a,0xdc,0xc8,0x1e,0x28") != std::string::npos) << text;
+    ASSERT_EQ(Run("--decode two.c -o back.bmp").nExit, 0);
+    EXPECT_EQ(Run("-f bytes -n x -o - back.bmp").strOut, Run("-f bytes -n x -o - two.bmp").strOut);
+}
+
 // A document keeps the reduction settings: its export is the picture's with
 // them, the command line's own win, and stored ones a mode has no use for drop out.
 TEST_F(TovixExportTest, DocumentKeepsTheReductionSettingsForItsExports)
@@ -652,69 +714,6 @@ TEST_F(TovixExportTest, GeometryShapesThePictureBeforeItsReduction)
     EXPECT_EQ(Run("-f bytes -n framed -o - shaped.tvx").strOut, Run("-f bytes -o - framed.bmp " + shaped).strOut);
 }
 
-// Grey and palette modes go by name, with the byte layouts only; the palette
-// is libimagequant's or the user's, exactly.
-TEST_F(TovixExportTest, GreyAndPaletteModesGoByNameWithTheirPalette)
-{
-    const auto write = [&](const char* name, const std::string& text) {
-        WriteFile(dir.File(name), std::vector<std::uint8_t>(text.begin(), text.end()));
-    };
-    // A seven-colour e-paper panel's inks.
-    write("epaper.txt", "#000000\n#ffffff\n#00ff00\n#0000ff\n#ff0000\n#ffff00\n#ff8000\n");
-    write("bad.txt", "#000000\nblack\n");
-    const std::pair<const char*, const char*> errors[] = {
-        {"pic.bmp -m 101", "unknown colour mode '101'"},
-        {"pic.bmp -f 1 -m grey4", "-f 1 takes colour mode 1 or 6 or 8 or 15 or 16 or 24, not grey4"},
-        {"pic.bmp -f 2 -m index2", "-f 2 takes colour mode"},
-        {"pic.bmp -f bytes -m grey4 --pack pages", "--pack pages does not apply to colour mode grey4"},
-        {"pic.bmp -f bytes -m grey4 -t 1,2,3", "--threshold does not apply to colour mode grey4"},
-        {"pic.bmp -f bytes -m grey4 --palette-format 565", "--palette-format does not apply to colour mode grey4"},
-        {"pic.bmp -f bytes -m 565 --palette epaper.txt", "--palette does not apply to colour mode 16"},
-        {"pic.bmp -f bytes -m index2 --palette epaper.txt", "--palette holds 7 colours, more than the 4 of colour mode index2"},
-        {"pic.bmp -f bytes -m index4 --palette bad.txt", "bad.txt:2:"},
-        {"pic.bmp -f bytes -m index4 --palette-format 666", "--palette-format must be 888 or 565"},
-    };
-    for (const auto& [args, error] : errors) {
-        const RunResult result = Run(args);
-        EXPECT_EQ(result.nExit, 2) << args;
-        EXPECT_NE(result.strErr.find(error), std::string::npos) << args << "\n" << result.strErr;
-    }
-
-    // Each ink's index is its line, and the palette holds the file's colours, then black.
-    WriteFile(dir.File("inks.bmp"), BuildBmp(7, 1, [](int x, int) {
-        const testing_support::Rgb inks[] = {{0, 0, 0}, {255, 255, 255}, {0, 255, 0}, {0, 0, 255}, {255, 0, 0}, {255, 255, 0}, {255, 128, 0}};
-        return inks[x];
-    }));
-    const RunResult inks = Run("-f bytes -m index4 --palette epaper.txt -n inks -o - inks.bmp");
-    ASSERT_EQ(inks.nExit, 0) << inks.strErr;
-    EXPECT_NE(inks.strOut.find("const uint8_t inks_palette[48] = {\n"
-                               "0x00,0x00,0x00,0xff,0xff,0xff,0x00,0xff,0x00,0x00,0x00,0xff,0xff,0x00,0x00,0xff,\n"
-                               "0xff,0x00,0xff,0x80,0x00,0x00,0x00,0x00,"),
-              std::string::npos) << inks.strOut;
-    EXPECT_NE(inks.strOut.find("const uint8_t inks[4] = {\n0x01,0x23,0x45,0x60\n};"), std::string::npos) << inks.strOut;
-
-    // libimagequant keeps the two colours of a two-colour picture.
-    WriteFile(dir.File("two.bmp"), BuildBmp(9, 3, [](int x, int y) { 
-        return (x + y) % 3 ? testing_support::Rgb{200, 30, 40} : testing_support::Rgb{20, 90, 220};
-    }));
-    const RunResult two = Run("-f bytes -m index1 -n two -o two.c two.bmp");
-    ASSERT_EQ(two.nExit, 0) << two.strErr;
-    const std::string text = Text("two.c");
-    const bool bRedFirst = text.find("0xc8,0x1e,0x28,0x14,0x5a,0xdc") != std::string::npos;
-    EXPECT_TRUE(bRedFirst || text.find("0x14,0x5a,0xdc,0xc8,0x1e,0x28") != std::string::npos) << text;
-    ASSERT_EQ(Run("--decode two.c -o back.bmp").nExit, 0);
-    EXPECT_EQ(Run("-f bytes -n x -o - back.bmp").strOut, Run("-f bytes -n x -o - two.bmp").strOut);
-
-    // A document keeps the mode and the palette, and stays what the six modes
-    // read: the nearest of them, without the palette.
-    ASSERT_EQ(Run("pic.bmp -m index4 --palette epaper.txt --save-doc inks.tvx").nExit, 0);
-    EXPECT_EQ(Run("-f bytes -n pic -o - inks.tvx").strOut, Run("-f bytes -m index4 --palette epaper.txt -o - pic.bmp").strOut);
-    EXPECT_EQ(Run("-n pic -o - inks.tvx -m 6").strOut, Run("-m 6 -o - pic.bmp").strOut);
-    const RunResult format1 = Run("-o - inks.tvx");
-    EXPECT_EQ(format1.nExit, 2);
-    EXPECT_NE(format1.strErr.find("-f 1 takes colour mode"), std::string::npos) << format1.strErr;
-}
-
 // A document file may bring a mode outside the table: FORMAT_1 writes its
 // comment block alone, as the program does, and nothing asks the table for it.
 TEST_F(TovixExportTest, ADocumentOfAnUnknownModeWritesTheCommentBlockAlone)
@@ -748,6 +747,73 @@ TEST_F(TovixExportTest, PictureOnePixelLargerThanTheStoreIsRefused)
     EXPECT_EQ(result.nExit, 1);
     EXPECT_EQ(result.strErr, std::string("tovix-export: large.bmp: ") + msg::kPictureTooLarge + "\n");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"large.bmp", "pic.bmp"}));
+}
+
+// Each frame of an animation, laid on the background and reduced, with the
+// table of frames and delays, as a C compiler sees them; a still picture is
+// one frame, which --decode reads as it reads the still export.
+TEST_F(TovixExportTest, FramesBecomeOneArrayEachWithATableOfFramesAndDelays)
+{
+    std::filesystem::copy_file(std::string(TOVIX_TESTDATA_DIR) + "/animation/disposals.gif", dir.File("anim.gif"));
+    // The GIF's frames (red, blue, transparent, green, yellow) on a grey background.
+    const std::string expected = "{255,0,0, 255,0,0, 255,0,0, 255,0,0},"
+                                 "{255,0,0, 0,0,255, 255,0,0, 255,0,0},"
+                                 "{255,0,0, 9,9,9, 0,255,0, 255,0,0},"
+                                 "{255,0,0, 9,9,9, 255,0,0, 255,255,0},"
+                                 "{255,0,0, 0,0,255, 255,0,0, 255,255,0}";
+    const RunResult result = Run("-f bytes -m 24 --frames --background 9,9,9 -n img -o img.c anim.gif");
+    ASSERT_EQ(result.nExit, 0) << result.strErr;
+    const std::string check = "#include <string.h>\n#include \"img.c\"\n"
+                              "static const unsigned char expected[5][12] = {" + expected + "};\n"
+                              "static const unsigned delays[5] = {100, 200, 300, 400, 500};\n"
+                              "int main(void)\n{\n    int i;\n"
+                              "    if (img_FRAME_COUNT != 5 || img_WIDTH != 4 || img_HEIGHT != 1) return 1;\n"
+                              "    for (i = 0; i < 5; ++i)\n"
+                              "        if (memcmp(img_frames[i], expected[i], 12) != 0 || img_delays[i] != delays[i]) return 2 + i;\n"
+                              "    return img_frames[4] != img_4;\n}\n";
+    WriteFile(dir.File("check.c"), std::vector<std::uint8_t>(check.begin(), check.end()));
+    EXPECT_EQ(std::system(("cd " + dir.Path() + " && cc -std=c99 -Wall -Werror check.c -o check && ./check").c_str()), 0);
+
+    ASSERT_EQ(Run("-f bytes -m 565 --frames -o frames.c pic.bmp").nExit, 0);
+    ASSERT_EQ(Run("-f bytes -m 565 -o still.c pic.bmp").nExit, 0);
+    const std::string frames = Text("frames.c"), still = Text("still.c");
+    const std::string stillValues = still.substr(still.find("] = {"), still.find("};") - still.find("] = {"));
+    EXPECT_NE(frames.find(stillValues), std::string::npos);
+    EXPECT_NE(frames.find("#define pic_FRAME_COUNT 1\n"), std::string::npos);
+    ASSERT_EQ(Run("--decode frames.c -o frames.bmp").nExit, 0);
+    ASSERT_EQ(Run("--decode still.c -o still.bmp").nExit, 0);
+    EXPECT_EQ(ReadFile(dir.File("frames.bmp")), ReadFile(dir.File("still.bmp")));
+}
+
+TEST_F(TovixExportTest, FramesWhereTheyDoNotApplyOrOfABrokenAnimation)
+{
+    ASSERT_EQ(Run("pic.bmp -m 16 --save-doc m16.tvx").nExit, 0);
+    std::vector<std::uint8_t> gif = ReadFile(std::string(TOVIX_TESTDATA_DIR) + "/animation/disposals.gif");
+    gif.resize(gif.size() - 20);
+    WriteFile(dir.File("cut.gif"), gif);
+    std::filesystem::copy_file(std::string(TOVIX_TESTDATA_DIR) + "/animation/too-many-frames.png", dir.File("many.png"));
+    language = "C";
+    const struct {
+        const char* args;
+        int nExit;
+        const char* error;
+    } cases[] = {
+        {"pic.bmp -f 1 --frames", 2, "--frames applies only to -f bytes"},
+        {"pic.bmp -f bin --frames", 2, "--frames does not apply to -f bin"},
+        {"pic.bmp --for u8g2 --frames", 2, "--frames does not apply to --for u8g2"},
+        {"pic.bmp -f bytes --frames --header p.h", 2, "--frames cannot go with --header"},
+        {"pic.bmp -f bytes --frames -o p.c --save-doc p.tvx", 2, "--frames cannot go with --save-doc"},
+        {"m16.tvx -f bytes --frames", 2, "--frames is for pictures, not for a .tvx document"},
+        {"--decode p.c --frames", 2, "--frames cannot go with --decode"},
+        {"cut.gif -f bytes --frames", 1, "cut.gif: the file is cut short\n"},
+        {"many.png -f bytes --frames", 1, "many.png: the animation's frames need more than 256 MiB"},
+    };
+    for (const auto& c : cases) {
+        const RunResult result = Run(c.args);
+        EXPECT_EQ(result.nExit, c.nExit) << c.args;
+        EXPECT_NE(result.strErr.find(c.error), std::string::npos) << c.args << "\n" << result.strErr;
+    }
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"cut.gif", "m16.tvx", "many.png", "pic.bmp"}));
 }
 
 } // namespace
