@@ -240,6 +240,7 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
         const PaletteFile file = ReadPaletteFile(arg);
         if (file.fault != PaletteFileFault::None) return DescribePaletteFault(arg, file);
         request.reduction.palette = file.colours;
+        request.given.bPalette = true;
         return {};
     }
     case kInvert: request.bytes.bInvert = true; return {};
@@ -347,10 +348,6 @@ ParsedExportOptions Validate(CommandLine line)
     if (line.luminanceThreshold && !bLuminance && !bDocumentInput) return UsageError(kLoneLuminanceThreshold);
     if (request.thresholds && bLuminance) return UsageError("--mono luminance takes one threshold, -t N");
     request.reduction.nLuminanceThreshold = line.luminanceThreshold.value_or(128);
-    // FORMAT_1 and FORMAT_2 write the six numbered modes only.
-    if (request.mode && !request.format->TakesMode(*request.mode) && FindPixelFormat(*request.mode)->bNamedOnly)
-        return UsageError("-f " + std::string(request.format->pszName) + " takes colour mode " + ModesOf(*request.format) +
-                          ", not " + ModeWord(*request.mode));
     request.given.bLuminanceThreshold = line.luminanceThreshold.has_value();
     if (line.saveDoc && request.bytes.bFrames) return UsageError("--frames cannot go with --save-doc: a document holds one picture");
     // The alpha plane is read beside the picture, and the shapes turn the picture alone.
@@ -363,6 +360,10 @@ ParsedExportOptions Validate(CommandLine line)
     if (std::count(request.inputs.begin(), request.inputs.end(), kStandardInput) > 1)
         return UsageError("standard input can be read only once");
     request.outputs = RequestedOutputs(line);
+    // A document alone keeps any mode.
+    if (request.mode && WritesExport(request)) {
+        if (auto error = NamedModeError(*request.format, *request.mode)) return UsageError(*error);
+    }
     if (auto error = OutputsError(request)) return UsageError(*error);
     // A picture's mode is known before it is read: the one asked for, or full colour.
     for (const std::string& input : request.inputs) {
@@ -385,6 +386,19 @@ ParsedExportOptions Validate(CommandLine line)
 }
 
 } // namespace
+
+std::optional<std::string> NamedModeError(const OutputFormat& format, ColorMode mode)
+{
+    const PixelFormat* row = FindPixelFormat(mode);
+    if (format.TakesMode(mode) || row == nullptr || !row->bNamedOnly) return {};
+    return "-f " + std::string(format.pszName) + " takes colour mode " + ModesOf(format) + ", not " + ModeWord(mode);
+}
+
+bool WritesExport(const ExportRequest& request)
+{
+    return std::any_of(request.outputs.begin(), request.outputs.end(),
+                       [](const RequestedOutput& output) { return output.kind == OutputKind::Export; });
+}
 
 bool ThresholdsApply(const ExportRequest& request, ColorMode mode)
 {
@@ -425,7 +439,7 @@ ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSett
     if (!request.given.bRound) take(&ReductionSettings::bRound, stored, settings);
     if (!request.given.bMono) take(&ReductionSettings::monoRule, stored, settings);
     if (!request.given.bLuminanceThreshold) settings.nLuminanceThreshold = stored.nLuminanceThreshold;
-    if (request.reduction.palette.empty()) take(&ReductionSettings::palette, stored, settings);
+    if (!request.given.bPalette) take(&ReductionSettings::palette, stored, settings);
     return settings;
 }
 
@@ -492,6 +506,8 @@ std::string UsageText()
            "      --mono RULE        mode 1: channels (default), black where every channel is below its\n"
            "                         threshold, or luminance, black below one brightness threshold (-t N,\n"
            "                         default 128)\n"
+           "      --palette FILE     index1..index8: the palette's colours, one #rrggbb a line, instead of\n"
+           "                         the at most 2, 4, 16 or 256 that libimagequant chooses\n"
            "      --trim             cut off a border of the background colour (--background, default white)\n"
            "      --rotate DEGREES   90, 180 or 270, clockwise\n"
            "      --flip h|v         mirror left and right (h) or top and bottom (v); both may be given\n"
@@ -501,12 +517,10 @@ std::string UsageText()
            "      --fill             with --resize: fill W x H exactly, cutting off what overhangs\n"
            "      --filter FILTER    with --resize: area (default, the mean of the pixels covered: for\n"
            "                         shrinking), lanczos (Lanczos 3, sharper) or nearest (pixel art)\n"
-           "      --palette FILE     index1..index8: the palette's colours, one #rrggbb a line, instead of\n"
-           "                         the at most 2, 4, 16 or 256 that libimagequant chooses\n"
            "      --save-doc PATH    write the picture and its settings as a .tvx document; with this\n"
-           "                         option and no -o, only the document is written. The document\n"
-           "                         keeps the mode, --palette, --dither, --round and --mono too, and\n"
-           "                         its export uses them unless the command line gives others\n"
+           "                         option and no -o, only the document is written. A document keeps\n"
+           "                         any mode, --dither, --round, --mono and --palette too, and its\n"
+           "                         export uses them unless the command line gives others\n"
            "\n"
            "Options of -f bytes:\n"
            "      --rgb-order rgb|bgr      mode 24: the order of a pixel's three bytes (default rgb)\n"

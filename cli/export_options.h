@@ -31,6 +31,7 @@ struct GivenReduction {
     bool bRound = false;
     bool bMono = false;
     bool bLuminanceThreshold = false;
+    bool bPalette = false;
 };
 
 // What one export run of tovix-export was asked to do.
@@ -59,6 +60,13 @@ struct DecodeRequest {
 
 // The INPUT that stands for standard input.
 inline constexpr const char* kStandardInput = "-";
+
+// Why a format cannot write a named-only mode (FORMAT_1 and FORMAT_2 write
+// the six numbered modes only), or nothing when it can.
+std::optional<std::string> NamedModeError(const OutputFormat& format, ColorMode mode);
+
+// Whether the request writes an export, not only a document.
+bool WritesExport(const ExportRequest& request);
 
 // Whether thresholds, if given, mean anything for a picture in the mode:
 // only where the mode uses them, or a document keeps them.

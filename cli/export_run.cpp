@@ -154,12 +154,17 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
     std::optional<CapturedPicture> picture = CapturePicture(doc, dialogs);
     if (!picture) return kExitRefused;
     picture->mode = doc.DeviceMode();
-    if (const auto refusal = RefusalFor(*request.format, *picture)) {
+    const bool bExport = WritesExport(request);
+    if (const auto refusal = bExport ? RefusalFor(*request.format, *picture) : std::nullopt) {
         ReportError(input, *refusal);
         return kExitRefused;
     }
-    // A document brings its own mode, which the layout options may not fit.
-    if (const auto error = OptionsErrorFor(*request.format, picture->mode, request.bytes, false)) {
+    // A document brings its own mode, which the format or the layout options may not fit.
+    if (const auto error = bExport ? NamedModeError(*request.format, picture->mode) : std::nullopt) {
+        ReportError(input, *error);
+        return kExitUsage;
+    }
+    if (const auto error = bExport ? OptionsErrorFor(*request.format, picture->mode, request.bytes, false) : std::nullopt) {
         ReportError(input, *error);
         return kExitUsage;
     }

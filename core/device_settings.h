@@ -3,10 +3,8 @@
 
 #include "core/color_mode.h"
 #include "core/reduction_settings.h"
-#include "core/rgb_image.h"
 
 #include <string>
-#include <vector>
 
 struct PixelFormat;
 
@@ -27,15 +25,12 @@ struct DeviceOutputChoices {
 // leave the document file as the six modes know it, version 300.
 struct DeviceSettings {
     std::string strPixelFormat;   // a format beyond the six modes by its row's name; empty: the colour mode
-    ReductionSettings reduction;
+    ReductionSettings reduction;  // the user's palette among them
     DeviceOutputChoices output;
 
     bool IsDefault() const { return *this == DeviceSettings(); }
     bool operator==(const DeviceSettings&) const = default;
 };
-
-// Whether a mode is one of the six a document's colour-mode field holds.
-bool IsDocumentMode(ColorMode mode);
 
 // The one of the six modes that stands in a document's colour-mode field for
 // a format beyond them: the smallest that holds as many bits a pixel (1:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dither.h"
 
+#include "core/ordered_rows.h"
+
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -183,19 +185,16 @@ void Diffuse(const std::uint8_t* pixels, std::int32_t nWidth, std::int32_t nHeig
     else run(FloydSteinberg{});
 }
 
-// Codes every pixel, in order, by the index of the Bayer cell it falls on.
-template <class Pick>
-void Ordered(std::int32_t nWidth, std::int32_t nHeight, std::uint16_t* d, const Pick& pick)
+// Codes every pixel by the Bayer cell it falls on: what fastRow codes of a
+// row (a count of pixels from its start), then the rest by pick.
+template <int N, class FastRow, class Pick>
+void Ordered(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, std::uint16_t* d, const FastRow& fastRow,
+             const Pick& pick)
 {
-    for (std::int32_t y = 0; y < nHeight; ++y) {
+    const std::ptrdiff_t nRow = std::ptrdiff_t(nWidth) * N;
+    for (std::int32_t y = 0; y < nHeight; ++y, s += nRow, d += nWidth) {
         const std::uint8_t* cells = kBayer.data() + (y & 7) * 8;
-        std::int32_t x = 0;
-        // Whole rows of the matrix unrolled, so that each cell is worked out once a row.
-        for (; x + 8 <= nWidth; x += 8) {
-#pragma GCC unroll 8
-            for (int k = 0; k < 8; ++k) *d++ = pick(cells[k]);
-        }
-        for (; x < nWidth; ++x) *d++ = pick(cells[x & 7]);
+        for (std::int32_t x = fastRow(s, d, cells); x < nWidth; ++x) d[x] = pick(cells[x & 7], s + x * N);
     }
 }
 
@@ -203,6 +202,26 @@ void Ordered(std::int32_t nWidth, std::int32_t nHeight, std::uint16_t* d, const 
 // takes the upper one at the share of Bayer cells its distance from the
 // lower one gives, so a flat area keeps its mean whatever the thresholds,
 // as error diffusion does, and a shown level stays flat.
+struct OrderedBracket {
+    int nLow, nHigh;
+    int nAbove, nSpan;   // the value's distance from the lower shown value, and the upper's
+
+    OrderedBracket(const LevelRule& rule, int v)
+    {
+        const int nLevels = static_cast<int>(rule.shown.size());
+        const auto first = rule.shown.begin(), last = rule.shown.end();
+        // The last level shown at v or below, the first at v or above.
+        nLow = std::max(0, static_cast<int>(std::upper_bound(first, last, v) - first) - 1);
+        nHigh = std::min(nLevels - 1, static_cast<int>(std::lower_bound(first, last, v) - first));
+        if (rule.shown[nHigh] < v) nHigh = nLow;
+        if (rule.shown[nLow] > v) nLow = nHigh;
+        nAbove = v - rule.shown[nLow];
+        nSpan = rule.shown[nHigh] - rule.shown[nLow];
+    }
+
+    int Level(int nCell) const { return nAbove * 128 > (2 * nCell + 1) * nSpan ? nHigh : nLow; }
+};
+
 template <int N>
 struct OrderedTables {
     std::array<std::array<std::array<std::uint16_t, 256>, N>, 64> code;   // by Bayer cell, channel, value
@@ -211,53 +230,102 @@ struct OrderedTables {
     {
         for (int c = 0; c < N; ++c) {
             const LevelRule& rule = quantiser.channels[c];
-            const int nLevels = static_cast<int>(rule.shown.size());
             for (int v = 0; v < 256; ++v) {
-                int nLow = 0, nHigh = nLevels - 1;
-                for (int l = 0; l < nLevels; ++l) {
-                    if (rule.shown[l] <= v) nLow = l;
-                }
-                for (int l = nLevels - 1; l >= 0; --l) {
-                    if (rule.shown[l] >= v) nHigh = l;
-                }
-                if (rule.shown[nHigh] < v) nHigh = nLow;
-                if (rule.shown[nLow] > v) nLow = nHigh;
-                const int nSpan = rule.shown[nHigh] - rule.shown[nLow];
-                for (int cell = 0; cell < 64; ++cell) {
-                    const bool bHigh = (v - rule.shown[nLow]) * 128 > (2 * cell + 1) * nSpan;
-                    code[cell][c][v] = static_cast<std::uint16_t>((bHigh ? nHigh : nLow) << rule.nShift);
-                }
+                const OrderedBracket bracket(rule, v);
+                for (int cell = 0; cell < 64; ++cell)
+                    code[cell][c][v] = static_cast<std::uint16_t>(bracket.Level(cell) << rule.nShift);
             }
         }
     }
 };
 
+// Levels a fixed step S apart from 0 (5-6-5 truncated, grey levels) as
+// arithmetic for the vector kernels: the upper level from a distance of
+// ((2 x cell + 1) x S / 128) + 1 above the lower one, so the level is
+// (value + S minus that) / S, the division a multiplication; the sum held
+// at 255 stands for the top level where S x levels passes 255.
+template <int N>
+struct EvenSteps {
+    EvenStepRow rows[N];                                  // offsets filled in for each row
+    std::array<std::array<std::uint8_t, 64>, N> offset;   // by channel, Bayer cell
+};
+
+// The quantiser's levels as even steps, kept only when they give every
+// level the brackets give, so that the output never depends on which
+// kernel ran.
+template <int N>
+std::optional<EvenSteps<N>> EvenStepsOf(const LevelQuantiser<N>& quantiser)
+{
+    EvenSteps<N> steps{};
+    for (int c = 0; c < N; ++c) {
+        const LevelRule& rule = quantiser.channels[c];
+        const int nStep = rule.shown.size() < 2 ? 0 : rule.shown[1] - rule.shown[0];
+        if (nStep < 2) return std::nullopt;   // the multiplier would not fit 16 bits
+        EvenStepRow& row = steps.rows[c];
+        row.nMagic = static_cast<std::uint16_t>((65536 + nStep - 1) / nStep);
+        row.nShift = rule.nShift;
+        for (int cell = 0; cell < 64; ++cell)
+            steps.offset[c][cell] = static_cast<std::uint8_t>(nStep - ((2 * cell + 1) * nStep / 128 + 1));
+        for (int v = 0; v < 256; ++v) {
+            const OrderedBracket bracket(rule, v);
+            for (int cell = 0; cell < 64; ++cell) {
+                if (bracket.Level(cell) != std::min(255, v + steps.offset[c][cell]) * row.nMagic >> 16) return std::nullopt;
+            }
+        }
+    }
+    return steps;
+}
+
 template <int N>
 void OrderedLevels(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, const LevelQuantiser<N>& quantiser,
                    std::uint16_t* d)
 {
-    const auto tables = std::make_unique<OrderedTables<N>>(quantiser);
-    Ordered(nWidth, nHeight, d, [&](int nCell) {
+    std::optional<EvenSteps<N>> steps = EvenStepsOf(quantiser);
+    // Made for the first pixel the vector kernels leave, if any.
+    std::unique_ptr<OrderedTables<N>> tables;
+    const auto fastRow = [&](const std::uint8_t* row, std::uint16_t* out, const std::uint8_t* cells) -> std::int32_t {
+        if (!steps) return 0;
+        for (int c = 0; c < N; ++c)
+            for (int k = 0; k < 16; ++k) steps->rows[c].offset[k] = steps->offset[c][cells[k & 7]];
+        if constexpr (N == 3) return OrderedEvenStepsRgb(row, out, nWidth, steps->rows);
+        else return OrderedEvenStepsGrey(row, out, nWidth, steps->rows[0]);
+    };
+    Ordered<N>(s, nWidth, nHeight, d, fastRow, [&](int nCell, const std::uint8_t* pixel) {
+        if (!tables) tables = std::make_unique<OrderedTables<N>>(quantiser);
         const auto& cell = tables->code[nCell];
-        std::uint16_t nCode = cell[0][s[0]];
+        std::uint16_t nCode = cell[0][pixel[0]];
 #pragma GCC unroll 3
-        for (int c = 1; c < N; ++c) nCode = static_cast<std::uint16_t>(nCode + cell[c][s[c]]);
-        s += N;
+        for (int c = 1; c < N; ++c) nCode = static_cast<std::uint16_t>(nCode + cell[c][pixel[c]]);
         return nCode;
     });
 }
 
-// Two colours by the per-channel thresholds: the same offset on all three
-// channels, up to half the swing from black to white either way, so the
-// thresholds keep their say.
+// The same offset on all three channels, up to half the swing from black to
+// white either way, so the thresholds keep their say.
+int MonoOffset(int nCell)
+{
+    return (2 * nCell + 1 - 64) * 255 / 128;
+}
+
+// Two colours by the per-channel thresholds.
 void OrderedWhole(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, const MonoChannelRule& rule,
                   std::uint16_t* d)
 {
-    Ordered(nWidth, nHeight, d, [&](int nCell) {
-        const int o = (2 * nCell + 1 - 64) * 255 / 128;
-        const std::uint16_t nCode = rule.Code(s[0] + o, s[1] + o, s[2] + o);
-        s += 3;
-        return nCode;
+    const Thresholds& t = rule.GetThresholds();
+    const int channelThresholds[3] = {t.r, t.g, t.b};
+    const auto fastRow = [&](const std::uint8_t* row, std::uint16_t* out, const std::uint8_t* cells) {
+        // A channel r + offset < t is r < t - offset; outside -1..256 any
+        // bound says the same of 0..255, and fits 16 bits.
+        std::int16_t thresholds[3][16];
+        for (int c = 0; c < 3; ++c)
+            for (int k = 0; k < 16; ++k)
+                thresholds[c][k] = static_cast<std::int16_t>(
+                    std::clamp(std::int64_t{channelThresholds[c]} - MonoOffset(cells[k & 7]), std::int64_t{-1}, std::int64_t{256}));
+        return OrderedBelowThresholds(row, out, nWidth, thresholds);
+    };
+    Ordered<3>(s, nWidth, nHeight, d, fastRow, [&](int nCell, const std::uint8_t* pixel) {
+        const int o = MonoOffset(nCell);
+        return rule.Code(pixel[0] + o, pixel[1] + o, pixel[2] + o);
     });
 }
 
@@ -266,9 +334,9 @@ void OrderedWhole(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeig
 void OrderedWhole(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, const PaletteQuantiser& palette,
                   std::uint16_t* d)
 {
-    Ordered(nWidth, nHeight, d, [&](int nCell) {
-        const PaletteQuantiser::Pair pair = palette.Bracket(s[0], s[1], s[2]);
-        s += 3;
+    const auto none = [](const std::uint8_t*, std::uint16_t*, const std::uint8_t*) { return std::int32_t{0}; };
+    Ordered<3>(s, nWidth, nHeight, d, none, [&](int nCell, const std::uint8_t* pixel) {
+        const PaletteQuantiser::Pair pair = palette.Bracket(pixel[0], pixel[1], pixel[2]);
         return pair.nPosition > 2 * nCell + 1 ? pair.nSecond : pair.nNearest;
     });
 }

@@ -82,6 +82,7 @@ public:
         return r < m_thresholds.r && g < m_thresholds.g && b < m_thresholds.b ? 0 : 1;
     }
     Rgb Shown(std::uint16_t nCode) const { return nCode == 0 ? Rgb{0, 0, 0} : Rgb{255, 255, 255}; }
+    const Thresholds& GetThresholds() const { return m_thresholds; }
 
 private:
     Thresholds m_thresholds;

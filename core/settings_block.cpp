@@ -80,7 +80,8 @@ bool TakeEntry(DeviceSettings& settings, std::uint16_t tag, std::span<const std:
         return bOneByte;
     case kPalette:
         if (value.empty() || value.size() % 3 != 0 || value.size() > 3 * kMaxPaletteColours) return false;
-        for (std::size_t i = 0; i < value.size(); i += 3) settings.reduction.palette.push_back({value[i], value[i + 1], value[i + 2]});
+        for (std::size_t i = 0; i < value.size(); i += 3)
+            settings.reduction.palette.push_back({value[i], value[i + 1], value[i + 2]});
         return true;
     case kTarget: settings.output.strTarget = text; return !text.empty();
     case kPack: settings.output.strPack = text; return !text.empty();
@@ -105,9 +106,9 @@ std::vector<std::uint8_t> SettingsBlock(const DeviceSettings& settings)
     if (reduction.monoRule == ReductionSettings::MonoRule::Luminance) writer.Byte(kMonoRule, 1);
     if (reduction.nLuminanceThreshold != defaults.reduction.nLuminanceThreshold)
         writer.Byte(kLuminanceThreshold, static_cast<std::uint8_t>(reduction.nLuminanceThreshold));
-    if (!settings.reduction.palette.empty()) {
+    if (!reduction.palette.empty()) {
         std::vector<std::uint8_t> colours;
-        for (const Rgb& colour : settings.reduction.palette) colours.insert(colours.end(), {colour.r, colour.g, colour.b});
+        for (const Rgb& colour : reduction.palette) colours.insert(colours.end(), {colour.r, colour.g, colour.b});
         writer.Entry(kPalette, colours);
     }
     writer.Text(kTarget, settings.output.strTarget);

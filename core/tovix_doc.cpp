@@ -105,7 +105,7 @@ void CTOVIXDoc::SetDeviceSettings(const ::DeviceSettings& settings)
     *m_pDeviceSettings = settings;
     if (const PixelFormat* format = FindPixelFormat(settings.strPixelFormat)) {
         m_nColorMode = NearestDocumentMode(*format);
-        if (IsDocumentMode(format->mode)) m_pDeviceSettings->strPixelFormat.clear();
+        if (!format->bNamedOnly) m_pDeviceSettings->strPixelFormat.clear();
     }
     ReduceDisplayedCopy();
 }

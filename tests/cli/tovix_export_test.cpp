@@ -608,9 +608,14 @@ TEST_F(TovixExportTest, GreyAndPaletteModesGoByNameWithTheirPalette)
                                "0xff,0x00,0xff,0x80,0x00,0x00,0x00,0x00,"),
               std::string::npos) << inks.strOut;
     EXPECT_NE(inks.strOut.find("const uint8_t inks[4] = {\n0x01,0x23,0x45,0x60\n};"), std::string::npos) << inks.strOut;
-    // A document keeps the mode and the palette.
-    ASSERT_EQ(Run("-f bytes -m index4 --palette epaper.txt --save-doc inks.tvx inks.bmp").nExit, 0);
+    // A document keeps the mode and the palette, and stays what the six modes
+    // read: the nearest of them, without the palette; alone it needs no -f.
+    ASSERT_EQ(Run("-m index4 --palette epaper.txt --save-doc inks.tvx inks.bmp").nExit, 0);
     EXPECT_EQ(Run("-f bytes -n inks -o - inks.tvx").strOut, inks.strOut);
+    EXPECT_EQ(Run("-n inks -o - inks.tvx -m 6").strOut, Run("-m 6 -o - inks.bmp").strOut);
+    const RunResult format1 = Run("-o - inks.tvx");
+    EXPECT_EQ(format1.nExit, 2);
+    EXPECT_NE(format1.strErr.find("-f 1 takes colour mode"), std::string::npos) << format1.strErr;
 
     // libimagequant keeps the two colours of a two-colour picture.
     WriteFile(dir.File("two.bmp"), BuildBmp(9, 3, [](int x, int y) { 

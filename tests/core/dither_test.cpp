@@ -201,6 +201,37 @@ TEST(Dither, OrderedFollowsTheBayerMatrix)
     EXPECT_EQ(codes, (std::vector<std::uint16_t>{1, 0, 1, 0, 1, 0, 1, 0, 0, 1, 0, 1, 0, 1, 0, 1}));
 }
 
+// Ordered dithering codes runs of sixteen pixels with vector kernels and
+// the rest of a row one by one: rows repeating every eight pixels, with
+// every value on every Bayer cell, come out repeating too.
+TEST(Dither, OrderedGivesTheSameCodesInRunsOfSixteenAndOneByOne)
+{
+    RgbImage picture(24, 8 * 256);
+    for (std::int32_t y = 0; y < picture.nHeight; ++y)
+        for (std::int32_t x = 0; x < picture.nWidth; ++x)
+            for (int c = 0; c < 3; ++c) picture.Pixel(x, y)[c] = static_cast<std::uint8_t>((y >> 3) + 85 * c + 29 * (x & 7));
+    std::vector<Format> formats = AllFormats();
+    formats.push_back(Whole("565", MaskedChannels(ColorMode::Rgb565, Rounding::Truncate)));
+    formats.push_back(Whole("mono outside 0..255", MonoChannelRule({-5, 300, 128})));
+    formats.push_back(Whole("mono 0,255,40", MonoChannelRule({0, 255, 40})));
+    GreyImage grey{picture.nWidth, picture.nHeight, {}};
+    for (std::size_t i = 0; i < picture.rgb.size(); i += 3) grey.grey.push_back(picture.rgb[i]);
+    for (const Format& format : formats) {
+        const std::vector<std::uint16_t> codes = format.dither(picture, DitherMethod::Ordered);
+        const std::vector<std::uint16_t> greyCodes = format.strName.starts_with("grey")
+                                                         ? Dither(grey, GreyScale(format.strName.back() - '0'), DitherMethod::Ordered)
+                                                         : codes;
+        for (const std::vector<std::uint16_t>* plane : {&codes, &greyCodes}) {
+            int nDiffering = 0;
+            for (std::size_t i = 0; i < plane->size(); ++i) {
+                const std::size_t x = i % 24;
+                if (x >= 8 && (*plane)[i] != (*plane)[i - 8]) ++nDiffering;
+            }
+            EXPECT_EQ(nDiffering, 0) << format.strName;
+        }
+    }
+}
+
 TEST(Dither, MethodsByName)
 {
     EXPECT_EQ(DitherMethodNamed("none"), DitherMethod::None);

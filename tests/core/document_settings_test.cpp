@@ -49,8 +49,7 @@ std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
     cases[11].first = "all";
     DeviceSettings& all = cases[11].second;
     all.strPixelFormat = "grey4";
-    all.reduction = {DitherMethod::Ordered, true, ReductionSettings::MonoRule::Luminance, 70, {}};
-    all.reduction.palette = cases[5].second.reduction.palette;
+    all.reduction = {DitherMethod::Ordered, true, ReductionSettings::MonoRule::Luminance, 70, cases[5].second.reduction.palette};
     all.output = {"u8g2", "pages", "lsb", "big", "logo", true};
     return cases;
 }
@@ -171,17 +170,26 @@ TEST_F(DocumentSettingsTest, ARestThatIsNotOneWellFormedBlockOpensAsTheSixModesO
 
 TEST_F(DocumentSettingsTest, AFormatBeyondTheSixStandsAsTheNearestOfThem)
 {
-    const auto row = [](int nBits) { return PixelFormat{static_cast<ColorMode>(200), "x", ChannelRule::HighBits, {}, nBits, 0}; };
-    const std::pair<int, ColorMode> cases[] = {
-        {1, ColorMode::Mono},      {2, ColorMode::Colors64},  {4, ColorMode::Colors64}, {6, ColorMode::Colors64},
-        {7, ColorMode::Colors256}, {8, ColorMode::Colors256}, {15, ColorMode::Rgb555},  {16, ColorMode::Rgb565},
-        {24, ColorMode::Full},     {32, ColorMode::Full},
+    const std::pair<const char*, ColorMode> rows[] = {
+        {"grey1", ColorMode::Mono},     {"index1", ColorMode::Mono},     {"grey2", ColorMode::Colors64},
+        {"index2", ColorMode::Colors64}, {"grey4", ColorMode::Colors64}, {"index4", ColorMode::Colors64},
+        {"grey8", ColorMode::Colors256}, {"index8", ColorMode::Colors256},
     };
-    for (const auto& [nBits, mode] : cases) EXPECT_EQ(NearestDocumentMode(row(nBits)), mode) << nBits << " bits";
-    for (const PixelFormat& format : PixelFormats())
-        if (IsDocumentMode(format.mode)) {
+    for (const auto& [name, mode] : rows) {
+        ASSERT_NE(FindPixelFormat(name), nullptr) << name;
+        EXPECT_EQ(NearestDocumentMode(*FindPixelFormat(name)), mode) << name;
+    }
+    // Wider formats by their bits, as later rows will bring them.
+    const auto row = [](int nBits) { return PixelFormat{static_cast<ColorMode>(200), "x", ChannelRule::HighBits, {}, nBits, 0, true}; };
+    const std::pair<int, ColorMode> widths[] = {
+        {6, ColorMode::Colors64}, {7, ColorMode::Colors256}, {15, ColorMode::Rgb555}, {16, ColorMode::Rgb565}, {32, ColorMode::Full},
+    };
+    for (const auto& [nBits, mode] : widths) EXPECT_EQ(NearestDocumentMode(row(nBits)), mode) << nBits << " bits";
+    for (const PixelFormat& format : PixelFormats()) {
+        if (!format.bNamedOnly) {
             EXPECT_EQ(NearestDocumentMode(format), format.mode) << format.pszName;
         }
+    }
 
     // A format of the six named in the settings is the colour mode, and the
     // file stays version 300; a name this build does not know changes nothing.
@@ -196,6 +204,11 @@ TEST_F(DocumentSettingsTest, AFormatBeyondTheSixStandsAsTheNearestOfThem)
     doc->SetDeviceSettings(settings);
     EXPECT_EQ(doc->m_nColorMode, ColorMode::Mono);
     EXPECT_EQ(doc->DeviceMode(), ColorMode::Mono);
+    // One beyond the six is exported as itself and shown as the nearest.
+    settings.strPixelFormat = "grey4";
+    doc->SetDeviceSettings(settings);
+    EXPECT_EQ(doc->m_nColorMode, ColorMode::Colors64);
+    EXPECT_EQ(doc->DeviceMode(), ColorMode::Grey4);
 }
 
 } // namespace
