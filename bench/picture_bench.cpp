@@ -131,4 +131,9 @@ void RegisterPictureBenchmarks()
                                  std::string(TOVIX_EXPORT_BIN) + " -f bytes --force -o " + bench::ScratchPath("icon.c") +
                                      " " + SmallPng())
         ->Unit(benchmark::kMillisecond);
+    // An animation through libwebp's compositing, which maps no Qt either.
+    benchmark::RegisterBenchmark("tovix-export -f bytes --frames/4x1x4.webp", RunCommand,
+                                 std::string(TOVIX_EXPORT_BIN) + " -f bytes --frames --force -o " +
+                                     bench::ScratchPath("frames.c") + " " TOVIX_ANIMATION)
+        ->Unit(benchmark::kMillisecond);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/export_options.h"
 
+#include "core/dib_image.h"
 #include "core/file_transaction.h"
 #include "core/palette_file.h"
 #include "core/picture_values.h"
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <getopt.h>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -22,6 +24,8 @@ struct CommandLine {
     bool bBackground = false;
     std::string firstExportOption;   // one that --decode has no use for
     std::optional<int> luminanceThreshold;   // -t with one number
+    bool bFill = false;
+    bool bFilter = false;
 };
 
 std::optional<int> ParseInt(const std::string& text, int nMin, int nMax)
@@ -87,7 +91,8 @@ ParsedExportOptions Finished(ParsedExportOptions::Action action)
 }
 
 enum LongOnly { kForce = 256, kSaveDoc, kVersion, kPicture, kBackground, kRgbOrder, kByteOrder, kPack, kBitOrder, kInvert, kStatic,
-                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets, kPalette, kPaletteFormat };
+                kAttribute, kHeader, kDecode, kListFormats, kListModes, kDither, kRound, kMono, kFor, kListTargets,
+                kPalette, kPaletteFormat, kResize, kFill, kFilter, kRotate, kFlip, kTrim, kFrames };
 
 const option kOptions[] = {
     {"format", required_argument, nullptr, 'f'}, {"mode", required_argument, nullptr, 'm'},
@@ -105,6 +110,10 @@ const option kOptions[] = {
     {"mono", required_argument, nullptr, kMono},
     {"for", required_argument, nullptr, kFor}, {"list-targets", no_argument, nullptr, kListTargets},
     {"palette", required_argument, nullptr, kPalette}, {"palette-format", required_argument, nullptr, kPaletteFormat},
+    {"resize", required_argument, nullptr, kResize}, {"fill", no_argument, nullptr, kFill},
+    {"filter", required_argument, nullptr, kFilter}, {"rotate", required_argument, nullptr, kRotate},
+    {"flip", required_argument, nullptr, kFlip}, {"trim", no_argument, nullptr, kTrim},
+    {"frames", no_argument, nullptr, kFrames},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -114,6 +123,55 @@ std::optional<std::string> TakePath(std::optional<std::string>& target, const st
     if (arg.empty()) return std::string(pszEmptyError);
     target = arg;
     return {};
+}
+
+// "WxH", each side 1 to the largest a picture may have.
+std::optional<std::pair<int, int>> ParseSize(const std::string& text)
+{
+    const std::size_t nX = text.find('x');
+    if (nX == std::string::npos) return {};
+    const std::optional<int> width = ParseInt(text.substr(0, nX), 1, CDibImage::kMaxSide);
+    const std::optional<int> height = ParseInt(text.substr(nX + 1), 1, CDibImage::kMaxSide);
+    if (!width || !height) return {};
+    return std::pair(*width, *height);
+}
+
+// Takes a geometry option's value; the reason when it is wrong.
+std::optional<std::string> TakeGeometryOption(CommandLine& line, int c, const std::string& arg)
+{
+    Geometry& geometry = line.request.geometry;
+    switch (c) {
+    case kResize: {
+        const std::optional<std::pair<int, int>> size = ParseSize(arg);
+        if (!size) return "--resize must be WxH with each side 1..4096, such as 128x64, not '" + arg + "'";
+        std::tie(geometry.nWidth, geometry.nHeight) = *size;
+        return {};
+    }
+    case kFill:
+        geometry.fit = ResizeFit::Fill;
+        line.bFill = true;
+        return {};
+    case kFilter:
+        if (arg == "area") geometry.filter = ResizeFilter::Area;
+        else if (arg == "lanczos") geometry.filter = ResizeFilter::Lanczos;
+        else if (arg == "nearest") geometry.filter = ResizeFilter::Nearest;
+        else return "--filter must be area, lanczos or nearest, not '" + arg + "'";
+        line.bFilter = true;
+        return {};
+    case kRotate:
+        if (arg == "90") geometry.rotation = Rotation::Clockwise90;
+        else if (arg == "180") geometry.rotation = Rotation::HalfTurn;
+        else if (arg == "270") geometry.rotation = Rotation::Clockwise270;
+        else return "--rotate must be 90, 180 or 270 (degrees clockwise), not '" + arg + "'";
+        return {};
+    case kFlip:
+        if (arg == "h") geometry.bFlipHorizontal = true;
+        else if (arg == "v") geometry.bFlipVertical = true;
+        else return "--flip must be h (left and right) or v (top and bottom), not '" + arg + "'";
+        return {};
+    case kTrim: geometry.bTrim = true; return {};
+    }
+    return "unknown option";
 }
 
 // Takes one option's value into the command line; the reason when it is wrong.
@@ -147,10 +205,15 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
         const std::optional<DitherMethod> method = DitherMethodNamed(arg);
         if (!method) return "--dither must be none, floyd-steinberg, atkinson or ordered, not '" + arg + "'";
         request.reduction.dither = *method;
+        request.given.bDither = true;
         return {};
     }
-    case kRound: request.reduction.bRound = true; return {};
+    case kRound:
+        request.reduction.bRound = true;
+        request.given.bRound = true;
+        return {};
     case kMono:
+        request.given.bMono = true;
         if (arg == "luminance") request.reduction.monoRule = ReductionSettings::MonoRule::Luminance;
         else if (arg == "channels") request.reduction.monoRule = ReductionSettings::MonoRule::Channels;
         else return "--mono must be channels or luminance, not '" + arg + "'";
@@ -181,9 +244,16 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
     }
     case kInvert: request.bytes.bInvert = true; return {};
     case kStatic: request.bytes.bStatic = true; return {};
+    case kFrames: request.bytes.bFrames = true; return {};
     case kAttribute: request.bytes.strAttribute = arg; return {};
     case kHeader: return TakePath(line.header, arg, "the header path is empty");
     case kDecode: return TakePath(line.decode, arg, "the path to decode is empty");
+    case kResize:
+    case kFill:
+    case kFilter:
+    case kRotate:
+    case kFlip:
+    case kTrim: return TakeGeometryOption(line, c, arg);
     case kFor:
         if (FindOutputFormat("bytes", arg) == nullptr) return "--for takes " + TargetChoices() + ", not '" + arg + "'";
         line.target = arg;
@@ -266,20 +336,23 @@ ParsedExportOptions Validate(CommandLine line)
     if (auto error = OptionsErrorFor(*request.format, request.mode, request.bytes, line.header.has_value()))
         return UsageError(*error);
     if (request.inputs.empty()) return UsageError("no INPUT given");
+    if ((line.bFill || line.bFilter) && request.geometry.nWidth == 0)
+        return UsageError(std::string(line.bFill ? "--fill" : "--filter") + " goes with --resize");
+    request.geometry.trimColour = {request.background.r, request.background.g, request.background.b};
     const bool bLuminance = request.reduction.monoRule == ReductionSettings::MonoRule::Luminance;
-    if (line.luminanceThreshold && !bLuminance) return UsageError("-t with one threshold goes with --mono luminance");
+    // A document may keep the brightness rule; its export checks then.
+    const bool bDocumentInput = std::any_of(request.inputs.begin(), request.inputs.end(), [&request](const std::string& input) {
+        return KindOfInput(request, input) == InputKind::Document;
+    });
+    if (line.luminanceThreshold && !bLuminance && !bDocumentInput) return UsageError(kLoneLuminanceThreshold);
     if (request.thresholds && bLuminance) return UsageError("--mono luminance takes one threshold, -t N");
     request.reduction.nLuminanceThreshold = line.luminanceThreshold.value_or(128);
-    // A document keeps only the colour mode and thresholds.
-    if (line.saveDoc && !request.reduction.IsDefault())
-        return UsageError("--save-doc keeps the colour mode and thresholds, not --dither, --round or --mono");
-    if (line.saveDoc && request.mode && FindPixelFormat(*request.mode)->bNamedOnly)
-        return UsageError("--save-doc keeps the colour modes " + ListInWords(PixelFormatNumbers()) + " of a document, not " +
-                          ModeWord(*request.mode));
     // FORMAT_1 and FORMAT_2 write the six numbered modes only.
     if (request.mode && !request.format->TakesMode(*request.mode) && FindPixelFormat(*request.mode)->bNamedOnly)
         return UsageError("-f " + std::string(request.format->pszName) + " takes colour mode " + ModesOf(*request.format) +
                           ", not " + ModeWord(*request.mode));
+    request.given.bLuminanceThreshold = line.luminanceThreshold.has_value();
+    if (line.saveDoc && request.bytes.bFrames) return UsageError("--frames cannot go with --save-doc: a document holds one picture");
     if (std::count(request.inputs.begin(), request.inputs.end(), kStandardInput) > 1)
         return UsageError("standard input can be read only once");
     request.outputs = RequestedOutputs(line);
@@ -296,6 +369,8 @@ ParsedExportOptions Validate(CommandLine line)
     for (const std::string& input : request.inputs) {
         if (line.bBackground && KindOfInput(request, input) == InputKind::Document)
             return UsageError("--background is for pictures, not for a .tvx document");
+        if (request.bytes.bFrames && KindOfInput(request, input) == InputKind::Document)
+            return UsageError("--frames is for pictures, not for a .tvx document");
     }
     ParsedExportOptions parsed;
     parsed.request = std::move(request);
@@ -320,6 +395,23 @@ std::string ThresholdError(ColorMode mode)
                       : format != nullptr && format->rule == ChannelRule::Palette ? ", which takes the nearest palette colour"
                                                                                   : ", which keeps each channel's high bits";
     return "--threshold does not apply to colour mode " + ModeWord(mode) + why;
+}
+
+ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSettings& stored, ColorMode mode)
+{
+    ReductionSettings settings = request.reduction;
+    // Each stored setting alone, so that one the mode cannot take drops out by itself.
+    const auto take = [mode](auto ReductionSettings::*field, const ReductionSettings& from, ReductionSettings& to) {
+        ReductionSettings alone;
+        alone.*field = from.*field;
+        if (!ReductionError(alone, mode)) to.*field = from.*field;
+    };
+    if (!request.given.bDither) take(&ReductionSettings::dither, stored, settings);
+    if (!request.given.bRound) take(&ReductionSettings::bRound, stored, settings);
+    if (!request.given.bMono) take(&ReductionSettings::monoRule, stored, settings);
+    if (!request.given.bLuminanceThreshold) settings.nLuminanceThreshold = stored.nLuminanceThreshold;
+    if (request.reduction.palette.empty()) take(&ReductionSettings::palette, stored, settings);
+    return settings;
 }
 
 bool EndsWithInAnyCase(std::string text, const std::string& ending)
@@ -383,10 +475,22 @@ std::string UsageText()
            "      --round            modes 8, 15, 16: each channel to the nearest level, not truncated\n"
            "      --mono RULE        mode 1: channels (default), black where every channel is below its\n"
            "                         threshold, or luminance, black below one brightness threshold (-t N,\n"
-           "                         default 128)\n"           "      --palette FILE     index1..index8: the palette's colours, one #rrggbb a line, instead of\n"
+           "                         default 128)\n"
+           "      --trim             cut off a border of the background colour (--background, default white)\n"
+           "      --rotate DEGREES   90, 180 or 270, clockwise\n"
+           "      --flip h|v         mirror left and right (h) or top and bottom (v); both may be given\n"
+           "      --resize WxH       fit the picture inside W x H pixels, keeping its aspect (one side may\n"
+           "                         come out shorter); done after --trim, --rotate and --flip, before the\n"
+           "                         colour mode's reduction\n"
+           "      --fill             with --resize: fill W x H exactly, cutting off what overhangs\n"
+           "      --filter FILTER    with --resize: area (default, the mean of the pixels covered: for\n"
+           "                         shrinking), lanczos (Lanczos 3, sharper) or nearest (pixel art)\n"
+           "      --palette FILE     index1..index8: the palette's colours, one #rrggbb a line, instead of\n"
            "                         the at most 2, 4, 16 or 256 that libimagequant chooses\n"
            "      --save-doc PATH    write the picture and its settings as a .tvx document; with this\n"
-           "                         option and no -o, only the document is written\n"
+           "                         option and no -o, only the document is written. The document\n"
+           "                         keeps the mode, --palette, --dither, --round and --mono too, and\n"
+           "                         its export uses them unless the command line gives others\n"
            "\n"
            "Options of -f bytes:\n"
            "      --rgb-order rgb|bgr      mode 24: the order of a pixel's three bytes (default rgb)\n"
@@ -397,12 +501,16 @@ std::string UsageText()
            "      --bit-order msb|lsb      1, 2 and 4 bits a pixel: the leftmost (rows) or top (pages) pixel in\n"
            "                               the high bits (msb) or the low bits (lsb) of its byte; default msb\n"
            "                               for rows, lsb for pages\n"
-           "      --invert                 mode 1: a set bit for white instead of black (also with --for)\n"           "      --palette-format 888|565 index1..index8: each palette entry as three bytes R, G, B (default)\n"
+           "      --invert                 mode 1: a set bit for white instead of black (also with --for)\n"
+           "      --palette-format 888|565 index1..index8: each palette entry as three bytes R, G, B (default)\n"
            "                               or a 5-6-5 word in the --byte-order\n"
            "      --static                 declare the array static\n"
            "      --attribute TEXT         put TEXT after the array's brackets, such as PROGMEM\n"
            "      --header PATH            also write a header with the size macros and an extern\n"
            "                               declaration; the source includes it\n"
+           "      --frames                 an array for each frame of an animation (GIF, APNG, WebP),\n"
+           "                               NAME_0, NAME_1 ..., and NAME_frames and NAME_delays (ms) listing\n"
+           "                               them; INPUT is read as a picture; a still picture is one frame\n"
            "\n"
            "      --decode FILE      read a file written by -f 1, -f 2, -f bytes or --for and write the picture\n"
            "                         it holds to -o PICTURE (default: FILE with .png added), PNG when\n"

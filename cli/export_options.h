@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/color_mode.h"
+#include "core/picture_geometry.h"
 #include "core/reduction_settings.h"
 #include "core/thresholds.h"
 #include "export/export_format.h"
@@ -24,6 +25,14 @@ struct RequestedOutput {
     std::optional<std::string> path;
 };
 
+// Which reduction settings the command line gave, laid over a document's own.
+struct GivenReduction {
+    bool bDither = false;
+    bool bRound = false;
+    bool bMono = false;
+    bool bLuminanceThreshold = false;
+};
+
 // What one export run of tovix-export was asked to do.
 struct ExportRequest {
     std::vector<std::string> inputs;
@@ -37,6 +46,8 @@ struct ExportRequest {
     BackgroundColor background;                     // under transparent parts of a picture
     BytesOptions bytes;                             // layout formats only
     ReductionSettings reduction;                    // dithering, rounding, the brightness rule
+    GivenReduction given;                           // which of them were given
+    Geometry geometry;                              // trim, rotate, flip, resize, before the reduction
 };
 
 // What a --decode run was asked to do.
@@ -55,6 +66,13 @@ bool ThresholdsApply(const ExportRequest& request, ColorMode mode);
 
 // Why thresholds cannot go with a mode that does not use them.
 std::string ThresholdError(ColorMode mode);
+
+// Why a lone threshold cannot go with the rule of channels.
+inline constexpr const char* kLoneLuminanceThreshold = "-t with one threshold goes with --mono luminance";
+
+// The reduction settings for an INPUT in a mode: those given over the
+// stored ones of a document, less stored ones the mode has no use for.
+ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSettings& stored, ColorMode mode);
 
 // Whether a path ends in the lower-case ending, in any case: ".bmp" fits "LOGO.BMP".
 bool EndsWithInAnyCase(std::string text, const std::string& ending);

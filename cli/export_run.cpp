@@ -9,6 +9,7 @@
 #include "core/picture_values.h"
 #include "core/pixel_format.h"
 #include "core/bmp_import.h"
+#include "core/device_settings.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "export/export_name.h"
@@ -19,8 +20,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
+#include <deque>
 #include <filesystem>
 #include <memory>
+#include <new>
+#include <variant>
 
 namespace {
 
@@ -112,6 +116,91 @@ ExportJob MakeJob(const ExportRequest& request, const std::string& input, const 
     return job;
 }
 
+// The values a reduced picture's spans point into.
+struct ReducedValues {
+    std::vector<std::uint32_t> values;
+    std::vector<std::uint32_t> palette;
+};
+
+// The picture the document holds as the export takes it: shaped, then
+// reduced by the command line's settings over the document's own; the exit
+// status when it cannot go.
+std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc,
+                                                 UserDialogs& dialogs, ReducedValues& kept)
+{
+    if (!request.geometry.DoesNothing() && !TransformBitmap(doc.m_image, request.geometry)) throw std::bad_alloc();
+    DeviceSettings settings = doc.DeviceSettings();
+    if (request.mode) settings.strPixelFormat = FindPixelFormat(*request.mode)->pszName;
+    settings.reduction = ReductionFor(request, settings.reduction, request.mode.value_or(doc.DeviceMode()));
+    doc.SetDeviceSettings(settings);
+    if (request.given.bLuminanceThreshold && settings.reduction.monoRule != ReductionSettings::MonoRule::Luminance) {
+        ReportError(input, kLoneLuminanceThreshold);
+        return kExitUsage;
+    }
+    if (request.thresholds) doc.SetThresholds(*request.thresholds);
+    if (!ThresholdsApply(request, doc.DeviceMode())) {
+        ReportError(input, ThresholdError(doc.DeviceMode()));
+        return kExitUsage;
+    }
+    std::optional<CapturedPicture> picture = CapturePicture(doc, dialogs);
+    if (!picture) return kExitRefused;
+    picture->mode = doc.DeviceMode();
+    if (const auto refusal = RefusalFor(*request.format, *picture)) {
+        ReportError(input, *refusal);
+        return kExitRefused;
+    }
+    // A document brings its own mode, which the layout options may not fit.
+    if (const auto error = OptionsErrorFor(*request.format, picture->mode, request.bytes, false)) {
+        ReportError(input, *error);
+        return kExitUsage;
+    }
+
+    const ReductionSettings& reduction = doc.DeviceSettings().reduction;
+    if (const auto error = ReductionError(reduction, picture->mode)) {
+        ReportError(input, *error);
+        return kExitUsage;
+    }
+    CapturedPicture reduced = *picture;
+    kept.palette = PaletteFor(reduced, reduction);
+    if (kept.palette.empty() && FindPixelFormat(reduced.mode) != nullptr && FindPixelFormat(reduced.mode)->UsesPalette()) {
+        ReportError(input, "no palette could be chosen for the picture");
+        return kExitRefused;
+    }
+    reduced.palette = kept.palette;
+    kept.values = EncodedValues(reduced, reduction);
+    reduced.values = kept.values;
+    return reduced;
+}
+
+// A frame's pixels and values, kept while the document takes the next.
+struct KeptFrame {
+    std::vector<std::uint32_t> pixels;
+    ReducedValues reduced;
+};
+
+// Adds every frame to the job: the first, which the document holds,
+// prepared already, the others imported in turn and reduced alike; the
+// exit status when one cannot go.
+std::optional<int> AddFrames(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs,
+                             const PictureFrames& frames, CapturedPicture picture, ReducedValues values,
+                             ExportJob& job, std::deque<KeptFrame>& kept)
+{
+    for (std::size_t i = 0;;) {
+        KeptFrame& frame = kept.emplace_back(KeptFrame{{picture.pixels.begin(), picture.pixels.end()}, std::move(values)});
+        picture.pixels = frame.pixels;
+        picture.values = frame.reduced.values;
+        picture.palette = frame.reduced.palette;
+        job.frames.push_back({picture, frames.frames[i].nDelayMs});
+        if (++i == frames.frames.size()) break;
+        if (!ImportPictureFrame(doc, frames, i, dialogs, request.background)) return kExitRefused;
+        const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, doc, dialogs, values);
+        if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
+        picture = std::get<CapturedPicture>(prepared);
+    }
+    job.picture = job.frames.front().picture;
+    return std::nullopt;
+}
+
 } // namespace
 
 // One INPUT of the request; returns its exit status.
@@ -135,48 +224,30 @@ int ExportInput(const ExportRequest& request, const std::string& input)
         ReportError(input, SpeaksJapanese() ? text : text + SystemReason(nError));
         return kExitRefused;
     }
-    if (!ReadInput(request, path, *doc, inputDialogs)) return kExitRefused;
-
-    if (request.mode) doc->SetColorMode(*request.mode);
-    if (request.thresholds) doc->SetThresholds(*request.thresholds);
-    if (!ThresholdsApply(request, doc->m_nColorMode)) {
-        ReportError(input, ThresholdError(doc->m_nColorMode));
-        return kExitUsage;
-    }
-    const std::optional<CapturedPicture> picture = CapturePicture(*doc, inputDialogs);
-    if (!picture) return kExitRefused;
-    if (const auto refusal = RefusalFor(*request.format, *picture)) {
-        ReportError(input, *refusal);
-        return kExitRefused;
-    }
-    // A document brings its own mode, which the layout options may not fit.
-    if (const auto error = OptionsErrorFor(*request.format, picture->mode, request.bytes, false)) {
-        ReportError(input, *error);
-        return kExitUsage;
-    }
-
-    if (const auto error = ReductionError(request.reduction, picture->mode)) {
-        ReportError(input, *error);
-        return kExitUsage;
-    }
-    CapturedPicture reduced = *picture;
-    const std::vector<std::uint32_t> palette = PaletteFor(reduced, request.reduction);
-    if (palette.empty() && FindPixelFormat(reduced.mode) != nullptr && FindPixelFormat(reduced.mode)->UsesPalette()) {
-        ReportError(input, "no palette could be chosen for the picture");
-        return kExitRefused;
-    }
-    reduced.palette = palette;
-    const std::vector<std::uint32_t> values = EncodedValues(reduced, request.reduction);
-    reduced.values = values;
+    PictureFrames frames;
+    const bool bRead = request.bytes.bFrames ? ImportPictureFrames(*doc, path, inputDialogs, request.background, frames)
+                                             : ReadInput(request, path, *doc, inputDialogs);
+    if (!bRead) return kExitRefused;
+    ReducedValues values;
+    const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, *doc, inputDialogs, values);
+    if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
+    const CapturedPicture& reduced = std::get<CapturedPicture>(prepared);
 
     // Every target is checked before any is written.
     const std::vector<OutputTarget> outputs = PlanOutputs(request, input);
     for (const OutputTarget& output : outputs)
         if (!CheckOutputFree(output, request.bForce)) return kExitRefused;
 
+    ExportJob job = MakeJob(request, input, reduced, outputs);
+    std::deque<KeptFrame> kept;
+    if (request.bytes.bFrames) {
+        const std::optional<int> nExit =
+            AddFrames(request, input, *doc, inputDialogs, frames, reduced, std::move(values), job, kept);
+        if (nExit) return *nExit;
+    }
+
     // The files of one INPUT land together once all are complete; standard
     // output, which cannot be taken back, is written last, before they land.
-    const ExportJob job = MakeJob(request, input, reduced, outputs);
     CFileTransaction files;
     for (const OutputTarget& output : outputs) {
         const bool bWritten = WriteOutput(files, output, [&](std::FILE* file) {

@@ -32,6 +32,8 @@ const Translation kTranslations[] = {
     {picture_msg::kOutsideScreen, "an image block of the GIF lies outside its screen"},
     {picture_msg::kUnsupported, "this kind of picture cannot be read; convert it to PNG"},
     {picture_msg::kBadColourProfile, "the picture's colour profile is damaged"},
+    {picture_msg::kTooManyFrames, "the animation's frames need more than 256 MiB (frames x width x height x 4 bytes); "
+                                  "make it shorter or smaller"},
 };
 
 } // namespace

@@ -92,6 +92,19 @@ void CArchive::Read(std::uint32_t* pValues, std::size_t nCount)
     }
 }
 
+void CArchive::Write(std::span<const std::uint8_t> bytes)
+{
+    WriteBytes(bytes.data(), bytes.size());
+}
+
+std::vector<std::uint8_t> CArchive::ReadRest(std::size_t nLimit)
+{
+    std::vector<std::uint8_t> bytes(m_bFailed ? 0 : nLimit + 1);
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), m_file));
+    if (std::ferror(m_file) != 0) m_bFailed = true;
+    return bytes;
+}
+
 bool CArchive::Flush()
 {
     if (!m_bFailed && std::fflush(m_file) != 0) m_bFailed = true;

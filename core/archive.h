@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <span>
+#include <vector>
 
 // A little-endian stream of 16- and 32-bit values over an open file, with no
 // alignment, header or type information. A read past the end or a failed
@@ -28,6 +30,13 @@ public:
     // Many 32-bit values at once, for the pixel store.
     void Write(const std::uint32_t* pValues, std::size_t nCount);
     void Read(std::uint32_t* pValues, std::size_t nCount);
+
+    // Plain bytes, for the settings block of a version-301 document.
+    void Write(std::span<const std::uint8_t> bytes);
+
+    // The bytes left in the file, at most nLimit + 1 of them, so that the
+    // caller can tell a rest longer than nLimit. Reaching the end is no failure.
+    std::vector<std::uint8_t> ReadRest(std::size_t nLimit);
 
     // Pushes buffered bytes to the file; false when that fails.
     bool Flush();

@@ -21,4 +21,5 @@ struct ReductionSettings {
     {
         return dither == DitherMethod::None && !bRound && monoRule == MonoRule::Channels;
     }
+    bool operator==(const ReductionSettings&) const = default;
 };

@@ -2,9 +2,12 @@
 #include "core/tovix_doc.h"
 
 #include "core/archive.h"
+#include "core/device_settings.h"
 #include "core/captured_picture.h"
 #include "core/document_file.h"
 #include "core/page_memory.h"
+#include "core/pixel_format.h"
+#include "core/settings_block.h"
 
 #include <cstring>
 #include <new>
@@ -19,11 +22,37 @@ std::int64_t StoredPixelCount(std::int64_t nWidth, std::int64_t nHeight)
     return nCount <= CTOVIXDoc::kPixelCapacity ? nCount : -1;
 }
 
+// More than any settings block this program writes; a longer rest is no block.
+constexpr std::size_t kMaxSettingsBytes = 65536;
+
+// The magnifications and settings after the pixels of a version-301 file,
+// or nothing when the rest of the file is not exactly those.
+struct SettingsTail {
+    std::int32_t nViewZoom;
+    std::int32_t nPrintZoom;
+    DeviceSettings settings;
+};
+
+std::optional<SettingsTail> ReadSettingsTail(CArchive& ar)
+{
+    const std::vector<std::uint8_t> rest = ar.ReadRest(kMaxSettingsBytes);
+    if (rest.size() < 8 || rest.size() > kMaxSettingsBytes) return std::nullopt;
+    const auto zoom = [&rest](std::size_t nAt) {
+        return static_cast<std::int32_t>(rest[nAt] | rest[nAt + 1] << 8 | rest[nAt + 2] << 16 |
+                                         static_cast<std::uint32_t>(rest[nAt + 3]) << 24);
+    };
+    const std::optional<DeviceSettings> settings = ReadSettingsBlock(std::span(rest).subspan(8));
+    if (!settings) return std::nullopt;
+    return SettingsTail{zoom(0), zoom(4), *settings};
+}
+
 } // namespace
 
 // Defined here, not defaulted in the class, so that a new document does not
 // zero its 8 MiB pixel store: only entries a capture or load wrote are read.
-CTOVIXDoc::CTOVIXDoc() {}
+CTOVIXDoc::CTOVIXDoc() : m_pDeviceSettings(std::make_unique<::DeviceSettings>()) {}
+
+CTOVIXDoc::~CTOVIXDoc() = default;
 
 void* CTOVIXDoc::operator new(std::size_t nSize)
 {
@@ -71,6 +100,22 @@ void CTOVIXDoc::SetColorMode(ColorMode mode)
     ReduceDisplayedCopy();
 }
 
+void CTOVIXDoc::SetDeviceSettings(const ::DeviceSettings& settings)
+{
+    *m_pDeviceSettings = settings;
+    if (const PixelFormat* format = FindPixelFormat(settings.strPixelFormat)) {
+        m_nColorMode = NearestDocumentMode(*format);
+        if (IsDocumentMode(format->mode)) m_pDeviceSettings->strPixelFormat.clear();
+    }
+    ReduceDisplayedCopy();
+}
+
+ColorMode CTOVIXDoc::DeviceMode() const
+{
+    const PixelFormat* format = FindPixelFormat(m_pDeviceSettings->strPixelFormat);
+    return format != nullptr ? format->mode : m_nColorMode;
+}
+
 void CTOVIXDoc::ReduceDisplayedCopy()
 {
     m_image.ReduceColors(m_nColorMode, GetThresholds());
@@ -97,10 +142,12 @@ SerializeResult CTOVIXDoc::Store(CArchive& ar)
 {
     if (!CopyBitmapToPixels()) return SerializeResult::BadSize;
 
-    ar << m_nVersion << m_nWidth << m_nHeight << static_cast<std::uint16_t>(m_nColorMode) << m_nThresholdR
+    const bool bSettings = !m_pDeviceSettings->IsDefault();
+    ar << (bSettings ? kSettingsFileVersion : m_nVersion) << m_nWidth << m_nHeight << static_cast<std::uint16_t>(m_nColorMode) << m_nThresholdR
        << m_nThresholdG << m_nThresholdB;
     ar.Write(PixelArray, static_cast<std::size_t>(StoredPixelCount(m_nWidth, m_nHeight)));
     ar << m_nViewZoom << m_nPrintZoom;
+    if (bSettings) ar.Write(SettingsBlock(*m_pDeviceSettings));
     return ar.Flush() ? SerializeResult::Ok : SerializeResult::Failed;
 }
 
@@ -116,7 +163,17 @@ SerializeResult CTOVIXDoc::Load(CArchive& ar)
 
     ar.Read(PixelArray, static_cast<std::size_t>(nCount));
     std::int32_t nViewZoom = 100, nPrintZoom = 100;
+    ::DeviceSettings settings;
     if (nVersion == kFileVersion) ar >> nViewZoom >> nPrintZoom;
+    // A rest that is not a well-formed block is read as a reader of the
+    // six modes reads it: not at all.
+    if (nVersion == kSettingsFileVersion) {
+        if (const std::optional<SettingsTail> tail = ReadSettingsTail(ar)) {
+            nViewZoom = tail->nViewZoom;
+            nPrintZoom = tail->nPrintZoom;
+            settings = tail->settings;
+        }
+    }
     if (ar.Failed()) return SerializeResult::Failed;
 
     m_nVersion = kFileVersion;
@@ -128,6 +185,7 @@ SerializeResult CTOVIXDoc::Load(CArchive& ar)
     m_nThresholdB = nThresholdB;
     m_nViewZoom = nViewZoom;
     m_nPrintZoom = nPrintZoom;
+    *m_pDeviceSettings = settings;
     if (!CopyPixelsToBitmap()) return SerializeResult::Failed;
     m_bLoaded = 1;
     ReduceDisplayedCopy();

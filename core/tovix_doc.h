@@ -10,9 +10,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CArchive;
+struct DeviceSettings;
 
 // How reading or writing a document file ended.
 enum class SerializeResult {
@@ -28,8 +30,12 @@ class CTOVIXDoc : public CDocumentBase {
 public:
     static constexpr std::int32_t kPixelCapacity = 2097152;
     static constexpr std::int32_t kFileVersion = 300;
+    // A file with settings beyond the six modes: the magnifications and a
+    // settings block follow the pixels.
+    static constexpr std::int32_t kSettingsFileVersion = 301;
 
     CTOVIXDoc();
+    ~CTOVIXDoc() override;
     CTOVIXDoc(const CTOVIXDoc&) = delete;
     CTOVIXDoc& operator=(const CTOVIXDoc&) = delete;
 
@@ -67,6 +73,18 @@ public:
     void SetThresholds(const Thresholds& thresholds);
     void SetColorMode(ColorMode mode);
 
+    // The settings beyond the six modes. Setting a pixel format of the six
+    // sets the colour mode and keeps no name; one beyond them sets the colour
+    // mode to the nearest of the six (NearestDocumentMode), which the
+    // displayed copy shows. Nothing marks the document modified: nothing
+    // does in this program.
+    const ::DeviceSettings& DeviceSettings() const { return *m_pDeviceSettings; }
+    void SetDeviceSettings(const ::DeviceSettings& settings);
+
+    // The format an export of the document writes: the one its settings
+    // name, when this build knows it, else the colour mode.
+    ColorMode DeviceMode() const;
+
     // Recomputes the displayed copy for the current mode and thresholds.
     void ReduceDisplayedCopy();
 
@@ -98,4 +116,8 @@ public:
 private:
     SerializeResult Store(CArchive& ar);
     SerializeResult Load(CArchive& ar);
+
+    // Behind a pointer, so that this header does not bring the colour
+    // types into every file that includes it.
+    std::unique_ptr<::DeviceSettings> m_pDeviceSettings;
 };

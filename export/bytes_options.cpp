@@ -78,6 +78,7 @@ const char* FirstGivenOption(const BytesOptions& options)
     if (const char* option = OptionNotFor(options, nullptr)) return option;
     if (options.bStatic) return "--static";
     if (!options.strAttribute.empty()) return "--attribute";
+    if (options.bFrames) return "--frames";
     return nullptr;
 }
 
@@ -99,5 +100,6 @@ std::string DescribeLayout(ColorMode mode, const BytesOptions& options)
         if (options.GetPaletteFormat() == PaletteFormat::Rgb565)
             text += std::string(" --byte-order ") + WordOf(options.GetByteOrder(), kByteOrders);
     }
+    if (options.bFrames) text += " --frames";
     return text;
 }

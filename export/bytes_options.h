@@ -24,6 +24,7 @@ struct BytesOptions {
     std::optional<PaletteFormat> paletteFormat;   // a palette format's colours: three bytes R, G, B or one 5-6-5 word
     bool bInvert = false;   // two colours: a set bit for white instead of black
     bool bStatic = false;
+    bool bFrames = false;        // an array for each frame of an animation, and a table of them
     std::string strAttribute;    // written after the array's brackets
     std::string strHeaderInclude;   // the header the source includes; empty for none
 

@@ -18,8 +18,8 @@ ReadError ParseLayoutWords(std::string_view words, std::optional<ColorMode>& mod
         nPos = nEnd + 1;
     }
     for (std::size_t i = 0; i < list.size(); ++i) {
-        if (list[i] == "--invert") {
-            options.bInvert = true;
+        if (list[i] == "--invert" || list[i] == "--frames") {
+            (list[i] == "--invert" ? options.bInvert : options.bFrames) = true;
             continue;
         }
         if (i + 1 == list.size()) return "'" + list[i] + "' has no value";
@@ -111,7 +111,11 @@ ReadError ReadBytesFormat(std::string_view first, Lines& lines, PictureBuffer& p
     if (ReadError error = ReadArray(lines, BytesCount(*mode, nWidth, nHeight, options), "the array's",
                                     "that " + SizeText(nWidth, nHeight) + " pixels give", bytes))
         return error;
-    if (ReadError error = ReadArrayEnd(lines, true)) return error;
+    // An animation's picture is its first frame, as the import takes it; the
+    // frames after it are not read.
+    if (!options.bFrames) {
+        if (ReadError error = ReadArrayEnd(lines, true)) return error;
+    }
     const auto nPictureWidth = static_cast<std::int32_t>(nWidth);
     const auto nPictureHeight = static_cast<std::int32_t>(nHeight);
     const std::vector<std::uint32_t> values = UnpackBytes(bytes, *mode, nPictureWidth, nPictureHeight, options);

@@ -32,34 +32,80 @@ void WriteSizeMacros(TextWriter& out, const std::string& identifier, const Expor
     out.Decimal(picture.nWidth);
     out.Text("\n#define " + identifier + "_HEIGHT ");
     out.Decimal(picture.nHeight);
+    if (job.bytes.bFrames) {
+        out.Text("\n#define " + identifier + "_FRAME_COUNT ");
+        out.Decimal(static_cast<std::int64_t>(job.frames.size()));
+    }
     out.Text("\n\n");
 }
 
 // "const uint8_t NAME[N] ATTRIBUTE", the part the definition and the extern
 // declaration share.
-void WriteArrayDeclarator(TextWriter& out, const std::string& identifier, std::int64_t nCount, const ExportJob& job)
+std::string ArrayDeclarator(const std::string& identifier, std::int64_t nCount, const BytesOptions& options)
 {
-    out.Text("const uint8_t " + identifier + "[");
-    out.Decimal(nCount);
-    out.Text("]");
-    if (!job.bytes.strAttribute.empty()) out.Text(" " + job.bytes.strAttribute);
+    return "const uint8_t " + identifier + "[" + std::to_string(nCount) + "]" +
+           (options.strAttribute.empty() ? "" : " " + options.strAttribute);
 }
 
-// The arrays of an export: a palette format's palette, then the pixels.
+// The start of a definition, up to its opening brace. A const array at
+// namespace scope has internal linkage in C++; a declaration before the
+// definition gives it external linkage there too.
+void WriteDefinitionStart(TextWriter& out, const BytesOptions& options, const std::string& declarator)
+{
+    if (!options.bStatic && options.strHeaderInclude.empty()) out.Text("extern " + declarator + ";\n");
+    out.Text((options.bStatic ? "static " : "") + declarator + " = {\n");
+}
+
+// The arrays of a picture: a palette format's palette, then the pixels.
 struct ArrayPart {
     std::string identifier;
     std::int64_t nCount;
     bool bPalette;
 };
 
-std::vector<ArrayPart> Arrays(const std::string& identifier, const ExportJob& job)
+std::vector<ArrayPart> Arrays(const std::string& identifier, const CapturedPicture& picture, const BytesOptions& options)
 {
-    const CapturedPicture& picture = job.picture;
     std::vector<ArrayPart> arrays;
     if (FindPixelFormat(picture.mode)->UsesPalette())
-        arrays.push_back({identifier + kPaletteSuffix, PaletteBytesCount(picture.mode, job.bytes), true});
-    arrays.push_back({identifier, BytesCount(picture.mode, picture.nWidth, picture.nHeight, job.bytes), false});
+        arrays.push_back({identifier + kPaletteSuffix, PaletteBytesCount(picture.mode, options), true});
+    arrays.push_back({identifier, BytesCount(picture.mode, picture.nWidth, picture.nHeight, options), false});
     return arrays;
+}
+
+void WritePictureArrays(TextWriter& out, const std::string& identifier, const CapturedPicture& picture,
+                        const BytesOptions& options)
+{
+    bool bFirst = true;
+    for (const ArrayPart& array : Arrays(identifier, picture, options)) {
+        if (!bFirst) out.Text("\n");
+        bFirst = false;
+        WriteDefinitionStart(out, options, ArrayDeclarator(array.identifier, array.nCount, options));
+        const std::vector<std::uint8_t> bytes = array.bPalette ? PackPalette(picture, options) : PackBytes(picture, options);
+        out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
+        out.Text("};\n");
+    }
+}
+
+// NAME_0, NAME_1 ... for the frames (each with its palette, in a palette
+// format), then NAME_frames, pointing at them in order, and NAME_delays, how
+// long each shows in milliseconds.
+void WriteFrameArrays(TextWriter& out, const std::string& identifier, const ExportJob& job)
+{
+    const std::string count = "[" + std::to_string(job.frames.size()) + "]" +
+                              (job.bytes.strAttribute.empty() ? "" : " " + job.bytes.strAttribute);
+    std::string frames, delays;
+    for (std::size_t i = 0; i < job.frames.size(); ++i) {
+        const std::string name = identifier + "_" + std::to_string(i);
+        WritePictureArrays(out, name, job.frames[i].picture, job.bytes);
+        const char* separator = i % 8 == 0 ? "    " : " ";
+        frames += (i > 0 && i % 8 == 0 ? "\n" : "") + std::string(separator) + name + ",";
+        delays += (i > 0 && i % 8 == 0 ? "\n" : "") + std::string(separator) + std::to_string(job.frames[i].nDelayMs) + ",";
+    }
+    out.Text("\n/* The frames in order, and how long each shows in milliseconds. */\n");
+    WriteDefinitionStart(out, job.bytes, "const uint8_t* const " + identifier + "_frames" + count);
+    out.Text(frames + "\n};\n");
+    WriteDefinitionStart(out, job.bytes, "const uint32_t " + identifier + "_delays" + count);
+    out.Text(delays + "\n};\n");
 }
 
 } // namespace
@@ -79,24 +125,8 @@ void WriteBytesSource(TextWriter& out, const ExportJob& job)
         WriteSizeMacros(out, identifier, job);
     else
         out.Text("#include \"" + job.bytes.strHeaderInclude + "\"\n\n");
-    bool bFirst = true;
-    for (const ArrayPart& array : Arrays(identifier, job)) {
-        if (!bFirst) out.Text("\n");
-        bFirst = false;
-        // A const array at namespace scope has internal linkage in C++; a
-        // declaration before the definition gives it external linkage there too.
-        if (!job.bytes.bStatic && job.bytes.strHeaderInclude.empty()) {
-            out.Text("extern ");
-            WriteArrayDeclarator(out, array.identifier, array.nCount, job);
-            out.Text(";\n");
-        }
-        if (job.bytes.bStatic) out.Text("static ");
-        WriteArrayDeclarator(out, array.identifier, array.nCount, job);
-        out.Text(" = {\n");
-        const std::vector<std::uint8_t> bytes = array.bPalette ? PackPalette(picture, job.bytes) : PackBytes(picture, job.bytes);
-        out.ByteList(bytes.data(), bytes.size(), kBytesPerLine);
-        out.Text("};\n");
-    }
+    if (job.bytes.bFrames) WriteFrameArrays(out, identifier, job);
+    else WritePictureArrays(out, identifier, picture, job.bytes);
 }
 
 void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
@@ -107,10 +137,8 @@ void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& 
     out.Text("#ifndef " + guard + "\n#define " + guard + "\n\n");
     WriteSizeMacros(out, identifier, job);
     out.Text(kExternCBegin);
-    for (const ArrayPart& array : Arrays(identifier, job)) {
-        out.Text("extern ");
-        WriteArrayDeclarator(out, array.identifier, array.nCount, job);
-        out.Text(";\n");
+    for (const ArrayPart& array : Arrays(identifier, picture, job.bytes)) {
+        out.Text("extern " + ArrayDeclarator(array.identifier, array.nCount, job.bytes) + ";\n");
     }
     out.Text(kExternCEnd);
     out.Text("\n#endif\n");

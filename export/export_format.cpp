@@ -164,10 +164,12 @@ std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::opti
         const char* declaration = options.bStatic                  ? "--static"
                                   : !options.strAttribute.empty() ? "--attribute"
                                   : bHeader                        ? "--header"
+                                  : options.bFrames                ? "--frames"
                                                                    : nullptr;
         if (declaration != nullptr) return std::string(declaration) + " does not apply to -f bin";
     }
     if (options.bStatic && bHeader) return "--static cannot go with --header, which declares the array extern";
+    if (options.bFrames && bHeader) return "--frames cannot go with --header; the source declares its arrays itself";
     if (options.strAttribute.find_first_of("\r\n") != std::string::npos) return "--attribute must be one line";
     return {};
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture import on arbitrary file bytes, with whichever decoder the
 // content picks, and again under a TGA name, as TGA has no signature; then
-// a capture of what was accepted.
+// a capture of what was accepted. And every frame, as --frames reads them.
 #include "core/tovix_doc.h"
 #include "fuzz/fuzz_support.h"
 #include "picture/picture_import.h"
@@ -34,6 +34,24 @@ bool ImportAsTga(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
     return ImportOnMagenta(doc, link, dialogs);
 }
 
+// Every frame, each checked and imported in turn; the document keeps the last.
+bool ImportEveryFrame(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
+{
+    PictureFrames frames;
+    if (!ImportPictureFrames(doc, path, dialogs, {255, 0, 255}, frames)) return false;
+    Require(!frames.frames.empty(), "a frame at least");
+    const std::size_t nBytes = 4 * static_cast<std::size_t>(frames.nWidth) * frames.nHeight;
+    Require(static_cast<std::int64_t>(nBytes * frames.frames.size()) <= kFramesMemoryLimit, "frames within their limit");
+    for (std::size_t i = 0; i < frames.frames.size(); ++i) {
+        const std::vector<std::uint8_t>& rgba = frames.frames[i].rgba;
+        Require(rgba.size() == nBytes, "a frame of the picture's size");
+        for (std::size_t j = 0; j < nBytes; j += 4)
+            Require(rgba[j + 3] != 0 || (rgba[j] | rgba[j + 1] | rgba[j + 2]) == 0, "a transparent pixel is all 0");
+        if (i > 0) Require(ImportPictureFrame(doc, frames, i, dialogs, {255, 0, 255}), "every frame imports");
+    }
+    return true;
+}
+
 void Check(const std::unique_ptr<CTOVIXDoc>& doc)
 {
     if (!doc) return;
@@ -57,5 +75,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
 {
     Check(LoadFromBytes(&ImportOnMagenta, pData, nSize));
     Check(LoadFromBytes(&ImportAsTga, pData, nSize));
+    Check(LoadFromBytes(&ImportEveryFrame, pData, nSize));
     return 0;
 }

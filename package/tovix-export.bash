@@ -35,6 +35,18 @@ _tovix_export()
             COMPREPLY=($(compgen -W 'channels luminance' -- "$cur"))
             return
             ;;
+        --filter)
+            COMPREPLY=($(compgen -W 'area lanczos nearest' -- "$cur"))
+            return
+            ;;
+        --rotate)
+            COMPREPLY=($(compgen -W '90 180 270' -- "$cur"))
+            return
+            ;;
+        --flip)
+            COMPREPLY=($(compgen -W 'h v' -- "$cur"))
+            return
+            ;;
         --bit-order)
             COMPREPLY=($(compgen -W 'msb lsb' -- "$cur"))
             return
@@ -60,7 +72,7 @@ _tovix_export()
             COMPREPLY=($(compgen -W '$("$1" --list-modes 2>/dev/null)' -- "$cur"))
             return
             ;;
-        -t | --threshold | --background | --attribute | -n | --name | -h | --help | --version | --list-formats | --list-modes | --list-targets)
+        -t | --threshold | --background | --resize | --attribute | -n | --name | -h | --help | --version | --list-formats | --list-modes | --list-targets)
             return
             ;;
         -o | --output)

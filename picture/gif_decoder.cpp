@@ -41,11 +41,10 @@ struct Closer {
     void operator()(GifFileType* gif) const { DGifCloseFile(gif, nullptr); }
 };
 
-// The logical screen of the first frame, RGBA, transparent where no
-// image block has drawn. In a looping animation each image block is a
-// frame; otherwise image blocks up to the first that asks for a delay
-// make up what shows first (many-coloured pictures are drawn that way),
-// each disposed of as its control block says.
+// The logical screen, RGBA, transparent where no image block has drawn.
+// In a looping animation each image block is a frame; otherwise image
+// blocks up to one that asks for a delay make up a frame (many-coloured
+// pictures are drawn that way), each disposed of as its control block says.
 class Screen {
 public:
     Screen(int nWidth, int nHeight) : m_nWidth(nWidth), m_pixels(4 * static_cast<std::size_t>(nWidth) * nHeight) {}
@@ -144,10 +143,21 @@ PictureFault DecodeGif(std::span<const std::uint8_t> file, PictureRows& rows)
 
     Screen screen(gif->SWidth, gif->SHeight);
     GraphicsControlBlock control = kNoControl;
-    bool bFirstFrameDone = false;
+    bool bDrawing = true;    // false once the rows take no more frames
+    bool bPending = false;   // blocks drawn since the last frame was handed over
     bool bAnyBlock = false;
     bool bLooping = false;
+    int nFrames = 0;
     std::vector<GifPixelType> indices;
+    auto handOver = [&](int nDelayMs) {
+        if (const PictureFault fault = rows.CheckFrameCount(nFrames + 1); fault != PictureFault::None) return fault;
+        for (int y = 0; y < gif->SHeight; ++y) rows.Put(y, screen.Row(y), PictureRows::Layout::Rgba8);
+        rows.Finish(nDelayMs);
+        ++nFrames;
+        bPending = false;
+        bDrawing = rows.WantsEveryFrame();
+        return PictureFault::None;
+    };
     // Every record up to the trailer is read, so that a file cut or damaged
     // after its first frame is refused as well.
     for (;;) {
@@ -172,15 +182,18 @@ PictureFault DecodeGif(std::span<const std::uint8_t> file, PictureRows& rows)
                 return FaultOf(gif->Error);
         }
         bAnyBlock = true;
-        if (!bFirstFrameDone) {
+        if (bDrawing) {
             if (const PictureFault fault = screen.Draw(block, *pColours, control, indices); fault != PictureFault::None)
                 return fault;
-            bFirstFrameDone = bLooping || control.DelayTime > 0;
+            bPending = true;
+            // The delay is in hundredths of a second.
+            if (bLooping || control.DelayTime > 0) {
+                if (const PictureFault fault = handOver(10 * control.DelayTime); fault != PictureFault::None) return fault;
+            }
         }
         control = kNoControl;
     }
     if (!bAnyBlock) return PictureFault::Corrupt;
-    for (int y = 0; y < gif->SHeight; ++y) rows.Put(y, screen.Row(y), PictureRows::Layout::Rgba8);
-    rows.Finish();
+    if (bPending) return handOver(0);
     return PictureFault::None;
 }

@@ -13,4 +13,5 @@ enum class PictureFault {
     OutsideScreen,    // a GIF image block reaches past the logical screen
     Unsupported,      // a valid kind of file this build cannot read (12-bit JPEG)
     BadColourProfile, // an embedded colour profile that cannot be used
+    TooManyFrames,    // an animation's frames, all together, past the frames' memory limit
 };

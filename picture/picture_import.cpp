@@ -19,6 +19,7 @@ const char* DamageText(PictureFault fault)
     case PictureFault::OutsideScreen: return picture_msg::kOutsideScreen;
     case PictureFault::Unsupported: return picture_msg::kUnsupported;
     case PictureFault::BadColourProfile: return picture_msg::kBadColourProfile;
+    case PictureFault::TooManyFrames: return picture_msg::kTooManyFrames;
     default: return nullptr;
     }
 }
@@ -41,14 +42,42 @@ DibLoadResult ReadPicture(const std::string& path, BackgroundColor background, C
     return AsBmpResult(ReadPictureFile(path, background, image));
 }
 
-bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background)
+namespace {
+
+// What the import does once the working bitmap holds the picture, or the
+// reader refused it.
+bool FinishPictureImport(CTOVIXDoc& doc, PictureFault fault, UserDialogs& dialogs)
 {
-    doc.m_bLoaded = 0;
-    const PictureFault fault = ReadPictureFile(path, background, doc.m_image);
     if (const char* pText = DamageText(fault)) {
         dialogs.ShowMessage(pText);
         dialogs.ShowMessage(msg::kCannotOpenBitmap);
         return false;
     }
     return FinishImport(doc, AsBmpResult(fault), dialogs);
+}
+
+} // namespace
+
+bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background)
+{
+    doc.m_bLoaded = 0;
+    return FinishPictureImport(doc, ReadPictureFile(path, background, doc.m_image), dialogs);
+}
+
+bool ImportPictureFrames(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,
+                         PictureFrames& frames)
+{
+    if (const PictureFault fault = ReadPictureFrames(path, frames); fault != PictureFault::None) {
+        doc.m_bLoaded = 0;
+        doc.m_image.Free();
+        return FinishPictureImport(doc, fault, dialogs);
+    }
+    return ImportPictureFrame(doc, frames, 0, dialogs, background);
+}
+
+bool ImportPictureFrame(CTOVIXDoc& doc, const PictureFrames& frames, std::size_t nFrame, UserDialogs& dialogs,
+                        BackgroundColor background)
+{
+    doc.m_bLoaded = 0;
+    return FinishPictureImport(doc, FlattenFrame(frames, nFrame, background, doc.m_image), dialogs);
 }

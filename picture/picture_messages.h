@@ -10,5 +10,6 @@ inline constexpr const char* kCorrupt = "ﾌｧｲﾙのﾃﾞｰﾀが壊れて
 inline constexpr const char* kOutsideScreen = "画像ﾌﾞﾛｯｸが画面の外にはみ出しています";
 inline constexpr const char* kUnsupported = "この種類の画像には対応していません";
 inline constexpr const char* kBadColourProfile = "ｶﾗｰﾌﾟﾛﾌｧｲﾙが正しくありません";
+inline constexpr const char* kTooManyFrames = "ｱﾆﾒｰｼｮﾝのﾌﾚｰﾑが多すぎます(合計256MBまで)";
 
 } // namespace picture_msg

@@ -45,13 +45,16 @@ std::string LowerExtension(const std::string& path)
 PictureFault Decode(const std::vector<std::uint8_t>& bytes, const std::string& path, PictureRows& rows)
 {
     // The content names the decoder; only TGA, which has no signature, goes by its name.
-    if (StartsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) return DecodePng(bytes, rows);
+    // The still import keeps an APNG's image, which every PNG reader shows.
+    if (StartsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}))
+        return rows.WantsEveryFrame() && IsAnimatedPng(bytes) ? DecodeApng(bytes, rows) : DecodePng(bytes, rows);
     if (StartsWith(bytes, {0xFF, 0xD8})) return DecodeJpeg(bytes, rows);
     if (StartsWith(bytes, {'G', 'I', 'F', '8', '7', 'a'}) || StartsWith(bytes, {'G', 'I', 'F', '8', '9', 'a'}))
         return DecodeGif(bytes, rows);
     const std::string extension = LowerExtension(path);
     if (extension == "tga") return DecodeTga(bytes, rows);
     if (bytes.empty()) return PictureFault::NotPicture;
+    if (IsAnimatedWebp(bytes)) return DecodeWebpAnimation(bytes, rows);
     return DecodeWithQt(bytes, extension, rows);
 }
 
@@ -66,4 +69,29 @@ PictureFault ReadPictureFile(const std::string& path, BackgroundColor background
     const PictureFault fault = Decode(*bytes, path, rows);
     if (fault != PictureFault::None) image.Free();
     return fault;
+}
+
+PictureFault ReadPictureFrames(const std::string& path, PictureFrames& frames)
+{
+    frames = {};
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
+    if (!bytes) return PictureFault::CannotOpen;
+    PictureRows rows(frames);
+    const PictureFault fault = Decode(*bytes, path, rows);
+    if (fault != PictureFault::None) frames = {};
+    return fault;
+}
+
+PictureFault FlattenFrame(const PictureFrames& frames, std::size_t nFrame, BackgroundColor background, CDibImage& image)
+{
+    PictureRows rows(image, background);
+    if (const PictureFault fault = rows.Begin(frames.nWidth, frames.nHeight, 1, ColourLabel{}); fault != PictureFault::None) {
+        image.Free();
+        return fault;
+    }
+    const std::vector<std::uint8_t>& rgba = frames.frames[nFrame].rgba;
+    for (int y = 0; y < frames.nHeight; ++y)
+        rows.Put(y, &rgba[4 * static_cast<std::size_t>(frames.nWidth) * y], PictureRows::Layout::Rgba8);
+    rows.Finish();
+    return PictureFault::None;
 }

@@ -45,65 +45,91 @@ PictureFault PictureRows::Begin(int nWidth, int nHeight, int nOrientation, const
     if (nShownHeight > CDibImage::kMaxSide) return PictureFault::TooHigh;
     if (nWidth <= 0 || nHeight <= 0) return PictureFault::Corrupt;
     if (const PictureFault fault = SrgbConversion::For(label, m_pConversion); fault != PictureFault::None) return fault;
-    if (!m_image.Create(nShownWidth, nShownHeight)) return PictureFault::CannotOpen;
 
+    // The working bitmap is bottom-up BGR; a frame is top-down RGBA.
+    std::int64_t nStride = 0;
+    if (m_pFrames) {
+        m_pFrames->nWidth = nShownWidth;
+        m_pFrames->nHeight = nShownHeight;
+        m_nPixelBytes = 4;
+        nStride = 4 * std::int64_t{nShownWidth};
+    } else {
+        if (!m_pImage->Create(nShownWidth, nShownHeight)) return PictureFault::CannotOpen;
+        nStride = m_pImage->GetStride();
+    }
     m_nWidth = nWidth;
     m_nHeight = nHeight;
-    const std::int64_t nStride = m_image.GetStride();
     auto offset = [&](std::int64_t x, std::int64_t y) {
         const auto [tx, ty] = Turned(nOrientation, x, y, nWidth, nHeight);
-        return (nShownHeight - 1 - ty) * nStride + 3 * tx;
+        return (m_pFrames ? ty : nShownHeight - 1 - ty) * nStride + m_nPixelBytes * tx;
     };
     m_nOrigin = offset(0, 0);
     m_nStepX = offset(1, 0) - m_nOrigin;
     m_nStepY = offset(0, 1) - m_nOrigin;
     m_bAsStored = nOrientation < 2 || nOrientation > 8;
-    m_bgr.resize(3 * static_cast<std::size_t>(nWidth));
+    m_row.resize(static_cast<std::size_t>(m_nPixelBytes) * nWidth);
     if (m_pConversion) m_wide.resize(4 * static_cast<std::size_t>(nWidth));
     return PictureFault::None;
 }
 
+PictureFault PictureRows::CheckFrameCount(std::int64_t nFrames) const
+{
+    const std::int64_t nFrameBytes = 4 * std::int64_t{m_nWidth} * m_nHeight;
+    if (m_pFrames && nFrames > kFramesMemoryLimit / nFrameBytes) return PictureFault::TooManyFrames;
+    return PictureFault::None;
+}
+
+std::uint8_t* PictureRows::Target()
+{
+    if (!m_pFrames) return m_pImage->m_pSrcBits;
+    if (m_frame.empty()) m_frame.resize(4 * static_cast<std::size_t>(m_nWidth) * m_nHeight);
+    return m_frame.data();
+}
+
 std::uint8_t* PictureRows::DirectBgrRow(int y)
 {
-    if (!m_bAsStored || m_pConversion) return nullptr;
-    return m_image.m_pSrcBits + m_nOrigin + y * m_nStepY;
+    if (!m_bAsStored || m_pConversion || m_pFrames) return nullptr;
+    return m_pImage->m_pSrcBits + m_nOrigin + y * m_nStepY;
 }
 
 void PictureRows::Put(int y, const void* pRow, Layout layout)
 {
-    if (m_bAsStored) {
-        Flatten(pRow, layout, m_image.m_pSrcBits + m_nOrigin + y * m_nStepY);
-        return;
+    pRow = Converted(pRow, layout);
+    std::uint8_t* pTarget = Target() + m_nOrigin + y * m_nStepY;
+    std::uint8_t* pOut = m_bAsStored ? pTarget : m_row.data();
+    if (m_pFrames) Straighten(pRow, layout, pOut);
+    else Flatten(pRow, layout, pOut);
+    if (m_bAsStored) return;
+    for (int x = 0; x < m_nWidth; ++x, pTarget += m_nStepX) std::memcpy(pTarget, &m_row[m_nPixelBytes * x], m_nPixelBytes);
+}
+
+const void* PictureRows::Converted(const void* pRow, Layout& layout)
+{
+    if (!m_pConversion) return pRow;
+    // Widened to 16 bits, so that converted colours are rounded once, at the blend.
+    std::uint16_t* pWide = m_wide.data();
+    for (int x = 0; x < m_nWidth; ++x) {
+        for (int i = 0; i < 4; ++i) {
+            switch (layout) {
+            case Layout::Rgb8:
+                pWide[4 * x + i] = i == 3 ? 65535 : static_cast<std::uint16_t>(257 * static_cast<const std::uint8_t*>(pRow)[3 * x + i]);
+                break;
+            case Layout::Rgba8:
+                pWide[4 * x + i] = static_cast<std::uint16_t>(257 * static_cast<const std::uint8_t*>(pRow)[4 * x + i]);
+                break;
+            case Layout::Rgba16: pWide[4 * x + i] = static_cast<const std::uint16_t*>(pRow)[4 * x + i]; break;
+            }
+        }
     }
-    Flatten(pRow, layout, m_bgr.data());
-    std::uint8_t* pTarget = m_image.m_pSrcBits + m_nOrigin + y * m_nStepY;
-    for (int x = 0; x < m_nWidth; ++x, pTarget += m_nStepX) std::memcpy(pTarget, &m_bgr[3 * x], 3);
+    m_pConversion->Convert(pWide, m_nWidth);
+    layout = Layout::Rgba16;
+    return pWide;
 }
 
 void PictureRows::Flatten(const void* pRow, Layout layout, std::uint8_t* pBgr)
 {
     const int n = m_nWidth;
     const BackgroundColor& bg = m_background;
-    if (m_pConversion) {
-        // Widened to 16 bits, so that converted colours are rounded once, at the blend.
-        std::uint16_t* pWide = m_wide.data();
-        for (int x = 0; x < n; ++x) {
-            for (int i = 0; i < 4; ++i) {
-                switch (layout) {
-                case Layout::Rgb8:
-                    pWide[4 * x + i] = i == 3 ? 65535 : static_cast<std::uint16_t>(257 * static_cast<const std::uint8_t*>(pRow)[3 * x + i]);
-                    break;
-                case Layout::Rgba8:
-                    pWide[4 * x + i] = static_cast<std::uint16_t>(257 * static_cast<const std::uint8_t*>(pRow)[4 * x + i]);
-                    break;
-                case Layout::Rgba16: pWide[4 * x + i] = static_cast<const std::uint16_t*>(pRow)[4 * x + i]; break;
-                }
-            }
-        }
-        m_pConversion->Convert(pWide, n);
-        pRow = pWide;
-        layout = Layout::Rgba16;
-    }
     switch (layout) {
     case Layout::Rgb8: {
         const auto* p = static_cast<const std::uint8_t*>(pRow);
@@ -133,8 +159,32 @@ void PictureRows::Flatten(const void* pRow, Layout layout, std::uint8_t* pBgr)
     }
 }
 
-void PictureRows::Finish()
+void PictureRows::Straighten(const void* pRow, Layout layout, std::uint8_t* pRgba)
 {
-    std::memcpy(m_image.m_pDispBits, m_image.m_pSrcBits,
-                static_cast<std::size_t>(m_image.GetStride() * m_image.GetHeight()));
+    for (int x = 0; x < m_nWidth; ++x, pRgba += 4) {
+        switch (layout) {
+        case Layout::Rgb8:
+            std::memcpy(pRgba, static_cast<const std::uint8_t*>(pRow) + 3 * x, 3);
+            pRgba[3] = 255;
+            break;
+        case Layout::Rgba8: std::memcpy(pRgba, static_cast<const std::uint8_t*>(pRow) + 4 * x, 4); break;
+        case Layout::Rgba16:
+            for (int i = 0; i < 4; ++i)
+                pRgba[i] = static_cast<std::uint8_t>((static_cast<const std::uint16_t*>(pRow)[4 * x + i] * 255u + 32767) / 65535);
+            break;
+        }
+        if (pRgba[3] == 0) std::memset(pRgba, 0, 4);
+    }
+}
+
+void PictureRows::Finish(int nDelayMs)
+{
+    if (m_pFrames) {
+        Target();   // rows no decoder put stay transparent
+        m_pFrames->frames.push_back({std::move(m_frame), nDelayMs});
+        m_frame.clear();
+        return;
+    }
+    std::memcpy(m_pImage->m_pDispBits, m_pImage->m_pSrcBits,
+                static_cast<std::size_t>(m_pImage->GetStride() * m_pImage->GetHeight()));
 }

@@ -2,16 +2,13 @@
 #include "picture/exif_orientation.h"
 #include "picture/picture_decoders.h"
 #include "picture/picture_rows.h"
-
-#include <spng.h>
+#include "picture/png_context.h"
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
-namespace {
-
-PictureFault FaultOf(int nError)
+PictureFault PngFault(int nError)
 {
     switch (nError) {
     case SPNG_IO_EOF:
@@ -24,14 +21,18 @@ PictureFault FaultOf(int nError)
     }
 }
 
+namespace {
+
 // Whether an optional chunk was there: an absent one is no fault, a broken one is.
 bool Present(int nError, PictureFault& fault)
 {
-    if (nError != SPNG_OK && nError != SPNG_ECHUNKAVAIL && fault == PictureFault::None) fault = FaultOf(nError);
+    if (nError != SPNG_OK && nError != SPNG_ECHUNKAVAIL && fault == PictureFault::None) fault = PngFault(nError);
     return nError == SPNG_OK;
 }
 
-PictureFault ReadLabel(spng_ctx* ctx, ColourLabel& label, int& nOrientation)
+} // namespace
+
+PictureFault ReadPngLabel(spng_ctx* ctx, ColourLabel& label, int& nOrientation)
 {
     PictureFault fault = PictureFault::None;
     std::uint8_t nIntent = 0;
@@ -52,24 +53,29 @@ PictureFault ReadLabel(spng_ctx* ctx, ColourLabel& label, int& nOrientation)
     return fault;
 }
 
-} // namespace
+PngContext NewPngContext(std::span<const std::uint8_t> file)
+{
+    PngContext owner(spng_ctx_new(0), spng_ctx_free);
+    if (!owner) return owner;
+    // Every CRC is checked, ancillary chunks' too: a flipped bit anywhere refuses the file.
+    spng_set_crc_action(owner.get(), SPNG_CRC_ERROR, SPNG_CRC_ERROR);
+    constexpr std::size_t kChunkLimit = std::size_t{64} << 20;
+    spng_set_chunk_limits(owner.get(), kChunkLimit, kChunkLimit);
+    spng_set_png_buffer(owner.get(), file.data(), file.size());
+    return owner;
+}
 
 PictureFault DecodePng(std::span<const std::uint8_t> file, PictureRows& rows)
 {
-    std::unique_ptr<spng_ctx, decltype(&spng_ctx_free)> owner(spng_ctx_new(0), spng_ctx_free);
+    const PngContext owner = NewPngContext(file);
     spng_ctx* ctx = owner.get();
     if (!ctx) return PictureFault::CannotOpen;
-    // Every CRC is checked, ancillary chunks' too: a flipped bit anywhere refuses the file.
-    spng_set_crc_action(ctx, SPNG_CRC_ERROR, SPNG_CRC_ERROR);
-    constexpr std::size_t kChunkLimit = std::size_t{64} << 20;
-    spng_set_chunk_limits(ctx, kChunkLimit, kChunkLimit);
-    spng_set_png_buffer(ctx, file.data(), file.size());
 
     spng_ihdr ihdr{};
-    if (const int nError = spng_get_ihdr(ctx, &ihdr)) return FaultOf(nError);
+    if (const int nError = spng_get_ihdr(ctx, &ihdr)) return PngFault(nError);
     ColourLabel label;
     int nOrientation = 1;
-    if (const PictureFault fault = ReadLabel(ctx, label, nOrientation); fault != PictureFault::None) return fault;
+    if (const PictureFault fault = ReadPngLabel(ctx, label, nOrientation); fault != PictureFault::None) return fault;
 
     spng_trns trns{};
     PictureFault fault = PictureFault::None;
@@ -88,29 +94,29 @@ PictureFault DecodePng(std::span<const std::uint8_t> file, PictureRows& rows)
         return begun;
 
     std::size_t nImageSize = 0;
-    if (const int nError = spng_decoded_image_size(ctx, nFormat, &nImageSize)) return FaultOf(nError);
+    if (const int nError = spng_decoded_image_size(ctx, nFormat, &nImageSize)) return PngFault(nError);
     const std::size_t nRowSize = nImageSize / static_cast<std::size_t>(nHeight);
     if (ihdr.interlace_method == SPNG_INTERLACE_NONE) {
         std::vector<std::uint8_t> row(nRowSize);
         if (const int nError = spng_decode_image(ctx, nullptr, 0, nFormat, SPNG_DECODE_TRNS | SPNG_DECODE_PROGRESSIVE))
-            return FaultOf(nError);
+            return PngFault(nError);
         int nError = SPNG_OK;
         do {
             spng_row_info info{};
-            if ((nError = spng_get_row_info(ctx, &info))) return FaultOf(nError);
+            if ((nError = spng_get_row_info(ctx, &info))) return PngFault(nError);
             nError = spng_decode_row(ctx, row.data(), row.size());
-            if (nError != SPNG_OK && nError != SPNG_EOI) return FaultOf(nError);
+            if (nError != SPNG_OK && nError != SPNG_EOI) return PngFault(nError);
             rows.Put(static_cast<int>(info.row_num), row.data(), layout);
         } while (nError != SPNG_EOI);
     } else {
         std::vector<std::uint8_t> image(nImageSize);
         if (const int nError = spng_decode_image(ctx, image.data(), image.size(), nFormat, SPNG_DECODE_TRNS))
-            return FaultOf(nError);
+            return PngFault(nError);
         for (int y = 0; y < nHeight; ++y) rows.Put(y, image.data() + static_cast<std::size_t>(y) * nRowSize, layout);
     }
     // The chunks after the pixels, up to IEND, are checked as well: a file
     // cut after its pixels is still cut.
-    if (const int nError = spng_decode_chunks(ctx)) return FaultOf(nError);
+    if (const int nError = spng_decode_chunks(ctx)) return PngFault(nError);
     // The decoder stops at IEND's type without reading its CRC.
     static constexpr std::uint8_t kEnd[] = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
     if (std::search(file.begin(), file.end(), std::begin(kEnd), std::end(kEnd)) == file.end()) return PictureFault::Truncated;

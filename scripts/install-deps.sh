@@ -13,7 +13,7 @@ packages=(
   groff-base bash-completion dpkg-dev git valgrind
   libimagequant-dev python3 ccache
   libspng-dev libjpeg62-turbo-dev libgif-dev liblcms2-dev python3-png python3-numpy
-  gcc-avr avr-libc python3-lz4
+  gcc-avr avr-libc python3-lz4 libwebp-dev
 )
 
 missing=()

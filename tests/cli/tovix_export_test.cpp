@@ -104,7 +104,6 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -m 8 --mono luminance", 2, "--mono does not apply to colour mode 8"},
         {"pic.bmp -m 1 -t 90", 2, "-t with one threshold goes with --mono luminance"},
         {"pic.bmp -m 1 --mono luminance -t 1,2,3", 2, "--mono luminance takes one threshold"},
-        {"pic.bmp -m 1 --dither ordered --save-doc d.tvx", 2, "--save-doc keeps the colour mode and thresholds"},
         {"pic.bmp -t", 2, "needs a value"},
         {"pic.bmp other.bmp -o x.c", 2, "-o cannot go with more than one INPUT"},
         {"missing.bmp", 1, "missing.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
@@ -137,6 +136,15 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -f 2 --for xbm", 2, "--for goes with -f bytes or -f bin, not -f 2"},
         {"pic.bmp --for st7735", 2, "--for takes u8g2, adafruit-gfx"},
         {"pic.bmp -f bin --header a.h", 2, "--header does not apply to -f bin"},
+        {"pic.bmp --resize 8x", 2, "--resize must be WxH"},
+        {"pic.bmp --resize 0x5", 2, "--resize must be WxH"},
+        {"pic.bmp --resize 4097x1", 2, "--resize must be WxH"},
+        {"pic.bmp --fill", 2, "--fill goes with --resize"},
+        {"pic.bmp --filter nearest", 2, "--filter goes with --resize"},
+        {"pic.bmp --resize 2x2 --filter box", 2, "--filter must be area, lanczos or nearest"},
+        {"pic.bmp --rotate 45", 2, "--rotate must be 90, 180 or 270"},
+        {"pic.bmp --flip x", 2, "--flip must be h"},
+        {"--decode x.c --trim", 2, "--trim cannot go with --decode"},
     };
     for (const Case& c : cases) {
         const RunResult result = Run(c.args);
@@ -571,7 +579,6 @@ TEST_F(TovixExportTest, GreyAndPaletteModesGoByNameWithTheirPalette)
         {"pic.bmp -m 101", "unknown colour mode '101'"},
         {"pic.bmp -f 1 -m grey4", "-f 1 takes colour mode 1 or 6 or 8 or 15 or 16 or 24, not grey4"},
         {"pic.bmp -f 2 -m index2", "-f 2 takes colour mode"},
-        {"pic.bmp -f bytes -m grey2 --save-doc d.tvx", "--save-doc keeps the colour modes 1, 6, 8, 15, 16 or 24"},
         {"pic.bmp -f bytes -m grey4 --pack pages", "--pack pages does not apply to colour mode grey4"},
         {"pic.bmp -f bytes -m grey4 -t 1,2,3", "--threshold does not apply to colour mode grey4"},
         {"pic.bmp -f bytes -m grey4 --palette-format 565", "--palette-format does not apply to colour mode grey4"},
@@ -598,6 +605,9 @@ TEST_F(TovixExportTest, GreyAndPaletteModesGoByNameWithTheirPalette)
                                "0xff,0x00,0xff,0x80,0x00,0x00,0x00,0x00,"),
               std::string::npos) << inks.strOut;
     EXPECT_NE(inks.strOut.find("const uint8_t inks[4] = {\n0x01,0x23,0x45,0x60\n};"), std::string::npos) << inks.strOut;
+    // A document keeps the mode and the palette.
+    ASSERT_EQ(Run("-f bytes -m index4 --palette epaper.txt --save-doc inks.tvx inks.bmp").nExit, 0);
+    EXPECT_EQ(Run("-f bytes -n inks -o - inks.tvx").strOut, inks.strOut);
 
     // libimagequant keeps the two colours of a two-colour picture.
     WriteFile(dir.File("two.bmp"), BuildBmp(9, 3, [](int x, int y) { 
@@ -610,6 +620,93 @@ TEST_F(TovixExportTest, GreyAndPaletteModesGoByNameWithTheirPalette)
     EXPECT_TRUE(bRedFirst || text.find("0x14,0x5a,0xdc,0xc8,0x1e,0x28") != std::string::npos) << text;
     ASSERT_EQ(Run("--decode two.c -o back.bmp").nExit, 0);
     EXPECT_EQ(Run("-f bytes -n x -o - back.bmp").strOut, Run("-f bytes -n x -o - two.bmp").strOut);
+}
+
+// A document keeps the reduction settings: its export is the picture's with
+// them, the command line's own win, and stored ones a mode has no use for drop out.
+TEST_F(TovixExportTest, DocumentKeepsTheReductionSettingsForItsExports)
+{
+    WriteFile(dir.File("ramp.bmp"), BuildBmp(40, 6, [](int x, int y) {
+        const auto v = static_cast<std::uint8_t>(x * 6 + y);
+        return testing_support::Rgb{v, static_cast<std::uint8_t>(255 - v), v};
+    }));
+    const auto exported = [this](const std::string& input, const std::string& settings) {
+        return Run("-f bytes -n ramp -o - " + input + " " + settings).strOut;
+    };
+    // The settings saved, then settings given for the document's export and
+    // the settings that give the picture the same export.
+    struct Case {
+        std::string saved;
+        std::vector<std::pair<std::string, std::string>> given;
+    } cases[] = {
+        {"-m 1 --dither atkinson",
+         {{"--dither none", "-m 1"}, {"-m 8", "-m 8 --dither atkinson"}, {"-m 24", "-m 24"},
+          {"--mono luminance", "-m 1 --dither atkinson --mono luminance"}}},
+        {"-m 565 --round --dither ordered",
+         {{"--dither floyd-steinberg", "-m 565 --round --dither floyd-steinberg"}, {"-m 1", "-m 1 --dither ordered"}}},
+        {"-m 1 --mono luminance -t 200", {{"-t 20", "-m 1 --mono luminance -t 20"}, {"--mono channels", "-m 1"}, {"-m 6", "-m 6"}}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(Run("ramp.bmp --force --save-doc d.tvx " + c.saved).nExit, 0) << c.saved;
+        EXPECT_EQ(ReadFile(dir.File("d.tvx")).at(0), 301 % 256) << c.saved;
+        EXPECT_EQ(exported("d.tvx", ""), exported("ramp.bmp", c.saved)) << c.saved;
+        for (const auto& [given, same] : c.given) {
+            const RunResult result = Run("-f bytes -n ramp -o - d.tvx " + given);
+            EXPECT_EQ(result.nExit, 0) << c.saved << " | " << given << result.strErr;
+            EXPECT_EQ(result.strOut, exported("ramp.bmp", same)) << c.saved << " | " << given;
+        }
+    }
+    const RunResult lone = Run("-o - d.tvx -m 1 --mono channels -t 5");
+    EXPECT_EQ(lone.nExit, 2);
+    EXPECT_NE(lone.strErr.find("-t with one threshold goes with --mono luminance"), std::string::npos) << lone.strErr;
+}
+
+// Trim, rotate, flip and resize come before the reduction; a document keeps
+// their result, and a picture larger than the store comes in when resized.
+TEST_F(TovixExportTest, GeometryShapesThePictureBeforeItsReduction)
+{
+    const auto firstLine = [](const std::string& text) { return text.substr(0, text.find(" pixels")); };
+    WriteFile(dir.File("framed.bmp"), BuildBmp(20, 10, [](int x, int y) {
+        const bool bInside = x >= 3 && x < 9 && y >= 2 && y < 6;
+        return bInside ? testing_support::Rgb{200, 0, 0} : testing_support::Rgb{255, 255, 255};
+    }));
+    WriteFile(dir.File("large.bmp"), BuildBmp(4096, 2048, PatternPixel));
+    const std::pair<std::string, std::string> sizes[] = {
+        {"pic.bmp --resize 8x8", "8x5"},           {"pic.bmp --resize 8x8 --fill", "8x8"},
+        {"pic.bmp --resize 8x8 --fill --filter lanczos", "8x8"},
+        {"pic.bmp --rotate 90", "21x37"},          {"pic.bmp --rotate 270 --resize 100x74", "42x74"},
+        {"framed.bmp --trim", "6x4"},              {"framed.bmp --trim --background 0,0,0", "20x10"},
+        {"large.bmp --resize 128x64", "128x64"},
+    };
+    for (const auto& [args, size] : sizes) {
+        const RunResult result = Run("-f bytes -o - " + args);
+        EXPECT_EQ(result.nExit, 0) << args << result.strErr;
+        EXPECT_EQ(firstLine(result.strOut), "/* " + size) << args;
+    }
+    // Undone by the opposite shape on the picture read back.
+    const std::pair<std::string, std::string> inverses[] = {
+        {"--rotate 90", "--rotate 270"}, {"--rotate 180", "--flip h --flip v"}, {"--flip h", "--flip h"},
+        {"--flip v --rotate 90", "--flip v --rotate 90"}, {"--resize 74x42 --filter nearest", "--resize 37x21 --filter nearest"},
+    };
+    const std::string plain = Run("-f bytes -n pic -o - pic.bmp").strOut;
+    for (const auto& [there, back] : inverses) {
+        ASSERT_EQ(Run("-f bytes -o turned.c --force pic.bmp " + there).nExit, 0) << there;
+        ASSERT_EQ(Run("--decode turned.c -o turned.bmp --force").nExit, 0) << there;
+        EXPECT_EQ(Run("-f bytes -n pic -o - turned.bmp " + back).strOut, plain) << there << " | " << back;
+    }
+    // Where the top-left pixel comes from.
+    const std::tuple<std::string, int, int> corners[] = {
+        {"--flip h", 36, 0}, {"--flip v", 0, 20}, {"--rotate 90", 0, 20}, {"--rotate 270", 36, 0}, {"--rotate 90 --flip h", 0, 0},
+    };
+    for (const auto& [shape, x, y] : corners) {
+        ASSERT_EQ(Run("-f bytes -o turned.c --force pic.bmp " + shape).nExit, 0) << shape;
+        ASSERT_EQ(Run("--decode turned.c -o turned.png --force").nExit, 0) << shape;
+        const testing_support::Rgb expected = PatternPixel(x, y);
+        EXPECT_EQ(QImage(QString::fromStdString(dir.File("turned.png"))).pixel(0, 0), qRgb(expected.r, expected.g, expected.b)) << shape;
+    }
+    const std::string shaped = "--trim --rotate 90 --resize 9x9 --filter lanczos -m 565 --dither ordered";
+    ASSERT_EQ(Run("framed.bmp --save-doc shaped.tvx " + shaped).nExit, 0);
+    EXPECT_EQ(Run("-f bytes -n framed -o - shaped.tvx").strOut, Run("-f bytes -o - framed.bmp " + shaped).strOut);
 }
 
 // A document file may bring a mode outside the table: FORMAT_1 writes its
@@ -645,6 +742,73 @@ TEST_F(TovixExportTest, PictureOnePixelLargerThanTheStoreIsRefused)
     EXPECT_EQ(result.nExit, 1);
     EXPECT_EQ(result.strErr, std::string("tovix-export: large.bmp: ") + msg::kPictureTooLarge + "\n");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"large.bmp", "pic.bmp"}));
+}
+
+// Each frame of an animation, laid on the background and reduced, with the
+// table of frames and delays, as a C compiler sees them; a still picture is
+// one frame, which --decode reads as it reads the still export.
+TEST_F(TovixExportTest, FramesBecomeOneArrayEachWithATableOfFramesAndDelays)
+{
+    std::filesystem::copy_file(std::string(TOVIX_TESTDATA_DIR) + "/animation/disposals.gif", dir.File("anim.gif"));
+    // The GIF's frames (red, blue, transparent, green, yellow) on a grey background.
+    const std::string expected = "{255,0,0, 255,0,0, 255,0,0, 255,0,0},"
+                                 "{255,0,0, 0,0,255, 255,0,0, 255,0,0},"
+                                 "{255,0,0, 9,9,9, 0,255,0, 255,0,0},"
+                                 "{255,0,0, 9,9,9, 255,0,0, 255,255,0},"
+                                 "{255,0,0, 0,0,255, 255,0,0, 255,255,0}";
+    const RunResult result = Run("-f bytes -m 24 --frames --background 9,9,9 -n img -o img.c anim.gif");
+    ASSERT_EQ(result.nExit, 0) << result.strErr;
+    const std::string check = "#include <string.h>\n#include \"img.c\"\n"
+                              "static const unsigned char expected[5][12] = {" + expected + "};\n"
+                              "static const unsigned delays[5] = {100, 200, 300, 400, 500};\n"
+                              "int main(void)\n{\n    int i;\n"
+                              "    if (img_FRAME_COUNT != 5 || img_WIDTH != 4 || img_HEIGHT != 1) return 1;\n"
+                              "    for (i = 0; i < 5; ++i)\n"
+                              "        if (memcmp(img_frames[i], expected[i], 12) != 0 || img_delays[i] != delays[i]) return 2 + i;\n"
+                              "    return img_frames[4] != img_4;\n}\n";
+    WriteFile(dir.File("check.c"), std::vector<std::uint8_t>(check.begin(), check.end()));
+    EXPECT_EQ(std::system(("cd " + dir.Path() + " && cc -std=c99 -Wall -Werror check.c -o check && ./check").c_str()), 0);
+
+    ASSERT_EQ(Run("-f bytes -m 565 --frames -o frames.c pic.bmp").nExit, 0);
+    ASSERT_EQ(Run("-f bytes -m 565 -o still.c pic.bmp").nExit, 0);
+    const std::string frames = Text("frames.c"), still = Text("still.c");
+    const std::string stillValues = still.substr(still.find("] = {"), still.find("};") - still.find("] = {"));
+    EXPECT_NE(frames.find(stillValues), std::string::npos);
+    EXPECT_NE(frames.find("#define pic_FRAME_COUNT 1\n"), std::string::npos);
+    ASSERT_EQ(Run("--decode frames.c -o frames.bmp").nExit, 0);
+    ASSERT_EQ(Run("--decode still.c -o still.bmp").nExit, 0);
+    EXPECT_EQ(ReadFile(dir.File("frames.bmp")), ReadFile(dir.File("still.bmp")));
+}
+
+TEST_F(TovixExportTest, FramesWhereTheyDoNotApplyOrOfABrokenAnimation)
+{
+    ASSERT_EQ(Run("pic.bmp -m 16 --save-doc m16.tvx").nExit, 0);
+    std::vector<std::uint8_t> gif = ReadFile(std::string(TOVIX_TESTDATA_DIR) + "/animation/disposals.gif");
+    gif.resize(gif.size() - 20);
+    WriteFile(dir.File("cut.gif"), gif);
+    std::filesystem::copy_file(std::string(TOVIX_TESTDATA_DIR) + "/animation/too-many-frames.png", dir.File("many.png"));
+    language = "C";
+    const struct {
+        const char* args;
+        int nExit;
+        const char* error;
+    } cases[] = {
+        {"pic.bmp -f 1 --frames", 2, "--frames applies only to -f bytes"},
+        {"pic.bmp -f bin --frames", 2, "--frames does not apply to -f bin"},
+        {"pic.bmp --for u8g2 --frames", 2, "--frames does not apply to --for u8g2"},
+        {"pic.bmp -f bytes --frames --header p.h", 2, "--frames cannot go with --header"},
+        {"pic.bmp -f bytes --frames -o p.c --save-doc p.tvx", 2, "--frames cannot go with --save-doc"},
+        {"m16.tvx -f bytes --frames", 2, "--frames is for pictures, not for a .tvx document"},
+        {"--decode p.c --frames", 2, "--frames cannot go with --decode"},
+        {"cut.gif -f bytes --frames", 1, "cut.gif: the file is cut short\n"},
+        {"many.png -f bytes --frames", 1, "many.png: the animation's frames need more than 256 MiB"},
+    };
+    for (const auto& c : cases) {
+        const RunResult result = Run(c.args);
+        EXPECT_EQ(result.nExit, c.nExit) << c.args;
+        EXPECT_NE(result.strErr.find(c.error), std::string::npos) << c.args << "\n" << result.strErr;
+    }
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"cut.gif", "m16.tvx", "many.png", "pic.bmp"}));
 }
 
 } // namespace

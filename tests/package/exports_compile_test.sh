@@ -6,6 +6,7 @@
 # exports_compile_test.sh TOOL PICTURE WORK_DIR [LVGL_INCLUDE_DIR]
 set -euo pipefail
 tool=$1 picture=$2 work=$3 lvgl=${4:-}
+animation=$(cd "$(dirname "$0")/../data/animation" && pwd)/disposals.gif
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 cp "$picture" logo.png
 status=0
@@ -64,6 +65,13 @@ check gfx_grey img --for adafruit-gfx -m grey8
 check bytes_index img -f bytes -m index2 --attribute PROGMEM
 defines="-DLVGL_VERSION_8" check lvgl8_565 img --for lvgl8
 defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_32 img --for lvgl8 -m 24
+
+# The frames of an animation, and a still picture's one frame.
+check frames_still img_delays -f bytes -m 565 --frames --attribute PROGMEM
+cp "$animation" logo.png
+check frames img_frames -f bytes -m mono --frames --attribute PROGMEM
+check frames_static include:img_frames -f bytes -m 24 --frames --static
+cp "$picture" logo.png
 
 # A header: C and C++ sources include it and link the array.
 "$tool" -f bytes -m 565 --attribute PROGMEM --header hdr.h -n img -o hdr.c logo.png

@@ -19,4 +19,14 @@ if [ "$status" -eq 99 ] || grep -q "^==[0-9]*== " "$work/valgrind.log"; then
   echo "memcheck found errors" >&2
   exit 1
 fi
-echo "checked $(ls "$work"/*.c | wc -l) exports"
+# The animations, every frame.
+mkdir "$work/frames"
+cp "$data"/animation/* "$work/frames/"
+valgrind --quiet --error-exitcode=99 --track-origins=yes "$tool" -f bytes --frames --force "$work"/frames/* \
+  > "$work/frames/valgrind.log" 2>&1 || status=$?
+if [ "$status" -eq 99 ] || grep -q "^==[0-9]*== " "$work/frames/valgrind.log"; then
+  grep "^==" "$work/frames/valgrind.log" | head -50 >&2
+  echo "memcheck found errors in frames" >&2
+  exit 1
+fi
+echo "checked $(ls "$work"/*.c "$work"/frames/*.c | wc -l) exports"

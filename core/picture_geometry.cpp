@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/picture_geometry.h"
+
+#include "core/dib_image.h"
+
+#include <cstring>
+
+namespace {
+
+// The source copy of a bitmap, rows bottom-up in blue, green, red, as the
+// geometry's picture, rows top-down in red, green, blue.
+RgbImage SourcePicture(const CDibImage& image)
+{
+    RgbImage picture(image.GetWidth(), image.GetHeight());
+    const std::int64_t nStride = image.GetStride();
+    for (std::int32_t y = 0; y < picture.nHeight; ++y) {
+        const std::uint8_t* pRow = image.m_pSrcBits + (picture.nHeight - 1 - y) * nStride;
+        std::uint8_t* pOut = picture.Pixel(0, y);
+        for (std::int32_t x = 0; x < picture.nWidth; ++x, pRow += 3, pOut += 3) {
+            pOut[0] = pRow[2];
+            pOut[1] = pRow[1];
+            pOut[2] = pRow[0];
+        }
+    }
+    return picture;
+}
+
+} // namespace
+
+RgbImage Transformed(RgbImage picture, const Geometry& geometry)
+{
+    if (geometry.bTrim) picture = Trimmed(picture, geometry.trimColour);
+    if (geometry.rotation) picture = Rotated(picture, *geometry.rotation);
+    if (geometry.bFlipHorizontal) picture = Flipped(picture, FlipAxis::Horizontal);
+    if (geometry.bFlipVertical) picture = Flipped(picture, FlipAxis::Vertical);
+    if (geometry.nWidth > 0 && picture.nWidth > 0 && picture.nHeight > 0)
+        picture = Resized(picture, geometry.nWidth, geometry.nHeight, geometry.fit, geometry.filter);
+    return picture;
+}
+
+bool TransformBitmap(CDibImage& image, const Geometry& geometry)
+{
+    const RgbImage picture = Transformed(SourcePicture(image), geometry);
+    if (!image.Create(picture.nWidth, picture.nHeight)) return false;
+    const std::int64_t nStride = image.GetStride();
+    for (std::int32_t y = 0; y < picture.nHeight; ++y) {
+        std::uint8_t* pRow = image.m_pSrcBits + (picture.nHeight - 1 - y) * nStride;
+        const std::uint8_t* pIn = picture.Pixel(0, y);
+        for (std::int32_t x = 0; x < picture.nWidth; ++x, pRow += 3, pIn += 3) {
+            pRow[0] = pIn[2];
+            pRow[1] = pIn[1];
+            pRow[2] = pIn[0];
+        }
+    }
+    std::memcpy(image.m_pDispBits, image.m_pSrcBits, static_cast<std::size_t>(picture.nHeight * nStride));
+    return true;
+}

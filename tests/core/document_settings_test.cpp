@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/device_settings.h"
+#include "core/document_file.h"
+#include "core/pixel_format.h"
+#include "core/settings_block.h"
+#include "core/tovix_doc.h"
+#include "testkit/bmp_builder.h"
+#include "testkit/recording_dialogs.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int kWidth = 3, kHeight = 2;
+constexpr std::size_t kPixelsEnd = 26 + 4 * kWidth * kHeight;
+
+// Every setting beyond the six modes, each one alone, then all together.
+std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
+{
+    std::vector<std::pair<const char*, DeviceSettings>> cases(12);
+    cases[0] = {"pixel format", {}};
+    cases[0].second.strPixelFormat = "grey4";
+    cases[1].first = "dither";
+    cases[1].second.reduction.dither = DitherMethod::Atkinson;
+    cases[2].first = "round";
+    cases[2].second.reduction.bRound = true;
+    cases[3].first = "mono rule";
+    cases[3].second.reduction.monoRule = ReductionSettings::MonoRule::Luminance;
+    cases[4].first = "luminance threshold";
+    cases[4].second.reduction.nLuminanceThreshold = 0;
+    cases[5].first = "palette";
+    cases[5].second.reduction.palette = {{0, 0, 0}, {255, 255, 255}, {200, 10, 30}};
+    cases[6].first = "target";
+    cases[6].second.output.strTarget = "u8g2";
+    cases[7].first = "pack";
+    cases[7].second.output.strPack = "pages";
+    cases[8].first = "bit order";
+    cases[8].second.output.strBitOrder = "lsb";
+    cases[9].first = "byte order";
+    cases[9].second.output.strByteOrder = "big";
+    cases[10].first = "array name and header";
+    cases[10].second.output.strArrayName = "logo";
+    cases[10].second.output.bHeader = true;
+    cases[11].first = "all";
+    DeviceSettings& all = cases[11].second;
+    all.strPixelFormat = "grey4";
+    all.reduction = {DitherMethod::Ordered, true, ReductionSettings::MonoRule::Luminance, 70, {}};
+    all.reduction.palette = cases[5].second.reduction.palette;
+    all.output = {"u8g2", "pages", "lsb", "big", "logo", true};
+    return cases;
+}
+
+class DocumentSettingsTest : public testing::Test {
+protected:
+    std::unique_ptr<CTOVIXDoc> NewDocument()
+    {
+        auto doc = std::make_unique<CTOVIXDoc>();
+        doc->m_nWidth = kWidth;
+        doc->m_nHeight = kHeight;
+        for (int i = 0; i < kWidth * kHeight; ++i) doc->PixelArray[i] = 0x102030u * static_cast<std::uint32_t>(i + 1);
+        EXPECT_TRUE(doc->CopyPixelsToBitmap());
+        doc->m_bLoaded = 1;
+        doc->SetColorMode(ColorMode::Colors256);
+        doc->SetThresholds({10, 20, 30});
+        doc->m_nViewZoom = 300;
+        doc->m_nPrintZoom = 50;
+        return doc;
+    }
+
+    std::vector<std::uint8_t> Saved(CTOVIXDoc& doc)
+    {
+        EXPECT_TRUE(WriteDocumentFile(doc, dir.File("doc.tvx"), dialogs));
+        return ReadFile(dir.File("doc.tvx"));
+    }
+
+    std::unique_ptr<CTOVIXDoc> Opened(const std::vector<std::uint8_t>& bytes)
+    {
+        WriteFile(dir.File("in.tvx"), bytes);
+        auto doc = std::make_unique<CTOVIXDoc>();
+        EXPECT_TRUE(ReadDocumentFile(*doc, dir.File("in.tvx"), dialogs));
+        return doc;
+    }
+
+    TempDir dir;
+    RecordingDialogs dialogs;
+};
+
+TEST_F(DocumentSettingsTest, EverySettingComesBackFromAVersion301FileThatReadersOfTheSixModesReadAlike)
+{
+    for (const auto& [name, settings] : EverySetting()) {
+        auto doc = NewDocument();
+        doc->SetDeviceSettings(settings);
+        // A format beyond the six sets the colour mode to the nearest of them.
+        auto plain = NewDocument();
+        plain->SetColorMode(doc->m_nColorMode);
+        const std::vector<std::uint8_t> version300 = Saved(*plain);
+        ASSERT_EQ(version300.size(), kPixelsEnd + 8);
+        const std::vector<std::uint8_t> bytes = Saved(*doc);
+        EXPECT_EQ(bytes[0] | bytes[1] << 8, 301) << name;
+        // Up to the magnifications the file is the version-300 one: a reader
+        // of the six modes sees the same picture, mode and thresholds.
+        EXPECT_TRUE(std::equal(bytes.begin() + 4, bytes.begin() + kPixelsEnd + 8, version300.begin() + 4)) << name;
+
+        auto opened = Opened(bytes);
+        EXPECT_EQ(opened->DeviceSettings(), settings) << name;
+        EXPECT_EQ(opened->m_nVersion, 300) << name;
+        EXPECT_EQ(opened->m_nColorMode, doc->m_nColorMode) << name;
+        EXPECT_EQ(opened->m_nViewZoom, 300) << name;
+        EXPECT_EQ(opened->m_nPrintZoom, 50) << name;
+        EXPECT_EQ(opened->PixelArray[5], doc->PixelArray[5]) << name;
+        EXPECT_EQ(Saved(*opened), bytes) << name << ": saved again unchanged";
+
+        opened->SetDeviceSettings({});
+        EXPECT_EQ(Saved(*opened), version300) << name << ": back to the defaults, back to version 300";
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(DocumentSettingsTest, ARestThatIsNotOneWellFormedBlockOpensAsTheSixModesOpenIt)
+{
+    auto doc = NewDocument();
+    doc->SetDeviceSettings(EverySetting().back().second);
+    const std::vector<std::uint8_t> whole = Saved(*doc);
+    const std::size_t nBlock = kPixelsEnd + 8;
+    auto changed = [&whole](std::size_t nAt, std::uint8_t value) {
+        std::vector<std::uint8_t> bytes = whole;
+        bytes.at(nAt) = value;
+        return bytes;
+    };
+    auto withTail = [&whole, nBlock](std::vector<std::uint8_t> tail) {
+        std::vector<std::uint8_t> bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(nBlock));
+        bytes.insert(bytes.end(), tail.begin(), tail.end());
+        return bytes;
+    };
+    std::vector<std::uint8_t> trailing = whole;
+    trailing.push_back(0);
+    const std::pair<const char*, std::vector<std::uint8_t>> cases[] = {
+        {"nothing after the pixels", std::vector<std::uint8_t>(whole.begin(), whole.begin() + kPixelsEnd)},
+        {"magnifications alone", withTail({})},
+        {"cut inside the block", std::vector<std::uint8_t>(whole.begin(), whole.end() - 1)},
+        {"a byte after the block", trailing},
+        {"length one short", changed(nBlock, static_cast<std::uint8_t>(whole[nBlock] - 1))},
+        {"entry longer than the block", changed(nBlock + 4 + 2, 200)},
+        {"dither out of range", withTail({7, 0, 0, 0, 2, 0, 1, 0, 0, 0, 4})},
+        {"round neither off nor on", withTail({7, 0, 0, 0, 3, 0, 1, 0, 0, 0, 2})},
+        {"known tag twice", withTail({14, 0, 0, 0, 3, 0, 1, 0, 0, 0, 1, 3, 0, 1, 0, 0, 0, 1})},
+        {"palette of a colour and a half", withTail({11, 0, 0, 0, 6, 0, 5, 0, 0, 0, 1, 2, 3, 4, 5})},
+        {"empty name", withTail({6, 0, 0, 0, 1, 0, 0, 0, 0, 0})},
+    };
+    for (const auto& [name, bytes] : cases) {
+        auto opened = Opened(bytes);
+        EXPECT_TRUE(opened->DeviceSettings().IsDefault()) << name;
+        EXPECT_EQ(opened->m_nViewZoom, 100) << name;
+        EXPECT_EQ(opened->m_nPrintZoom, 100) << name;
+        EXPECT_EQ(opened->m_nColorMode, doc->m_nColorMode) << name;
+        EXPECT_EQ(opened->m_nThresholdB, 30) << name;
+        EXPECT_EQ(opened->PixelArray[5], doc->PixelArray[5]) << name;
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // Tags of a later version are skipped, and what this one knows is kept.
+    auto later = Opened(withTail({15, 0, 0, 0, 99, 0, 2, 0, 0, 0, 1, 2, 3, 0, 1, 0, 0, 0, 1}));
+    EXPECT_TRUE(later->DeviceSettings().reduction.bRound);
+    EXPECT_EQ(later->m_nViewZoom, 300);
+}
+
+TEST_F(DocumentSettingsTest, AFormatBeyondTheSixStandsAsTheNearestOfThem)
+{
+    const auto row = [](int nBits) { return PixelFormat{static_cast<ColorMode>(200), "x", ChannelRule::HighBits, {}, nBits, 0}; };
+    const std::pair<int, ColorMode> cases[] = {
+        {1, ColorMode::Mono},      {2, ColorMode::Colors64},  {4, ColorMode::Colors64}, {6, ColorMode::Colors64},
+        {7, ColorMode::Colors256}, {8, ColorMode::Colors256}, {15, ColorMode::Rgb555},  {16, ColorMode::Rgb565},
+        {24, ColorMode::Full},     {32, ColorMode::Full},
+    };
+    for (const auto& [nBits, mode] : cases) EXPECT_EQ(NearestDocumentMode(row(nBits)), mode) << nBits << " bits";
+    for (const PixelFormat& format : PixelFormats())
+        if (IsDocumentMode(format.mode)) {
+            EXPECT_EQ(NearestDocumentMode(format), format.mode) << format.pszName;
+        }
+
+    // A format of the six named in the settings is the colour mode, and the
+    // file stays version 300; a name this build does not know changes nothing.
+    auto doc = NewDocument();
+    DeviceSettings settings;
+    settings.strPixelFormat = "mono";
+    doc->SetDeviceSettings(settings);
+    EXPECT_EQ(doc->m_nColorMode, ColorMode::Mono);
+    EXPECT_TRUE(doc->DeviceSettings().IsDefault());
+    EXPECT_EQ(Saved(*doc).size(), kPixelsEnd + 8);
+    settings.strPixelFormat = "future-format";
+    doc->SetDeviceSettings(settings);
+    EXPECT_EQ(doc->m_nColorMode, ColorMode::Mono);
+    EXPECT_EQ(doc->DeviceMode(), ColorMode::Mono);
+}
+
+} // namespace
