@@ -3,6 +3,7 @@
 
 #include "app/device/device_export.h"
 #include "app/device/device_render.h"
+#include "app/device/document_choices.h"
 #include "app/dialogs/device_export_dlg.h"
 #include "app/dialogs/threshold_dlg.h"
 #include "app/dialogs/zoom_dlg.h"
@@ -20,7 +21,6 @@
 #include "core/tovix_doc.h"
 #include "export/bytes_layout.h"
 #include "export/export_messages.h"
-#include "export/export_name.h"
 #include "export/export_procedure.h"
 #include "picture/picture_import.h"
 
@@ -91,16 +91,22 @@ void CTOVIXView::OnInitialUpdate()
 {
     // A document read from a file starts here too, whatever its picture's size.
     SetScrollSizes({640, 480});
+    ShowDeviceFormat();
 }
 
 void CTOVIXView::SetColorMode(ColorMode mode)
 {
     // One of the six commands brings back the six modes' own reduction.
+    CTOVIXDoc& doc = GetTOVIXDoc();
     if (m_pDeviceChoices) {
         m_pDeviceChoices->mode = mode;
         m_pDeviceChoices->reduction = {};
     }
-    GetTOVIXDoc().SetColorMode(mode);
+    ::DeviceSettings settings = doc.DeviceSettings();
+    settings.strPixelFormat.clear();
+    settings.reduction = {};
+    doc.SetDeviceSettings(settings);
+    doc.SetColorMode(mode);
     ShowDeviceFormat();
     viewport()->update();
 }
@@ -108,23 +114,28 @@ void CTOVIXView::SetColorMode(ColorMode mode)
 void CTOVIXView::SetDeviceChoices(const DeviceChoices& choices)
 {
     m_pDeviceChoices = std::make_unique<DeviceChoices>(choices);
-    if (IsColorCommandMode(choices.mode)) GetTOVIXDoc().SetColorMode(choices.mode);
+    GetTOVIXDoc().SetDeviceSettings(SettingsOf(choices));
     ShowDeviceFormat();
     viewport()->update();
 }
 
+DeviceChoices CTOVIXView::CurrentDeviceChoices() const
+{
+    return m_pDeviceChoices ? *m_pDeviceChoices : ChoicesOf(GetTOVIXDoc());
+}
+
 bool CTOVIXView::ShowsOtherFormat() const
 {
-    return m_pDeviceChoices && !IsColorCommandMode(m_pDeviceChoices->mode);
+    return !IsColorCommandMode(GetTOVIXDoc().DeviceMode());
 }
 
 void CTOVIXView::ShowDeviceFormat()
 {
     CTOVIXDoc& doc = GetTOVIXDoc();
-    m_nDeviceBytes = 0;
-    if (!m_pDeviceChoices || !doc.HasPicture() || !doc.CopyBitmapToPixels()) return;
+    m_nDeviceBytes.reset();
+    if (!doc.HasPicture() || (!m_pDeviceChoices && doc.DeviceSettings().IsDefault()) || !doc.CopyBitmapToPixels()) return;
     // The view shows the picture at its own size: the geometry is the export's alone.
-    DeviceChoices shown = *m_pDeviceChoices;
+    DeviceChoices shown = CurrentDeviceChoices();
     shown.geometry = {};
     const DeviceRender render = RenderForDevice(doc.Captured(), shown);
     m_nDeviceBytes = render.nFlashBytes;
@@ -151,10 +162,10 @@ QString CTOVIXView::PaneText() const
     if (!doc.HasPicture()) return {};
     const std::int32_t nWidth = doc.m_image.GetWidth();
     const std::int32_t nHeight = doc.m_image.GetHeight();
-    const ColorMode mode = m_pDeviceChoices ? m_pDeviceChoices->mode : doc.m_nColorMode;
+    const ColorMode mode = doc.DeviceMode();
     const PixelFormat* format = FindPixelFormat(mode);
     if (format == nullptr) return {};
-    const std::int64_t nBytes = m_pDeviceChoices ? m_nDeviceBytes : BytesCount(mode, nWidth, nHeight, {});
+    const std::int64_t nBytes = m_nDeviceBytes.value_or(BytesCount(mode, nWidth, nHeight, {}));
     return QString::fromUtf8(res::str::device::kPaneFormat)
         .arg(nWidth)
         .arg(nHeight)
@@ -279,14 +290,7 @@ void CTOVIXView::OnExportDevice()
     }
     const std::optional<CapturedPicture> picture = CapturePicture(doc, m_services.dialogs);
     if (!picture) return;
-    DeviceChoices initial;
-    if (m_pDeviceChoices) {
-        initial = *m_pDeviceChoices;
-    } else {
-        initial.mode = doc.m_nColorMode;
-        initial.arrayName = MakeExportName(doc.GetTitle());
-    }
-    CDeviceExportDlg dialog(*picture, initial, this);
+    CDeviceExportDlg dialog(*picture, CurrentDeviceChoices(), this);
     if (dialog.exec() != QDialog::Accepted) return;
     SetDeviceChoices(dialog.Choices());
     RunDeviceExport(doc, dialog.Choices(), m_services.dialogs);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CTOVIXDoc;
@@ -29,9 +30,10 @@ public:
     // Stores the mode in the document, reduces the picture to it and repaints.
     void SetColorMode(ColorMode mode);
 
-    // What the device-export dialog last chose for this document; null
-    // before it was first accepted. Setting them shows the picture in the
-    // chosen format and reduction, as the export writes it.
+    // What the device-export dialog last chose in this window; null before
+    // it was first accepted. Setting them keeps them in the document and
+    // shows the picture in the chosen format and reduction, as the export
+    // writes it.
     const DeviceChoices* GetDeviceChoices() const { return m_pDeviceChoices.get(); }
     void SetDeviceChoices(const DeviceChoices& choices);
 
@@ -73,8 +75,10 @@ private:
     // Redraws the displayed copy in the device format, where the six modes' own reduction cannot show it.
     void ShowDeviceFormat();
     bool ShowsOtherFormat() const;
+    // The dialog's last choices, or those the document keeps.
+    DeviceChoices CurrentDeviceChoices() const;
 
     AppServices& m_services;
     std::unique_ptr<DeviceChoices> m_pDeviceChoices;
-    std::int64_t m_nDeviceBytes = 0;
+    std::optional<std::int64_t> m_nDeviceBytes;   // the bytes the shown device format takes, once rendered
 };

@@ -2,6 +2,7 @@
 #include "app/device/device_export.h"
 
 #include "app/device/device_render.h"
+#include "app/res/device_strings.h"
 #include "core/document_file.h"
 #include "core/file_transaction.h"
 #include "core/file_write.h"
@@ -21,9 +22,9 @@ bool RunDeviceExport(CTOVIXDoc& doc, const DeviceChoices& choices, UserDialogs& 
     if (!picture) return false;
     const DeviceRender render = RenderForDevice(*picture, choices);
     const OutputFormat& output = choices.Output();
-    // The dialog offers no way to these; a document changed under it could.
+    // The dialog greys its button out for these once its preview knows; it may be pressed before.
     if (render.refusal || OptionsErrorFor(output, choices.mode, choices.bytes, choices.bHeader)) {
-        dialogs.ShowMessage(msg::kNoExportData);
+        dialogs.ShowMessage(res::str::device::kCannotExport);
         return false;
     }
 

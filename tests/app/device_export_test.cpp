@@ -5,6 +5,7 @@
 #include "app/device/preview_worker.h"
 #include "app/dialogs/device_export_dlg.h"
 #include "app/res/resource.h"
+#include "core/device_settings.h"
 #include "core/file_write.h"
 #include "export/export_format.h"
 
@@ -270,6 +271,35 @@ TEST_F(DeviceExportTest, DroppingSeveralPicturesOpensEachAsADocument)
     ASSERT_EQ(static_cast<std::size_t>(windows.size()), nBefore + 2);
     for (QMdiSubWindow* pWindow : windows.mid(static_cast<int>(nBefore)))
         EXPECT_TRUE(qobject_cast<CTOVIXView*>(pWindow->widget())->GetTOVIXDoc().HasPicture());
+}
+
+} // namespace
+
+namespace {
+
+// The document keeps what the dialog chose: a saved and reopened document
+// shows its format and dithering and offers them again.
+TEST_F(DeviceExportTest, TheDocumentKeepsTheChoices)
+{
+    ExportThroughDialog({{"target", "u8g2"}, {"dither", "組織的"}}, "kept.c");
+    ExportThroughDialog({{"format", "grey4"}, {"dither", "誤差拡散 (Atkinson"}}, "kept.c");
+    dialogs.bAnswerYes = true;
+    dialogs.savePath = dir.File("kept.tvx");
+    Run(res::ID_FILE_SAVE);
+    Run(res::ID_FILE_CLOSE);
+    Settle();
+    ASSERT_NE(app.OpenDocumentFile(dir.File("kept.tvx")), nullptr);
+    EXPECT_EQ(ActiveDoc().DeviceSettings().strPixelFormat, "grey4");
+    Frame().UpdateCommandUI();
+    EXPECT_TRUE(Frame().Pane(Frame().m_nPicturePane)->text().contains(QStringLiteral("grey4")));
+    bool bSeen = false;
+    OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
+        bSeen = true;
+        EXPECT_TRUE(dialog.findChild<QComboBox*>("format")->currentText().startsWith(QStringLiteral("grey4")));
+        EXPECT_EQ(dialog.Choices().reduction.dither, DitherMethod::Atkinson);
+    });
+    Run(res::ID_EXPORT_DEVICE);
+    EXPECT_TRUE(bSeen);
 }
 
 } // namespace
