@@ -161,7 +161,8 @@ int ExportInput(const ExportRequest& request, const std::string& input)
     }
     CapturedPicture reduced = *picture;
     const std::vector<std::uint32_t> palette = PaletteFor(reduced, request.reduction);
-    if (palette.empty() && FindPixelFormat(reduced.mode) != nullptr && FindPixelFormat(reduced.mode)->UsesPalette()) {
+    const PixelFormat* format = FindPixelFormat(reduced.mode);
+    if (palette.empty() && format != nullptr && format->UsesPalette()) {
         ReportError(input, "no palette could be chosen for the picture");
         return kExitRefused;
     }

@@ -67,6 +67,7 @@ set(cases
   "tovix_add_pixel_data(app missing.bmp)|does not exist"
   "tovix_add_pixel_data(app ${sprite} FORMAT 3)|FORMAT must be 1, 2 or bytes, not '3'"
   "tovix_add_pixel_data(app ${sprite} MODE 4)|tovix-export refuses '-f 1 -n sprite -m 4':"
+  "tovix_add_pixel_data(app ${sprite} MODE grey4)|tovix-export refuses '-f 1 -n sprite -m grey4':"
   "tovix_add_pixel_data(app ${sprite} FORMAT bin)|FORMAT bin writes no source"
   "tovix_add_pixel_data(app ${sprite} MODE)|MODE needs a value"
   "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2)|refuses '-f 1 -n sprite -t 1,2':"
