@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -61,8 +62,12 @@ void RegisterExportBenchmarks()
                 ->Unit(benchmark::kMillisecond);
         }
     }
+    // Choosing a palette has a goal of its own: indexed targets take a given one.
+    const std::string palette = bench::ScratchPath("palette.txt");
+    std::ofstream(palette) << "#000000\n#ffffff\n";
     for (const auto& [options, mode] : TargetRuns()) {
-        const std::string command = std::string(TOVIX_EXPORT_BIN) + " " + options + " -m " + bench::ModeName(mode) +
+        const std::string given = FindPixelFormat(mode)->UsesPalette() ? " --palette " + palette : std::string();
+        const std::string command = std::string(TOVIX_EXPORT_BIN) + " " + options + " -m " + bench::ModeName(mode) + given +
                                     " --force -o " + bench::ScratchPath("out.target") + " " + bench::StoreBmpPath();
         benchmark::RegisterBenchmark(TargetBenchmarkName(options, mode).c_str(), RunCommand, command)
             ->Unit(benchmark::kMillisecond);

@@ -49,9 +49,9 @@ std::vector<std::uint32_t> EncodedValues(const CapturedPicture& picture, const R
 {
     const PixelFormat* format = FindPixelFormat(picture.mode);
     // Full colour drops nothing, so nothing changes it.
-    if ((settings.IsDefault() && !(format != nullptr && format->UsesPalette())) || format == nullptr ||
-        format->nStorageBits == 24)
-        return {};
+    if (format == nullptr || format->nStorageBits == 24) return {};
+    // Indices come only from here; the other formats encode pixel by pixel by default.
+    if (settings.IsDefault() && !format->UsesPalette()) return {};
     std::vector<std::uint32_t> values;
     values.reserve(picture.pixels.size());
     // Two colours code white as 1; the export's value for it is the format's largest.

@@ -30,12 +30,13 @@ constexpr PixelFormat kFormats[] = {
     {ColorMode::Rgb565A1, "565a1", ChannelRule::HighBits, {5, 6, 5}, 16, 0xFFFF, true, 1},
 };
 
+// The words of the six numbered modes, or of the formats named only.
 template <typename Word>
-std::string Join(Word word, bool bNamedOnlyToo)
+std::string Join(Word word, bool bNamedOnly)
 {
     std::string text;
     for (const PixelFormat& format : kFormats)
-        if (bNamedOnlyToo || !format.bNamedOnly) text += (text.empty() ? "" : ", ") + word(format);
+        if (format.bNamedOnly == bNamedOnly) text += (text.empty() ? "" : ", ") + word(format);
     return text;
 }
 
@@ -71,7 +72,7 @@ std::string PixelFormatNumbers()
     return Join([](const PixelFormat& format) { return std::to_string(format.Number()); }, false);
 }
 
-std::string PixelFormatNames()
+std::string PixelFormatNames(bool bNamedOnly)
 {
-    return Join([](const PixelFormat& format) { return std::string(format.pszName); }, true);
+    return Join([](const PixelFormat& format) { return std::string(format.pszName); }, bNamedOnly);
 }

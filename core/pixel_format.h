@@ -65,7 +65,7 @@ const PixelFormat* FindPixelFormat(std::string_view word);
 // outside the table.
 std::string ModeWord(ColorMode mode);
 
-// "1, 6, 8 ..." and "mono, 64, 256 ... grey1 ...": the numbers of the six
-// modes and the names of all, for help and errors.
+// "1, 6, 8 ...", "mono, 64, 256 ..." and "grey1, grey2 ...": the numbers and
+// names of the six numbered modes, and the names of the others, for help and errors.
 std::string PixelFormatNumbers();
-std::string PixelFormatNames();
+std::string PixelFormatNames(bool bNamedOnly);

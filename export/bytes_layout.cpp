@@ -34,7 +34,8 @@ struct BitPlace {
 class PackedPlaces {
 public:
     PackedPlaces(std::int32_t nWidth, int nBits, const BytesOptions& options)
-        : m_nWidth(nWidth), m_nBits(nBits), m_bPages(options.GetPacking() == MonoPacking::Pages),
+        : m_nWidth(nWidth), m_nBits(nBits), m_nPerByteShift(nBits == 1 ? 3 : nBits == 2 ? 2 : 1),
+          m_nRowBytes(RowBytes(nWidth, nBits)), m_bPages(options.GetPacking() == MonoPacking::Pages),
           m_bMsb(options.GetBitOrder() == BitOrder::Msb)
     {
     }
@@ -42,10 +43,10 @@ public:
     BitPlace At(std::int32_t x, std::int32_t y) const
     {
         // Rows run across a byte; pages, of one bit a pixel, run down it, eight rows a page.
-        const int nAlong = m_bPages ? y % 8 : x % (8 / m_nBits);
+        const int nAlong = m_bPages ? y % 8 : x & ((1 << m_nPerByteShift) - 1);
         const int nShift = m_bMsb ? 8 - m_nBits * (nAlong + 1) : m_nBits * nAlong;
         if (m_bPages) return {static_cast<std::int64_t>(y / 8) * m_nWidth + x, nShift};
-        return {static_cast<std::int64_t>(y) * RowBytes(m_nWidth, m_nBits) + x / (8 / m_nBits), nShift};
+        return {static_cast<std::int64_t>(y) * m_nRowBytes + (x >> m_nPerByteShift), nShift};
     }
 
     static std::int64_t RowBytes(std::int64_t nWidth, int nBits) { return (nWidth * nBits + 7) / 8; }
@@ -53,6 +54,8 @@ public:
 private:
     std::int32_t m_nWidth;
     int m_nBits;
+    int m_nPerByteShift;   // log2 of the pixels a byte holds
+    std::int64_t m_nRowBytes;
     bool m_bPages;
     bool m_bMsb;
 };

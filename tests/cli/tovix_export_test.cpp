@@ -589,6 +589,8 @@ TEST_F(TovixExportTest, GreyAndPaletteModesGoByNameWithTheirPalette)
         {"pic.bmp -f bytes -m index2 --palette epaper.txt", "--palette holds 7 colours, more than the 4 of colour mode index2"},
         {"pic.bmp -f bytes -m index4 --palette bad.txt", "bad.txt:2:"},
         {"pic.bmp -f bytes -m index4 --palette-format 666", "--palette-format must be 888 or 565"},
+        {"pic.bmp -f bytes -m index8 --byte-order big", "--byte-order does not apply to colour mode index8"},
+        {"pic.bmp -f bytes -m grey1 --invert", "--invert does not apply to colour mode grey1"},
     };
     for (const auto& [args, error] : errors) {
         const RunResult result = Run(args);

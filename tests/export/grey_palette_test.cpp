@@ -2,8 +2,6 @@
 #include "core/picture_values.h"
 #include "core/pixel_format.h"
 #include "core/quantisers.h"
-#include "export/bytes_layout.h"
-#include "export/display_targets.h"
 #include "export/export_format.h"
 #include "testkit/doc_builder.h"
 
@@ -166,34 +164,6 @@ TEST(GreyAndPaletteFormats, ExportsReadBackToTheirLevelsAndPaletteColours)
             EXPECT_EQ(std::vector<int>(bytes, bytes + nSize), joined) << what;
             std::free(buffer);
         }
-    }
-}
-
-TEST(GreyAndPaletteFormats, LayoutOptionsOfOtherModesAreRefused)
-{
-    const struct {
-        ColorMode mode;
-        BytesOptions options;
-        const char* refused;
-    } cases[] = {
-        {ColorMode::Grey2, With([](BytesOptions& o) { o.packing = MonoPacking::Pages; }), "--pack pages"},
-        {ColorMode::Index4, With([](BytesOptions& o) { o.packing = MonoPacking::Pages; }), "--pack pages"},
-        {ColorMode::Grey8, With([](BytesOptions& o) { o.packing = MonoPacking::Rows; }), "--pack"},
-        {ColorMode::Index1, With([](BytesOptions& o) { o.packing = MonoPacking::Pages; }), nullptr},
-        {ColorMode::Grey1, With([](BytesOptions& o) { o.bInvert = true; }), "--invert"},
-        {ColorMode::Grey4, With([](BytesOptions& o) { o.paletteFormat = PaletteFormat::Rgb888; }), "--palette-format"},
-        {ColorMode::Index8, With([](BytesOptions& o) { o.byteOrder = ByteOrder::Big; }), "--byte-order"},
-        {ColorMode::Index8, With([](BytesOptions& o) {
-             o.byteOrder = ByteOrder::Big;
-             o.paletteFormat = PaletteFormat::Rgb565;
-         }),
-         nullptr},
-        {ColorMode::Rgb565, With([](BytesOptions& o) { o.paletteFormat = PaletteFormat::Rgb565; }), "--palette-format"},
-    };
-    for (const auto& c : cases) {
-        const char* refused = OptionNotForMode(c.options, c.mode);
-        EXPECT_EQ(refused == nullptr ? std::string("none") : refused, c.refused == nullptr ? "none" : c.refused)
-            << ModeWord(c.mode);
     }
 }
 

@@ -35,16 +35,16 @@ string(REGEX MATCHALL "[^\n]*tovix-export [^\n]*" regenerated "${out}")
 list(LENGTH regenerated count)
 list(FILTER regenerated INCLUDE REGEX "sprite\\.bmp$")
 list(LENGTH regenerated from_sprite)
-if(NOT count EQUAL 3 OR NOT from_sprite EQUAL 3)
-  message(FATAL_ERROR "touching sprite.bmp should regenerate its three arrays and nothing else:\n${out}")
+if(NOT count EQUAL 4 OR NOT from_sprite EQUAL 4)
+  message(FATAL_ERROR "touching sprite.bmp should regenerate its four arrays and nothing else:\n${out}")
 endif()
 
 file(TOUCH "${prefix}/bin/tovix-export")
 run(${CMAKE_COMMAND} --build "${build}" --verbose)
 string(REGEX MATCHALL "[^\n]*tovix-export [^\n]*" regenerated "${out}")
 list(LENGTH regenerated count)
-if(NOT count EQUAL 6)
-  message(FATAL_ERROR "a new tovix-export should regenerate all six arrays:\n${out}")
+if(NOT count EQUAL 7)
+  message(FATAL_ERROR "a new tovix-export should regenerate all seven arrays:\n${out}")
 endif()
 
 # A project that sets no policies finds the package without a policy warning.
@@ -67,6 +67,7 @@ set(cases
   "tovix_add_pixel_data(app missing.bmp)|does not exist"
   "tovix_add_pixel_data(app ${sprite} FORMAT 3)|FORMAT must be 1, 2 or bytes, not '3'"
   "tovix_add_pixel_data(app ${sprite} MODE 4)|tovix-export refuses '-f 1 -n sprite -m 4':"
+  "tovix_add_pixel_data(app ${sprite} MODE grey4)|tovix-export refuses '-f 1 -n sprite -m grey4':"
   "tovix_add_pixel_data(app ${sprite} FORMAT bin)|FORMAT bin writes no source"
   "tovix_add_pixel_data(app ${sprite} MODE)|MODE needs a value"
   "tovix_add_pixel_data(app ${sprite} THRESHOLD 1,2)|refuses '-f 1 -n sprite -t 1,2':"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 /* Exits 0 when the arrays the build generated hold the pictures' known values. */
 #include "logo_spi.h"
+#include "sprite_grey.h"
 
 #include <stdio.h>
 
@@ -47,5 +48,8 @@ int main(void)
     expect("logo_spi red", (unsigned long)logo_spi[0] << 8 | logo_spi[1], 0xf800);
     expect("logo_spi transparent", (unsigned long)logo_spi[2] << 8 | logo_spi[3], 0x0000);
     expect("logo_spi white", (unsigned long)logo_spi[8] << 8 | logo_spi[9], 0xffff);
+    /* The sprite in 16 grey levels, two pixels a byte: red 7, green 13, blue 4, white 15. */
+    expect("sprite_grey size", sizeof sprite_grey, 6);
+    expect("sprite_grey row 1", (unsigned long)sprite_grey[0] << 8 | sprite_grey[1], 0x7d4f);
     return failures == 0 ? 0 : 1;
 }
