@@ -3,6 +3,7 @@
 
 #include "core/color_mode.h"
 #include "core/orientation.h"
+#include "core/picture_geometry.h"
 #include "core/reduction_settings.h"
 #include "core/resize.h"
 #include "export/bytes_options.h"
@@ -23,6 +24,22 @@ struct DeviceGeometry {
     ResizeFilter filter = ResizeFilter::Area;
 
     bool Resizes() const { return nWidth > 0 && nHeight > 0; }
+
+    // The same shapes as the tool's --rotate, --flip and --resize, done by the same code.
+    Geometry AsGeometry() const
+    {
+        Geometry geometry;
+        geometry.rotation = rotation;
+        geometry.bFlipHorizontal = flip == FlipAxis::Horizontal;
+        geometry.bFlipVertical = flip == FlipAxis::Vertical;
+        if (Resizes()) {
+            geometry.nWidth = nWidth;
+            geometry.nHeight = nHeight;
+        }
+        geometry.fit = fit;
+        geometry.filter = filter;
+        return geometry;
+    }
 };
 
 // Everything the device-export dialog chooses.

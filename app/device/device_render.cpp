@@ -27,15 +27,12 @@ PictureBuffer Shaped(const CapturedPicture& source, const DeviceGeometry& geomet
     PictureBuffer picture;
     picture.nWidth = source.nWidth;
     picture.nHeight = source.nHeight;
-    if (!geometry.rotation && !geometry.flip && !geometry.Resizes()) {
+    const Geometry shapes = geometry.AsGeometry();
+    if (shapes.DoesNothing()) {
         picture.pixels.assign(source.pixels.begin(), source.pixels.end());
         return picture;
     }
-    RgbImage image = RgbImageOf(source);
-    if (geometry.rotation) image = Rotated(image, *geometry.rotation);
-    if (geometry.flip) image = Flipped(image, *geometry.flip);
-    if (geometry.Resizes() && image.nWidth > 0 && image.nHeight > 0)
-        image = Resized(image, geometry.nWidth, geometry.nHeight, geometry.fit, geometry.filter);
+    const RgbImage image = Transformed(RgbImageOf(source), shapes);
     picture.nWidth = image.nWidth;
     picture.nHeight = image.nHeight;
     picture.pixels = Packed(image);
