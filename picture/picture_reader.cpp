@@ -64,13 +64,14 @@ PictureFault ReadPictureFile(const std::string& path, BackgroundColor background
                              std::vector<std::uint8_t>* pAlpha)
 {
     image.Free();
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
-    if (!bytes) return PictureFault::CannotOpen;
+    // The frames reader keeps the alpha that the rows below lay on the background; it reads the file itself.
     if (pAlpha != nullptr) {
         PictureFrames frames;
         if (const PictureFault fault = ReadPictureFrames(path, frames); fault != PictureFault::None) return fault;
         return SplitFrame(frames, 0, image, *pAlpha);
     }
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
+    if (!bytes) return PictureFault::CannotOpen;
     PictureRows rows(image, background);
     const PictureFault fault = Decode(*bytes, path, rows);
     if (fault != PictureFault::None) image.Free();
