@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/app/app_fixture.h"
 
+#include "app/device/document_choices.h"
 #include "app/device/preview_canvas.h"
 #include "app/device/preview_worker.h"
 #include "app/dialogs/device_export_dlg.h"
@@ -300,6 +301,25 @@ TEST_F(DeviceExportTest, TheDocumentKeepsTheChoices)
     });
     Run(res::ID_EXPORT_DEVICE);
     EXPECT_TRUE(bSeen);
+}
+
+// Each byte-layout choice the document keeps comes back as it was made.
+TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
+{
+    DeviceChoices chosen;
+    chosen.mode = ColorMode::Mono;
+    chosen.bytes.packing = MonoPacking::Pages;
+    chosen.bytes.bitOrder = BitOrder::Lsb;
+    chosen.bytes.byteOrder = ByteOrder::Big;
+    chosen.arrayName = "logo";
+    chosen.bHeader = true;
+    ActiveDoc().SetDeviceSettings(SettingsOf(chosen));
+    const DeviceChoices back = ChoicesOf(ActiveDoc());
+    EXPECT_EQ(back.bytes.packing, chosen.bytes.packing);
+    EXPECT_EQ(back.bytes.bitOrder, chosen.bytes.bitOrder);
+    EXPECT_EQ(back.bytes.byteOrder, chosen.bytes.byteOrder);
+    EXPECT_EQ(back.arrayName, "logo");
+    EXPECT_TRUE(back.bHeader);
 }
 
 } // namespace
