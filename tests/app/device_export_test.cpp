@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/app/app_fixture.h"
 
+#include "app/device/device_render.h"
 #include "app/device/document_choices.h"
 #include "app/device/preview_canvas.h"
 #include "app/device/preview_worker.h"
@@ -320,6 +321,28 @@ TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
     EXPECT_EQ(back.bytes.byteOrder, chosen.bytes.byteOrder);
     EXPECT_EQ(back.arrayName, "logo");
     EXPECT_TRUE(back.bHeader);
+}
+
+// The flash a library's array takes, counted as its raw form: LVGL 9's with its 12-byte header.
+TEST(DeviceRenderTest, FlashBytesAreWhatTheLibrarysRawFormHolds)
+{
+    const std::vector<std::uint32_t> pixels(10 * 3, 0x336699);
+    const CapturedPicture source{10, 3, ColorMode::Full, {128, 128, 128}, pixels, {}};
+    const struct {
+        const char* target;
+        ColorMode mode;
+        std::int64_t nBytes;
+    } cases[] = {
+        {nullptr, ColorMode::Rgb565, 60},
+        {"u8g2", ColorMode::Mono, 6},
+        {"lvgl9", ColorMode::Rgb565, 12 + 60},
+    };
+    for (const auto& c : cases) {
+        DeviceChoices choices;
+        choices.pszTarget = c.target;
+        choices.mode = c.mode;
+        EXPECT_EQ(RenderForDevice(source, choices).nFlashBytes, c.nBytes) << (c.target ? c.target : "custom");
+    }
 }
 
 } // namespace
