@@ -31,6 +31,9 @@ const std::map<char, Rgba> kColours = {
     {'_', {0, 0, 0, 0}},
     {'h', {255, 0, 0, 128}},   // half-transparent red
     {'P', {127, 0, 128, 255}}, // half-transparent blue over red, each sample rounded once
+    {'b', {0, 0, 255, 75}},    // blue at 19179 of 65535
+    // red at 30111 over that: alpha 157.502 of 255, red 189.69, blue 65.31
+    {'p', {190, 0, 65, 158}},
 };
 
 struct ExpectedFrame {
@@ -60,6 +63,8 @@ TEST(PictureFrames, EachDisposalAndBlendingRuleComposites)
         // APNG whose image is no frame; palette with a transparent entry;
         // the first frame going back to previous clears it.
         {"hidden-image.png", {{"RRRR", 50}, {"__G_", 60}}},
+        // 16 bits, partial alpha over partial alpha.
+        {"partial-over-partial.png", {{"bbbb", 100}, {"pbbb", 200}}},
         // WebP: no blending, blending, to background.
         {"blends.webp", {{"RRRR", 100}, {"RRBR", 200}, {"G___", 300}, {"G_YY", 400}}},
     };

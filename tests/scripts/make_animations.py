@@ -111,6 +111,19 @@ def apng_too_many_frames():
             + chunk(b"acTL", struct.pack(">II", 5, 0)) + frames + chunk(b"IEND", b""))
 
 
+def apng_partial_over_partial():
+    """16-bit RGBA: a partly transparent red laid OVER a partly transparent
+    blue, at alphas whose result lies a hair above a rounding step of 8 bits."""
+    def row16(pixels):
+        return [b for p in pixels for v in p for b in struct.pack(">H", v)]
+    blue, red = (0, 0, 65535, 19179), (65535, 0, 0, 30111)
+    return (PNG_SIGNATURE + chunk(b"IHDR", struct.pack(">IIBBBBB", 4, 1, 16, 6, 0, 0, 0))
+            + chunk(b"acTL", struct.pack(">II", 2, 0))
+            + fctl(0, 4, 1, 0, 0, 1, 10, 0, 0) + chunk(b"IDAT", idat_body([row16([blue] * 4)]))
+            + fctl(1, 1, 1, 0, 0, 2, 10, 0, 1) + fdat(2, [row16([red])])
+            + chunk(b"IEND", b""))
+
+
 def turned_png():
     """3 x 2, RGBA, with EXIF orientation 6: shown turned a quarter clockwise."""
     exif = b"MM\0*" + struct.pack(">IHHHIHHI", 8, 1, 0x0112, 3, 1, 6, 0, 0)
@@ -166,6 +179,7 @@ def main():
         "default-image.png": apng_default_image(),
         "hidden-image.png": apng_hidden_image(),
         "too-many-frames.png": apng_too_many_frames(),
+        "partial-over-partial.png": apng_partial_over_partial(),
         "blends.webp": animated_webp(),
         "turned.png": turned_png(),
     }
