@@ -58,16 +58,29 @@ PictureFault Decode(const std::vector<std::uint8_t>& bytes, const std::string& p
     return DecodeWithQt(bytes, extension, rows);
 }
 
+PictureFault ReadFrames(const std::string& path, PictureRows::Frames which, PictureFrames& frames)
+{
+    frames = {};
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
+    if (!bytes) return PictureFault::CannotOpen;
+    PictureRows rows(frames, which);
+    const PictureFault fault = Decode(*bytes, path, rows);
+    if (fault != PictureFault::None) frames = {};
+    return fault;
+}
+
 } // namespace
 
 PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image,
                              std::vector<std::uint8_t>* pAlpha)
 {
     image.Free();
-    // The frames reader keeps the alpha that the rows below lay on the background; it reads the file itself.
+    // The alpha that the rows below would lay on the background is kept as
+    // a frame, of the same picture the still import takes.
     if (pAlpha != nullptr) {
         PictureFrames frames;
-        if (const PictureFault fault = ReadPictureFrames(path, frames); fault != PictureFault::None) return fault;
+        if (const PictureFault fault = ReadFrames(path, PictureRows::Frames::FirstPicture, frames); fault != PictureFault::None)
+            return fault;
         return SplitFrame(frames, 0, image, *pAlpha);
     }
     const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
@@ -80,13 +93,7 @@ PictureFault ReadPictureFile(const std::string& path, BackgroundColor background
 
 PictureFault ReadPictureFrames(const std::string& path, PictureFrames& frames)
 {
-    frames = {};
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
-    if (!bytes) return PictureFault::CannotOpen;
-    PictureRows rows(frames);
-    const PictureFault fault = Decode(*bytes, path, rows);
-    if (fault != PictureFault::None) frames = {};
-    return fault;
+    return ReadFrames(path, PictureRows::Frames::Every, frames);
 }
 
 PictureFault FlattenFrame(const PictureFrames& frames, std::size_t nFrame, BackgroundColor background, CDibImage& image)

@@ -75,7 +75,7 @@ PictureFault PictureRows::Begin(int nWidth, int nHeight, int nOrientation, const
 PictureFault PictureRows::CheckFrameCount(std::int64_t nFrames) const
 {
     const std::int64_t nFrameBytes = 4 * std::int64_t{m_nWidth} * m_nHeight;
-    if (m_pFrames && nFrames > kFramesMemoryLimit / nFrameBytes) return PictureFault::TooManyFrames;
+    if (m_bEveryFrame && nFrames > kFramesMemoryLimit / nFrameBytes) return PictureFault::TooManyFrames;
     return PictureFault::None;
 }
 

@@ -19,11 +19,14 @@ public:
     enum class Layout { Rgb8, Rgba8, Rgba16 };   // 16-bit samples in host order
 
     PictureRows(CDibImage& image, BackgroundColor background) : m_pImage(&image), m_background(background) {}
-    explicit PictureRows(PictureFrames& frames) : m_pFrames(&frames) {}
+    // Keeps RGBA frames: every frame of an animation, or only the picture
+    // the still import takes (an APNG's image, the first frame of the others).
+    enum class Frames { Every, FirstPicture };
+    PictureRows(PictureFrames& frames, Frames which) : m_pFrames(&frames), m_bEveryFrame(which == Frames::Every) {}
 
     // Whether the decoder is to hand over every frame of an animation, not
     // only the first.
-    bool WantsEveryFrame() const { return m_pFrames != nullptr; }
+    bool WantsEveryFrame() const { return m_bEveryFrame; }
 
     // Takes the picture's size as stored, its EXIF orientation (1 to 8) and
     // its colour label: refuses a size past the limits before anything is
@@ -55,6 +58,7 @@ private:
     CDibImage* m_pImage = nullptr;
     BackgroundColor m_background;
     PictureFrames* m_pFrames = nullptr;
+    bool m_bEveryFrame = false;
     std::vector<std::uint8_t> m_frame;   // the frame being made
     int m_nWidth = 0;
     int m_nHeight = 0;

@@ -119,6 +119,13 @@ TEST(PictureFrames, TheImportTakesTheFirstFrameOrAnApngsImage)
             for (const char* p = c.imported; *p; ++p) expected.insert(expected.end(), kColours.at(*p).begin(), kColours.at(*p).begin() + 3);
         }
         EXPECT_EQ(Rows(doc->m_image), expected) << c.file;
+        // The formats that keep alpha read the same picture.
+        CDibImage split;
+        std::vector<std::uint8_t> alpha;
+        ASSERT_EQ(ReadPictureFile(path, {}, split, &alpha), PictureFault::None) << c.file;
+        if (std::all_of(alpha.begin(), alpha.end(), [](std::uint8_t a) { return a == 255; })) {
+            EXPECT_EQ(Rows(split), expected) << c.file;
+        }
     }
 }
 
