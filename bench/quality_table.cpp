@@ -147,6 +147,43 @@ RgbImage ImageMagickPalette(const std::string& original, int nColours)
     return image;
 }
 
+// The 5-6-5 reduction by ImageMagick: ordered at 32, 64 and 32 levels, or
+// Floyd-Steinberg onto every colour 5-6-5 shows.
+RgbImage ImageMagick565(const std::string& original, const ColourLevels& levels, DitherMethod method)
+{
+    const std::string out = ScratchPath("im565.ppm");
+    std::string how = "-ordered-dither o8x8,32,64,32";
+    if (method != DitherMethod::Ordered) {
+        const std::string palette = ScratchPath("565.ppm");
+        std::vector<std::uint8_t> colours;
+        for (std::uint32_t code = 0; code < 65536; ++code) {
+            const Rgb c = levels.Shown(static_cast<std::uint16_t>(code));
+            colours.insert(colours.end(), {c.r, c.g, c.b});
+        }
+        if (!Write(palette, "P6", 256, 256, colours)) return {};
+        how = "-dither FloydSteinberg -remap " + palette;
+    }
+    if (std::system(("convert " + original + " " + how + " -depth 8 " + out).c_str()) != 0) return {};
+    RgbImage image(kSide, kSide);
+    image.rgb = Read(out, image.rgb.size());
+    return image;
+}
+
+// Blurred SSIM of each channel, averaged.
+double ChannelSsim(const RgbImage& a, const RgbImage& b)
+{
+    double dSum = 0;
+    for (std::size_t c = 0; c < 3; ++c) {
+        GreyImage ga{kSide, kSide, {}}, gb{kSide, kSide, {}};
+        for (std::size_t i = c; i < a.rgb.size(); i += 3) {
+            ga.grey.push_back(a.rgb[i]);
+            gb.grey.push_back(b.rgb[i]);
+        }
+        dSum += BlurredSsim(ga, gb);
+    }
+    return dSum / 3;
+}
+
 void Row(const char* picture, const std::string& reduction, double dOurs, double dTheirs, bool bHigherIsBetter)
 {
     const bool bMet = bHigherIsBetter ? dOurs >= dTheirs : dOurs <= dTheirs;
@@ -175,6 +212,16 @@ void ReportQualityTable()
                         (method == DitherMethod::Ordered ? " ordered" : " Floyd-Steinberg") + ", blurred SSIM",
                     BlurredSsim(luminance, ours), BlurredSsim(luminance, theirs), true);
             }
+        }
+        const ColourLevels rgb565 = MaskedChannels(ColorMode::Rgb565, Rounding::Truncate);
+        for (DitherMethod method : {DitherMethod::FloydSteinberg, DitherMethod::Ordered}) {
+            const RgbImage theirs = ImageMagick565(original, rgb565, method);
+            if (theirs.rgb.empty()) continue;
+            const RgbImage ours = ShownPicture(Dither(image, rgb565, method), kSide, kSide, rgb565);
+            Row(picture.name,
+                std::string("565") + (method == DitherMethod::Ordered ? " ordered" : " Floyd-Steinberg") +
+                    ", blurred SSIM of each channel",
+                ChannelSsim(image, ours), ChannelSsim(image, theirs), true);
         }
         for (int nColours : {4, 16}) {
             const RgbImage theirs = ImageMagickPalette(original, nColours);
