@@ -22,17 +22,16 @@ std::vector<std::uint32_t> Packed(const RgbImage& image)
     return pixels;
 }
 
-PictureBuffer Shaped(const CapturedPicture& source, const DeviceGeometry& geometry)
+PictureBuffer Shaped(const CapturedPicture& source, const Geometry& geometry)
 {
     PictureBuffer picture;
     picture.nWidth = source.nWidth;
     picture.nHeight = source.nHeight;
-    const Geometry shapes = geometry.AsGeometry();
-    if (shapes.DoesNothing()) {
+    if (geometry.DoesNothing()) {
         picture.pixels.assign(source.pixels.begin(), source.pixels.end());
         return picture;
     }
-    const RgbImage image = Transformed(RgbImageOf(source), shapes);
+    const RgbImage image = Transformed(RgbImageOf(source), geometry);
     picture.nWidth = image.nWidth;
     picture.nHeight = image.nHeight;
     picture.pixels = Packed(image);
@@ -104,7 +103,9 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
         for (std::size_t i = 0; i < render.values.size(); ++i) render.values[i] = encoder.Encode(render.picture.pixels[i]);
     }
     const PixelFormat* format = FindPixelFormat(choices.mode);
-    if (format != nullptr && format->UsesPalette() && render.palette.empty())
+    if (std::optional<std::string> error = ReductionError(choices.reduction, choices.mode))
+        render.refusal = std::move(error);
+    else if (format != nullptr && format->UsesPalette() && render.palette.empty())
         render.refusal = "no palette could be chosen for the picture";
     else
         render.refusal = RefusalFor(choices.Output(), render.Captured());

@@ -51,5 +51,8 @@ private:
     std::shared_ptr<bool> m_pAlive;
 };
 
+// The picture a render shows, one pixel a picture pixel.
+QImage ShownImage(const DeviceRender& render);
+
 // The preview of the choices, made where it is called.
 std::shared_ptr<const DevicePreview> MakePreview(const CapturedPicture& source, const DeviceChoices& choices);
