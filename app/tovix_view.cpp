@@ -150,7 +150,8 @@ void CTOVIXView::ShowDeviceFormat()
         return;
     }
     if (!ShowsOtherFormat() && shown.reduction.IsDefault()) return;
-    const std::vector<std::uint32_t> pixels = render.ShownPixels();
+    std::vector<std::uint32_t> pixels(render.values.size());
+    render.ShownPixels(pixels);
     CDibImage& image = doc.m_image;
     const std::int32_t nWidth = image.GetWidth();
     const std::int32_t nHeight = image.GetHeight();

@@ -8,6 +8,7 @@
 #include "export/export_format.h"
 
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -22,15 +23,13 @@ std::vector<std::uint32_t> Packed(const RgbImage& image)
     return pixels;
 }
 
+// The picture after the geometry; its pixels stay the source's when the geometry does nothing.
 PictureBuffer Shaped(const CapturedPicture& source, const Geometry& geometry)
 {
     PictureBuffer picture;
     picture.nWidth = source.nWidth;
     picture.nHeight = source.nHeight;
-    if (geometry.DoesNothing()) {
-        picture.pixels.assign(source.pixels.begin(), source.pixels.end());
-        return picture;
-    }
+    if (geometry.DoesNothing()) return picture;
     const RgbImage image = Transformed(RgbImageOf(source), geometry);
     picture.nWidth = image.nWidth;
     picture.nHeight = image.nHeight;
@@ -70,28 +69,41 @@ std::int64_t FlashBytes(const DeviceRender& render, const DeviceChoices& choices
 
 CapturedPicture DeviceRender::Captured() const
 {
-    return {picture.nWidth, picture.nHeight, picture.mode, thresholds, picture.pixels, values, palette};
+    return {picture.nWidth, picture.nHeight, picture.mode, thresholds, pixels, values, palette};
 }
 
-std::vector<std::uint32_t> DeviceRender::ShownPixels() const
+void DeviceRender::ShownPixels(std::span<std::uint32_t> out, std::uint32_t nOr) const
 {
-    std::vector<std::uint32_t> shown(values.size());
     const PixelFormat* format = FindPixelFormat(picture.mode);
     // Up to 16 bits a value, a table of every colour costs less than decoding each pixel.
+    std::vector<std::uint32_t> colours;
     if (format != nullptr && format->nLargestValue <= 0xFFFF && values.size() > format->nLargestValue) {
-        std::vector<std::uint32_t> colours(format->nLargestValue + 1);
-        for (std::uint32_t v = 0; v < colours.size(); ++v) colours[v] = DecodedPixel(picture.mode, v, palette);
-        for (std::size_t i = 0; i < values.size(); ++i) shown[i] = colours[values[i]];
-        return shown;
+        colours.resize(format->nLargestValue + 1);
+        for (std::uint32_t v = 0; v < colours.size(); ++v) colours[v] = DecodedPixel(picture.mode, v, palette) | nOr;
     }
-    for (std::size_t i = 0; i < values.size(); ++i) shown[i] = DecodedPixel(picture.mode, values[i], palette);
-    return shown;
+    auto decode = [&](std::size_t nFrom, std::size_t nTo) {
+        if (!colours.empty())
+            for (std::size_t i = nFrom; i < nTo; ++i) out[i] = colours[values[i]];
+        else
+            for (std::size_t i = nFrom; i < nTo; ++i) out[i] = DecodedPixel(picture.mode, values[i], palette) | nOr;
+    };
+    // A large picture is decoded in two halves at once; the cores are there while the reduction cannot use them.
+    constexpr std::size_t kSplitFrom = std::size_t{1} << 20;
+    if (values.size() < kSplitFrom) {
+        decode(0, values.size());
+        return;
+    }
+    const std::size_t nHalf = values.size() / 2;
+    std::thread other(decode, nHalf, values.size());
+    decode(0, nHalf);
+    other.join();
 }
 
 DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices& choices)
 {
     DeviceRender render;
     render.picture = Shaped(source, choices.geometry);
+    render.pixels = render.picture.pixels.empty() ? source.pixels : std::span<const std::uint32_t>(render.picture.pixels);
     render.picture.mode = choices.mode;
     render.thresholds = source.thresholds;
     render.palette = PaletteFor(render.Captured(), choices.reduction);
@@ -99,8 +111,8 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
     render.values = EncodedValues(shaped, choices.reduction);
     if (render.values.empty()) {
         const PixelEncoder encoder = shaped.MakeEncoder();
-        render.values.resize(render.picture.pixels.size());
-        for (std::size_t i = 0; i < render.values.size(); ++i) render.values[i] = encoder.Encode(render.picture.pixels[i]);
+        render.values.resize(render.pixels.size());
+        for (std::size_t i = 0; i < render.values.size(); ++i) render.values[i] = encoder.Encode(render.pixels[i]);
     }
     const PixelFormat* format = FindPixelFormat(choices.mode);
     if (std::optional<std::string> error = ReductionError(choices.reduction, choices.mode))

@@ -185,8 +185,14 @@ void CDeviceExportDlg::BuildControls()
                      {s::kFilterLanczos, int(ResizeFilter::Lanczos)},
                      {s::kFilterNearest, int(ResizeFilter::Nearest)}});
 
-    m_pZoom = AddCombo("zoom");
+    // The magnification only redraws: the render it shows stays as it is.
+    m_pZoom = new QComboBox(this);
+    m_pZoom->setObjectName(QStringLiteral("zoom"));
     for (int nPercent : {100, 200, 400, 800}) m_pZoom->addItem(QStringLiteral("%1 %").arg(nPercent), nPercent);
+    connect(m_pZoom, &QComboBox::currentIndexChanged, this, [this] {
+        m_choices.nPreviewZoom = Value(m_pZoom);
+        m_pCanvas->SetZoom(m_choices.nPreviewZoom);
+    });
     m_pCanvas = new CPreviewCanvas;
     auto* pScroll = new QScrollArea(this);
     pScroll->setWidget(m_pCanvas);
