@@ -103,7 +103,7 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
 {
     DeviceRender render;
     render.picture = Shaped(source, choices.geometry);
-    render.pixels = render.picture.pixels.empty() ? source.pixels : std::span<const std::uint32_t>(render.picture.pixels);
+    render.pixels = choices.geometry.DoesNothing() ? source.pixels : std::span<const std::uint32_t>(render.picture.pixels);
     render.picture.mode = choices.mode;
     render.thresholds = source.thresholds;
     render.palette = PaletteFor(render.Captured(), choices.reduction);

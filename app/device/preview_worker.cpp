@@ -20,8 +20,8 @@ std::shared_ptr<const DevicePreview> MakePreview(const CapturedPicture& source, 
 {
     auto pPreview = std::make_shared<DevicePreview>();
     pPreview->render = RenderForDevice(source, choices);
-    // The render borrows the source's pixels when it leaves them as they are.
-    if (pPreview->render.picture.pixels.empty()) pPreview->render.pixels = {};
+    // A finished preview may outlive the source whose pixels the render borrowed.
+    if (choices.geometry.DoesNothing()) pPreview->render.pixels = {};
     pPreview->shown = ShownImage(pPreview->render);
     return pPreview;
 }

@@ -10,7 +10,8 @@
 #include <memory>
 #include <optional>
 
-// One finished preview: the render and the picture the display would show.
+// One finished preview: the render, without the source's pixels, and the
+// picture the display would show.
 struct DevicePreview {
     DeviceRender render;
     QImage shown;   // the render's ShownPixels, one QImage pixel a picture pixel
