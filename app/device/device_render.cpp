@@ -37,6 +37,21 @@ PictureBuffer Shaped(const CapturedPicture& source, const Geometry& geometry)
     return picture;
 }
 
+// Runs work(nFrom, nTo) over [0, nCount), in two halves at once when there
+// are enough items to pay for a thread: the reduction leaves a core idle.
+template <typename Work>
+void InTwoHalves(std::size_t nCount, Work work)
+{
+    constexpr std::size_t kSplitFrom = std::size_t{1} << 20;
+    if (nCount < kSplitFrom) {
+        work(std::size_t{0}, nCount);
+        return;
+    }
+    std::thread other(work, nCount / 2, nCount);
+    work(std::size_t{0}, nCount / 2);
+    other.join();
+}
+
 // A display library's own bytes are counted by writing its raw form nowhere;
 // the count is all that is kept.
 std::int64_t CountedBytes(const OutputFormat& bin, const ExportJob& job)
@@ -81,22 +96,12 @@ void DeviceRender::ShownPixels(std::span<std::uint32_t> out, std::uint32_t nOr) 
         colours.resize(format->nLargestValue + 1);
         for (std::uint32_t v = 0; v < colours.size(); ++v) colours[v] = DecodedPixel(picture.mode, v, palette) | nOr;
     }
-    auto decode = [&](std::size_t nFrom, std::size_t nTo) {
+    InTwoHalves(values.size(), [&](std::size_t nFrom, std::size_t nTo) {
         if (!colours.empty())
             for (std::size_t i = nFrom; i < nTo; ++i) out[i] = colours[values[i]];
         else
             for (std::size_t i = nFrom; i < nTo; ++i) out[i] = DecodedPixel(picture.mode, values[i], palette) | nOr;
-    };
-    // A large picture is decoded in two halves at once; the cores are there while the reduction cannot use them.
-    constexpr std::size_t kSplitFrom = std::size_t{1} << 20;
-    if (values.size() < kSplitFrom) {
-        decode(0, values.size());
-        return;
-    }
-    const std::size_t nHalf = values.size() / 2;
-    std::thread other(decode, nHalf, values.size());
-    decode(0, nHalf);
-    other.join();
+    });
 }
 
 DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices& choices)
@@ -112,7 +117,9 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
     if (render.values.empty()) {
         const PixelEncoder encoder = shaped.MakeEncoder();
         render.values.resize(render.pixels.size());
-        for (std::size_t i = 0; i < render.values.size(); ++i) render.values[i] = encoder.Encode(render.pixels[i]);
+        InTwoHalves(render.values.size(), [&](std::size_t nFrom, std::size_t nTo) {
+            for (std::size_t i = nFrom; i < nTo; ++i) render.values[i] = encoder.Encode(render.pixels[i]);
+        });
     }
     const PixelFormat* format = FindPixelFormat(choices.mode);
     if (std::optional<std::string> error = ReductionError(choices.reduction, choices.mode))

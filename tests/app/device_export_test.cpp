@@ -459,4 +459,34 @@ TEST(DeviceRenderTest, FlashBytesAreWhatTheLibrarysRawFormHolds)
     }
 }
 
+// A picture large enough to be encoded and shown in two halves at once shows
+// each pixel as a small picture of the same colours does.
+TEST(DeviceRenderTest, ALargePictureShowsEveryPixelAsASmallOneDoes)
+{
+    constexpr int kTile = 37;
+    constexpr int kSide = kTile * 30;
+    std::vector<std::uint32_t> tile(kTile * kTile);
+    for (std::size_t i = 0; i < tile.size(); ++i) tile[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0xFFFFFF;
+    std::vector<std::uint32_t> large(static_cast<std::size_t>(kSide) * kSide);
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x) large[static_cast<std::size_t>(y) * kSide + x] = tile[(y % kTile) * kTile + x % kTile];
+    const CapturedPicture small{kTile, kTile, ColorMode::Full, {100, 128, 160}, tile, {}};
+    const CapturedPicture big{kSide, kSide, ColorMode::Full, {100, 128, 160}, large, {}};
+    for (ColorMode mode : {ColorMode::Mono, ColorMode::Colors64, ColorMode::Rgb565}) {
+        DeviceChoices choices;
+        choices.mode = mode;
+        const DeviceRender smallRender = RenderForDevice(small, choices);
+        const DeviceRender bigRender = RenderForDevice(big, choices);
+        std::vector<std::uint32_t> smallShown(tile.size());
+        std::vector<std::uint32_t> bigShown(large.size(), 0xFFFFFFFF);
+        smallRender.ShownPixels(smallShown);
+        bigRender.ShownPixels(bigShown);
+        int nDiffering = 0;
+        for (int y = 0; y < kSide; ++y)
+            for (int x = 0; x < kSide; ++x)
+                nDiffering += bigShown[static_cast<std::size_t>(y) * kSide + x] != smallShown[(y % kTile) * kTile + x % kTile];
+        EXPECT_EQ(nDiffering, 0) << static_cast<int>(mode);
+    }
+}
+
 } // namespace
