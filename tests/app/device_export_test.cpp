@@ -9,6 +9,7 @@
 #include "app/res/resource.h"
 #include "core/device_settings.h"
 #include "core/file_write.h"
+#include "core/pixel_encoder.h"
 #include "export/export_format.h"
 
 #include <QCheckBox>
@@ -459,14 +460,15 @@ TEST(DeviceRenderTest, FlashBytesAreWhatTheLibrarysRawFormHolds)
     }
 }
 
-// A picture large enough to be encoded and shown in two halves at once shows
-// each pixel as a small picture of the same colours does.
+// Without dithering every pixel shows as the format's encoder and decoder
+// make it, and a picture large enough to be encoded and shown in two halves
+// at once shows each pixel as a small picture of the same colours does.
 TEST(DeviceRenderTest, ALargePictureShowsEveryPixelAsASmallOneDoes)
 {
     constexpr int kTile = 37;
     constexpr int kSide = kTile * 30;
     std::vector<std::uint32_t> tile(kTile * kTile);
-    for (std::size_t i = 0; i < tile.size(); ++i) tile[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0xFFFFFF;
+    for (std::size_t i = 0; i < tile.size(); ++i) tile[i] = static_cast<std::uint32_t>(i * 2654435761u + 0x5A3C96) & 0xFFFFFF;
     std::vector<std::uint32_t> large(static_cast<std::size_t>(kSide) * kSide);
     for (int y = 0; y < kSide; ++y)
         for (int x = 0; x < kSide; ++x) large[static_cast<std::size_t>(y) * kSide + x] = tile[(y % kTile) * kTile + x % kTile];
@@ -477,10 +479,14 @@ TEST(DeviceRenderTest, ALargePictureShowsEveryPixelAsASmallOneDoes)
         choices.mode = mode;
         const DeviceRender smallRender = RenderForDevice(small, choices);
         const DeviceRender bigRender = RenderForDevice(big, choices);
-        std::vector<std::uint32_t> smallShown(tile.size());
+        std::vector<std::uint32_t> smallShown(tile.size(), 0xFFFFFFFF);
         std::vector<std::uint32_t> bigShown(large.size(), 0xFFFFFFFF);
         smallRender.ShownPixels(smallShown);
         bigRender.ShownPixels(bigShown);
+        const PixelEncoder encoder(mode, small.thresholds);
+        int nWrong = 0;
+        for (std::size_t i = 0; i < tile.size(); ++i) nWrong += smallShown[i] != DecodedPixel(mode, encoder.Encode(tile[i]));
+        EXPECT_EQ(nWrong, 0) << static_cast<int>(mode);
         int nDiffering = 0;
         for (int y = 0; y < kSide; ++y)
             for (int x = 0; x < kSide; ++x)
