@@ -4,6 +4,7 @@
 #include "app/device/device_export.h"
 #include "app/device/device_render.h"
 #include "app/device/document_choices.h"
+#include "app/device/preview_worker.h"
 #include "app/dialogs/device_export_dlg.h"
 #include "app/dialogs/threshold_dlg.h"
 #include "app/dialogs/zoom_dlg.h"
@@ -96,18 +97,22 @@ void CTOVIXView::OnInitialUpdate()
 
 void CTOVIXView::SetColorMode(ColorMode mode)
 {
-    // One of the six commands brings back the six modes' own reduction.
+    // One of the six commands brings back the six modes' own reduction, and
+    // the picture's own shape, which their exports write.
     CTOVIXDoc& doc = GetTOVIXDoc();
     if (m_pDeviceChoices) {
         m_pDeviceChoices->mode = mode;
         m_pDeviceChoices->reduction = {};
+        m_pDeviceChoices->geometry = {};
     }
     ::DeviceSettings settings = doc.DeviceSettings();
     settings.strPixelFormat.clear();
     settings.reduction = {};
+    settings.output.bTrim = false;
     doc.SetDeviceSettings(settings);
     doc.SetColorMode(mode);
     ShowDeviceFormat();
+    FitScrollSizes();
     viewport()->update();
 }
 
@@ -116,6 +121,7 @@ void CTOVIXView::SetDeviceChoices(const DeviceChoices& choices)
     m_pDeviceChoices = std::make_unique<DeviceChoices>(choices);
     GetTOVIXDoc().SetDeviceSettings(SettingsOf(choices));
     ShowDeviceFormat();
+    FitScrollSizes();
     viewport()->update();
 }
 
@@ -133,14 +139,19 @@ void CTOVIXView::ShowDeviceFormat()
 {
     CTOVIXDoc& doc = GetTOVIXDoc();
     m_nDeviceBytes.reset();
+    m_shaped = QImage();
     if (!doc.HasPicture() || (!m_pDeviceChoices && doc.DeviceSettings().IsDefault()) || !doc.CopyBitmapToPixels()) return;
-    // The view shows the picture at its own size: the geometry is the export's alone.
-    DeviceChoices shown = CurrentDeviceChoices();
-    shown.geometry = {};
+    const DeviceChoices shown = CurrentDeviceChoices();
     const DeviceRender render = RenderForDevice(doc.Captured(), shown);
     m_nDeviceBytes = render.nFlashBytes;
+    // A picture of another shape cannot be written into the displayed copy.
+    if (!shown.geometry.DoesNothing()) {
+        m_shaped = ShownImage(render);
+        return;
+    }
     if (!ShowsOtherFormat() && shown.reduction.IsDefault()) return;
-    const std::vector<std::uint32_t> pixels = render.ShownPixels();
+    std::vector<std::uint32_t> pixels(render.values.size());
+    render.ShownPixels(pixels);
     CDibImage& image = doc.m_image;
     const std::int32_t nWidth = image.GetWidth();
     const std::int32_t nHeight = image.GetHeight();
@@ -156,12 +167,18 @@ void CTOVIXView::ShowDeviceFormat()
     }
 }
 
+QSize CTOVIXView::ShownSize() const
+{
+    const CTOVIXDoc& doc = GetTOVIXDoc();
+    return m_shaped.isNull() ? QSize(doc.m_image.GetWidth(), doc.m_image.GetHeight()) : m_shaped.size();
+}
+
 QString CTOVIXView::PaneText() const
 {
     const CTOVIXDoc& doc = GetTOVIXDoc();
     if (!doc.HasPicture()) return {};
-    const std::int32_t nWidth = doc.m_image.GetWidth();
-    const std::int32_t nHeight = doc.m_image.GetHeight();
+    const std::int32_t nWidth = ShownSize().width();
+    const std::int32_t nHeight = ShownSize().height();
     const ColorMode mode = doc.DeviceMode();
     const PixelFormat* format = FindPixelFormat(mode);
     if (format == nullptr) return {};
@@ -177,7 +194,11 @@ void CTOVIXView::OnDraw(QPainter& painter, bool bPrinting, const QRect& exposed)
 {
     const CTOVIXDoc& doc = GetTOVIXDoc();
     if (!doc.HasPicture()) return;
-    DrawDib(painter, doc.m_image, bPrinting ? doc.m_nPrintZoom : doc.m_nViewZoom, exposed);
+    const int nZoom = bPrinting ? doc.m_nPrintZoom : doc.m_nViewZoom;
+    if (m_shaped.isNull())
+        DrawDib(painter, doc.m_image, nZoom, exposed);
+    else
+        DrawScaledImage(painter, m_shaped, false, nZoom, exposed);
 }
 
 bool CTOVIXView::PrintTo(QPrinter& printer) const
@@ -228,7 +249,7 @@ void CTOVIXView::FitScrollSizes()
 {
     const CTOVIXDoc& doc = GetTOVIXDoc();
     if (!doc.m_image.IsLoaded()) return;
-    const QSize scaled = ScaledSize({doc.m_image.GetWidth(), doc.m_image.GetHeight()}, doc.m_nViewZoom);
+    const QSize scaled = ScaledSize(ShownSize(), doc.m_nViewZoom);
     SetScrollSizes(scaled + QSize(kScrollMargin, kScrollMargin));
 }
 
@@ -290,7 +311,7 @@ void CTOVIXView::OnExportDevice()
     }
     const std::optional<CapturedPicture> picture = CapturePicture(doc, m_services.dialogs);
     if (!picture) return;
-    CDeviceExportDlg dialog(*picture, CurrentDeviceChoices(), this);
+    CDeviceExportDlg dialog(*picture, CurrentDeviceChoices(), m_services.chooser, m_services.dialogs, this);
     if (dialog.exec() != QDialog::Accepted) return;
     SetDeviceChoices(dialog.Choices());
     RunDeviceExport(doc, dialog.Choices(), m_services.dialogs);

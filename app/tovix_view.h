@@ -5,6 +5,8 @@
 #include "app/framework/view.h"
 #include "core/color_mode.h"
 
+#include <QImage>
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -72,8 +74,12 @@ private:
     void OnZoom();
     void OnExportDevice();
     void FitScrollSizes();
-    // Redraws the displayed copy in the device format, where the six modes' own reduction cannot show it.
+    // Redraws the displayed copy in the device format, where the six modes'
+    // own reduction cannot show it, or makes the shaped picture when the
+    // device geometry changes the picture's shape.
     void ShowDeviceFormat();
+    // The size of what is painted: the shaped picture's, else the document's.
+    QSize ShownSize() const;
     bool ShowsOtherFormat() const;
     // The dialog's last choices, or those the document keeps.
     DeviceChoices CurrentDeviceChoices() const;
@@ -81,4 +87,5 @@ private:
     AppServices& m_services;
     std::unique_ptr<DeviceChoices> m_pDeviceChoices;
     std::optional<std::int64_t> m_nDeviceBytes;   // the bytes the shown device format takes, once rendered
+    QImage m_shaped;   // the picture turned, flipped, trimmed or resized as exported; null when its shape is the document's
 };

@@ -20,15 +20,17 @@ std::vector<std::uint32_t> Ramps(int nWidth, int nHeight)
     return pixels;
 }
 
-// One change in the dialog: the whole render, from the picture to the image the preview shows.
-void Preview(benchmark::State& state, int nWidth, int nHeight, ColorMode mode, const char* pszTarget)
+// One change in the dialog: the whole render, from the picture to the image
+// the preview shows. Processor time counts every thread the render uses.
+void Preview(benchmark::State& state, int nWidth, int nHeight, ColorMode mode, const char* pszTarget,
+             DitherMethod dither)
 {
     const std::vector<std::uint32_t> pixels = Ramps(nWidth, nHeight);
     const CapturedPicture source{nWidth, nHeight, ColorMode::Full, {128, 128, 128}, pixels, {}};
     DeviceChoices choices;
     choices.pszTarget = pszTarget;
     choices.mode = mode;
-    choices.reduction.dither = DitherMethod::FloydSteinberg;
+    choices.reduction.dither = dither;
     choices.arrayName = "image";
     for (auto _ : state) benchmark::DoNotOptimize(MakePreview(source, choices)->shown.constBits());
 }
@@ -44,14 +46,18 @@ void RegisterPreviewBenchmarks()
 {
     for (const auto& [nWidth, nHeight] : {std::pair{320, 240}, std::pair{4096, 4096}}) {
         benchmark::RegisterBenchmark(PreviewBenchmarkName(nWidth, nHeight, "565 floyd-steinberg").c_str(), Preview,
-                                     nWidth, nHeight, ColorMode::Rgb565, nullptr)
-            ->Unit(benchmark::kMillisecond);
+                                     nWidth, nHeight, ColorMode::Rgb565, nullptr, DitherMethod::FloydSteinberg)
+            ->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
         benchmark::RegisterBenchmark(PreviewBenchmarkName(nWidth, nHeight, "mono floyd-steinberg").c_str(), Preview,
-                                     nWidth, nHeight, ColorMode::Mono, nullptr)
-            ->Unit(benchmark::kMillisecond);
+                                     nWidth, nHeight, ColorMode::Mono, nullptr, DitherMethod::FloydSteinberg)
+            ->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
     }
+    // Without dithering each pixel is encoded on its own.
+    benchmark::RegisterBenchmark(PreviewBenchmarkName(4096, 4096, "565").c_str(), Preview, 4096, 4096, ColorMode::Rgb565,
+                                 nullptr, DitherMethod::None)
+        ->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
     // A target counts its bytes by writing them: the costliest preview of a size LVGL takes.
     benchmark::RegisterBenchmark(PreviewBenchmarkName(320, 240, "lvgl9 565 floyd-steinberg").c_str(), Preview, 320, 240,
-                                 ColorMode::Rgb565, "lvgl9")
-        ->Unit(benchmark::kMillisecond);
+                                 ColorMode::Rgb565, "lvgl9", DitherMethod::FloydSteinberg)
+        ->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 }

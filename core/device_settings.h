@@ -17,6 +17,8 @@ struct DeviceOutputChoices {
     std::string strByteOrder;   // little or big
     std::string strArrayName;
     bool bHeader = false;       // a header beside the source
+    std::string strFormat;      // the -f word, bin for the raw bytes; empty: a C source
+    bool bTrim = false;         // a white border cut off first
 
     bool operator==(const DeviceOutputChoices&) const = default;
 };

@@ -20,6 +20,8 @@ enum Tag : std::uint16_t {
     kByteOrder = 10,
     kArrayName = 11,
     kHeader = 12,
+    kFormat = 13,
+    kTrim = 14,
     kTagCount
 };
 
@@ -89,6 +91,8 @@ bool TakeEntry(DeviceSettings& settings, std::uint16_t tag, std::span<const std:
     case kByteOrder: settings.output.strByteOrder = text; return !text.empty();
     case kArrayName: settings.output.strArrayName = text; return !text.empty();
     case kHeader: settings.output.bHeader = true; return bOneByte && value[0] == 1;
+    case kFormat: settings.output.strFormat = text; return !text.empty();
+    case kTrim: settings.output.bTrim = true; return bOneByte && value[0] == 1;
     }
     return true;   // a later version's setting
 }
@@ -117,6 +121,8 @@ std::vector<std::uint8_t> SettingsBlock(const DeviceSettings& settings)
     writer.Text(kByteOrder, settings.output.strByteOrder);
     writer.Text(kArrayName, settings.output.strArrayName);
     if (settings.output.bHeader) writer.Byte(kHeader, 1);
+    writer.Text(kFormat, settings.output.strFormat);
+    if (settings.output.bTrim) writer.Byte(kTrim, 1);
     return writer.Block();
 }
 

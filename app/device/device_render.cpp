@@ -8,6 +8,7 @@
 #include "export/export_format.h"
 
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -22,21 +23,33 @@ std::vector<std::uint32_t> Packed(const RgbImage& image)
     return pixels;
 }
 
-PictureBuffer Shaped(const CapturedPicture& source, const DeviceGeometry& geometry)
+// The picture after the geometry; its pixels stay the source's when the geometry does nothing.
+PictureBuffer Shaped(const CapturedPicture& source, const Geometry& geometry)
 {
     PictureBuffer picture;
     picture.nWidth = source.nWidth;
     picture.nHeight = source.nHeight;
-    const Geometry shapes = geometry.AsGeometry();
-    if (shapes.DoesNothing()) {
-        picture.pixels.assign(source.pixels.begin(), source.pixels.end());
-        return picture;
-    }
-    const RgbImage image = Transformed(RgbImageOf(source), shapes);
+    if (geometry.DoesNothing()) return picture;
+    const RgbImage image = Transformed(RgbImageOf(source), geometry);
     picture.nWidth = image.nWidth;
     picture.nHeight = image.nHeight;
     picture.pixels = Packed(image);
     return picture;
+}
+
+// Runs work(nFrom, nTo) over [0, nCount), in two halves at once when there
+// are enough items to pay for a thread: the reduction leaves a core idle.
+template <typename Work>
+void InTwoHalves(std::size_t nCount, Work work)
+{
+    constexpr std::size_t kSplitFrom = std::size_t{1} << 20;
+    if (nCount < kSplitFrom) {
+        work(std::size_t{0}, nCount);
+        return;
+    }
+    std::thread other(work, nCount / 2, nCount);
+    work(std::size_t{0}, nCount / 2);
+    other.join();
 }
 
 // A display library's own bytes are counted by writing its raw form nowhere;
@@ -71,28 +84,31 @@ std::int64_t FlashBytes(const DeviceRender& render, const DeviceChoices& choices
 
 CapturedPicture DeviceRender::Captured() const
 {
-    return {picture.nWidth, picture.nHeight, picture.mode, thresholds, picture.pixels, values, palette};
+    return {picture.nWidth, picture.nHeight, picture.mode, thresholds, pixels, values, palette};
 }
 
-std::vector<std::uint32_t> DeviceRender::ShownPixels() const
+void DeviceRender::ShownPixels(std::span<std::uint32_t> out, std::uint32_t nOr) const
 {
-    std::vector<std::uint32_t> shown(values.size());
     const PixelFormat* format = FindPixelFormat(picture.mode);
     // Up to 16 bits a value, a table of every colour costs less than decoding each pixel.
+    std::vector<std::uint32_t> colours;
     if (format != nullptr && format->nLargestValue <= 0xFFFF && values.size() > format->nLargestValue) {
-        std::vector<std::uint32_t> colours(format->nLargestValue + 1);
-        for (std::uint32_t v = 0; v < colours.size(); ++v) colours[v] = DecodedPixel(picture.mode, v, palette);
-        for (std::size_t i = 0; i < values.size(); ++i) shown[i] = colours[values[i]];
-        return shown;
+        colours.resize(format->nLargestValue + 1);
+        for (std::uint32_t v = 0; v < colours.size(); ++v) colours[v] = DecodedPixel(picture.mode, v, palette) | nOr;
     }
-    for (std::size_t i = 0; i < values.size(); ++i) shown[i] = DecodedPixel(picture.mode, values[i], palette);
-    return shown;
+    InTwoHalves(values.size(), [&](std::size_t nFrom, std::size_t nTo) {
+        if (!colours.empty())
+            for (std::size_t i = nFrom; i < nTo; ++i) out[i] = colours[values[i]];
+        else
+            for (std::size_t i = nFrom; i < nTo; ++i) out[i] = DecodedPixel(picture.mode, values[i], palette) | nOr;
+    });
 }
 
 DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices& choices)
 {
     DeviceRender render;
     render.picture = Shaped(source, choices.geometry);
+    render.pixels = choices.geometry.DoesNothing() ? source.pixels : std::span<const std::uint32_t>(render.picture.pixels);
     render.picture.mode = choices.mode;
     render.thresholds = source.thresholds;
     render.palette = PaletteFor(render.Captured(), choices.reduction);
@@ -100,11 +116,15 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
     render.values = EncodedValues(shaped, choices.reduction);
     if (render.values.empty()) {
         const PixelEncoder encoder = shaped.MakeEncoder();
-        render.values.resize(render.picture.pixels.size());
-        for (std::size_t i = 0; i < render.values.size(); ++i) render.values[i] = encoder.Encode(render.picture.pixels[i]);
+        render.values.resize(render.pixels.size());
+        InTwoHalves(render.values.size(), [&](std::size_t nFrom, std::size_t nTo) {
+            for (std::size_t i = nFrom; i < nTo; ++i) render.values[i] = encoder.Encode(render.pixels[i]);
+        });
     }
     const PixelFormat* format = FindPixelFormat(choices.mode);
-    if (format != nullptr && format->UsesPalette() && render.palette.empty())
+    if (std::optional<std::string> error = ReductionError(choices.reduction, choices.mode))
+        render.refusal = std::move(error);
+    else if (format != nullptr && format->UsesPalette() && render.palette.empty())
         render.refusal = "no palette could be chosen for the picture";
     else
         render.refusal = RefusalFor(choices.Output(), render.Captured());

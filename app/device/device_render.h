@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,19 +14,22 @@
 // pixel format, with what it costs in flash. The export writes it and the
 // preview shows it, so both come from the same values.
 struct DeviceRender {
-    PictureBuffer picture;               // the pixels after the geometry
+    PictureBuffer picture;               // the size and format after the geometry; pixels only when it changed them
+    std::span<const std::uint32_t> pixels;   // picture.pixels, or the source's own when the geometry does nothing
     Thresholds thresholds{128, 128, 128};
     std::vector<std::uint32_t> palette;  // a palette format's colours, packed like the pixels
     std::vector<std::uint32_t> values;   // the encoded value of every pixel, top row first
     std::optional<std::string> refusal;  // why the output format cannot write it
     std::int64_t nFlashBytes = 0;
 
-    // The picture as the writers take it; borrows from this render.
+    // The picture as the writers take it; borrows from this render and the source.
     CapturedPicture Captured() const;
 
-    // Every pixel as the display shows it: packed 0x00BBGGRR, top row first.
-    std::vector<std::uint32_t> ShownPixels() const;
+    // Every pixel as the display shows it, packed 0x00BBGGRR with nOr's bits
+    // set, top row first, into out, which holds as many as the picture.
+    void ShownPixels(std::span<std::uint32_t> out, std::uint32_t nOr = 0) const;
 };
 
-// Runs the choices over a picture. Slow for large pictures: the dialog runs it off the interface thread.
+// Runs the choices over a picture, which must outlive the render. Slow for
+// large pictures: the dialog runs it off the interface thread.
 DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices& choices);

@@ -37,6 +37,8 @@ DeviceSettings SettingsOf(const DeviceChoices& choices)
     if (choices.bytes.byteOrder) output.strByteOrder = ByteOrderWord(*choices.bytes.byteOrder);
     output.strArrayName = choices.arrayName;
     output.bHeader = choices.bHeader;
+    if (choices.bBinary) output.strFormat = FindOutputFormat(ExportFormat::Bin).pszName;
+    output.bTrim = choices.geometry.bTrim;
     return settings;
 }
 
@@ -54,5 +56,7 @@ DeviceChoices ChoicesOf(const CTOVIXDoc& doc)
     if (!output.strByteOrder.empty()) SetBytesOption(choices.bytes, "--byte-order", output.strByteOrder);
     choices.arrayName = output.strArrayName.empty() ? MakeExportName(doc.GetTitle()) : output.strArrayName;
     choices.bHeader = output.bHeader;
+    choices.bBinary = output.strFormat == FindOutputFormat(ExportFormat::Bin).pszName;
+    choices.geometry.bTrim = output.bTrim;
     return choices;
 }

@@ -6,8 +6,9 @@
 
 class CTOVIXDoc;
 
-// The dialog's choices as the document keeps them. The geometry, the colour
-// order, inversion and the preview's magnification are the dialog's alone.
+// The dialog's choices as the document keeps them. The rotation, flip and
+// resize, the colour order, inversion and the preview's magnification are
+// the dialog's alone.
 DeviceSettings SettingsOf(const DeviceChoices& choices);
 
 // The choices a document's settings give, over the defaults; the array is

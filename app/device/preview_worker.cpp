@@ -5,18 +5,24 @@
 #include <QMetaObject>
 #include <QThreadPool>
 
+QImage ShownImage(const DeviceRender& render)
+{
+    const PictureBuffer& picture = render.picture;
+    // The pixels go to the image as they are, 0x00BBGGRR being R, G, B, X in
+    // memory; X must be opaque. Rows of 4-byte pixels have no padding.
+    QImage shown(picture.nWidth, picture.nHeight, QImage::Format_RGBX8888);
+    if (shown.isNull() || render.values.empty()) return shown;
+    render.ShownPixels({reinterpret_cast<std::uint32_t*>(shown.bits()), render.values.size()}, 0xFF000000);
+    return shown;
+}
+
 std::shared_ptr<const DevicePreview> MakePreview(const CapturedPicture& source, const DeviceChoices& choices)
 {
     auto pPreview = std::make_shared<DevicePreview>();
     pPreview->render = RenderForDevice(source, choices);
-    const PictureBuffer& picture = pPreview->render.picture;
-    // The pixels go to the image as they are, 0x00BBGGRR being R, G, B, X in
-    // memory; X must be opaque.
-    auto* pShown = new std::vector<std::uint32_t>(pPreview->render.ShownPixels());
-    for (std::uint32_t& pixel : *pShown) pixel |= 0xFF000000;
-    pPreview->shown = QImage(reinterpret_cast<uchar*>(pShown->data()), picture.nWidth, picture.nHeight,
-                             static_cast<qsizetype>(picture.nWidth) * 4, QImage::Format_RGBX8888,
-                             [](void* p) { delete static_cast<std::vector<std::uint32_t>*>(p); }, pShown);
+    // A finished preview may outlive the source whose pixels the render borrowed.
+    if (choices.geometry.DoesNothing()) pPreview->render.pixels = {};
+    pPreview->shown = ShownImage(pPreview->render);
     return pPreview;
 }
 

@@ -10,7 +10,8 @@
 #include <memory>
 #include <optional>
 
-// One finished preview: the render and the picture the display would show.
+// One finished preview: the render, without the source's pixels, and the
+// picture the display would show.
 struct DevicePreview {
     DeviceRender render;
     QImage shown;   // the render's ShownPixels, one QImage pixel a picture pixel
@@ -50,6 +51,9 @@ private:
     std::shared_ptr<const DevicePreview> m_pLatest;
     std::shared_ptr<bool> m_pAlive;
 };
+
+// The picture a render shows, one pixel a picture pixel.
+QImage ShownImage(const DeviceRender& render);
 
 // The preview of the choices, made where it is called.
 std::shared_ptr<const DevicePreview> MakePreview(const CapturedPicture& source, const DeviceChoices& choices);

@@ -2,10 +2,14 @@
 #include "app/dialogs/device_export_dlg.h"
 
 #include "app/device/preview_canvas.h"
+#include "app/dialogs/dialog_units.h"
+#include "app/open_file_chooser.h"
 #include "app/device/preview_worker.h"
 #include "app/res/device_strings.h"
+#include "core/palette_file.h"
 #include "core/picture_values.h"
 #include "core/pixel_format.h"
+#include "core/user_dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +24,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <filesystem>
 #include <initializer_list>
 #include <utility>
 
@@ -59,15 +64,25 @@ QString Text(const char* pszText)
 // A picture side the geometry may ask for.
 constexpr int kLargestSide = 4096;
 constexpr int kNoChoice = -1;
+// The flip box's values: a bit for each axis.
+constexpr int kFlipHorizontal = 1;
+constexpr int kFlipVertical = 2;
 
 } // namespace
 
-CDeviceExportDlg::CDeviceExportDlg(const CapturedPicture& picture, const DeviceChoices& initial, QWidget* pParent)
-    : QDialog(pParent), m_choices(initial), m_pWorker(new CPreviewWorker(picture, this))
+CDeviceExportDlg::CDeviceExportDlg(const CapturedPicture& picture, const DeviceChoices& initial, COpenFileChooser& chooser,
+                                   UserDialogs& dialogs, QWidget* pParent)
+    : QDialog(pParent),
+      m_choices(initial),
+      m_chooser(chooser),
+      m_dialogs(dialogs),
+      m_palette(initial.reduction.palette),
+      m_pWorker(new CPreviewWorker(picture, this))
 {
     setWindowTitle(Text(s::kCaption));
+    SetDialogFrame(this);
     BuildControls();
-    if (!m_choices.geometry.Resizes()) {
+    if (m_choices.geometry.nWidth == 0) {
         m_pWidth->setValue(std::max(1, picture.nWidth));
         m_pHeight->setValue(std::max(1, picture.nHeight));
     }
@@ -116,6 +131,8 @@ void CDeviceExportDlg::BuildControls()
     m_pName->setObjectName(QStringLiteral("name"));
     connect(m_pName, &QLineEdit::textChanged, this, &CDeviceExportDlg::OnChanged);
     m_pHeader = check(s::kHeader, "header");
+    m_pFileKind = AddCombo("fileKind");
+    Fill(m_pFileKind, {{s::kCSource, 0}, {s::kBinary, 1}});
 
     m_pByteOrder = AddCombo("byteOrder");
     Fill(m_pByteOrder, {{s::kLittleEndian, int(ByteOrder::Little)}, {s::kBigEndian, int(ByteOrder::Big)}});
@@ -137,6 +154,18 @@ void CDeviceExportDlg::BuildControls()
                        {s::kMonoLuminance, int(ReductionSettings::MonoRule::Luminance)}});
     m_pLuminance = spin("luminance", 0, 255);
     m_pRound = check(s::kRound, "round");
+    m_pPalette = new QLabel(this);
+    m_pPalette->setObjectName(QStringLiteral("palette"));
+    m_pPaletteFile = new QPushButton(Text(s::kPaletteFile), this);
+    m_pPaletteFile->setObjectName(QStringLiteral("paletteFile"));
+    m_pPaletteFile->setAutoDefault(false);
+    connect(m_pPaletteFile, &QPushButton::clicked, this, &CDeviceExportDlg::OnPaletteFile);
+    m_pPaletteAuto = new QPushButton(Text(s::kPaletteClear), this);
+    m_pPaletteAuto->setObjectName(QStringLiteral("paletteAuto"));
+    m_pPaletteAuto->setAutoDefault(false);
+    connect(m_pPaletteAuto, &QPushButton::clicked, this, &CDeviceExportDlg::OnPaletteAuto);
+
+    m_pTrim = check(s::kTrim, "trim");
 
     m_pRotate = AddCombo("rotate");
     Fill(m_pRotate, {{s::kNoRotation, kNoChoice},
@@ -144,7 +173,8 @@ void CDeviceExportDlg::BuildControls()
                      {s::kRotate180, int(Rotation::HalfTurn)},
                      {s::kRotate270, int(Rotation::Clockwise270)}});
     m_pFlip = AddCombo("flip");
-    Fill(m_pFlip, {{s::kNoFlip, kNoChoice}, {s::kFlipHorizontal, int(FlipAxis::Horizontal)}, {s::kFlipVertical, int(FlipAxis::Vertical)}});
+    Fill(m_pFlip, {{s::kNoFlip, 0}, {s::kFlipHorizontal, kFlipHorizontal}, {s::kFlipVertical, kFlipVertical},
+                   {s::kFlipBoth, kFlipHorizontal | kFlipVertical}});
     m_pResize = check(s::kResize, "resize");
     m_pWidth = spin("width", 1, kLargestSide);
     m_pHeight = spin("height", 1, kLargestSide);
@@ -155,8 +185,14 @@ void CDeviceExportDlg::BuildControls()
                      {s::kFilterLanczos, int(ResizeFilter::Lanczos)},
                      {s::kFilterNearest, int(ResizeFilter::Nearest)}});
 
-    m_pZoom = AddCombo("zoom");
+    // The magnification only redraws: the render it shows stays as it is.
+    m_pZoom = new QComboBox(this);
+    m_pZoom->setObjectName(QStringLiteral("zoom"));
     for (int nPercent : {100, 200, 400, 800}) m_pZoom->addItem(QStringLiteral("%1 %").arg(nPercent), nPercent);
+    connect(m_pZoom, &QComboBox::currentIndexChanged, this, [this] {
+        m_choices.nPreviewZoom = Value(m_pZoom);
+        m_pCanvas->SetZoom(m_choices.nPreviewZoom);
+    });
     m_pCanvas = new CPreviewCanvas;
     auto* pScroll = new QScrollArea(this);
     pScroll->setWidget(m_pCanvas);
@@ -169,6 +205,7 @@ void CDeviceExportDlg::BuildControls()
     pSettings->addWidget(group(s::kOutputGroup, pForm));
     pForm->addRow(Text(s::kTarget), m_pTarget);
     pForm->addRow(Text(s::kPixelFormat), m_pFormat);
+    pForm->addRow(Text(s::kFileKind), m_pFileKind);
     pForm->addRow(Text(s::kArrayName), m_pName);
     pForm->addRow(m_pHeader);
     pSettings->addWidget(group(s::kLayoutGroup, pForm));
@@ -188,7 +225,16 @@ void CDeviceExportDlg::BuildControls()
     pForm->addRow(Text(s::kMonoRule), pMono);
     qobject_cast<QLabel*>(pForm->labelForField(pMono))->setBuddy(m_pMonoRule);
     pForm->addRow(m_pRound);
+    auto* pPalette = new QWidget(this);
+    auto* pPaletteLayout = new QHBoxLayout(pPalette);
+    pPaletteLayout->setContentsMargins(0, 0, 0, 0);
+    pPaletteLayout->addWidget(m_pPalette, 1);
+    pPaletteLayout->addWidget(m_pPaletteFile);
+    pPaletteLayout->addWidget(m_pPaletteAuto);
+    pForm->addRow(Text(s::kPalette), pPalette);
+    qobject_cast<QLabel*>(pForm->labelForField(pPalette))->setBuddy(m_pPaletteFile);
     pSettings->addWidget(group(s::kGeometryGroup, pForm));
+    pForm->addRow(m_pTrim);
     pForm->addRow(Text(s::kRotate), m_pRotate);
     pForm->addRow(Text(s::kFlip), m_pFlip);
     auto* pSize = new QHBoxLayout;
@@ -240,9 +286,11 @@ void CDeviceExportDlg::ShowChoices()
     m_bFilling = true;
     const DeviceChoices& c = m_choices;
     int nTarget = kNoChoice;
-    if (c.pszTarget != nullptr) nTarget = static_cast<int>(&c.Output() - OutputFormats().data());
+    if (const OutputFormat* source = c.pszTarget ? FindOutputFormat("bytes", c.pszTarget) : nullptr)
+        nTarget = static_cast<int>(source - OutputFormats().data());
     Select(m_pTarget, nTarget);
     FillFormats();
+    Select(m_pFileKind, c.bBinary ? 1 : 0);
     m_pName->setText(QString::fromStdString(c.arrayName));
     m_pHeader->setChecked(c.bHeader);
     SelectOption(m_pByteOrder, c.bytes.byteOrder, ByteOrder::Little);
@@ -254,10 +302,12 @@ void CDeviceExportDlg::ShowChoices()
     Select(m_pMonoRule, static_cast<int>(c.reduction.monoRule));
     m_pLuminance->setValue(c.reduction.nLuminanceThreshold);
     m_pRound->setChecked(c.reduction.bRound);
+    ShowPalette();
+    m_pTrim->setChecked(c.geometry.bTrim);
     Select(m_pRotate, c.geometry.rotation ? static_cast<int>(*c.geometry.rotation) : kNoChoice);
-    Select(m_pFlip, c.geometry.flip ? static_cast<int>(*c.geometry.flip) : kNoChoice);
-    m_pResize->setChecked(c.geometry.Resizes());
-    if (c.geometry.Resizes()) {
+    Select(m_pFlip, (c.geometry.bFlipHorizontal ? kFlipHorizontal : 0) | (c.geometry.bFlipVertical ? kFlipVertical : 0));
+    m_pResize->setChecked(c.geometry.nWidth > 0);
+    if (c.geometry.nWidth > 0) {
         m_pWidth->setValue(c.geometry.nWidth);
         m_pHeight->setValue(c.geometry.nHeight);
     }
@@ -279,6 +329,7 @@ void CDeviceExportDlg::ReadControls()
         m_bFilling = false;
     }
     c.mode = static_cast<ColorMode>(Value(m_pFormat));
+    c.bBinary = Value(m_pFileKind) == 1;
     c.arrayName = m_pName->text().toStdString();
     // Only options that apply are given: a greyed-out box keeps its text but says nothing.
     auto option = [](const QComboBox* pBox, auto& field) {
@@ -296,10 +347,14 @@ void CDeviceExportDlg::ReadControls()
                                                     : ReductionSettings::MonoRule::Channels;
     c.reduction.nLuminanceThreshold = m_pLuminance->value();
     c.reduction.bRound = m_pRound->isEnabled() && m_pRound->isChecked();
+    const PixelFormat* format = FindPixelFormat(c.mode);
+    c.reduction.palette = format != nullptr && format->UsesPalette() ? m_palette : std::vector<Rgb>{};
+    c.geometry.bTrim = m_pTrim->isChecked();
     const int nRotate = Value(m_pRotate);
     c.geometry.rotation = nRotate == kNoChoice ? std::nullopt : std::optional<Rotation>(static_cast<Rotation>(nRotate));
     const int nFlip = Value(m_pFlip);
-    c.geometry.flip = nFlip == kNoChoice ? std::nullopt : std::optional<FlipAxis>(static_cast<FlipAxis>(nFlip));
+    c.geometry.bFlipHorizontal = (nFlip & kFlipHorizontal) != 0;
+    c.geometry.bFlipVertical = (nFlip & kFlipVertical) != 0;
     c.geometry.nWidth = m_pResize->isChecked() ? m_pWidth->value() : 0;
     c.geometry.nHeight = m_pResize->isChecked() ? m_pHeight->value() : 0;
     c.geometry.fit = static_cast<ResizeFit>(Value(m_pFit));
@@ -333,6 +388,10 @@ void CDeviceExportDlg::UpdateEnabled()
     m_pRound->setEnabled(reduces([](ReductionSettings& r) { r.bRound = true; }));
     m_pMonoRule->setEnabled(reduces([](ReductionSettings& r) { r.monoRule = ReductionSettings::MonoRule::Luminance; }));
     m_pLuminance->setEnabled(m_pMonoRule->isEnabled() && Value(m_pMonoRule) == int(ReductionSettings::MonoRule::Luminance));
+    const PixelFormat* format = FindPixelFormat(mode);
+    const bool bPalette = format != nullptr && format->UsesPalette();
+    m_pPaletteFile->setEnabled(bPalette);
+    m_pPaletteAuto->setEnabled(bPalette && !m_palette.empty());
     for (QWidget* pWidget : std::initializer_list<QWidget*>{m_pWidth, m_pHeight, m_pFit, m_pFilter})
         pWidget->setEnabled(m_pResize->isChecked());
 }
@@ -360,4 +419,38 @@ void CDeviceExportDlg::OnPreviewReady()
                                           .arg(render.picture.nHeight)
                                           .arg(render.nFlashBytes));
     m_pExport->setEnabled(!render.refusal && !OptionsErrorFor(m_choices.Output(), m_choices.mode, m_choices.bytes, m_choices.bHeader));
+}
+
+void CDeviceExportDlg::ShowPalette()
+{
+    if (m_palette.empty())
+        m_pPalette->setText(Text(s::kPaletteAuto));
+    else if (m_strPaletteFile.empty())
+        m_pPalette->setText(Text(s::kPaletteKept).arg(m_palette.size()));
+    else
+        m_pPalette->setText(Text(s::kPaletteColours).arg(m_palette.size()).arg(QString::fromStdString(m_strPaletteFile)));
+}
+
+// Read as the tool reads --palette; a file that cannot be used leaves the palette as it was.
+void CDeviceExportDlg::OnPaletteFile()
+{
+    const std::optional<std::string> path = m_chooser.AskOpenFileName({s::kPaletteExtension, s::kPaletteFilters});
+    if (!path || path->empty()) return;
+    const PaletteFile file = ReadPaletteFile(*path);
+    if (file.fault != PaletteFileFault::None) {
+        m_dialogs.ShowMessage(std::string(s::kCannotReadPalette) + "\n" + DescribePaletteFault(*path, file));
+        return;
+    }
+    m_palette = file.colours;
+    m_strPaletteFile = std::filesystem::path(*path).filename().string();
+    ShowPalette();
+    OnChanged();
+}
+
+void CDeviceExportDlg::OnPaletteAuto()
+{
+    m_palette.clear();
+    m_strPaletteFile.clear();
+    ShowPalette();
+    OnChanged();
 }

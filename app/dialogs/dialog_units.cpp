@@ -31,10 +31,15 @@ QSize DialogUnits::Size(int nWidth, int nHeight) const
     return Rect(0, 0, nWidth, nHeight).size();
 }
 
-void SetTemplateFrame(QDialog* pDialog, const DialogUnits& du, int nWidth, int nHeight)
+void SetDialogFrame(QDialog* pDialog)
 {
     pDialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint);
+}
+
+void SetTemplateFrame(QDialog* pDialog, const DialogUnits& du, int nWidth, int nHeight)
+{
+    SetDialogFrame(pDialog);
     pDialog->setFixedSize(du.Size(nWidth, nHeight));
 }
 

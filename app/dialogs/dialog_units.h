@@ -24,6 +24,10 @@ private:
     int m_nBaseY;
 };
 
+// Gives the dialog the frame of the program's dialogs: caption, system menu
+// (a close button) and no way to minimise or maximise it.
+void SetDialogFrame(QDialog* pDialog);
+
 // Gives the dialog a template's frame: caption, system menu (a close button)
 // and no way to minimise, maximise or resize it; nWidth x nHeight units.
 void SetTemplateFrame(QDialog* pDialog, const DialogUnits& du, int nWidth, int nHeight);

@@ -13,6 +13,9 @@ inline constexpr const char* kPixelFormat = "ﾋﾟｸｾﾙ形式(&F):";
 inline constexpr const char* kBits = "ﾋﾞｯﾄ";
 inline constexpr const char* kArrayName = "配列名(&N):";
 inline constexpr const char* kHeader = "ﾍｯﾀﾞｰﾌｧｲﾙ(.h)も出力(&H)";
+inline constexpr const char* kFileKind = "出力形式(&G):";
+inline constexpr const char* kCSource = "Cｿｰｽ";
+inline constexpr const char* kBinary = "ﾊﾞｲﾅﾘ (.bin)";
 
 inline constexpr const char* kLayoutGroup = "ﾊﾞｲﾄ配置";
 inline constexpr const char* kByteOrder = "ﾊﾞｲﾄ順(&B):";
@@ -37,8 +40,19 @@ inline constexpr const char* kMonoRule = "2色化の基準(&M):";
 inline constexpr const char* kMonoChannels = "RGBごとの閾値";
 inline constexpr const char* kMonoLuminance = "明るさ";
 inline constexpr const char* kRound = "最も近いﾚﾍﾞﾙに丸める(&R)";
+inline constexpr const char* kPalette = "ﾊﾟﾚｯﾄ(&K):";
+inline constexpr const char* kPaletteAuto = "自動で選ぶ";
+// "16色 (colours.txt)"
+inline constexpr const char* kPaletteColours = "%1色 (%2)";
+inline constexpr const char* kPaletteKept = "%1色";
+inline constexpr const char* kPaletteFile = "ﾌｧｲﾙ(&J)...";
+inline constexpr const char* kPaletteClear = "自動(&U)";
+inline constexpr const char* kPaletteFilters = "Palette Files (*.txt *.hex *.pal);;All Files (*)";
+inline constexpr const char* kPaletteExtension = "txt";
+inline constexpr const char* kCannotReadPalette = "ﾊﾟﾚｯﾄﾌｧｲﾙを読み込めません";
 
 inline constexpr const char* kGeometryGroup = "変形";
+inline constexpr const char* kTrim = "白い余白を切り取る(&W)";
 inline constexpr const char* kRotate = "回転(&A):";
 inline constexpr const char* kNoRotation = "なし";
 inline constexpr const char* kRotate90 = "右に90°";
@@ -48,6 +62,7 @@ inline constexpr const char* kFlip = "反転(&V):";
 inline constexpr const char* kNoFlip = "なし";
 inline constexpr const char* kFlipHorizontal = "左右";
 inline constexpr const char* kFlipVertical = "上下";
+inline constexpr const char* kFlipBoth = "上下左右";
 inline constexpr const char* kResize = "ｻｲｽﾞ変更(&S)";
 inline constexpr const char* kFitWhole = "全体を収める";
 inline constexpr const char* kFillWhole = "全体を埋める";

@@ -9,6 +9,7 @@
 #include "app/res/resource.h"
 #include "core/device_settings.h"
 #include "core/file_write.h"
+#include "core/pixel_encoder.h"
 #include "export/export_format.h"
 
 #include <QCheckBox>
@@ -19,12 +20,16 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdlib>
+#include <set>
 
 using namespace testing_support;
 
@@ -62,6 +67,8 @@ protected:
                 pCheck->setChecked(item == "on");
             } else if (auto* pSpin = dialog.findChild<QSpinBox*>(setting.pszBox)) {
                 pSpin->setValue(item.toInt());
+            } else if (auto* pButton = dialog.findChild<QPushButton*>(setting.pszBox)) {
+                pButton->click();
             } else {
                 FAIL() << "no control " << setting.pszBox;
             }
@@ -78,9 +85,10 @@ protected:
     // last time, keeps the preview, and exports to the file.
     QImage ExportThroughDialog(const std::vector<Setting>& settings, const std::string& file)
     {
-        static const std::vector<Setting> kDefaults = {{"target", "ｶｽﾀﾑ"}, {"dither", "なし"}, {"monoRule", "RGB"},
-                                                       {"round", "off"},    {"rotate", "なし"}, {"flip", "なし"},
-                                                       {"resize", "off"},   {"header", "off"}};
+        static const std::vector<Setting> kDefaults = {{"target", "ｶｽﾀﾑ"}, {"fileKind", "C"},  {"dither", "なし"},
+                                                       {"monoRule", "RGB"},  {"round", "off"},   {"trim", "off"},
+                                                       {"rotate", "なし"},   {"flip", "なし"},   {"resize", "off"},
+                                                       {"header", "off"}};
         QImage preview;
         dialogs.savePath = dir.File(file);
         OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
@@ -224,6 +232,109 @@ TEST_F(DeviceExportTest, ViewShowsTheDitheredPictureAsExported)
               std::vector<std::uint8_t>(image.m_pDispBits, image.m_pDispBits + image.GetStride() * image.GetHeight()));
 }
 
+// The view paints the picture trimmed, turned, flipped and resized as the
+// export writes it, and the status bar gives the written size.
+TEST_F(DeviceExportTest, ViewShowsTheShapedPictureAsExported)
+{
+    // The ramp inside a white border of 3 pixels, which the trim cuts off.
+    WriteFile(dir.File("framed.bmp"), BuildBmp(43, 29, [](int x, int y) {
+        const bool bBorder = x < 3 || y < 3 || x >= 40 || y >= 26;
+        return bBorder ? testing_support::Rgb{255, 255, 255}
+                       : testing_support::Rgb{static_cast<std::uint8_t>(x * 5), static_cast<std::uint8_t>(y * 7), 40};
+    }));
+    ImportThroughMenu(dir.File("framed.bmp"));
+    const struct {
+        const char* file;
+        std::vector<Setting> settings;
+    } cases[] = {
+        {"trimmed.c", {{"format", "565"}, {"trim", "on"}, {"rotate", "右に90"}}},
+        {"resized.c", {{"format", "mono"}, {"dither", "誤差拡散 (Floyd"}, {"flip", "上下左右"}, {"resize", "on"}, {"width", "20"}, {"height", "20"}}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_FALSE(ExportThroughDialog(c.settings, c.file).isNull()) << c.file;
+        const std::vector<std::uint8_t> bytes = ReadFile(dir.File(c.file));
+        PictureBuffer decoded;
+        ASSERT_FALSE(ReadExportText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, decoded)) << c.file;
+        QImage painted(decoded.nWidth, decoded.nHeight, QImage::Format_RGB32);
+        painted.fill(Qt::black);
+        QPainter painter(&painted);
+        ActiveView()->OnDraw(painter, false, painted.rect());
+        painter.end();
+        int nDiffering = 0;
+        for (int y = 0; y < decoded.nHeight; ++y)
+            for (int x = 0; x < decoded.nWidth; ++x) {
+                const std::uint32_t packed = decoded.pixels[static_cast<std::size_t>(y * decoded.nWidth + x)];
+                nDiffering += painted.pixel(x, y) != qRgb(packed & 0xFF, packed >> 8 & 0xFF, packed >> 16 & 0xFF);
+            }
+        EXPECT_EQ(nDiffering, 0) << c.file;
+        Frame().UpdateCommandUI();
+        EXPECT_TRUE(Frame().Pane(Frame().m_nPicturePane)->text().startsWith(QStringLiteral("%1×%2 ").arg(decoded.nWidth).arg(decoded.nHeight)))
+            << c.file;
+    }
+    EXPECT_EQ(ActiveDoc().m_image.GetWidth(), 43) << "the document keeps its picture";
+}
+
+// A palette file is read as the tool reads --palette: its colours are the
+// export's. A file that is no palette is told and changes nothing.
+TEST_F(DeviceExportTest, APaletteFileGivesTheExportsColours)
+{
+    const std::string four = "#000000\n#ff0000\n00ff00\n#0000FF\n";
+    const std::string bad = "#000000\nteal\n";
+    WriteFile(dir.File("four.txt"), {four.begin(), four.end()});
+    WriteFile(dir.File("bad.txt"), {bad.begin(), bad.end()});
+    chooser.answers = {dir.File("four.txt"), dir.File("bad.txt")};
+    ExportThroughDialog({{"format", "index2"}, {"paletteFile", "click"}, {"paletteFile", "click"}}, "four.c");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("bad.txt:2"), std::string::npos) << dialogs.messages[0];
+    const std::vector<std::uint8_t> bytes = ReadFile(dir.File("four.c"));
+    PictureBuffer decoded;
+    ASSERT_FALSE(ReadExportText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, decoded));
+    const std::set<std::uint32_t> used(decoded.pixels.begin(), decoded.pixels.end());
+    const std::set<std::uint32_t> palette = {0x000000, 0x0000FF, 0x00FF00, 0xFF0000};
+    EXPECT_TRUE(std::includes(palette.begin(), palette.end(), used.begin(), used.end()));
+    EXPECT_GT(used.size(), 2u);
+}
+
+// The raw output is what -f bin writes: the bytes the dialog counts, LVGL 9's after its 12-byte header.
+TEST_F(DeviceExportTest, RawOutputHoldsTheCountedBytes)
+{
+    const struct {
+        const char* file;
+        std::vector<Setting> settings;
+        std::size_t nBytes;
+    } cases[] = {
+        {"plain.bin", {{"format", "565"}, {"fileKind", "ﾊﾞｲﾅﾘ"}}, 37 * 23 * 2},
+        {"lvgl.bin", {{"target", "lvgl9"}, {"format", "565"}, {"fileKind", "ﾊﾞｲﾅﾘ"}}, 12 + 37 * 23 * 2},
+    };
+    for (const auto& c : cases) {
+        ExportThroughDialog(c.settings, c.file);
+        EXPECT_EQ(dialogs.saveQuestions.back().strDefaultExt, "bin") << c.file;
+        EXPECT_EQ(ReadFile(dir.File(c.file)).size(), c.nBytes) << c.file;
+    }
+    EXPECT_EQ(ReadFile(dir.File("lvgl.bin")).at(0), 0x19) << "LVGL 9's magic";
+}
+
+// A save name that already ends in .h is the source: no header may overwrite it.
+TEST_F(DeviceExportTest, ASourceNamedLikeItsHeaderIsNotOverwritten)
+{
+    ExportThroughDialog({{"format", "mono"}, {"header", "on"}}, "logo.h");
+    const std::vector<std::uint8_t> bytes = ReadFile(dir.File("logo.h"));
+    PictureBuffer decoded;
+    const ReadError error = ReadExportText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, decoded);
+    EXPECT_FALSE(error) << *error;
+}
+
+// Like the program's other dialogs, the frame offers no minimise or maximise.
+TEST_F(DeviceExportTest, DialogHasTheFrameOfTheOtherDialogs)
+{
+    OnNextDialog<CDeviceExportDlg>([](CDeviceExportDlg& dialog) {
+        const Qt::WindowFlags flags = dialog.windowFlags();
+        EXPECT_TRUE(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    });
+    Run(res::ID_EXPORT_DEVICE);
+}
+
 TEST_F(DeviceExportTest, StaleRendersAreDroppedAndOnlyTheNewestIsShown)
 {
     CPreviewWorker worker(ActiveDoc().Captured());
@@ -314,6 +425,8 @@ TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
     chosen.bytes.byteOrder = ByteOrder::Big;
     chosen.arrayName = "logo";
     chosen.bHeader = true;
+    chosen.bBinary = true;
+    chosen.geometry.bTrim = true;
     ActiveDoc().SetDeviceSettings(SettingsOf(chosen));
     const DeviceChoices back = ChoicesOf(ActiveDoc());
     EXPECT_EQ(back.bytes.packing, chosen.bytes.packing);
@@ -321,6 +434,8 @@ TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
     EXPECT_EQ(back.bytes.byteOrder, chosen.bytes.byteOrder);
     EXPECT_EQ(back.arrayName, "logo");
     EXPECT_TRUE(back.bHeader);
+    EXPECT_TRUE(back.bBinary);
+    EXPECT_TRUE(back.geometry.bTrim);
 }
 
 // The flash a library's array takes, counted as its raw form: LVGL 9's with its 12-byte header.
@@ -342,6 +457,41 @@ TEST(DeviceRenderTest, FlashBytesAreWhatTheLibrarysRawFormHolds)
         choices.pszTarget = c.target;
         choices.mode = c.mode;
         EXPECT_EQ(RenderForDevice(source, choices).nFlashBytes, c.nBytes) << (c.target ? c.target : "custom");
+    }
+}
+
+// Without dithering every pixel shows as the format's encoder and decoder
+// make it, and a picture large enough to be encoded and shown in two halves
+// at once shows each pixel as a small picture of the same colours does.
+TEST(DeviceRenderTest, ALargePictureShowsEveryPixelAsASmallOneDoes)
+{
+    constexpr int kTile = 37;
+    constexpr int kSide = kTile * 30;
+    std::vector<std::uint32_t> tile(kTile * kTile);
+    for (std::size_t i = 0; i < tile.size(); ++i) tile[i] = static_cast<std::uint32_t>(i * 2654435761u + 0x5A3C96) & 0xFFFFFF;
+    std::vector<std::uint32_t> large(static_cast<std::size_t>(kSide) * kSide);
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x) large[static_cast<std::size_t>(y) * kSide + x] = tile[(y % kTile) * kTile + x % kTile];
+    const CapturedPicture small{kTile, kTile, ColorMode::Full, {100, 128, 160}, tile, {}};
+    const CapturedPicture big{kSide, kSide, ColorMode::Full, {100, 128, 160}, large, {}};
+    for (ColorMode mode : {ColorMode::Mono, ColorMode::Colors64, ColorMode::Rgb565}) {
+        DeviceChoices choices;
+        choices.mode = mode;
+        const DeviceRender smallRender = RenderForDevice(small, choices);
+        const DeviceRender bigRender = RenderForDevice(big, choices);
+        std::vector<std::uint32_t> smallShown(tile.size(), 0xFFFFFFFF);
+        std::vector<std::uint32_t> bigShown(large.size(), 0xFFFFFFFF);
+        smallRender.ShownPixels(smallShown);
+        bigRender.ShownPixels(bigShown);
+        const PixelEncoder encoder(mode, small.thresholds);
+        int nWrong = 0;
+        for (std::size_t i = 0; i < tile.size(); ++i) nWrong += smallShown[i] != DecodedPixel(mode, encoder.Encode(tile[i]));
+        EXPECT_EQ(nWrong, 0) << static_cast<int>(mode);
+        int nDiffering = 0;
+        for (int y = 0; y < kSide; ++y)
+            for (int x = 0; x < kSide; ++x)
+                nDiffering += bigShown[static_cast<std::size_t>(y) * kSide + x] != smallShown[(y % kTile) * kTile + x % kTile];
+        EXPECT_EQ(nDiffering, 0) << static_cast<int>(mode);
     }
 }
 
