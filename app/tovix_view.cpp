@@ -108,7 +108,7 @@ void CTOVIXView::SetColorMode(ColorMode mode)
     ::DeviceSettings settings = doc.DeviceSettings();
     settings.strPixelFormat.clear();
     settings.reduction = {};
-    settings.output.bTrim = false;
+    settings.geometry = {};
     doc.SetDeviceSettings(settings);
     doc.SetColorMode(mode);
     ShowDeviceFormat();

@@ -137,8 +137,12 @@ struct ReducedValues {
 std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc,
                                                  UserDialogs& dialogs, ReducedValues& kept)
 {
-    if (!request.geometry.DoesNothing() && !TransformBitmap(doc.m_image, request.geometry)) throw std::bad_alloc();
     DeviceSettings settings = doc.DeviceSettings();
+    // The command line's shape stands in for the one a document keeps. It is
+    // done to the picture here, so a document saved from it keeps none.
+    const Geometry geometry = request.geometry.DoesNothing() ? settings.geometry : request.geometry;
+    if (!geometry.DoesNothing() && !TransformBitmap(doc.m_image, geometry)) throw std::bad_alloc();
+    settings.geometry = {};
     if (request.mode) settings.strPixelFormat = FindPixelFormat(*request.mode)->pszName;
     settings.reduction = ReductionFor(request, settings.reduction, request.mode.value_or(doc.DeviceMode()));
     doc.SetDeviceSettings(settings);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/color_mode.h"
+#include "core/picture_geometry.h"
 #include "core/reduction_settings.h"
 
 #include <string>
@@ -18,7 +19,6 @@ struct DeviceOutputChoices {
     std::string strArrayName;
     bool bHeader = false;       // a header beside the source
     std::string strFormat;      // the -f word, bin for the raw bytes; empty: a C source
-    bool bTrim = false;         // a white border cut off first
 
     bool operator==(const DeviceOutputChoices&) const = default;
 };
@@ -29,6 +29,8 @@ struct DeviceSettings {
     std::string strPixelFormat;   // a format beyond the six modes by its row's name; empty: the colour mode
     ReductionSettings reduction;  // the user's palette among them
     DeviceOutputChoices output;
+    // Done to the stored picture before the reduction; the trim cuts off white.
+    Geometry geometry;
 
     bool IsDefault() const { return *this == DeviceSettings(); }
     bool operator==(const DeviceSettings&) const = default;

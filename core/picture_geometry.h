@@ -27,6 +27,7 @@ struct Geometry {
     {
         return !bTrim && !rotation && !bFlipHorizontal && !bFlipVertical && nWidth == 0;
     }
+    bool operator==(const Geometry&) const = default;
 };
 
 // The picture with the geometry done to it.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings_block.h"
 
+#include "core/dib_image.h"
+
 #include <bitset>
 #include <string>
 
@@ -22,6 +24,9 @@ enum Tag : std::uint16_t {
     kHeader = 12,
     kFormat = 13,
     kTrim = 14,
+    kRotation = 16,
+    kFlip = 17,
+    kResize = 18,
     kTagCount
 };
 
@@ -64,6 +69,19 @@ private:
     std::vector<std::uint8_t> m_entries;
 };
 
+// A resize: width and height, two bytes each, then how it fits and its filter.
+bool TakeResize(Geometry& geometry, std::span<const std::uint8_t> value)
+{
+    if (value.size() != 6) return false;
+    geometry.nWidth = static_cast<std::int32_t>(GetLe(value, 0, 2));
+    geometry.nHeight = static_cast<std::int32_t>(GetLe(value, 2, 2));
+    if (value[4] > static_cast<int>(ResizeFit::Fill) || value[5] > static_cast<int>(ResizeFilter::Nearest)) return false;
+    geometry.fit = static_cast<ResizeFit>(value[4]);
+    geometry.filter = static_cast<ResizeFilter>(value[5]);
+    return geometry.nWidth >= 1 && geometry.nWidth <= CDibImage::kMaxSide && geometry.nHeight >= 1 &&
+           geometry.nHeight <= CDibImage::kMaxSide;
+}
+
 // Takes one entry's value into the settings; false when it is out of range.
 bool TakeEntry(DeviceSettings& settings, std::uint16_t tag, std::span<const std::uint8_t> value)
 {
@@ -92,7 +110,16 @@ bool TakeEntry(DeviceSettings& settings, std::uint16_t tag, std::span<const std:
     case kArrayName: settings.output.strArrayName = text; return !text.empty();
     case kHeader: settings.output.bHeader = true; return bOneByte && value[0] == 1;
     case kFormat: settings.output.strFormat = text; return !text.empty();
-    case kTrim: settings.output.bTrim = true; return bOneByte && value[0] == 1;
+    case kTrim: settings.geometry.bTrim = true; return bOneByte && value[0] == 1;
+    case kRotation:
+        if (!bOneByte || value[0] > static_cast<int>(Rotation::Clockwise270)) return false;
+        settings.geometry.rotation = static_cast<Rotation>(value[0]);
+        return true;
+    case kFlip:
+        settings.geometry.bFlipHorizontal = bOneByte && (value[0] & 1) != 0;
+        settings.geometry.bFlipVertical = bOneByte && (value[0] & 2) != 0;
+        return bOneByte && value[0] >= 1 && value[0] <= 3;
+    case kResize: return TakeResize(settings.geometry, value);
     }
     return true;   // a later version's setting
 }
@@ -122,7 +149,18 @@ std::vector<std::uint8_t> SettingsBlock(const DeviceSettings& settings)
     writer.Text(kArrayName, settings.output.strArrayName);
     if (settings.output.bHeader) writer.Byte(kHeader, 1);
     writer.Text(kFormat, settings.output.strFormat);
-    if (settings.output.bTrim) writer.Byte(kTrim, 1);
+    const Geometry& geometry = settings.geometry;
+    if (geometry.bTrim) writer.Byte(kTrim, 1);
+    if (geometry.rotation) writer.Byte(kRotation, static_cast<std::uint8_t>(*geometry.rotation));
+    if (geometry.bFlipHorizontal || geometry.bFlipVertical)
+        writer.Byte(kFlip, static_cast<std::uint8_t>((geometry.bFlipHorizontal ? 1 : 0) | (geometry.bFlipVertical ? 2 : 0)));
+    if (geometry.nWidth != 0) {
+        std::vector<std::uint8_t> resize;
+        PutLe(resize, static_cast<std::uint32_t>(geometry.nWidth), 2);
+        PutLe(resize, static_cast<std::uint32_t>(geometry.nHeight), 2);
+        resize.insert(resize.end(), {static_cast<std::uint8_t>(geometry.fit), static_cast<std::uint8_t>(geometry.filter)});
+        writer.Entry(kResize, resize);
+    }
     return writer.Block();
 }
 

@@ -38,7 +38,7 @@ DeviceSettings SettingsOf(const DeviceChoices& choices)
     output.strArrayName = choices.arrayName;
     output.bHeader = choices.bHeader;
     if (choices.bBinary) output.strFormat = FindOutputFormat(ExportFormat::Bin).pszName;
-    output.bTrim = choices.geometry.bTrim;
+    settings.geometry = choices.geometry;
     return settings;
 }
 
@@ -57,6 +57,6 @@ DeviceChoices ChoicesOf(const CTOVIXDoc& doc)
     choices.arrayName = output.strArrayName.empty() ? MakeExportName(doc.GetTitle()) : output.strArrayName;
     choices.bHeader = output.bHeader;
     choices.bBinary = output.strFormat == FindOutputFormat(ExportFormat::Bin).pszName;
-    choices.geometry.bTrim = output.bTrim;
+    choices.geometry = settings.geometry;
     return choices;
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/bmp_import.h"
+#include "core/device_settings.h"
 #include "core/messages.h"
 #include "core/tovix_doc.h"
 #include "export/export_procedure.h"
@@ -189,7 +190,7 @@ TEST_F(TovixExportTest, PicturesComeInByNameOrWithPictureOnTheBackgroundWithoutA
     QImage clear(3, 2, QImage::Format_ARGB32);
     clear.fill(Qt::transparent);
     ASSERT_TRUE(clear.save(QString::fromStdString(dir.File("clear.PNG"))));
-    WriteFile(dir.File("blue.bmp"), BuildBmp(3, 2, [](int, int) { return Rgb{0, 0, 255}; }));
+    WriteFile(dir.File("blue.bmp"), BuildBmp(3, 2, [](int, int) { return testing_support::Rgb{0, 0, 255}; }));
 
     const struct {
         const char* args;
@@ -323,11 +324,11 @@ TEST_F(TovixExportTest, BytesSourceCompilesToTheExpectedArray)
 {
     WriteFile(dir.File("count.bmp"), BuildBmp(3, 2, [](int x, int y) {
         const int i = 3 * (y * 3 + x);
-        return Rgb{static_cast<std::uint8_t>(i + 1), static_cast<std::uint8_t>(i + 2), static_cast<std::uint8_t>(i + 3)};
+        return testing_support::Rgb{static_cast<std::uint8_t>(i + 1), static_cast<std::uint8_t>(i + 2), static_cast<std::uint8_t>(i + 3)};
     }));
     WriteFile(dir.File("marks.bmp"), BuildBmp(3, 10, [](int x, int y) {
         const bool bBlack = x == 0 || (x == 1 && y == 0) || (x == 2 && y == 9);
-        return bBlack ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
+        return bBlack ? testing_support::Rgb{0, 0, 0} : testing_support::Rgb{255, 255, 255};
     }));
     const struct {
         const char* args;
@@ -380,7 +381,7 @@ TEST_F(TovixExportTest, DecodedPicturesConvertBackToTheSameBytesWithoutADisplay)
     // 300 pixels wide: FORMAT_1 of a byte a pixel, or of packed bits, takes the long size prefix.
     WriteFile(dir.File("wide.bmp"), BuildBmp(300, 2, PatternPixel));
     // White and black: the largest and smallest value of each mode.
-    WriteFile(dir.File("ends.bmp"), BuildBmp(2, 1, [](int x, int) { return x == 0 ? Rgb{255, 255, 255} : Rgb{0, 0, 0}; }));
+    WriteFile(dir.File("ends.bmp"), BuildBmp(2, 1, [](int x, int) { return x == 0 ? testing_support::Rgb{255, 255, 255} : testing_support::Rgb{0, 0, 0}; }));
     const struct {
         const char* settings;
         const char* input;
@@ -717,6 +718,22 @@ TEST_F(TovixExportTest, GeometryShapesThePictureBeforeItsReduction)
     const std::string shaped = "--trim --rotate 90 --resize 9x9 --filter lanczos -m 565 --dither ordered";
     ASSERT_EQ(Run("framed.bmp --save-doc shaped.tvx " + shaped).nExit, 0);
     EXPECT_EQ(Run("-f bytes -n framed -o - shaped.tvx").strOut, Run("-f bytes -o - framed.bmp " + shaped).strOut);
+    // A document that keeps a shape, as the program's device export stores it,
+    // is exported shaped, unless the command line gives one; saved again, the
+    // shape is in its pixels and is not done twice.
+    RecordingDialogs dialogs;
+    auto kept = std::make_unique<CTOVIXDoc>();
+    ASSERT_TRUE(ImportBmp(*kept, dir.File("pic.bmp"), dialogs));
+    DeviceSettings settings;
+    settings.geometry.rotation = Rotation::Clockwise90;
+    settings.geometry.bFlipVertical = true;
+    kept->SetDeviceSettings(settings);
+    ASSERT_TRUE(kept->OnSaveDocument(dir.File("kept.tvx"), dialogs));
+    const std::string turned = Run("-f bytes -n pic -o - pic.bmp --rotate 90 --flip v").strOut;
+    EXPECT_EQ(Run("-f bytes -n pic -o - kept.tvx").strOut, turned);
+    EXPECT_EQ(Run("-f bytes -n pic -o - kept.tvx --flip h").strOut, Run("-f bytes -n pic -o - pic.bmp --flip h").strOut);
+    ASSERT_EQ(Run("kept.tvx --save-doc again.tvx").nExit, 0);
+    EXPECT_EQ(Run("-f bytes -n pic -o - again.tvx").strOut, turned);
 }
 
 // A document file may bring a mode outside the table: FORMAT_1 writes its

@@ -22,7 +22,7 @@ constexpr std::size_t kPixelsEnd = 26 + 4 * kWidth * kHeight;
 // Every setting beyond the six modes, each one alone, then all together.
 std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
 {
-    std::vector<std::pair<const char*, DeviceSettings>> cases(13);
+    std::vector<std::pair<const char*, DeviceSettings>> cases(14);
     cases[0] = {"pixel format", {}};
     cases[0].second.strPixelFormat = "grey4";
     cases[1].first = "dither";
@@ -48,12 +48,17 @@ std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
     cases[10].second.output.bHeader = true;
     cases[11].first = "raw output and trim";
     cases[11].second.output.strFormat = "bin";
-    cases[11].second.output.bTrim = true;
-    cases[12].first = "all";
-    DeviceSettings& all = cases[12].second;
+    cases[11].second.geometry.bTrim = true;
+    cases[12].first = "rotation, both flips and a resize";
+    cases[12].second.geometry = {false, {255, 255, 255}, Rotation::Clockwise270, true, true, 4096, 7, ResizeFit::Fill,
+                                 ResizeFilter::Nearest};
+    cases[13].first = "all";
+    DeviceSettings& all = cases[13].second;
     all.strPixelFormat = "grey4";
     all.reduction = {DitherMethod::Ordered, true, ReductionSettings::MonoRule::Luminance, 70, cases[5].second.reduction.palette};
-    all.output = {"u8g2", "pages", "lsb", "big", "logo", true, "bin", true};
+    all.output = {"u8g2", "pages", "lsb", "big", "logo", true, "bin"};
+    all.geometry = cases[12].second.geometry;
+    all.geometry.bTrim = true;
     return cases;
 }
 
@@ -153,6 +158,10 @@ TEST_F(DocumentSettingsTest, ARestThatIsNotOneWellFormedBlockOpensAsTheSixModesO
         {"known tag twice", withTail({14, 0, 0, 0, 3, 0, 1, 0, 0, 0, 1, 3, 0, 1, 0, 0, 0, 1})},
         {"palette of a colour and a half", withTail({11, 0, 0, 0, 6, 0, 5, 0, 0, 0, 1, 2, 3, 4, 5})},
         {"empty name", withTail({6, 0, 0, 0, 1, 0, 0, 0, 0, 0})},
+        {"rotation out of range", withTail({7, 0, 0, 0, 16, 0, 1, 0, 0, 0, 3})},
+        {"flip of neither axis", withTail({7, 0, 0, 0, 17, 0, 1, 0, 0, 0, 0})},
+        {"resize to no width", withTail({12, 0, 0, 0, 18, 0, 6, 0, 0, 0, 0, 0, 7, 0, 0, 0})},
+        {"resize past the largest side", withTail({12, 0, 0, 0, 18, 0, 6, 0, 0, 0, 1, 16, 7, 0, 0, 0})},
     };
     for (const auto& [name, bytes] : cases) {
         auto opened = Opened(bytes);
