@@ -71,6 +71,11 @@ check epaper img_black --for epaper
 check epaper_yellow img_yellow --for epaper-yellow --dither atkinson
 defines="-DLVGL_VERSION_8" check lvgl8_565 img --for lvgl8
 defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_32 img --for lvgl8 -m 24
+defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_argb img --for lvgl8 -m argb8888
+defines="-DLVGL_VERSION_8" check lvgl8_565a8 img --for lvgl8 -m rgb565a8
+defines="-DLVGL_VERSION_8" check lvgl8_a8 img --for lvgl8 -m a8
+defines="-DLVGL_VERSION_8" check lvgl8_i1 img --for lvgl8 -m index1
+defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_i8 img --for lvgl8 -m index8
 
 # The frames of an animation, and a still picture's one frame.
 check frames_still img_delays -f bytes -m 565 --frames --attribute PROGMEM
