@@ -10,6 +10,8 @@
 #include "export/export_name.h"
 #include "export/text_writer.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kBytesPerLine = 16;
@@ -163,21 +165,24 @@ void ForEachDataBlock(std::string_view target, const ExportJob& job, std::size_t
         PackBlocks(picture, options, nMultiple, take);
         return;
     }
-    // Three bytes in, four out: blocks of 3 x nMultiple bytes widen to 4 x nMultiple.
+    // B, G, R, then the alpha or 0xFF: full colour has nothing to encode, so
+    // the bytes come straight from the pixels, in blocks of whole multiples.
     const bool bAlpha = picture.mode == ColorMode::Argb8888;
-    std::size_t nPixel = 0;
-    std::vector<std::uint8_t> wide;
-    PackBlocks(picture, options, 3 * nMultiple, [&](std::span<const std::uint8_t> block, bool bLast) {
-        wide.resize(block.size() / 3 * 4);
-        for (std::size_t i = 0, k = 0; i < block.size(); i += 3, k += 4) {
-            wide[k] = block[i];
-            wide[k + 1] = block[i + 1];
-            wide[k + 2] = block[i + 2];
-            wide[k + 3] = bAlpha ? picture.Alpha(nPixel) : 0xFF;
-            ++nPixel;
+    const std::size_t nPixels = static_cast<std::size_t>(picture.PixelCount());
+    const std::size_t nBlockPixels = std::max<std::size_t>(1, (1 << 13) / nMultiple) * nMultiple;
+    std::vector<std::uint8_t> wide(4 * std::min(nBlockPixels, nPixels));
+    for (std::size_t nFirst = 0; nFirst < nPixels; nFirst += nBlockPixels) {
+        const std::size_t nEnd = std::min(nFirst + nBlockPixels, nPixels);
+        std::uint8_t* out = wide.data();
+        for (std::size_t i = nFirst; i < nEnd; ++i, out += 4) {
+            const std::uint32_t nPixel = picture.pixels[i];
+            out[0] = static_cast<std::uint8_t>(nPixel >> 16);
+            out[1] = static_cast<std::uint8_t>(nPixel >> 8);
+            out[2] = static_cast<std::uint8_t>(nPixel);
+            out[3] = bAlpha ? picture.Alpha(i) : 0xFF;
         }
-        take(wide, bLast);
-    });
+        take(std::span<const std::uint8_t>(wide.data(), 4 * (nEnd - nFirst)), nEnd == nPixels);
+    }
 }
 
 bool WritesWords(std::string_view target, ColorMode mode)
