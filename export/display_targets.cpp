@@ -107,35 +107,48 @@ std::int64_t ArrayBytes(const TargetLayout& layout, ColorMode mode, std::int64_t
 using TakeBlock = std::function<void(std::span<const std::uint8_t> block, bool bLast)>;
 
 // Blocks of two sources, one after the other, regrouped so that each block
-// but the last is a whole multiple again.
+// but the last is a whole multiple again. Only the bytes short of a whole
+// multiple wait to be joined; the rest passes through as it came.
 class BlockJoiner {
 public:
     BlockJoiner(std::size_t nMultiple, const TakeBlock& take) : m_nMultiple(nMultiple), m_take(take) {}
 
     void Add(std::span<const std::uint8_t> block, bool bLast)
     {
-        m_pending.insert(m_pending.end(), block.begin(), block.end());
-        const std::size_t nWhole = bLast ? m_pending.size() : m_pending.size() / m_nMultiple * m_nMultiple;
-        if (nWhole == 0 && !bLast) return;
-        m_take(std::span<const std::uint8_t>(m_pending.data(), nWhole), bLast);
-        m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(nWhole));
+        if (!m_pending.empty()) {
+            const std::size_t nFill = std::min(block.size(), m_nMultiple - m_pending.size());
+            m_pending.insert(m_pending.end(), block.begin(), block.begin() + static_cast<std::ptrdiff_t>(nFill));
+            block = block.subspan(nFill);
+            const bool bPendingLast = bLast && block.empty();
+            if (m_pending.size() < m_nMultiple && !bPendingLast) return;
+            m_take(m_pending, bPendingLast);
+            m_pending.clear();
+            if (bPendingLast) return;
+        }
+        const std::size_t nWhole = bLast ? block.size() : block.size() / m_nMultiple * m_nMultiple;
+        if (nWhole > 0 || bLast) m_take(block.first(nWhole), bLast);
+        m_pending.assign(block.begin() + static_cast<std::ptrdiff_t>(nWhole), block.end());
     }
 
 private:
     std::size_t m_nMultiple;
     const TakeBlock& m_take;
-    std::vector<std::uint8_t> m_pending;
+    std::vector<std::uint8_t> m_pending;   // fewer than m_nMultiple bytes
 };
 
-// Every pixel's alpha, 0xFF for an opaque picture, in one block.
-void TakeAlphaPlane(const CapturedPicture& picture, const TakeBlock& take)
+// Every pixel's alpha, 0xFF for an opaque picture, in blocks of whole multiples.
+void TakeAlphaPlane(const CapturedPicture& picture, std::size_t nMultiple, const TakeBlock& take)
 {
     if (!picture.alpha.empty()) {
         take(picture.alpha, true);
         return;
     }
-    const std::vector<std::uint8_t> opaque(static_cast<std::size_t>(picture.PixelCount()), 0xFF);
-    take(opaque, true);
+    const std::size_t nPixels = static_cast<std::size_t>(picture.PixelCount());
+    const std::vector<std::uint8_t> opaque(std::min(nPixels, std::max<std::size_t>(1, (1 << 15) / nMultiple) * nMultiple), 0xFF);
+    for (std::size_t nDone = 0; nDone < nPixels; nDone += opaque.size()) {
+        const std::size_t nPart = std::min(opaque.size(), nPixels - nDone);
+        take(std::span<const std::uint8_t>(opaque.data(), nPart), nDone + nPart == nPixels);
+    }
 }
 
 // The bytes as the target keeps them in memory, handed to take a block at a
@@ -146,7 +159,7 @@ void ForEachDataBlock(std::string_view target, const ExportJob& job, std::size_t
     const BytesOptions options = LayoutOptions(layout, job.bytes.bInvert);
     const CapturedPicture& picture = job.picture;
     if (picture.mode == ColorMode::A8) {
-        TakeAlphaPlane(picture, take);
+        TakeAlphaPlane(picture, nMultiple, take);
         return;
     }
     if (FindPixelFormat(picture.mode)->UsesPalette()) {
@@ -158,7 +171,7 @@ void ForEachDataBlock(std::string_view target, const ExportJob& job, std::size_t
     if (picture.mode == ColorMode::Rgb565A8) {
         BlockJoiner joined(nMultiple, take);
         PackBlocks(picture, options, nMultiple, [&joined](std::span<const std::uint8_t> block, bool) { joined.Add(block, false); });
-        TakeAlphaPlane(picture, [&joined](std::span<const std::uint8_t> block, bool bLast) { joined.Add(block, bLast); });
+        TakeAlphaPlane(picture, nMultiple, [&joined](std::span<const std::uint8_t> block, bool bLast) { joined.Add(block, bLast); });
         return;
     }
     if (!FourBytes(layout, picture.mode)) {

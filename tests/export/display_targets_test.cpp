@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -135,6 +136,12 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
                 else
                     ASSERT_EQ(back.Encode(decoded.pixels[i]), original.Encode(pixels[i])) << where << " pixel " << i;
             }
+            // Blocks join seamlessly: every line of the data but its last is full.
+            const std::size_t nData = source.find("= {\n") + 4;
+            std::istringstream lines(source.substr(nData, source.find("};", nData) - nData));
+            std::vector<std::size_t> perLine;
+            for (std::string line; std::getline(lines, line);) perLine.push_back(std::count(line.begin(), line.end(), 'x'));
+            for (std::size_t i = 0; i + 1 < perLine.size(); ++i) ASSERT_EQ(perLine[i], perLine[0]) << where << " line " << i;
             // The alpha comes back as kept: drawRGBBitmap's mask as drawn or not.
             std::vector<std::uint8_t> kept;
             if (pixel.KeepsAlpha()) kept = alpha;
