@@ -65,11 +65,13 @@ TEST(PaletteQuantiser, CodeIsTheIndexOfTheNearestColour)
 TEST(PaletteQuantiser, UnditheredIndicesAreEachPixelsNearest)
 {
     const std::vector<std::uint32_t> palette = {0x000000, 0x0000FF, 0x00FF00, 0xFF0000};
-    const std::vector<std::uint32_t> pixels = {0x0000F0, 0x0000F0, 0x00F000, 0xF00000, 0xF00000,
-                                               0x000000, 0x0000F0, 0x00F000, 0x00F0F0, 0x100000};
-    CapturedPicture picture{5, 2, ColorMode::Index2, {128, 128, 128}, pixels, {}};
+    // A quarter of a channel is nearer black than the full channel: each
+    // channel of the palette is read whole.
+    const std::vector<std::uint32_t> pixels = {0x0000F0, 0x0000F0, 0x00F000, 0xF00000, 0xF00000, 0x000000,
+                                               0x000040, 0x0000F0, 0x00F000, 0x004000, 0x400000, 0x000000};
+    CapturedPicture picture{6, 2, ColorMode::Index2, {128, 128, 128}, pixels, {}};
     picture.palette = palette;
-    EXPECT_EQ(EncodedValues(picture, {}), (std::vector<std::uint32_t>{1, 1, 2, 3, 3, 0, 1, 2, 1, 0}));
+    EXPECT_EQ(EncodedValues(picture, {}), (std::vector<std::uint32_t>{1, 1, 2, 3, 3, 0, 0, 1, 2, 0, 0, 0}));
 }
 
 TEST(PaletteChoice, KeepsAFewColoursExactlyAndMapsAGradientClosely)
