@@ -1,24 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/bench_data.h"
+#include "bench/child_process.h"
 #include "core/pixel_format.h"
 #include "export/export_format.h"
 
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
 #include <fstream>
-
-namespace {
-
-// Whole processes, start-up included, as a build script runs them.
-void RunCommand(benchmark::State& state, const std::string& command)
-{
-    for (auto _ : state) {
-        if (std::system(command.c_str()) != 0) state.SkipWithError(("failed: " + command).c_str());
-    }
-}
-
-} // namespace
 
 std::string ExportBenchmarkName(const std::string& format, ColorMode mode)
 {
@@ -50,16 +36,13 @@ std::string TargetBenchmarkName(const std::string& options, ColorMode mode)
 
 void RegisterExportBenchmarks()
 {
-    benchmark::RegisterBenchmark("xxd -i/2048x1024", RunCommand,
-                                 "xxd -i " + bench::StorePixelsPath() + " > " + bench::ScratchPath("out.xxd"))
-        ->Unit(benchmark::kMillisecond);
+    RegisterProcessBenchmark("xxd -i/2048x1024", "xxd -i " + bench::StorePixelsPath() + " " + bench::ScratchPath("out.xxd"));
     for (const std::string format : bench::kExportFormats) {
         for (ColorMode mode : bench::kAllModes) {
             const std::string command = std::string(TOVIX_EXPORT_BIN) + " -f " + format + " -m " +
                                         bench::ModeName(mode) + " --force -o " + bench::ScratchPath("out.c") + " " +
                                         bench::StoreBmpPath();
-            benchmark::RegisterBenchmark(ExportBenchmarkName(format, mode).c_str(), RunCommand, command)
-                ->Unit(benchmark::kMillisecond);
+            RegisterProcessBenchmark(ExportBenchmarkName(format, mode), command);
         }
     }
     // Choosing a palette has a goal of its own: indexed targets take a given one.
@@ -69,7 +52,6 @@ void RegisterExportBenchmarks()
         const std::string given = FindPixelFormat(mode)->UsesPalette() ? " --palette " + palette : std::string();
         const std::string command = std::string(TOVIX_EXPORT_BIN) + " " + options + " -m " + bench::ModeName(mode) + given +
                                     " --force -o " + bench::ScratchPath("out.target") + " " + bench::StoreBmpPath();
-        benchmark::RegisterBenchmark(TargetBenchmarkName(options, mode).c_str(), RunCommand, command)
-            ->Unit(benchmark::kMillisecond);
+        RegisterProcessBenchmark(TargetBenchmarkName(options, mode), command);
     }
 }

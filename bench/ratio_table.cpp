@@ -8,7 +8,11 @@ void RatioTableReporter::ReportRuns(const std::vector<Run>& runs)
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
         if (run.error_occurred || run.iterations == 0) continue;
-        m_seconds[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+        const double dSeconds = run.real_accumulated_time / static_cast<double>(run.iterations);
+        m_seconds[run.benchmark_name()] = dSeconds;
+        // A figure of several runs stands for its best.
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "min")
+            m_seconds[run.run_name.function_name] = dSeconds;
     }
 }
 

@@ -63,7 +63,8 @@ int RunDecodeRequest(const DecodeRequest& request)
     const bool bPng = EndsWithInAnyCase(output.path, ".png");
     CFileTransaction files;
     const bool bWritten = WriteOutput(files, output, [&](std::FILE* file) {
-        return bPng ? WritePng(file, image) : WriteBmp(file, image);
+        // A 24-bit BMP has no place for alpha; a PNG keeps it.
+        return bPng ? WritePng(file, image, picture.alpha) : WriteBmp(file, image);
     });
     return bWritten && LandOutputFiles(files) ? 0 : kExitRefused;
 }

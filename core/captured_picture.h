@@ -52,8 +52,10 @@ struct PictureBuffer {
     // a picture read back writes the same file again.
     std::vector<std::uint32_t> palette;
     std::vector<std::uint32_t> values;
+    // Each pixel's alpha, as an export that keeps it holds it; empty otherwise.
+    std::vector<std::uint8_t> alpha;
 
-    CapturedPicture View() const { return {nWidth, nHeight, mode, {128, 128, 128}, pixels, values, palette}; }
+    CapturedPicture View() const { return {nWidth, nHeight, mode, {128, 128, 128}, pixels, values, palette, alpha}; }
 };
 
 // Builds both copies of a working bitmap from a picture's pixels. Returns

@@ -19,6 +19,36 @@ RgbImage RgbImageOf(const CapturedPicture& picture)
 
 namespace {
 
+PaletteQuantiser QuantiserOf(const CapturedPicture& picture)
+{
+    std::vector<Rgb> colours;
+    for (std::uint32_t packed : picture.palette)
+        colours.push_back({static_cast<std::uint8_t>(packed), static_cast<std::uint8_t>(packed >> 8),
+                           static_cast<std::uint8_t>(packed >> 16)});
+    return PaletteQuantiser(std::move(colours));
+}
+
+// Undithered indices straight from the pixels, without the copy of the
+// picture dithering needs; neighbours are mostly of one colour, so only a
+// change of colour is looked up in the palette.
+std::vector<std::uint32_t> NearestIndices(const CapturedPicture& picture)
+{
+    const PaletteQuantiser quantiser = QuantiserOf(picture);
+    std::vector<std::uint32_t> values;
+    values.reserve(picture.pixels.size());
+    std::uint32_t nLastPixel = 0xFFFFFFFF;   // no packed pixel has a high byte
+    std::uint32_t nLastIndex = 0;
+    for (std::uint32_t nPixel : picture.pixels) {
+        if (nPixel != nLastPixel) {
+            nLastPixel = nPixel;
+            nLastIndex = quantiser.Code(static_cast<int>(nPixel & 0xFF), static_cast<int>(nPixel >> 8 & 0xFF),
+                                        static_cast<int>(nPixel >> 16));
+        }
+        values.push_back(nLastIndex);
+    }
+    return values;
+}
+
 std::vector<std::uint16_t> Codes(const CapturedPicture& picture, const PixelFormat& format, const ReductionSettings& settings)
 {
     const RgbImage image = RgbImageOf(picture);
@@ -32,13 +62,7 @@ std::vector<std::uint16_t> Codes(const CapturedPicture& picture, const PixelForm
         return Dither(image, MaskedChannels(format.mode, settings.bRound ? Rounding::Nearest : Rounding::Truncate),
                       settings.dither);
     case ChannelRule::Grey: return Dither(LuminanceImage(image), GreyScale(format.nStorageBits), settings.dither);
-    case ChannelRule::Palette: {
-        std::vector<Rgb> colours;
-        for (std::uint32_t packed : picture.palette)
-            colours.push_back({static_cast<std::uint8_t>(packed), static_cast<std::uint8_t>(packed >> 8),
-                               static_cast<std::uint8_t>(packed >> 16)});
-        return Dither(image, PaletteQuantiser(std::move(colours)), settings.dither);
-    }
+    case ChannelRule::Palette: return Dither(image, QuantiserOf(picture), settings.dither);
     }
     return {};
 }
@@ -52,6 +76,7 @@ std::vector<std::uint32_t> EncodedValues(const CapturedPicture& picture, const R
     if (format == nullptr || format->nStorageBits == 24) return {};
     // Indices come only from here; the other formats encode pixel by pixel by default.
     if (settings.IsDefault() && !format->UsesPalette()) return {};
+    if (format->UsesPalette() && settings.dither == DitherMethod::None) return NearestIndices(picture);
     std::vector<std::uint32_t> values;
     values.reserve(picture.pixels.size());
     // Two colours code white as 1; the export's value for it is the format's largest.

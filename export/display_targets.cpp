@@ -10,6 +10,8 @@
 #include "export/export_name.h"
 #include "export/text_writer.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kBytesPerLine = 16;
@@ -23,6 +25,9 @@ struct TargetLayout {
     BitOrder bitOrder;
     bool bFourthByte;      // 24-bit pixels as B, G, R, 0xFF
     bool bWords;           // 16-bit pixels as uint16_t values instead of bytes
+    // A palette's entries the picture leaves unused, B, G, R, A: LVGL 9's
+    // converter fills them with transparent white, LVGL 8's with zeros.
+    std::uint32_t nUnusedEntry = 0xFFFFFF00;
 };
 
 constexpr TargetLayout kLayouts[] = {
@@ -34,7 +39,7 @@ constexpr TargetLayout kLayouts[] = {
     {"xbm", MonoPacking::Rows, BitOrder::Lsb, false, false},
     {"lvgl9", MonoPacking::Rows, BitOrder::Msb, false, false},
     {"lvgl9-xrgb8888", MonoPacking::Rows, BitOrder::Msb, true, false},
-    {"lvgl8", MonoPacking::Rows, BitOrder::Msb, true, false},
+    {"lvgl8", MonoPacking::Rows, BitOrder::Msb, true, false, 0},
 };
 
 const TargetLayout* FindLayout(std::string_view target)
@@ -75,22 +80,20 @@ std::int64_t RowStride(const TargetLayout& layout, ColorMode mode, std::int64_t 
     return mode == ColorMode::Rgb565A8 ? 2 * nWidth : DataBytes(layout, mode, nWidth, 1);
 }
 
-// LVGL 9's palette before the indices: 2^bits colours B, G, R, A; the
-// entries the picture leaves unused are transparent white, as LVGL's
-// converter fills them.
+// LVGL's palette before the indices: 2^bits colours B, G, R, A.
 std::int64_t PaletteBytes(ColorMode mode)
 {
     return 4 * static_cast<std::int64_t>(FindPixelFormat(mode)->PaletteSize());
 }
 
-std::vector<std::uint8_t> LvglPalette(const CapturedPicture& picture)
+std::vector<std::uint8_t> LvglPalette(const CapturedPicture& picture, const TargetLayout& layout)
 {
     std::vector<std::uint8_t> bytes;
     for (int i = 0; i < FindPixelFormat(picture.mode)->PaletteSize(); ++i) {
         const bool bUsed = static_cast<std::size_t>(i) < picture.palette.size();
-        const std::uint32_t colour = bUsed ? picture.palette[static_cast<std::size_t>(i)] : 0xFFFFFF;
-        bytes.insert(bytes.end(), {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
-                                   static_cast<std::uint8_t>(colour), static_cast<std::uint8_t>(bUsed ? 0xFF : 0)});
+        const std::uint32_t entry = bUsed ? picture.palette[static_cast<std::size_t>(i)] << 8 | 0xFF : layout.nUnusedEntry;
+        bytes.insert(bytes.end(), {static_cast<std::uint8_t>(entry >> 24), static_cast<std::uint8_t>(entry >> 16),
+                                   static_cast<std::uint8_t>(entry >> 8), static_cast<std::uint8_t>(entry)});
     }
     return bytes;
 }
@@ -104,35 +107,48 @@ std::int64_t ArrayBytes(const TargetLayout& layout, ColorMode mode, std::int64_t
 using TakeBlock = std::function<void(std::span<const std::uint8_t> block, bool bLast)>;
 
 // Blocks of two sources, one after the other, regrouped so that each block
-// but the last is a whole multiple again.
+// but the last is a whole multiple again. Only the bytes short of a whole
+// multiple wait to be joined; the rest passes through as it came.
 class BlockJoiner {
 public:
     BlockJoiner(std::size_t nMultiple, const TakeBlock& take) : m_nMultiple(nMultiple), m_take(take) {}
 
     void Add(std::span<const std::uint8_t> block, bool bLast)
     {
-        m_pending.insert(m_pending.end(), block.begin(), block.end());
-        const std::size_t nWhole = bLast ? m_pending.size() : m_pending.size() / m_nMultiple * m_nMultiple;
-        if (nWhole == 0 && !bLast) return;
-        m_take(std::span<const std::uint8_t>(m_pending.data(), nWhole), bLast);
-        m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(nWhole));
+        if (!m_pending.empty()) {
+            const std::size_t nFill = std::min(block.size(), m_nMultiple - m_pending.size());
+            m_pending.insert(m_pending.end(), block.begin(), block.begin() + static_cast<std::ptrdiff_t>(nFill));
+            block = block.subspan(nFill);
+            const bool bPendingLast = bLast && block.empty();
+            if (m_pending.size() < m_nMultiple && !bPendingLast) return;
+            m_take(m_pending, bPendingLast);
+            m_pending.clear();
+            if (bPendingLast) return;
+        }
+        const std::size_t nWhole = bLast ? block.size() : block.size() / m_nMultiple * m_nMultiple;
+        if (nWhole > 0 || bLast) m_take(block.first(nWhole), bLast);
+        m_pending.assign(block.begin() + static_cast<std::ptrdiff_t>(nWhole), block.end());
     }
 
 private:
     std::size_t m_nMultiple;
     const TakeBlock& m_take;
-    std::vector<std::uint8_t> m_pending;
+    std::vector<std::uint8_t> m_pending;   // fewer than m_nMultiple bytes
 };
 
-// Every pixel's alpha, 0xFF for an opaque picture, in one block.
-void TakeAlphaPlane(const CapturedPicture& picture, const TakeBlock& take)
+// Every pixel's alpha, 0xFF for an opaque picture, in blocks of whole multiples.
+void TakeAlphaPlane(const CapturedPicture& picture, std::size_t nMultiple, const TakeBlock& take)
 {
     if (!picture.alpha.empty()) {
         take(picture.alpha, true);
         return;
     }
-    const std::vector<std::uint8_t> opaque(static_cast<std::size_t>(picture.PixelCount()), 0xFF);
-    take(opaque, true);
+    const std::size_t nPixels = static_cast<std::size_t>(picture.PixelCount());
+    const std::vector<std::uint8_t> opaque(std::min(nPixels, std::max<std::size_t>(1, (1 << 15) / nMultiple) * nMultiple), 0xFF);
+    for (std::size_t nDone = 0; nDone < nPixels; nDone += opaque.size()) {
+        const std::size_t nPart = std::min(opaque.size(), nPixels - nDone);
+        take(std::span<const std::uint8_t>(opaque.data(), nPart), nDone + nPart == nPixels);
+    }
 }
 
 // The bytes as the target keeps them in memory, handed to take a block at a
@@ -143,40 +159,43 @@ void ForEachDataBlock(std::string_view target, const ExportJob& job, std::size_t
     const BytesOptions options = LayoutOptions(layout, job.bytes.bInvert);
     const CapturedPicture& picture = job.picture;
     if (picture.mode == ColorMode::A8) {
-        TakeAlphaPlane(picture, take);
+        TakeAlphaPlane(picture, nMultiple, take);
         return;
     }
     if (FindPixelFormat(picture.mode)->UsesPalette()) {
         BlockJoiner joined(nMultiple, take);
-        joined.Add(LvglPalette(picture), false);
+        joined.Add(LvglPalette(picture, layout), false);
         PackBlocks(picture, options, nMultiple, [&joined](std::span<const std::uint8_t> block, bool bLast) { joined.Add(block, bLast); });
         return;
     }
     if (picture.mode == ColorMode::Rgb565A8) {
         BlockJoiner joined(nMultiple, take);
         PackBlocks(picture, options, nMultiple, [&joined](std::span<const std::uint8_t> block, bool) { joined.Add(block, false); });
-        TakeAlphaPlane(picture, [&joined](std::span<const std::uint8_t> block, bool bLast) { joined.Add(block, bLast); });
+        TakeAlphaPlane(picture, nMultiple, [&joined](std::span<const std::uint8_t> block, bool bLast) { joined.Add(block, bLast); });
         return;
     }
     if (!FourBytes(layout, picture.mode)) {
         PackBlocks(picture, options, nMultiple, take);
         return;
     }
-    // Three bytes in, four out: blocks of 3 x nMultiple bytes widen to 4 x nMultiple.
+    // B, G, R, then the alpha or 0xFF: full colour has nothing to encode, so
+    // the bytes come straight from the pixels, in blocks of whole multiples.
     const bool bAlpha = picture.mode == ColorMode::Argb8888;
-    std::size_t nPixel = 0;
-    std::vector<std::uint8_t> wide;
-    PackBlocks(picture, options, 3 * nMultiple, [&](std::span<const std::uint8_t> block, bool bLast) {
-        wide.resize(block.size() / 3 * 4);
-        for (std::size_t i = 0, k = 0; i < block.size(); i += 3, k += 4) {
-            wide[k] = block[i];
-            wide[k + 1] = block[i + 1];
-            wide[k + 2] = block[i + 2];
-            wide[k + 3] = bAlpha ? picture.Alpha(nPixel) : 0xFF;
-            ++nPixel;
+    const std::size_t nPixels = static_cast<std::size_t>(picture.PixelCount());
+    const std::size_t nBlockPixels = std::max<std::size_t>(1, (1 << 13) / nMultiple) * nMultiple;
+    std::vector<std::uint8_t> wide(4 * std::min(nBlockPixels, nPixels));
+    for (std::size_t nFirst = 0; nFirst < nPixels; nFirst += nBlockPixels) {
+        const std::size_t nEnd = std::min(nFirst + nBlockPixels, nPixels);
+        std::uint8_t* out = wide.data();
+        for (std::size_t i = nFirst; i < nEnd; ++i, out += 4) {
+            const std::uint32_t nPixel = picture.pixels[i];
+            out[0] = static_cast<std::uint8_t>(nPixel >> 16);
+            out[1] = static_cast<std::uint8_t>(nPixel >> 8);
+            out[2] = static_cast<std::uint8_t>(nPixel);
+            out[3] = bAlpha ? picture.Alpha(i) : 0xFF;
         }
-        take(wide, bLast);
-    });
+        take(std::span<const std::uint8_t>(wide.data(), 4 * (nEnd - nFirst)), nEnd == nPixels);
+    }
 }
 
 bool WritesWords(std::string_view target, ColorMode mode)
@@ -312,6 +331,44 @@ std::string Lvgl9Layout(const CapturedPicture& picture, std::int64_t nStride)
            (format.nStorageBits < 8 ? "\n   The leftmost pixel is in the high bits of its byte." : "");
 }
 
+// LVGL 8's colour formats: its true colour ones hold lv_color_t, whose
+// size LV_COLOR_DEPTH sets; the palette and alpha ones hold no lv_color_t.
+struct Lvgl8Format {
+    const char* pszName;   // after LV_IMG_CF_
+    int nDepth;            // the LV_COLOR_DEPTH the data needs, or 0 for any
+};
+
+Lvgl8Format Lvgl8FormatOf(ColorMode mode)
+{
+    switch (mode) {
+    case ColorMode::Rgb565: return {"TRUE_COLOR", 16};
+    case ColorMode::Argb8888: return {"TRUE_COLOR_ALPHA", 32};
+    case ColorMode::Rgb565A8: return {"RGB565A8", 16};
+    case ColorMode::A8: return {"ALPHA_8BIT", 0};
+    case ColorMode::Index1: return {"INDEXED_1BIT", 0};
+    case ColorMode::Index2: return {"INDEXED_2BIT", 0};
+    case ColorMode::Index4: return {"INDEXED_4BIT", 0};
+    case ColorMode::Index8: return {"INDEXED_8BIT", 0};
+    default: return {"TRUE_COLOR", 32};
+    }
+}
+
+std::string Lvgl8Layout(const CapturedPicture& picture, std::int64_t nStride, const Lvgl8Format& format)
+{
+    const std::string depth = format.nDepth == 16 ? "for LV_COLOR_DEPTH 16 with LV_COLOR_16_SWAP 0"
+                                                  : "for LV_COLOR_DEPTH 32";
+    switch (picture.mode) {
+    case ColorMode::Rgb565: return "RGB565 values, low byte first, " + depth + ", rows from the top.";
+    case ColorMode::Full: return "B, G, R, 0xFF a pixel, " + depth + ", rows from the top.";
+    case ColorMode::Argb8888: return "B, G, R, A a pixel, " + depth + ", rows from the top.";
+    case ColorMode::Rgb565A8:
+        return "RGB565 values, low byte first, then the alpha plane, a byte a pixel,\n   " + depth +
+               " (LVGL 8.3 and later), rows from the top.";
+    case ColorMode::A8: return "a byte of alpha a pixel, drawn in the image's recolour, rows from the top.";
+    default: return Lvgl9Layout(picture, nStride);
+    }
+}
+
 // LVGL keeps the image in a static byte array and describes it with a
 // descriptor. C takes designated initialisers; C++17 has none, so there
 // the descriptor is filled field by field.
@@ -333,22 +390,20 @@ void WriteLvglSource(TextWriter& out, const ExportJob& job, std::string_view tar
                   {"header.flags", "0"},                     {"header.w", Count(picture.nWidth)},
                   {"header.h", Count(picture.nHeight)},      {"header.stride", Count(nStride)}};
     } else {
-        const bool b565 = picture.mode == ColorMode::Rgb565;
+        const Lvgl8Format format = Lvgl8FormatOf(picture.mode);
         WriteOpening(out, target, job,
-                     "LVGL 8: LV_IMG_DECLARE(" + name + "); lv_img_set_src(image, &" + name + ");\n   " +
-                         (b565 ? "RGB565 values, low byte first, for LV_COLOR_DEPTH 16 with LV_COLOR_16_SWAP 0"
-                               : "B, G, R, 0xFF a pixel, for LV_COLOR_DEPTH 32") +
-                         ", rows from the top.");
-        fields = {{"header.cf", "LV_IMG_CF_TRUE_COLOR"}, {"header.always_zero", "0"}, {"header.reserved", "0"},
-                  {"header.w", Count(picture.nWidth)},    {"header.h", Count(picture.nHeight)}};
+                     "LVGL 8: LV_IMG_DECLARE(" + name + "); lv_img_set_src(image, &" + name + ");\n   LV_IMG_CF_" +
+                         format.pszName + ", " + Lvgl8Layout(picture, nStride, format));
+        fields = {{"header.cf", std::string("LV_IMG_CF_") + format.pszName}, {"header.always_zero", "0"},
+                  {"header.reserved", "0"}, {"header.w", Count(picture.nWidth)}, {"header.h", Count(picture.nHeight)}};
     }
     fields.push_back({"data_size", Count(nBytes)});
     fields.push_back({"data", name + "_map"});
 
     out.Text("#if defined(LV_LVGL_H_INCLUDE_SIMPLE)\n#include \"lvgl.h\"\n#else\n#include \"lvgl/lvgl.h\"\n#endif\n\n");
-    if (!bVersion9) {
-        out.Text(picture.mode == ColorMode::Rgb565 ? "#if LV_COLOR_DEPTH != 16 || LV_COLOR_16_SWAP != 0\n"
-                                                   : "#if LV_COLOR_DEPTH != 32\n");
+    if (!bVersion9 && Lvgl8FormatOf(picture.mode).nDepth != 0) {
+        out.Text(Lvgl8FormatOf(picture.mode).nDepth == 16 ? "#if LV_COLOR_DEPTH != 16 || LV_COLOR_16_SWAP != 0\n"
+                                                          : "#if LV_COLOR_DEPTH != 32\n");
         out.Text("#error \"" + name + " does not fit the colour depth of lv_conf.h\"\n#endif\n\n");
     }
     out.Text("#ifndef LV_ATTRIBUTE_MEM_ALIGN\n#define LV_ATTRIBUTE_MEM_ALIGN\n#endif\n"
@@ -393,6 +448,19 @@ void WriteLvgl9File(TextWriter& out, const ExportJob& job, std::string_view targ
     WriteRawData(out, target, job);
 }
 
+// The next array of a source, nCount bytes or 16-bit words, and its "};".
+ReadError ReadArray(Lines& lines, bool bWords, std::int64_t nCount, std::vector<std::uint32_t>& values)
+{
+    std::string_view line;
+    do {
+        if (!lines.Next(line)) return AtLine(lines.Number(), "the file ends before the array");
+    } while (!line.ends_with("= {"));
+    const ValueFormat format = bWords ? ValueFormat{4, true, 0xFFFF} : ValueFormat{2, true, 0xFF};
+    if (ReadError error = ReadValues(lines, format, static_cast<std::size_t>(nCount), values)) return error;
+    if (!lines.Next(line) || line != "};") return AtLine(lines.Number(), "\"};\" does not follow the values");
+    return {};
+}
+
 } // namespace
 
 std::optional<std::string> TargetSizeRefusal(std::string_view target, const CapturedPicture& picture)
@@ -423,16 +491,17 @@ bool Is565Mode(ColorMode mode)
     return mode == ColorMode::Rgb565;
 }
 
-bool Is565OrFullMode(ColorMode mode)
-{
-    return mode == ColorMode::Rgb565 || mode == ColorMode::Full;
-}
-
 bool IsLvgl9Mode(ColorMode mode)
 {
     const PixelFormat* format = FindPixelFormat(mode);
-    return Is565OrFullMode(mode) || mode == ColorMode::Argb8888 || mode == ColorMode::Rgb565A8 || mode == ColorMode::A8 ||
-           mode == ColorMode::Grey8 || (format != nullptr && format->UsesPalette());
+    return mode == ColorMode::Rgb565 || mode == ColorMode::Full || mode == ColorMode::Argb8888 ||
+           mode == ColorMode::Rgb565A8 || mode == ColorMode::A8 || mode == ColorMode::Grey8 ||
+           (format != nullptr && format->UsesPalette());
+}
+
+bool IsLvgl8Mode(ColorMode mode)
+{
+    return IsLvgl9Mode(mode) && mode != ColorMode::Grey8;
 }
 
 bool IsFullMode(ColorMode mode)
@@ -622,32 +691,40 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
         return AtLine(1, wrongFirst);
     if (ReadError error = CheckSize(1, numbers[0], numbers[1])) return error;
 
-    // The data is the first array; an LVGL descriptor may follow it.
-    std::string_view line;
-    do {
-        if (!lines.Next(line)) return AtLine(lines.Number(), "the file ends before the array");
-    } while (!line.ends_with("= {"));
+    // The data is the first array; an LVGL descriptor or drawRGBBitmap's mask may follow it.
     const bool bWords = WritesWords(layout->pszTarget, format->mode);
-    const std::int64_t nPaletteBytes = PaletteBytes(format->mode);
     const std::int64_t nBytes = ArrayBytes(*layout, format->mode, numbers[0], numbers[1]);
     std::vector<std::uint32_t> values;
-    const ValueFormat valueFormat = bWords ? ValueFormat{4, true, 0xFFFF} : ValueFormat{2, true, 0xFF};
-    if (ReadError error = ReadValues(lines, valueFormat, static_cast<std::size_t>(bWords ? nBytes / 2 : nBytes), values))
-        return error;
-    if (!lines.Next(line) || line != "};") return AtLine(lines.Number(), "\"};\" does not follow the values");
+    if (ReadError error = ReadArray(lines, bWords, bWords ? nBytes / 2 : nBytes, values)) return error;
 
+    const std::int64_t nPaletteBytes = PaletteBytes(format->mode);
     std::vector<std::uint32_t> palette;
     for (std::size_t i = 0; i < static_cast<std::size_t>(nPaletteBytes); i += 4)
         palette.push_back(values[i] << 16 | values[i + 1] << 8 | values[i + 2]);
-    std::vector<std::uint8_t> bytes;
+    std::vector<std::uint8_t> bytes, alpha;
     for (std::size_t i = static_cast<std::size_t>(nPaletteBytes); i < values.size(); ++i) {
-        if (FourBytes(*layout, format->mode) && i % 4 == 3) continue;
+        const bool bFourth = FourBytes(*layout, format->mode) && i % 4 == 3;
+        if (bFourth && format->mode == ColorMode::Argb8888) alpha.push_back(static_cast<std::uint8_t>(values[i]));
+        if (bFourth) continue;
         bytes.push_back(static_cast<std::uint8_t>(values[i]));
         if (bWords) bytes.push_back(static_cast<std::uint8_t>(values[i] >> 8));
+    }
+    // The planes of alpha: the whole data of A8, after the colours in RGB565A8.
+    const std::size_t nPixels = static_cast<std::size_t>(numbers[0] * numbers[1]);
+    if (format->mode == ColorMode::A8 || format->mode == ColorMode::Rgb565A8)
+        alpha.assign(bytes.end() - static_cast<std::ptrdiff_t>(nPixels), bytes.end());
+    if (format->mode == ColorMode::Rgb565A1) {
+        const std::int64_t nRowBytes = (numbers[0] + 7) / 8;
+        std::vector<std::uint32_t> mask;
+        if (ReadError error = ReadArray(lines, false, nRowBytes * numbers[1], mask)) return error;
+        for (std::int64_t y = 0; y < numbers[1]; ++y)
+            for (std::int64_t x = 0; x < numbers[0]; ++x)
+                alpha.push_back(mask[static_cast<std::size_t>(y * nRowBytes + x / 8)] & (0x80 >> (x % 8)) ? 0xFF : 0);
     }
     const auto nWidth = static_cast<std::int32_t>(numbers[0]);
     const auto nHeight = static_cast<std::int32_t>(numbers[1]);
     picture = DecodedPicture(format->mode, nWidth, nHeight,
                              UnpackBytes(bytes, format->mode, nWidth, nHeight, LayoutOptions(*layout, bInvert)), palette);
+    picture.alpha = std::move(alpha);
     return {};
 }

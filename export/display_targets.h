@@ -20,12 +20,12 @@ class TextWriter;
 // The colour modes each target takes.
 bool IsMonoMode(ColorMode mode);
 bool Is565Mode(ColorMode mode);
-bool Is565OrFullMode(ColorMode mode);
-bool IsLvgl9Mode(ColorMode mode);
 bool IsFullMode(ColorMode mode);
-// Adafruit GFX: two colours, 565 and 8-bit grey; LVGL 9: 565, 24-bit, L8 and I1 to I8.
+// Adafruit GFX: two colours, 565 and 8-bit grey; LVGL 9: 565, 24-bit, L8, I1
+// to I8 and the alpha formats; LVGL 8 the same but L8.
 bool IsAdafruitGfxMode(ColorMode mode);
 bool IsLvgl9Mode(ColorMode mode);
+bool IsLvgl8Mode(ColorMode mode);
 
 // The C sources, one a target.
 void WriteU8g2Source(TextWriter& out, const ExportJob& job);

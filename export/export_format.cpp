@@ -65,7 +65,7 @@ constexpr OutputFormat kFormats[] = {
     TargetSource("xbm", "xbm", IsMonoMode, ColorMode::Mono, WriteXbmSource),
     TargetSource("lvgl9", "c", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Source),
     TargetSource("lvgl9-xrgb8888", "c", IsFullMode, ColorMode::Full, WriteLvgl9XrgbSource),
-    TargetSource("lvgl8", "c", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl8Source),
+    TargetSource("lvgl8", "c", IsLvgl8Mode, ColorMode::Rgb565, WriteLvgl8Source),
     TargetSource("epaper", "c", IsFullMode, ColorMode::Full, WriteEpaperRedSource, true),
     TargetSource("epaper-yellow", "c", IsFullMode, ColorMode::Full, WriteEpaperYellowSource, true),
     TargetBin("u8g2", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
@@ -76,7 +76,7 @@ constexpr OutputFormat kFormats[] = {
     TargetBin("xbm", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
     TargetBin("lvgl9", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Bin),
     TargetBin("lvgl9-xrgb8888", IsFullMode, ColorMode::Full, WriteLvgl9XrgbBin),
-    TargetBin("lvgl8", Is565OrFullMode, ColorMode::Rgb565, WriteLvgl8Bin),
+    TargetBin("lvgl8", IsLvgl8Mode, ColorMode::Rgb565, WriteLvgl8Bin),
     TargetBin("epaper", IsFullMode, ColorMode::Full, WriteEpaperRedBin, true),
     TargetBin("epaper-yellow", IsFullMode, ColorMode::Full, WriteEpaperYellowBin, true),
 };

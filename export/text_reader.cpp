@@ -120,7 +120,7 @@ ReadError ReadArrayEnd(Lines& lines, bool bClosingLine)
 PictureBuffer DecodedPicture(ColorMode mode, std::int64_t nWidth, std::int64_t nHeight,
                              const std::vector<std::uint32_t>& values, const std::vector<std::uint32_t>& palette)
 {
-    PictureBuffer picture{static_cast<std::int32_t>(nWidth), static_cast<std::int32_t>(nHeight), mode, {}, {}, {}};
+    PictureBuffer picture{static_cast<std::int32_t>(nWidth), static_cast<std::int32_t>(nHeight), mode, {}, {}, {}, {}};
     picture.pixels.reserve(values.size());
     for (std::uint32_t value : values) picture.pixels.push_back(DecodedPixel(mode, value, palette));
     if (!palette.empty()) {

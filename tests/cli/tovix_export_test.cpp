@@ -375,6 +375,32 @@ TEST_F(TovixExportTest, ManyInputsGoEachToItsOwnOutputAndAFailureStopsNoOther)
     }
 }
 
+// A PNG decoded from an export that keeps alpha keeps it too, so the same
+// export of the decoded picture gives the same file; a BMP cannot hold it.
+TEST_F(TovixExportTest, DecodedAlphaExportsKeepTheirAlphaInPng)
+{
+    // Alpha of every level; for the one-bit mask, of none but 0 and 255,
+    // since a colour under alpha 0 reads back as black.
+    const struct {
+        const char* settings;
+        const char* picture;
+    } cases[] = {
+        {"--for lvgl9 -m argb8888", "basn6a08.png"}, {"--for lvgl9 -m rgb565a8", "basn6a08.png"},
+        {"--for lvgl9 -m a8", "basn6a08.png"},       {"--for lvgl8 -m argb8888", "basn6a08.png"},
+        {"--for adafruit-gfx -m 565a1", "tbrn2c08.png"},
+    };
+    for (const auto& c : cases) {
+        const std::string options = c.settings;
+        std::filesystem::copy_file(std::string(TOVIX_TESTDATA_DIR) + "/pngsuite/" + c.picture, dir.File("alpha.png"),
+                                   std::filesystem::copy_options::overwrite_existing);
+        ASSERT_EQ(Run(options + " -o alpha.c --force alpha.png").nExit, 0) << c.settings;
+        ASSERT_EQ(Run("--decode alpha.c -o back.png --force").nExit, 0) << c.settings;
+        EXPECT_EQ(Run(options + " -n alpha -o - back.png").strOut, Text("alpha.c")) << c.settings;
+        ASSERT_EQ(Run("--decode alpha.c -o back.bmp --force").nExit, 0) << c.settings;
+        EXPECT_NE(Run(options + " -n alpha -o - back.bmp").strOut, Text("alpha.c")) << c.settings;
+    }
+}
+
 TEST_F(TovixExportTest, DecodedPicturesConvertBackToTheSameBytesWithoutADisplay)
 {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(variable);

@@ -2,6 +2,7 @@
 #include "core/dither.h"
 #include "core/palette_choice.h"
 #include "core/palette_file.h"
+#include "core/picture_values.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,20 @@ TEST(PaletteQuantiser, CodeIsTheIndexOfTheNearestColour)
         std::uint16_t nCode;
     } cases[] = {{{250, 10, 10}, 4}, {{255, 150, 20}, 6}, {{100, 100, 100}, 0}, {{170, 170, 170}, 1}, {{120, 120, 120}, 6}, {{0, 0, 0}, 0}};
     for (const auto& c : cases) EXPECT_EQ(epaper.Code(c.in.r, c.in.g, c.in.b), c.nCode) << int(c.in.r);
+}
+
+// Undithered, every pixel takes its nearest colour, whatever came before it:
+// runs, and neighbours apart in one channel only.
+TEST(PaletteQuantiser, UnditheredIndicesAreEachPixelsNearest)
+{
+    const std::vector<std::uint32_t> palette = {0x000000, 0x0000FF, 0x00FF00, 0xFF0000};
+    // A quarter of a channel is nearer black than the full channel: each
+    // channel of the palette is read whole.
+    const std::vector<std::uint32_t> pixels = {0x0000F0, 0x0000F0, 0x00F000, 0xF00000, 0xF00000, 0x000000,
+                                               0x000040, 0x0000F0, 0x00F000, 0x004000, 0x400000, 0x000000};
+    CapturedPicture picture{6, 2, ColorMode::Index2, {128, 128, 128}, pixels, {}};
+    picture.palette = palette;
+    EXPECT_EQ(EncodedValues(picture, {}), (std::vector<std::uint32_t>{1, 1, 2, 3, 3, 0, 0, 1, 2, 0, 0, 0}));
 }
 
 TEST(PaletteChoice, KeepsAFewColoursExactlyAndMapsAGradientClosely)

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -79,6 +80,9 @@ TEST(DisplayTargets, EachLibraryGetsItsOwnLayout)
         {"lvgl9", ColorMode::Argb8888, false, {0x00, 0x00, 0xff, 0x80, 3, 2, 1, 0x40}},
         {"lvgl9", ColorMode::Rgb565A8, false, {0x00, 0xf8, 0x00, 0x00, 0x80, 0x40}},
         {"lvgl9", ColorMode::A8, false, {0x80, 0x40}},
+        {"lvgl8", ColorMode::Argb8888, false, {0x00, 0x00, 0xff, 0x80, 3, 2, 1, 0x40}},
+        {"lvgl8", ColorMode::Rgb565A8, false, {0x00, 0xf8, 0x00, 0x00, 0x80, 0x40}},
+        {"lvgl8", ColorMode::A8, false, {0x80, 0x40}},
         {"adafruit-gfx", ColorMode::Rgb565A1, false, {0xf800, 0x0000}},
     };
     for (const LayoutCase& c : cases) {
@@ -104,12 +108,15 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
     std::mt19937 random(24);
     std::vector<std::uint32_t> pixels(kWidth * kHeight);
     for (std::uint32_t& pixel : pixels) pixel = random() & 0xFFFFFF;
+    std::vector<std::uint8_t> alpha(pixels.size());
+    for (std::uint8_t& value : alpha) value = static_cast<std::uint8_t>(random());
     for (const OutputFormat& format : OutputFormats()) {
         if (format.pszTarget == nullptr || std::string_view(format.pszName) != "bytes" || format.bReducesColours) continue;
         for (const PixelFormat& pixel : PixelFormats()) {
             if (!format.TakesMode(pixel.mode)) continue;
             // A palette format's indices come from its palette, as the tool makes them.
             CapturedPicture picture{kWidth, kHeight, pixel.mode, {100, 128, 160}, pixels, {}};
+            if (pixel.KeepsAlpha()) picture.alpha = alpha;
             const std::vector<std::uint32_t> palette = PaletteFor(picture, {});
             picture.palette = palette;
             const std::vector<std::uint32_t> values = EncodedValues(picture, {});
@@ -129,6 +136,18 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
                 else
                     ASSERT_EQ(back.Encode(decoded.pixels[i]), original.Encode(pixels[i])) << where << " pixel " << i;
             }
+            // Blocks join seamlessly: every line of the data but its last is full.
+            const std::size_t nData = source.find("= {\n") + 4;
+            std::istringstream lines(source.substr(nData, source.find("};", nData) - nData));
+            std::vector<std::size_t> perLine;
+            for (std::string line; std::getline(lines, line);) perLine.push_back(std::count(line.begin(), line.end(), 'x'));
+            for (std::size_t i = 0; i + 1 < perLine.size(); ++i) ASSERT_EQ(perLine[i], perLine[0]) << where << " line " << i;
+            // The alpha comes back as kept: drawRGBBitmap's mask as drawn or not.
+            std::vector<std::uint8_t> kept;
+            if (pixel.KeepsAlpha()) kept = alpha;
+            if (pixel.mode == ColorMode::Rgb565A1)
+                for (std::uint8_t& value : kept) value = value >= 128 ? 0xFF : 0;
+            EXPECT_TRUE(decoded.alpha == kept) << where;
 
             // The bin file holds the arrays' bytes one after the other,
             // 16-bit values low byte first, after LVGL 9's header for that library.
@@ -174,6 +193,13 @@ TEST(DisplayTargets, GreyAndIndexedLayoutsWithTheirColourFormat)
         // The two entries the picture leaves unused are transparent white, as LVGL's converter fills them.
         {"lvgl9", ColorMode::Index2, "LV_COLOR_FORMAT_I2", 0x08, 1,
          {0, 0, 0xff, 0xff, 3, 2, 1, 0xff, 0xff, 0xff, 0xff, 0, 0xff, 0xff, 0xff, 0, 0x44}},
+        // LVGL 8's converter leaves them zero.
+        {"lvgl8", ColorMode::Index2, "LV_IMG_CF_INDEXED_2BIT", 0, 0,
+         {0, 0, 0xff, 0xff, 3, 2, 1, 0xff, 0, 0, 0, 0, 0, 0, 0, 0, 0x44}},
+        {"lvgl8", ColorMode::Index4, "LV_IMG_CF_INDEXED_4BIT", 0, 0,
+         {0, 0, 0xff, 0xff, 3, 2, 1, 0xff, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+          0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+          0x10, 0x10}},
     };
     for (const auto& c : cases) {
         const bool bPalette = FindPixelFormat(c.mode)->UsesPalette();

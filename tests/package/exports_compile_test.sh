@@ -2,11 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Every C file tovix-export writes for a display compiles as it is: gcc in C99
 # and g++ in C++17 with -Wall -Wextra -pedantic and no warning, avr-gcc where
-# PROGMEM is written, and C and C++ objects both link the array.
+# PROGMEM is written, and C and C++ objects both link the array. LVGL 9's
+# descriptors compile against LVGL's own headers and agree with their data.
 # exports_compile_test.sh TOOL PICTURE WORK_DIR [LVGL_INCLUDE_DIR]
 set -euo pipefail
 tool=$1 picture=$2 work=$3 lvgl=${4:-}
-animation=$(cd "$(dirname "$0")/../data/animation" && pwd)/disposals.gif
+here=$(cd "$(dirname "$0")" && pwd)
+animation=$here/../data/animation/disposals.gif
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 cp "$picture" logo.png
 status=0
@@ -71,6 +73,11 @@ check epaper img_black --for epaper
 check epaper_yellow img_yellow --for epaper-yellow --dither atkinson
 defines="-DLVGL_VERSION_8" check lvgl8_565 img --for lvgl8
 defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_32 img --for lvgl8 -m 24
+defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_argb img --for lvgl8 -m argb8888
+defines="-DLVGL_VERSION_8" check lvgl8_565a8 img --for lvgl8 -m rgb565a8
+defines="-DLVGL_VERSION_8" check lvgl8_a8 img --for lvgl8 -m a8
+defines="-DLVGL_VERSION_8" check lvgl8_i1 img --for lvgl8 -m index1
+defines="-DLVGL_VERSION_8 -DLV_COLOR_DEPTH=32" check lvgl8_i8 img --for lvgl8 -m index8
 
 # The frames of an animation, and a still picture's one frame.
 check frames_still img_delays -f bytes -m 565 --frames --attribute PROGMEM
@@ -78,6 +85,36 @@ cp "$animation" logo.png
 check frames img_frames -f bytes -m mono --frames --attribute PROGMEM
 check frames_static include:img_frames -f bytes -m 24 --frames --static
 cp "$picture" logo.png
+
+# Every LVGL 9 colour format, against LVGL's own headers: a descriptor whose
+# magic, colour format, size, stride and data_size agree with the data by
+# LVGL's definitions, at a width that pads the rows of I1 to I4.
+if [ -n "$lvgl" ]; then
+    lvgl9=$lvgl/../lvgl9
+    cp "$here/../data/pngsuite/s35n3p04.png" odd.png
+    check_lvgl9() {   # check_lvgl9 COLOUR_FORMAT TOVIX_EXPORT_OPTIONS...
+        local cf=$1
+        shift
+        "$tool" "$@" -n img -o "l9_$cf.c" odd.png || { fail "lvgl9 $cf: tovix-export $*"; return; }
+        printf '#include "l9_%s.c"\n#include "%s"\n' "$cf" "$here/lvgl9_descriptor_check.c" >"l9_${cf}_check.c"
+        local flags=(-I "$lvgl9" -DLV_LVGL_H_INCLUDE_SIMPLE -DCF=LV_COLOR_FORMAT_$cf -DW=35 -DH=35)
+        gcc -std=c99 "${strict[@]}" "${flags[@]}" "l9_${cf}_check.c" -o "l9_${cf}_c" && "./l9_${cf}_c" ||
+            fail "lvgl9 $cf: the descriptor compiled as C disagrees with LVGL"
+        g++ -std=c++17 "${strict[@]}" "${flags[@]}" -x c++ "l9_${cf}_check.c" -o "l9_${cf}_cpp" && "./l9_${cf}_cpp" ||
+            fail "lvgl9 $cf: the descriptor compiled as C++ disagrees with LVGL"
+    }
+    check_lvgl9 RGB565 --for lvgl9 -m 16
+    check_lvgl9 RGB888 --for lvgl9 -m 24
+    check_lvgl9 XRGB8888 --for lvgl9-xrgb8888
+    check_lvgl9 L8 --for lvgl9 -m grey8
+    check_lvgl9 I1 --for lvgl9 -m index1
+    check_lvgl9 I2 --for lvgl9 -m index2
+    check_lvgl9 I4 --for lvgl9 -m index4
+    check_lvgl9 I8 --for lvgl9 -m index8
+    check_lvgl9 ARGB8888 --for lvgl9 -m argb8888
+    check_lvgl9 RGB565A8 --for lvgl9 -m rgb565a8
+    check_lvgl9 A8 --for lvgl9 -m a8
+fi
 
 # A header: C and C++ sources include it and link the array.
 "$tool" -f bytes -m 565 --attribute PROGMEM --header hdr.h -n img -o hdr.c logo.png

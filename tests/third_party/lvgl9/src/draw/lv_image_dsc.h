@@ -3,8 +3,8 @@
  *
  */
 
-#ifndef LV_IMAGE_BUF_H
-#define LV_IMAGE_BUF_H
+#ifndef LV_IMAGE_DSC_H
+#define LV_IMAGE_DSC_H
 
 #ifdef __cplusplus
 extern "C" {
@@ -29,7 +29,7 @@ LV_EXPORT_CONST_INT(LV_IMAGE_HEADER_MAGIC);
  *      TYPEDEFS
  **********************/
 
-typedef enum _lvimage_flags_t {
+typedef enum lv_image_flags_t {
     /**
      * For RGB map of the image data, mark if it's pre-multiplied with alpha.
      * For indexed image, this bit indicated palette data is pre-multiplied with alpha.
@@ -138,4 +138,4 @@ typedef struct {
 } /*extern "C"*/
 #endif
 
-#endif /*LV_IMAGE_BUF_H*/
+#endif /*LV_IMAGE_DSC_H*/
