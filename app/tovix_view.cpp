@@ -139,7 +139,8 @@ void CTOVIXView::ShowDeviceFormat()
     shown.geometry = {};
     const DeviceRender render = RenderForDevice(doc.Captured(), shown);
     m_nDeviceBytes = render.nFlashBytes;
-    if (!ShowsOtherFormat() && shown.reduction.IsDefault()) return;
+    // A panel's inks are a reduction of their own, even of full colour.
+    if (!ShowsOtherFormat() && shown.reduction.IsDefault() && render.picture.mode == doc.DeviceMode()) return;
     const std::vector<std::uint32_t> pixels = render.ShownPixels();
     CDibImage& image = doc.m_image;
     const std::int32_t nWidth = image.GetWidth();

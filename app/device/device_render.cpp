@@ -95,19 +95,23 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
     render.picture = Shaped(source, choices.geometry);
     render.picture.mode = choices.mode;
     render.thresholds = source.thresholds;
-    render.palette = PaletteFor(render.Captured(), choices.reduction);
-    const CapturedPicture shaped = render.Captured();
-    render.values = EncodedValues(shaped, choices.reduction);
+    const OutputFormat& output = choices.Output();
+    // The chosen mode is the one the format must take; the reduction may show it in another.
+    const std::optional<std::string> refusal = RefusalFor(output, render.Captured());
+    ReducedValues reduced;
+    const CapturedPicture shaped = ReducedFor(output, render.Captured(), choices.reduction, reduced);
+    render.picture.mode = shaped.mode;
+    render.palette = std::move(reduced.palette);
+    render.values = std::move(reduced.values);
     if (render.values.empty()) {
         const PixelEncoder encoder = shaped.MakeEncoder();
         render.values.resize(render.picture.pixels.size());
         for (std::size_t i = 0; i < render.values.size(); ++i) render.values[i] = encoder.Encode(render.picture.pixels[i]);
     }
-    const PixelFormat* format = FindPixelFormat(choices.mode);
-    if (format != nullptr && format->UsesPalette() && render.palette.empty())
-        render.refusal = "no palette could be chosen for the picture";
-    else
-        render.refusal = RefusalFor(choices.Output(), render.Captured());
+    const PixelFormat* format = FindPixelFormat(shaped.mode);
+    render.refusal = format != nullptr && format->UsesPalette() && render.palette.empty()
+                         ? std::optional<std::string>("no palette could be chosen for the picture")
+                         : refusal;
     if (!render.refusal) render.nFlashBytes = FlashBytes(render, choices);
     return render;
 }

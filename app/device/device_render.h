@@ -13,7 +13,7 @@
 // pixel format, with what it costs in flash. The export writes it and the
 // preview shows it, so both come from the same values.
 struct DeviceRender {
-    PictureBuffer picture;               // the pixels after the geometry
+    PictureBuffer picture;               // the pixels after the geometry, in the mode of the reduction
     Thresholds thresholds{128, 128, 128};
     std::vector<std::uint32_t> palette;  // a palette format's colours, packed like the pixels
     std::vector<std::uint32_t> values;   // the encoded value of every pixel, top row first
