@@ -357,4 +357,15 @@ TEST(DeviceRenderTest, FlashBytesAreWhatTheLibrarysRawFormHolds)
     }
 }
 
+// Turned or flipped, each pixel keeps all three channels.
+TEST(DeviceRenderTest, ShapedPixelsKeepEveryChannel)
+{
+    const std::vector<std::uint32_t> pixels = {0x112233, 0x445566};
+    DeviceChoices choices;
+    choices.mode = ColorMode::Full;
+    choices.geometry.flip = FlipAxis::Horizontal;
+    const DeviceRender render = RenderForDevice({2, 1, ColorMode::Full, {128, 128, 128}, pixels, {}}, choices);
+    EXPECT_EQ(render.ShownPixels(), (std::vector<std::uint32_t>{0x445566, 0x112233}));
+}
+
 } // namespace
