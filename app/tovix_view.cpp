@@ -149,7 +149,8 @@ void CTOVIXView::ShowDeviceFormat()
         m_shaped = ShownImage(render);
         return;
     }
-    if (!ShowsOtherFormat() && shown.reduction.IsDefault()) return;
+    // A panel's inks are a reduction of their own, even of full colour.
+    if (!ShowsOtherFormat() && shown.reduction.IsDefault() && render.picture.mode == doc.DeviceMode()) return;
     std::vector<std::uint32_t> pixels(render.values.size());
     render.ShownPixels(pixels);
     CDibImage& image = doc.m_image;

@@ -418,14 +418,6 @@ std::string ThresholdError(ColorMode mode)
     return "--threshold does not apply to colour mode " + ModeWord(mode) + why;
 }
 
-std::optional<std::string> ReductionErrorFor(const OutputFormat& format, const ReductionSettings& settings, ColorMode mode)
-{
-    // A format that reduces full colour itself takes --dither for that.
-    ReductionSettings checked = settings;
-    if (format.bReducesColours) checked.dither = DitherMethod::None;
-    return ReductionError(checked, mode);
-}
-
 ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSettings& stored, ColorMode mode)
 {
     ReductionSettings settings = request.reduction;

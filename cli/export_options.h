@@ -78,10 +78,6 @@ std::string ThresholdError(ColorMode mode);
 // Why a lone threshold cannot go with the rule of channels.
 inline constexpr const char* kLoneLuminanceThreshold = "-t with one threshold goes with --mono luminance";
 
-// Why the reduction settings cannot go with a mode in the format, or nothing
-// when they can.
-std::optional<std::string> ReductionErrorFor(const OutputFormat& format, const ReductionSettings& settings, ColorMode mode);
-
 // The reduction settings for an INPUT in a mode: those given over the
 // stored ones of a document, less stored ones the mode has no use for.
 ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSettings& stored, ColorMode mode);

@@ -6,7 +6,6 @@
 #include "cli/tool_language.h"
 #include "core/file_ptr.h"
 #include "core/messages.h"
-#include "core/picture_values.h"
 #include "core/pixel_format.h"
 #include "core/bmp_import.h"
 #include "core/device_settings.h"
@@ -114,7 +113,7 @@ std::vector<OutputTarget> PlanOutputs(const ExportRequest& request, const std::s
 ExportJob MakeJob(const ExportRequest& request, const std::string& input, const CapturedPicture& picture,
                   const std::vector<OutputTarget>& outputs)
 {
-    ExportJob job{picture, request.name.value_or(DefaultExportName(input)), request.bytes, {}, request.reduction.dither};
+    ExportJob job{picture, request.name.value_or(DefaultExportName(input)), request.bytes};
     const OutputTarget* header = nullptr;
     const OutputTarget* source = nullptr;
     for (const OutputTarget& output : outputs) {
@@ -124,12 +123,6 @@ ExportJob MakeJob(const ExportRequest& request, const std::string& input, const 
     if (header != nullptr && source != nullptr) job.bytes.strHeaderInclude = IncludeName(*header, *source);
     return job;
 }
-
-// The values a reduced picture's spans point into.
-struct ReducedValues {
-    std::vector<std::uint32_t> values;
-    std::vector<std::uint32_t> palette;
-};
 
 // The picture the document holds as the export takes it: shaped, then
 // reduced by the command line's settings over the document's own; the exit
@@ -178,15 +171,11 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
         ReportError(input, *error);
         return kExitUsage;
     }
-    CapturedPicture reduced = *picture;
-    kept.palette = PaletteFor(reduced, reduction);
+    const CapturedPicture reduced = ReducedFor(*request.format, *picture, reduction, kept);
     if (kept.palette.empty() && FindPixelFormat(reduced.mode) != nullptr && FindPixelFormat(reduced.mode)->UsesPalette()) {
         ReportError(input, "no palette could be chosen for the picture");
         return kExitRefused;
     }
-    reduced.palette = kept.palette;
-    kept.values = EncodedValues(reduced, reduction);
-    reduced.values = kept.values;
     return reduced;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/epaper_target.h"
 
-#include "core/dither.h"
+#include "core/rgb_image.h"
 #include "export/bytes_writer.h"
 #include "export/display_targets.h"
 #include "export/export_job.h"
@@ -32,41 +32,20 @@ const Panel* FindPanel(std::string_view target)
     return nullptr;
 }
 
-// The quantiser's codes, in the order ties go.
-enum Code : std::uint16_t { kWhiteCode, kBlackCode, kInkCode };
-
-PaletteQuantiser Inks(const Panel& panel)
-{
-    return PaletteQuantiser({{255, 255, 255}, {0, 0, 0}, panel.ink});
-}
-
 std::int64_t PlaneBytes(std::int64_t nWidth, std::int64_t nHeight)
 {
     return (nWidth + 7) / 8 * nHeight;
 }
 
-// The black plane, then the ink plane.
-std::vector<std::uint8_t> Planes(const Panel& panel, const ExportJob& job)
+std::uint32_t Packed(const Rgb& colour)
 {
-    const CapturedPicture& picture = job.picture;
-    const PaletteQuantiser inks = Inks(panel);
-    // Undithered, each pixel takes its own code: no copy of the picture needed.
-    std::vector<std::uint16_t> dithered;
-    if (job.dither != DitherMethod::None) {
-        RgbImage image(picture.nWidth, picture.nHeight);
-        std::uint8_t* rgb = image.rgb.data();
-        for (std::uint32_t packed : picture.pixels) {
-            *rgb++ = static_cast<std::uint8_t>(packed);
-            *rgb++ = static_cast<std::uint8_t>(packed >> 8);
-            *rgb++ = static_cast<std::uint8_t>(packed >> 16);
-        }
-        dithered = Dither(image, inks, job.dither);
-    }
-    const auto CodeOf = [&](std::size_t i) -> std::uint16_t {
-        if (!dithered.empty()) return dithered[i];
-        const std::uint32_t packed = picture.pixels[i];
-        return inks.Code(static_cast<int>(packed & 0xFF), static_cast<int>(packed >> 8 & 0xFF), static_cast<int>(packed >> 16));
-    };
+    return std::uint32_t{colour.b} << 16 | std::uint32_t{colour.g} << 8 | colour.r;
+}
+
+// The black plane, then the ink plane, split from the values, which index
+// EpaperInks: white, black, the colour ink.
+std::vector<std::uint8_t> Planes(const CapturedPicture& picture)
+{
     const std::int64_t nRowBytes = (picture.nWidth + 7) / 8;
     const std::int64_t nPlane = PlaneBytes(picture.nWidth, picture.nHeight);
     // White everywhere, padding included, until ink clears a bit.
@@ -74,9 +53,9 @@ std::vector<std::uint8_t> Planes(const Panel& panel, const ExportJob& job)
     std::size_t i = 0;
     for (std::int32_t y = 0; y < picture.nHeight; ++y) {
         for (std::int32_t x = 0; x < picture.nWidth; ++x, ++i) {
-            const std::uint16_t nCode = CodeOf(i);
-            if (nCode == kWhiteCode) continue;
-            const std::int64_t nByte = (nCode == kInkCode ? nPlane : 0) + y * nRowBytes + x / 8;
+            const std::uint32_t nInk = picture.values[i];
+            if (nInk == 0) continue;
+            const std::int64_t nByte = (nInk == 2 ? nPlane : 0) + y * nRowBytes + x / 8;
             planes[static_cast<std::size_t>(nByte)] &= static_cast<std::uint8_t>(~(0x80 >> (x % 8)));
         }
     }
@@ -88,9 +67,10 @@ void WriteSource(TextWriter& out, const ExportJob& job, const Panel& panel)
     const CapturedPicture& picture = job.picture;
     const std::string name = MakeCIdentifier(job.exportName);
     const std::string ink = panel.pszInk;
-    const std::vector<std::uint8_t> planes = Planes(panel, job);
+    const std::vector<std::uint8_t> planes = Planes(job.picture);
     const std::size_t nPlane = planes.size() / 2;
-    out.Text(TargetSettingsLine(picture.nWidth, picture.nHeight, panel.pszTarget, picture.mode, false) + "\n");
+    // The tool takes -m 24 for a panel; the picture comes in the mode of its reduction.
+    out.Text(TargetSettingsLine(picture.nWidth, picture.nHeight, panel.pszTarget, ColorMode::Full, false) + "\n");
     out.Text("/* Three-colour e-paper (black, white, " + ink + "): GxEPD2\n   display.drawImage(" + name + "_black, " +
              name + "_" + ink + ", x, y, " + name + "_WIDTH, " + name + "_HEIGHT, false, false, true);\n"
              "   Waveshare: send " + name + "_black as the black data and " + name + "_" + ink +
@@ -112,12 +92,6 @@ void WriteSource(TextWriter& out, const ExportJob& job, const Panel& panel)
     }
 }
 
-void WriteBin(TextWriter& out, const ExportJob& job, const Panel& panel)
-{
-    const std::vector<std::uint8_t> planes = Planes(panel, job);
-    out.Raw(planes.data(), planes.size());
-}
-
 } // namespace
 
 void WriteEpaperRedSource(TextWriter& out, const ExportJob& job)
@@ -130,14 +104,17 @@ void WriteEpaperYellowSource(TextWriter& out, const ExportJob& job)
     WriteSource(out, job, kPanels[1]);
 }
 
-void WriteEpaperRedBin(TextWriter& out, const ExportJob& job)
+void WriteEpaperBin(TextWriter& out, const ExportJob& job)
 {
-    WriteBin(out, job, kPanels[0]);
+    const std::vector<std::uint8_t> planes = Planes(job.picture);
+    out.Raw(planes.data(), planes.size());
 }
 
-void WriteEpaperYellowBin(TextWriter& out, const ExportJob& job)
+std::vector<std::uint32_t> EpaperInks(std::string_view target)
 {
-    WriteBin(out, job, kPanels[1]);
+    const Panel* panel = FindPanel(target);
+    if (panel == nullptr) return {};
+    return {0xFFFFFF, 0x000000, Packed(panel->ink)};
 }
 
 bool IsEpaperTarget(std::string_view target)

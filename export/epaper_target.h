@@ -3,7 +3,9 @@
 
 #include "export/text_reader.h"
 
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 struct ExportJob;
 class TextWriter;
@@ -13,15 +15,18 @@ class TextWriter;
 // planes of one bit a pixel, rows from the top, (width + 7) / 8 bytes a row,
 // the leftmost pixel in bit 7. A 0 bit is ink and a 1 bit is white, as the
 // panels' memory holds it; a pixel in the colour ink is white in the black
-// plane. Each pixel becomes the nearest of the three colours (squared
-// distance in R, G, B; white first, then black, among equals), or is
-// dithered among them.
+// plane. The writers take the picture reduced to the panel's inks
+// (ReducedFor): each value indexes the inks of EpaperInks.
 
 // The C source with both arrays, and the two planes one after the other.
 void WriteEpaperRedSource(TextWriter& out, const ExportJob& job);
 void WriteEpaperYellowSource(TextWriter& out, const ExportJob& job);
-void WriteEpaperRedBin(TextWriter& out, const ExportJob& job);
-void WriteEpaperYellowBin(TextWriter& out, const ExportJob& job);
+void WriteEpaperBin(TextWriter& out, const ExportJob& job);
+
+// The panel's inks, packed 0x00BBGGRR, in the order ties go: white, black,
+// then the colour ink. Each pixel becomes the nearest (squared distance in
+// R, G, B), or is dithered among them. Empty for any other target.
+std::vector<std::uint32_t> EpaperInks(std::string_view target);
 
 // Whether the --for word names an e-paper target.
 bool IsEpaperTarget(std::string_view target);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/export_format.h"
 
+#include "core/picture_values.h"
 #include "core/pixel_format.h"
 #include "export/bytes_writer.h"
 #include "export/display_targets.h"
@@ -77,8 +78,8 @@ constexpr OutputFormat kFormats[] = {
     TargetBin("lvgl9", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Bin),
     TargetBin("lvgl9-xrgb8888", IsFullMode, ColorMode::Full, WriteLvgl9XrgbBin),
     TargetBin("lvgl8", IsLvgl8Mode, ColorMode::Rgb565, WriteLvgl8Bin),
-    TargetBin("epaper", IsFullMode, ColorMode::Full, WriteEpaperRedBin, true),
-    TargetBin("epaper-yellow", IsFullMode, ColorMode::Full, WriteEpaperYellowBin, true),
+    TargetBin("epaper", IsFullMode, ColorMode::Full, WriteEpaperBin, true),
+    TargetBin("epaper-yellow", IsFullMode, ColorMode::Full, WriteEpaperBin, true),
 };
 
 } // namespace
@@ -180,6 +181,29 @@ std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::opti
     if (options.bFrames && bHeader) return "--frames cannot go with --header; the source declares its arrays itself";
     if (options.strAttribute.find_first_of("\r\n") != std::string::npos) return "--attribute must be one line";
     return {};
+}
+
+std::optional<std::string> ReductionErrorFor(const OutputFormat& format, const ReductionSettings& settings, ColorMode mode)
+{
+    // Full colour keeps every colour, but a panel's inks do not.
+    ReductionSettings checked = settings;
+    if (format.bReducesColours) checked.dither = DitherMethod::None;
+    return ReductionError(checked, mode);
+}
+
+CapturedPicture ReducedFor(const OutputFormat& format, CapturedPicture picture, const ReductionSettings& settings,
+                           ReducedValues& kept)
+{
+    if (format.bReducesColours) {
+        picture.mode = ColorMode::Index2;
+        kept.palette = EpaperInks(format.pszTarget);
+    } else {
+        kept.palette = PaletteFor(picture, settings);
+    }
+    picture.palette = kept.palette;
+    kept.values = EncodedValues(picture, settings);
+    picture.values = kept.values;
+    return picture;
 }
 
 bool WriteExportFile(std::FILE* file, const OutputFormat& format, const ExportJob& job)

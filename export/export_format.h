@@ -11,6 +11,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
+
+struct ReductionSettings;   // core/reduction_settings.h, whose colour types stay out of here
 
 enum class ExportFormat {
     Format1,   // C array declarations
@@ -36,7 +39,7 @@ struct OutputFormat {
     ReadError (*Read)(std::string_view firstLine, Lines& lines, PictureBuffer& picture);
     const char* pszTarget = nullptr;    // the --for word; null for a format of no one library
     ColorMode defaultMode = ColorMode::Full;   // a target's mode when -m does not choose
-    bool bReducesColours = false;   // reduces full colour to the panel's own, and takes --dither for it
+    bool bReducesColours = false;   // reduces full colour to a panel's inks, and takes --dither for it
 };
 
 std::span<const OutputFormat> OutputFormats();
@@ -64,6 +67,24 @@ std::optional<std::string> RefusalFor(const OutputFormat& format, const Captured
 // nothing when they can. bHeader tells that a header was asked for.
 std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::optional<ColorMode> mode,
                                            const BytesOptions& options, bool bHeader);
+
+// Why the reduction settings cannot go with the colour mode in the format,
+// or nothing when they can.
+std::optional<std::string> ReductionErrorFor(const OutputFormat& format, const ReductionSettings& settings, ColorMode mode);
+
+// A reduced picture's values and palette, which its spans point into.
+struct ReducedValues {
+    std::vector<std::uint32_t> values;
+    std::vector<std::uint32_t> palette;
+};
+
+// The picture as the format's writer takes it, reduced under the settings;
+// its spans point into kept. A format that reduces full colour to a
+// panel's inks gives index2 values into those inks, so that the tool, the
+// preview and the writer share the one reduction. kept.palette comes back
+// empty when a palette format could not choose one.
+CapturedPicture ReducedFor(const OutputFormat& format, CapturedPicture picture, const ReductionSettings& settings,
+                           ReducedValues& kept);
 
 // Writes a job in the format to an open file, with the format's line ends.
 // Returns false when a write failed.

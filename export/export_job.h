@@ -13,8 +13,6 @@ struct ExportFrame {
     int nDelayMs = 0;
 };
 
-enum class DitherMethod;   // core/dither.h, whose colour types stay out of here
-
 // What one export writes: the picture, the export name (UTF-8) and, for the
 // byte layouts, how the bytes are laid out and declared; with --frames,
 // every frame, the picture being the first.
@@ -23,5 +21,4 @@ struct ExportJob {
     std::string exportName;
     BytesOptions bytes;
     std::vector<ExportFrame> frames = {};
-    DitherMethod dither{};   // none; for a format that reduces the colours itself
 };

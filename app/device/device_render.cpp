@@ -111,9 +111,14 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
     render.pixels = choices.geometry.DoesNothing() ? source.pixels : std::span<const std::uint32_t>(render.picture.pixels);
     render.picture.mode = choices.mode;
     render.thresholds = source.thresholds;
-    render.palette = PaletteFor(render.Captured(), choices.reduction);
-    const CapturedPicture shaped = render.Captured();
-    render.values = EncodedValues(shaped, choices.reduction);
+    const OutputFormat& output = choices.Output();
+    // The chosen mode is the one the format must take; the reduction may show it in another.
+    const std::optional<std::string> refusal = RefusalFor(output, render.Captured());
+    ReducedValues reduced;
+    const CapturedPicture shaped = ReducedFor(output, render.Captured(), choices.reduction, reduced);
+    render.picture.mode = shaped.mode;
+    render.palette = std::move(reduced.palette);
+    render.values = std::move(reduced.values);
     if (render.values.empty()) {
         const PixelEncoder encoder = shaped.MakeEncoder();
         render.values.resize(render.pixels.size());
@@ -121,13 +126,13 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
             for (std::size_t i = nFrom; i < nTo; ++i) render.values[i] = encoder.Encode(render.pixels[i]);
         });
     }
-    const PixelFormat* format = FindPixelFormat(choices.mode);
-    if (std::optional<std::string> error = ReductionError(choices.reduction, choices.mode))
+    const PixelFormat* format = FindPixelFormat(shaped.mode);
+    if (std::optional<std::string> error = ReductionErrorFor(output, choices.reduction, choices.mode))
         render.refusal = std::move(error);
     else if (format != nullptr && format->UsesPalette() && render.palette.empty())
         render.refusal = "no palette could be chosen for the picture";
     else
-        render.refusal = RefusalFor(choices.Output(), render.Captured());
+        render.refusal = refusal;
     if (!render.refusal) render.nFlashBytes = FlashBytes(render, choices);
     return render;
 }

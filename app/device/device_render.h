@@ -14,7 +14,7 @@
 // pixel format, with what it costs in flash. The export writes it and the
 // preview shows it, so both come from the same values.
 struct DeviceRender {
-    PictureBuffer picture;               // the size and format after the geometry; pixels only when it changed them
+    PictureBuffer picture;               // after the geometry, in the reduction's mode; pixels only when it changed them
     std::span<const std::uint32_t> pixels;   // picture.pixels, or the source's own when the geometry does nothing
     Thresholds thresholds{128, 128, 128};
     std::vector<std::uint32_t> palette;  // a palette format's colours, packed like the pixels

@@ -379,10 +379,10 @@ void CDeviceExportDlg::UpdateEnabled()
     m_pRgbOrder->setEnabled(takes([](BytesOptions& o) { o.rgbOrder = RgbOrder::Rgb; }));
     m_pInvert->setEnabled(takes([](BytesOptions& o) { o.bInvert = true; }));
     m_pHeader->setEnabled(!OptionsErrorFor(row, mode, {}, true));
-    auto reduces = [mode](auto set) {
+    auto reduces = [&](auto set) {
         ReductionSettings settings;
         set(settings);
-        return !ReductionError(settings, mode);
+        return !ReductionErrorFor(row, settings, mode);
     };
     m_pDither->setEnabled(reduces([](ReductionSettings& r) { r.dither = DitherMethod::Ordered; }));
     m_pRound->setEnabled(reduces([](ReductionSettings& r) { r.bRound = true; }));

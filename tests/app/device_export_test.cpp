@@ -134,6 +134,9 @@ TEST_F(DeviceExportTest, PreviewIsWhatTheWrittenFileDecodesTo)
         {"grey4.c", {{"format", "grey4"}, {"dither", "誤差拡散 (Floyd"}}},
         {"index4.c", {{"format", "index4"}, {"flip", "左右"}}},
         {"lvgl9_i2.c", {{"target", "lvgl9"}, {"format", "index2"}, {"dither", "組織的"}}},
+        {"epaper.c", {{"target", "epaper"}}},
+        {"epaper_fs.c", {{"target", "epaper"}, {"dither", "誤差拡散 (Floyd"}}},
+        {"epaper_yellow.c", {{"target", "epaper-yellow"}, {"dither", "組織的"}, {"rotate", "右に90"}}},
     };
     for (const auto& c : cases) {
         const QImage preview = ExportThroughDialog(c.settings, c.file);
@@ -166,6 +169,7 @@ TEST_F(DeviceExportTest, OnlyOptionsTheRowAndFormatTakeAreOffered)
         {{{"format", "full"}}, {"rgbOrder"}, {"dither", "round", "byteOrder", "bitOrder"}},
         {{{"target", "lvgl9"}, {"format", "565"}}, {"dither"}, {"byteOrder", "bitOrder", "packing", "rgbOrder", "header", "invert"}},
         {{{"target", "ssd1306"}}, {"invert", "monoRule"}, {"byteOrder", "packing", "header"}},
+        {{{"target", "epaper"}}, {"dither"}, {"round", "monoRule", "invert", "header"}},
     };
     for (const auto& c : cases) {
         OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
@@ -200,17 +204,25 @@ TEST_F(DeviceExportTest, TargetsOfferOnlyTheirFormatsAndEveryTargetIsListed)
 // commands keep their check marks, and the status bar names the format.
 TEST_F(DeviceExportTest, ViewShowsTheDitheredPictureAsExported)
 {
+    const CDibImage& image = ActiveDoc().m_image;
+    const auto nDifferingFromView = [&](const QImage& preview) {
+        int nDiffering = 0;
+        for (int y = 0; y < image.GetHeight(); ++y)
+            for (int x = 0; x < image.GetWidth(); ++x) {
+                const std::uint8_t* p = image.m_pDispBits + (image.GetHeight() - 1 - y) * image.GetStride() + 3 * x;
+                nDiffering += preview.pixel(x, y) != qRgb(p[2], p[1], p[0]);
+            }
+        return nDiffering;
+    };
+    // A panel's three inks, undithered, are a reduction of full colour all the same.
+    const QImage inks = ExportThroughDialog({{"target", "epaper"}}, "inks.c");
+    ASSERT_FALSE(inks.isNull());
+    EXPECT_EQ(nDifferingFromView(inks), 0);
+
     Run(res::ID_COLOR_MONO);
     const QImage preview = ExportThroughDialog({{"format", "565"}, {"dither", "誤差拡散 (Floyd"}}, "view.c");
     ASSERT_FALSE(preview.isNull());
-    const CDibImage& image = ActiveDoc().m_image;
-    int nDiffering = 0;
-    for (int y = 0; y < image.GetHeight(); ++y)
-        for (int x = 0; x < image.GetWidth(); ++x) {
-            const std::uint8_t* p = image.m_pDispBits + (image.GetHeight() - 1 - y) * image.GetStride() + 3 * x;
-            nDiffering += preview.pixel(x, y) != qRgb(p[2], p[1], p[0]);
-        }
-    EXPECT_EQ(nDiffering, 0);
+    EXPECT_EQ(nDifferingFromView(preview), 0);
     EXPECT_EQ(Checked(res::ID_COLOR_16BPP), true);
     EXPECT_EQ(Checked(res::ID_COLOR_MONO), false);
     Frame().UpdateCommandUI();
@@ -493,6 +505,19 @@ TEST(DeviceRenderTest, ALargePictureShowsEveryPixelAsASmallOneDoes)
                 nDiffering += bigShown[static_cast<std::size_t>(y) * kSide + x] != smallShown[(y % kTile) * kTile + x % kTile];
         EXPECT_EQ(nDiffering, 0) << static_cast<int>(mode);
     }
+}
+
+// Turned or flipped, each pixel keeps all three channels.
+TEST(DeviceRenderTest, ShapedPixelsKeepEveryChannel)
+{
+    const std::vector<std::uint32_t> pixels = {0x112233, 0x445566};
+    DeviceChoices choices;
+    choices.mode = ColorMode::Full;
+    choices.geometry.bFlipHorizontal = true;
+    const DeviceRender render = RenderForDevice({2, 1, ColorMode::Full, {128, 128, 128}, pixels, {}}, choices);
+    std::vector<std::uint32_t> shown(2);
+    render.ShownPixels(shown);
+    EXPECT_EQ(shown, (std::vector<std::uint32_t>{0x445566, 0x112233}));
 }
 
 } // namespace
