@@ -20,6 +20,7 @@ enum Tag : std::uint16_t {
     kByteOrder = 10,
     kArrayName = 11,
     kHeader = 12,
+    kPaletteFormat = 13,
     kTagCount
 };
 
@@ -89,6 +90,7 @@ bool TakeEntry(DeviceSettings& settings, std::uint16_t tag, std::span<const std:
     case kByteOrder: settings.output.strByteOrder = text; return !text.empty();
     case kArrayName: settings.output.strArrayName = text; return !text.empty();
     case kHeader: settings.output.bHeader = true; return bOneByte && value[0] == 1;
+    case kPaletteFormat: settings.output.strPaletteFormat = text; return !text.empty();
     }
     return true;   // a later version's setting
 }
@@ -117,6 +119,7 @@ std::vector<std::uint8_t> SettingsBlock(const DeviceSettings& settings)
     writer.Text(kByteOrder, settings.output.strByteOrder);
     writer.Text(kArrayName, settings.output.strArrayName);
     if (settings.output.bHeader) writer.Byte(kHeader, 1);
+    writer.Text(kPaletteFormat, settings.output.strPaletteFormat);
     return writer.Block();
 }
 

@@ -22,7 +22,7 @@ constexpr std::size_t kPixelsEnd = 26 + 4 * kWidth * kHeight;
 // Every setting beyond the six modes, each one alone, then all together.
 std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
 {
-    std::vector<std::pair<const char*, DeviceSettings>> cases(12);
+    std::vector<std::pair<const char*, DeviceSettings>> cases(13);
     cases[0] = {"pixel format", {}};
     cases[0].second.strPixelFormat = "grey4";
     cases[1].first = "dither";
@@ -46,11 +46,13 @@ std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
     cases[10].first = "array name and header";
     cases[10].second.output.strArrayName = "logo";
     cases[10].second.output.bHeader = true;
-    cases[11].first = "all";
-    DeviceSettings& all = cases[11].second;
+    cases[11].first = "palette format";
+    cases[11].second.output.strPaletteFormat = "565";
+    cases[12].first = "all";
+    DeviceSettings& all = cases[12].second;
     all.strPixelFormat = "grey4";
     all.reduction = {DitherMethod::Ordered, true, ReductionSettings::MonoRule::Luminance, 70, cases[5].second.reduction.palette};
-    all.output = {"u8g2", "pages", "lsb", "big", "logo", true};
+    all.output = {"u8g2", "pages", "lsb", "big", "565", "logo", true};
     return cases;
 }
 
