@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dither.h"
 
+#include "core/diffusion_chain.h"
 #include "core/ordered_rows.h"
 
 #include <algorithm>
@@ -185,6 +186,74 @@ void Diffuse(const std::uint8_t* pixels, std::int32_t nWidth, std::int32_t nHeig
     else run(FloydSteinberg{});
 }
 
+// Floyd-Steinberg on the state machines of diffusion_chain.h, for level
+// quantisers whose channels each leave at most kChainStates errors. The
+// codes are exactly those of the pixel-by-pixel kernel.
+template <int N>
+class ChainDiffusion {
+public:
+    static std::unique_ptr<ChainDiffusion> For(const LevelQuantiser<N>& quantiser, std::int32_t nWidth)
+    {
+        auto diffusion = std::unique_ptr<ChainDiffusion>(new ChainDiffusion(nWidth));
+        for (int c = 0; c < N; ++c)
+            if (!diffusion->Take(quantiser.channels[c], c)) return nullptr;
+        return diffusion;
+    }
+
+    void Row(const std::uint8_t* s, std::uint16_t* d, bool bLeftToRight)
+    {
+        DiffuseChainRow(s, m_chains, N, m_nWidth, bLeftToRight, d);
+        for (ChainChannel& chain : m_chains) std::swap(chain.above, chain.below);
+    }
+
+private:
+    explicit ChainDiffusion(std::int32_t nWidth) : m_nWidth(nWidth) {}
+
+    static int Error(const LevelRule& rule, int v) { return v - rule.shown[rule.level[v]]; }
+
+    bool Take(const LevelRule& rule, int c)
+    {
+        int nErrorLow = 0, nErrorHigh = 0;
+        for (int v = 0; v < 256; ++v) {
+            nErrorLow = std::min(nErrorLow, Error(rule, v));
+            nErrorHigh = std::max(nErrorHigh, Error(rule, v));
+        }
+        const int nStates = nErrorHigh - nErrorLow + 1;
+        if (nStates > kChainStates) return false;
+        // A base holds the value and the error from the row above (9
+        // sixteenths of one at most) in sixteenths, and a half.
+        const int nBaseLow = 9 * nErrorLow + 8, nBaseHigh = 255 * 16 + 9 * nErrorHigh + 8;
+        Buffers& buffers = m_buffers[c];
+        buffers.tables.assign(std::size_t(nBaseHigh - nBaseLow + 1) * kChainStates, 0);
+        for (int b = nBaseLow; b <= nBaseHigh; ++b) {
+            std::uint8_t* table = buffers.tables.data() + std::size_t(b - nBaseLow) * kChainStates;
+            for (int k = 0; k < nStates; ++k) {
+                const int v = std::clamp((b + 7 * (k + nErrorLow)) >> 4, 0, 255);
+                table[k] = static_cast<std::uint8_t>(Error(rule, v) - nErrorLow);
+            }
+        }
+        const std::size_t nWidth = std::size_t(m_nWidth);
+        buffers.errors.assign(2 * nWidth, 0);
+        buffers.offsets.resize(nWidth);
+        buffers.states.assign(nWidth + 2, static_cast<std::uint8_t>(-nErrorLow));
+        m_chains[c] = {buffers.tables.data(), nBaseLow, nErrorLow, rule.level.data(), rule.nShift,
+                       buffers.errors.data(), buffers.errors.data() + nWidth, buffers.offsets.data(),
+                       buffers.states.data()};
+        return true;
+    }
+
+    struct Buffers {
+        std::vector<std::uint8_t> tables;
+        std::vector<std::int32_t> errors;   // from above and for below
+        std::vector<std::int32_t> offsets;
+        std::vector<std::uint8_t> states;
+    };
+
+    std::int32_t m_nWidth;
+    Buffers m_buffers[N];
+    ChainChannel m_chains[N];
+};
+
 // Codes every pixel by the Bayer cell it falls on: what fastRow codes of a
 // row (a count of pixels from its start), then the rest by pick.
 template <int N, class FastRow, class Pick>
@@ -359,6 +428,16 @@ std::vector<std::uint16_t> DitherLevels(const std::uint8_t* pixels, std::int32_t
         break;
     case DitherMethod::Ordered: OrderedLevels(pixels, nWidth, nHeight, quantiser, codes.data()); break;
     case DitherMethod::FloydSteinberg:
+        if (HasDiffusionChains()) {
+            if (const auto chains = ChainDiffusion<N>::For(quantiser, nWidth)) {
+                for (std::int32_t y = 0; y < nHeight; ++y) {
+                    const std::size_t nFirst = std::size_t(y) * std::size_t(nWidth);
+                    chains->Row(pixels + nFirst * N, codes.data() + nFirst, y % 2 == 0);
+                }
+                break;
+            }
+        }
+        [[fallthrough]];
     case DitherMethod::Atkinson: {
         const auto tables = std::make_unique<DiffusionTables<N>>(quantiser);
         Diffuse<N>(pixels, nWidth, nHeight, *tables, method, codes.data());

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <functional>
 #include <random>
@@ -175,6 +177,54 @@ TEST(Dither, KeepsTheLocalMeanOfAGradient)
             // Ordered dithering has 64 steps between two levels; error diffusion is finer.
             EXPECT_LE(dWorst, method == DitherMethod::Ordered ? 3.0 : 1.5) << format.strName << " method " << int(method);
         }
+    }
+}
+
+// Floyd-Steinberg as textbooks give it, each channel of a level quantiser
+// on its own: the error in sixteenths, a value rounded half up and clamped.
+template <int N>
+std::vector<std::uint16_t> TextbookFloydSteinberg(const std::vector<std::uint8_t>& values, std::int32_t nWidth,
+                                                  const LevelQuantiser<N>& quantiser)
+{
+    const std::int32_t nHeight = static_cast<std::int32_t>(values.size() / N / nWidth);
+    std::vector<int> spread(values.size());
+    std::vector<std::uint16_t> codes(values.size() / N);
+    for (std::int32_t y = 0; y < nHeight; ++y) {
+        const int dx = y % 2 == 0 ? 1 : -1;
+        for (std::int32_t i = 0; i < nWidth; ++i) {
+            const std::int32_t x = dx > 0 ? i : nWidth - 1 - i;
+            for (int c = 0; c < N; ++c) {
+                const LevelRule& rule = quantiser.channels[c];
+                const std::size_t at = std::size_t(y * nWidth + x) * N + c;
+                const int v = std::clamp((16 * values[at] + spread[at] + 8) >> 4, 0, 255);
+                codes[at / N] = static_cast<std::uint16_t>(codes[at / N] + (rule.level[v] << rule.nShift));
+                const int e = v - rule.shown[rule.level[v]];
+                for (const auto [gx, gy, nShare] : {std::array{x + dx, y, 7}, {x - dx, y + 1, 3}, {x, y + 1, 5}, {x + dx, y + 1, 1}})
+                    if (gx >= 0 && gx < nWidth && gy < nHeight) spread[std::size_t(gy * nWidth + gx) * N + c] += nShare * e;
+            }
+        }
+    }
+    return codes;
+}
+
+// Colour and grey levels take the state-machine kernel where their errors
+// are few (5-6-5, grey4) and the pixel-by-pixel one elsewhere (grey1).
+TEST(Dither, FloydSteinbergGivesTheTextbookCodes)
+{
+    std::mt19937 random(5);
+    const ColourLevels colours[] = {MaskedChannels(ColorMode::Rgb565, Rounding::Truncate),
+                                    MaskedChannels(ColorMode::Rgb565, Rounding::Nearest),
+                                    MaskedChannels(ColorMode::Colors256, Rounding::Truncate), SixtyFourColours({100, 128, 160})};
+    for (std::int32_t nWidth : {1, 2, 16, 17, 45}) {
+        RgbImage picture(nWidth, 7);
+        for (std::uint8_t& v : picture.rgb) v = static_cast<std::uint8_t>(random());
+        GreyImage grey{nWidth, 7, std::vector<std::uint8_t>(picture.rgb.begin(), picture.rgb.begin() + 7 * nWidth)};
+        for (const ColourLevels& quantiser : colours)
+            EXPECT_EQ(Dither(picture, quantiser, DitherMethod::FloydSteinberg), TextbookFloydSteinberg(picture.rgb, nWidth, quantiser))
+                << nWidth << " " << int(quantiser.channels[0].shown[1]);
+        for (int nBits : {1, 2, 4, 8})
+            EXPECT_EQ(Dither(grey, GreyScale(nBits), DitherMethod::FloydSteinberg), TextbookFloydSteinberg(grey.grey, nWidth, GreyScale(nBits)))
+                << nWidth << " grey" << nBits;
     }
 }
 
