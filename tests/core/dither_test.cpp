@@ -251,12 +251,13 @@ TEST(Dither, OrderedFollowsTheBayerMatrix)
     EXPECT_EQ(codes, (std::vector<std::uint16_t>{1, 0, 1, 0, 1, 0, 1, 0, 0, 1, 0, 1, 0, 1, 0, 1}));
 }
 
-// Ordered dithering codes runs of sixteen pixels with vector kernels and
-// the rest of a row one by one: rows repeating every eight pixels, with
-// every value on every Bayer cell, come out repeating too.
+// Ordered dithering codes runs of thirty-two and sixteen pixels with vector
+// kernels and the rest of a row one by one: rows repeating every eight
+// pixels, with every value on every Bayer cell, come out repeating too.
 TEST(Dither, OrderedGivesTheSameCodesInRunsOfSixteenAndOneByOne)
 {
-    RgbImage picture(24, 8 * 256);
+    constexpr std::int32_t nWidth = 32 + 16 + 8;
+    RgbImage picture(nWidth, 8 * 256);
     for (std::int32_t y = 0; y < picture.nHeight; ++y)
         for (std::int32_t x = 0; x < picture.nWidth; ++x)
             for (int c = 0; c < 3; ++c) picture.Pixel(x, y)[c] = static_cast<std::uint8_t>((y >> 3) + 85 * c + 29 * (x & 7));
@@ -274,7 +275,7 @@ TEST(Dither, OrderedGivesTheSameCodesInRunsOfSixteenAndOneByOne)
         for (const std::vector<std::uint16_t>* plane : {&codes, &greyCodes}) {
             int nDiffering = 0;
             for (std::size_t i = 0; i < plane->size(); ++i) {
-                const std::size_t x = i % 24;
+                const std::size_t x = i % nWidth;
                 if (x >= 8 && (*plane)[i] != (*plane)[i - 8]) ++nDiffering;
             }
             EXPECT_EQ(nDiffering, 0) << format.strName;
