@@ -41,15 +41,25 @@ TOVIX_CHAIN_TARGET void Offsets(const std::uint8_t* s, ChainChannel* channels, s
         const ChainChannel& channel = channels[c];
         const __m512i add = _mm512_set1_epi32(8 - channel.nBaseLow);
         for (std::int32_t x = 0; x < nWidth; x += 16) {
-            const __mmask16 lanes = Lanes(nWidth - x);
             __m512i base = _mm512_slli_epi32(Values<N>(s + N * x, nWidth - x, c), 4);
-            base = _mm512_add_epi32(base, _mm512_maskz_loadu_epi32(lanes, channel.above + x));
-            _mm512_mask_storeu_epi32(channel.offsets + x, lanes, _mm512_slli_epi32(_mm512_add_epi32(base, add), 5));
+            base = _mm512_add_epi32(base, _mm512_loadu_si512(channel.above + x));
+            _mm512_storeu_si512(channel.offsets + x, _mm512_slli_epi32(_mm512_add_epi32(base, add), 5));
         }
     }
 }
 
-template <int N, int kStep>
+// One pixel: the state after it, in every byte. A table of sixteen states
+// at most takes the shorter shuffle.
+template <bool kNarrow>
+TOVIX_CHAIN_TARGET inline void Step(__m256i& state, const std::uint8_t* table)
+{
+    if constexpr (kNarrow)
+        state = _mm256_castsi128_si256(
+            _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(table)), _mm256_castsi256_si128(state)));
+    else state = _mm256_maskz_permutexvar_epi8(~0u, state, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(table)));
+}
+
+template <int N, int kStep, bool kNarrow>
 TOVIX_CHAIN_TARGET void Chains(ChainChannel* channels, std::int32_t nWidth)
 {
     const std::uint8_t* tables[N];
@@ -66,8 +76,7 @@ TOVIX_CHAIN_TARGET void Chains(ChainChannel* channels, std::int32_t nWidth)
     for (std::int32_t i = 0; i < nWidth; ++i, x += kStep) {
 #pragma GCC unroll 3
         for (int c = 0; c < N; ++c) {
-            const __m256i table = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(tables[c] + offsets[c][x]));
-            state[c] = _mm256_maskz_permutexvar_epi8(~0u, state[c], table);
+            Step<kNarrow>(state[c], tables[c] + offsets[c][x]);
             states[c][x] = static_cast<std::uint8_t>(_mm256_cvtsi256_si32(state[c]));
         }
     }
@@ -85,9 +94,9 @@ TOVIX_CHAIN_TARGET inline __m128i Levels(const LevelTable& table, __m512i values
     return _mm512_castsi512_si128(_mm512_mask_blend_epi8(_mm512_movepi8_mask(index), low, high));
 }
 
-TOVIX_CHAIN_TARGET inline __m512i Errors(const std::uint8_t* states, __mmask16 lanes, __m512i low)
+TOVIX_CHAIN_TARGET inline __m512i Errors(const std::uint8_t* states, __m512i low)
 {
-    return _mm512_add_epi32(_mm512_cvtepu8_epi32(_mm_maskz_loadu_epi8(lanes, states)), low);
+    return _mm512_add_epi32(_mm512_cvtepu8_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(states))), low);
 }
 
 template <int N, int kStep>
@@ -97,17 +106,16 @@ TOVIX_CHAIN_TARGET void CodesAndErrors(ChainChannel* channels, std::int32_t nWid
     for (int c = 0; c < N; ++c)
         for (int k = 0; k < 4; ++k) levels[c].part[k] = _mm512_loadu_si512(channels[c].level + 64 * k);
     for (std::int32_t x = 0; x < nWidth; x += 16) {
-        const __mmask16 lanes = Lanes(nWidth - x);
         __m256i code = _mm256_setzero_si256();
 #pragma GCC unroll 3
         for (int c = 0; c < N; ++c) {
             const ChainChannel& channel = channels[c];
             const __m512i low = _mm512_set1_epi32(channel.nErrorLow);
             const std::uint8_t* states = channel.states + 1 + x;
-            const __m512i e = Errors(states, lanes, low);
-            const __m512i before = Errors(states - kStep, lanes, low);
-            const __m512i after = Errors(states + kStep, lanes, low);
-            const __m512i base = _mm512_add_epi32(_mm512_srai_epi32(_mm512_maskz_loadu_epi32(lanes, channel.offsets + x), 5),
+            const __m512i e = Errors(states, low);
+            const __m512i before = Errors(states - kStep, low);
+            const __m512i after = Errors(states + kStep, low);
+            const __m512i base = _mm512_add_epi32(_mm512_srai_epi32(_mm512_loadu_si512(channel.offsets + x), 5),
                                                   _mm512_set1_epi32(channel.nBaseLow));
             const __m512i ahead = _mm512_sub_epi32(_mm512_slli_epi32(before, 3), before);
             __m512i v = _mm512_srai_epi32(_mm512_add_epi32(base, ahead), 4);
@@ -117,9 +125,10 @@ TOVIX_CHAIN_TARGET void CodesAndErrors(ChainChannel* channels, std::int32_t nWid
             // 3/16 of the error of the pixel after, 5/16 of its own, 1/16 of the one before.
             __m512i below = _mm512_add_epi32(_mm512_add_epi32(after, after), after);
             below = _mm512_add_epi32(below, _mm512_add_epi32(_mm512_slli_epi32(e, 2), e));
-            _mm512_mask_storeu_epi32(channel.below + x, lanes, _mm512_add_epi32(below, before));
+            _mm512_storeu_si512(channel.below + x, _mm512_add_epi32(below, before));
         }
-        _mm256_mask_storeu_epi16(d + x, lanes, code);
+        if (x + 16 <= nWidth) _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + x), code);
+        else _mm256_mask_storeu_epi16(d + x, Lanes(nWidth - x), code);
     }
 }
 
@@ -127,7 +136,10 @@ template <int N, int kStep>
 TOVIX_CHAIN_TARGET void Row(const std::uint8_t* s, ChainChannel* channels, std::int32_t nWidth, std::uint16_t* d)
 {
     Offsets<N>(s, channels, nWidth);
-    Chains<N, kStep>(channels, nWidth);
+    bool bNarrow = true;
+    for (int c = 0; c < N; ++c) bNarrow = bNarrow && channels[c].nStates <= 16;
+    if (bNarrow) Chains<N, kStep, true>(channels, nWidth);
+    else Chains<N, kStep, false>(channels, nWidth);
     CodesAndErrors<N, kStep>(channels, nWidth, d);
 }
 

@@ -19,13 +19,18 @@ struct ChainChannel {
     const std::uint8_t* tables;   // kChainStates a base, from nBaseLow
     int nBaseLow;
     int nErrorLow;
+    int nStates;                  // from 0
     const std::uint8_t* level;    // the level by value, 256 of them
     int nShift;                   // of the level in the code
-    std::int32_t* above;          // the errors the row above gave, in sixteenths, one a pixel
+    // Room for one a pixel and kChainSpare more, which the vector passes
+    // fill with what they like:
+    std::int32_t* above;          // the errors the row above gave, in sixteenths
     std::int32_t* below;          // those this row gives the next
-    std::int32_t* offsets;        // room for one a pixel
-    std::uint8_t* states;         // room for one a pixel and one each side, those two the state of no error
+    std::int32_t* offsets;
+    std::uint8_t* states;         // one more each side, those two the state of no error
 };
+
+constexpr int kChainSpare = 16;
 
 // Whether this processor runs the chains (AVX-512 with byte shuffles).
 bool HasDiffusionChains();

@@ -232,12 +232,12 @@ private:
                 table[k] = static_cast<std::uint8_t>(Error(rule, v) - nErrorLow);
             }
         }
-        const std::size_t nWidth = std::size_t(m_nWidth);
-        buffers.errors.assign(2 * nWidth, 0);
-        buffers.offsets.resize(nWidth);
-        buffers.states.assign(nWidth + 2, static_cast<std::uint8_t>(-nErrorLow));
-        m_chains[c] = {buffers.tables.data(), nBaseLow, nErrorLow, rule.level.data(), rule.nShift,
-                       buffers.errors.data(), buffers.errors.data() + nWidth, buffers.offsets.data(),
+        const std::size_t nRoom = std::size_t(m_nWidth) + kChainSpare;
+        buffers.errors.assign(2 * nRoom, 0);
+        buffers.offsets.resize(nRoom);
+        buffers.states.assign(nRoom + 2, static_cast<std::uint8_t>(-nErrorLow));
+        m_chains[c] = {buffers.tables.data(), nBaseLow, nErrorLow, nStates, rule.level.data(), rule.nShift,
+                       buffers.errors.data(), buffers.errors.data() + nRoom, buffers.offsets.data(),
                        buffers.states.data()};
         return true;
     }
