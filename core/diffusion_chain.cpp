@@ -48,17 +48,27 @@ TOVIX_CHAIN_TARGET void Offsets(const std::uint8_t* s, ChainChannel* channels, s
     }
 }
 
-// One pixel: the state after it, in every byte. A table of sixteen states
-// at most takes the shorter shuffle.
+// A table of sixteen states at most takes the shorter shuffle.
 template <bool kNarrow>
-TOVIX_CHAIN_TARGET inline void Step(__m256i& state, const std::uint8_t* table)
+TOVIX_CHAIN_TARGET inline __m256i Table(const std::uint8_t* table)
 {
-    if constexpr (kNarrow)
-        state = _mm256_castsi128_si256(
-            _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(table)), _mm256_castsi256_si128(state)));
-    else state = _mm256_maskz_permutexvar_epi8(~0u, state, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(table)));
+    if constexpr (kNarrow) return _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(table)));
+    else return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(table));
 }
 
+// The table's entries at the indexes: a state through a pixel's table, or
+// two pixels' tables made one.
+template <bool kNarrow>
+TOVIX_CHAIN_TARGET inline __m256i Through(__m256i table, __m256i index)
+{
+    if constexpr (kNarrow)
+        return _mm256_castsi128_si256(_mm_shuffle_epi8(_mm256_castsi256_si128(table), _mm256_castsi256_si128(index)));
+    else return _mm256_maskz_permutexvar_epi8(~0u, index, table);
+}
+
+// Pixels go in pairs: the pair's tables made one beside the chain, so the
+// chain waits for one shuffle a pair; the first pixel's state comes from
+// the state before the pair beside it too.
 template <int N, int kStep, bool kNarrow>
 TOVIX_CHAIN_TARGET void Chains(ChainChannel* channels, std::int32_t nWidth)
 {
@@ -73,10 +83,20 @@ TOVIX_CHAIN_TARGET void Chains(ChainChannel* channels, std::int32_t nWidth)
         state[c] = _mm256_set1_epi8(static_cast<char>(-channels[c].nErrorLow));
     }
     std::int32_t x = kStep > 0 ? 0 : nWidth - 1;
-    for (std::int32_t i = 0; i < nWidth; ++i, x += kStep) {
+    std::int32_t i = 0;
+    for (; i + 2 <= nWidth; i += 2, x += 2 * kStep) {
 #pragma GCC unroll 3
         for (int c = 0; c < N; ++c) {
-            Step<kNarrow>(state[c], tables[c] + offsets[c][x]);
+            const __m256i first = Table<kNarrow>(tables[c] + offsets[c][x]);
+            const __m256i pair = Through<kNarrow>(Table<kNarrow>(tables[c] + offsets[c][x + kStep]), first);
+            states[c][x] = static_cast<std::uint8_t>(_mm256_cvtsi256_si32(Through<kNarrow>(first, state[c])));
+            state[c] = Through<kNarrow>(pair, state[c]);
+            states[c][x + kStep] = static_cast<std::uint8_t>(_mm256_cvtsi256_si32(state[c]));
+        }
+    }
+    if (i < nWidth) {
+        for (int c = 0; c < N; ++c) {
+            state[c] = Through<kNarrow>(Table<kNarrow>(tables[c] + offsets[c][x]), state[c]);
             states[c][x] = static_cast<std::uint8_t>(_mm256_cvtsi256_si32(state[c]));
         }
     }
