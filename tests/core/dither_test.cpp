@@ -209,22 +209,33 @@ std::vector<std::uint16_t> TextbookFloydSteinberg(const std::vector<std::uint8_t
 
 // Colour and grey levels take the state-machine kernel where their errors
 // are few (5-6-5, grey4) and the pixel-by-pixel one elsewhere (grey1).
+// White under truncation leaves the largest error, which reaches the far end
+// of the state machine's tables where white lies below white.
 TEST(Dither, FloydSteinbergGivesTheTextbookCodes)
 {
     std::mt19937 random(5);
     const ColourLevels colours[] = {MaskedChannels(ColorMode::Rgb565, Rounding::Truncate),
                                     MaskedChannels(ColorMode::Rgb565, Rounding::Nearest),
                                     MaskedChannels(ColorMode::Colors256, Rounding::Truncate), SixtyFourColours({100, 128, 160})};
-    for (std::int32_t nWidth : {1, 2, 16, 17, 45}) {
-        RgbImage picture(nWidth, 7);
-        for (std::uint8_t& v : picture.rgb) v = static_cast<std::uint8_t>(random());
-        GreyImage grey{nWidth, 7, std::vector<std::uint8_t>(picture.rgb.begin(), picture.rgb.begin() + 7 * nWidth)};
+    const auto check = [&](const RgbImage& picture) {
+        const std::int32_t nWidth = picture.nWidth;
+        const GreyImage grey{nWidth, picture.nHeight,
+                             std::vector<std::uint8_t>(picture.rgb.begin(), picture.rgb.begin() + nWidth * picture.nHeight)};
         for (const ColourLevels& quantiser : colours)
             EXPECT_EQ(Dither(picture, quantiser, DitherMethod::FloydSteinberg), TextbookFloydSteinberg(picture.rgb, nWidth, quantiser))
                 << nWidth << " " << int(quantiser.channels[0].shown[1]);
         for (int nBits : {1, 2, 4, 8})
             EXPECT_EQ(Dither(grey, GreyScale(nBits), DitherMethod::FloydSteinberg), TextbookFloydSteinberg(grey.grey, nWidth, GreyScale(nBits)))
                 << nWidth << " grey" << nBits;
+    };
+    for (std::int32_t nWidth : {1, 2, 16, 17, 45}) {
+        RgbImage picture(nWidth, 7), halfWhite(nWidth, 7);
+        for (std::size_t i = 0; i < picture.rgb.size(); ++i) {
+            picture.rgb[i] = static_cast<std::uint8_t>(random());
+            halfWhite.rgb[i] = i % 2 == 0 ? 255 : picture.rgb[i];
+        }
+        check(picture);
+        check(halfWhite);
     }
 }
 
