@@ -66,7 +66,7 @@ __attribute__((target("avx2"))) inline __m256i Codes(__m128i values, const StepV
 #define TOVIX_WIDE_TARGET __attribute__((target("avx512f,avx512bw,avx512vbmi")))
 
 struct WideSplit {
-    std::array<std::array<std::uint8_t, 64>, 3> index{};   // by channel; 64 and up picks from the second register
+    std::array<std::array<std::uint8_t, 32>, 3> index{};   // by channel; 64 and up picks from the second register
 
     constexpr WideSplit()
     {
@@ -90,7 +90,8 @@ TOVIX_WIDE_TARGET inline WidePixels LoadWide(const std::uint8_t* p)
 
 TOVIX_WIDE_TARGET inline __m512i WideChannel(const WidePixels& pixels, int c)
 {
-    const __m512i index = _mm512_loadu_si512(kWideSplit.index[c].data());
+    const __m512i index =
+        _mm512_castsi256_si512(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(kWideSplit.index[c].data())));
     return _mm512_cvtepu8_epi16(_mm512_castsi512_si256(_mm512_permutex2var_epi8(pixels.first, index, pixels.second)));
 }
 
