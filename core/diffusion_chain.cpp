@@ -8,6 +8,8 @@
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <immintrin.h>
 
+#include <array>
+
 #define TOVIX_CHAIN_TARGET __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi")))
 
 namespace {
@@ -18,32 +20,46 @@ TOVIX_CHAIN_TARGET inline __mmask16 Lanes(std::int32_t nCount)
     return nCount >= 16 ? __mmask16(0xFFFF) : __mmask16((1u << nCount) - 1);
 }
 
-// Channel c of sixteen pixels of N bytes, widened to 32 bits.
+// Sixteen pixels of N bytes, as many as there are.
 template <int N>
-TOVIX_CHAIN_TARGET inline __m512i Values(const std::uint8_t* s, std::int32_t nCount, int c)
+TOVIX_CHAIN_TARGET inline __m512i Pixels(const std::uint8_t* s, std::int32_t nCount)
 {
-    if constexpr (N == 1) return _mm512_cvtepu8_epi32(_mm_maskz_loadu_epi8(Lanes(nCount), s));
+    return _mm512_maskz_loadu_epi8((1ull << (N * (nCount < 16 ? nCount : 16))) - 1, s);
+}
+
+// The shuffle that takes the first channel of sixteen pixels of three bytes.
+struct FirstChannel {
+    std::array<std::uint8_t, 64> index{};
+
+    constexpr FirstChannel()
+    {
+        for (int i = 0; i < 16; ++i) index[i] = static_cast<std::uint8_t>(3 * i);
+    }
+};
+constexpr FirstChannel kFirstChannel;
+
+// Channel c of the pixels, widened to 32 bits.
+template <int N>
+TOVIX_CHAIN_TARGET inline __m512i Channel(__m512i pixels, int c)
+{
+    if constexpr (N == 1) return _mm512_cvtepu8_epi32(_mm512_castsi512_si128(pixels));
     else {
-        const __m512i bytes = _mm512_maskz_loadu_epi8((1ull << (3 * (nCount < 16 ? nCount : 16))) - 1, s);
-        const __m512i pick = _mm512_add_epi8(_mm512_set_epi8(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                             0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                             0, 0, 0, 45, 42, 39, 36, 33, 30, 27, 24, 21, 18, 15, 12, 9, 6, 3,
-                                                             0),
-                                             _mm512_set1_epi8(static_cast<char>(c)));
-        return _mm512_cvtepu8_epi32(_mm512_castsi512_si128(_mm512_permutexvar_epi8(pick, bytes)));
+        const __m512i index = _mm512_add_epi8(_mm512_loadu_si512(kFirstChannel.index.data()), _mm512_set1_epi8(static_cast<char>(c)));
+        return _mm512_cvtepu8_epi32(_mm512_castsi512_si128(_mm512_permutexvar_epi8(index, pixels)));
     }
 }
 
 template <int N>
 TOVIX_CHAIN_TARGET void Offsets(const std::uint8_t* s, ChainChannel* channels, std::int32_t nWidth)
 {
-    for (int c = 0; c < N; ++c) {
-        const ChainChannel& channel = channels[c];
-        const __m512i add = _mm512_set1_epi32(8 - channel.nBaseLow);
-        for (std::int32_t x = 0; x < nWidth; x += 16) {
-            __m512i base = _mm512_slli_epi32(Values<N>(s + N * x, nWidth - x, c), 4);
-            base = _mm512_add_epi32(base, _mm512_loadu_si512(channel.above + x));
-            _mm512_storeu_si512(channel.offsets + x, _mm512_slli_epi32(_mm512_add_epi32(base, add), 5));
+    for (std::int32_t x = 0; x < nWidth; x += 16) {
+        const __m512i pixels = Pixels<N>(s + N * x, nWidth - x);
+#pragma GCC unroll 3
+        for (int c = 0; c < N; ++c) {
+            const ChainChannel& channel = channels[c];
+            __m512i base = _mm512_add_epi32(_mm512_slli_epi32(Channel<N>(pixels, c), 4), _mm512_loadu_si512(channel.above + x));
+            base = _mm512_add_epi32(base, _mm512_set1_epi32(8 - channel.nBaseLow));
+            _mm512_storeu_si512(channel.offsets + x, _mm512_slli_epi32(base, 5));
         }
     }
 }
