@@ -20,7 +20,7 @@ enum Tag : std::uint16_t {
     kByteOrder = 10,
     kArrayName = 11,
     kHeader = 12,
-    kPaletteFormat = 13,
+    kPaletteFormat = 19,   // after the device export's shape and output tags (13 to 18)
     kTagCount
 };
 
