@@ -73,10 +73,11 @@ void MemcpyPhoto(benchmark::State& state)
     }
 }
 
-// The floor of error diffusion: each pixel waits for the one before it, here
-// through one addition and one table lookup only, as a diffused value waits
-// for its neighbour's error. A figure to compare the kernels with, beside
-// the copy.
+// Error diffusion pixel by pixel at its leanest: each pixel waits for the
+// one before it through one addition and one table lookup only, as a
+// diffused value waits for its neighbour's error. A figure to compare the
+// kernels with, beside the copy: the state machines of diffusion_chain.h go
+// below it, the pixel-by-pixel kernels cannot.
 void SerialLookups(benchmark::State& state)
 {
     const RgbImage& picture = Photo();

@@ -16,6 +16,7 @@ struct DeviceOutputChoices {
     std::string strPack;        // rows or pages
     std::string strBitOrder;    // msb or lsb
     std::string strByteOrder;   // little or big
+    std::string strPaletteFormat;   // 888 or 565
     std::string strArrayName;
     bool bHeader = false;       // a header beside the source
     std::string strFormat;      // the -f word, bin for the raw bytes; empty: a C source

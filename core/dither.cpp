@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dither.h"
 
+#include "core/diffusion_chain.h"
 #include "core/ordered_rows.h"
 
 #include <algorithm>
@@ -25,6 +26,29 @@ constexpr std::array<std::uint8_t, 64> MakeBayer()
     return m;
 }
 constexpr std::array<std::uint8_t, 64> kBayer = MakeBayer();
+
+// The codes of a picture, grown by a row just before the row is coded, so
+// that the vector zeroes each row while it is in the cache instead of the
+// whole plane in a pass of its own.
+class CodeRows {
+public:
+    CodeRows(std::int32_t nWidth, std::int32_t nHeight) : m_nWidth(std::size_t(nWidth))
+    {
+        m_codes.reserve(m_nWidth * std::size_t(nHeight));
+    }
+
+    std::uint16_t* Next()
+    {
+        m_codes.resize(m_codes.size() + m_nWidth);
+        return m_codes.data() + m_codes.size() - m_nWidth;
+    }
+
+    std::vector<std::uint16_t> Take() { return std::move(m_codes); }
+
+private:
+    std::size_t m_nWidth;
+    std::vector<std::uint16_t> m_codes;
+};
 
 // Error diffusion kernels, weights in units of 2^kShift of the error. The
 // shares for this row and the row below are summed in registers, so each
@@ -124,18 +148,18 @@ struct WholeColour {
 template <int N, class Kernel, class Quantise>
 class Diffusion {
 public:
-    Diffusion(const std::uint8_t* pixels, std::int32_t nWidth, const Quantise& quantise, std::uint16_t* codes)
-        : m_pixels(pixels), m_nWidth(nWidth), m_quantise(quantise), m_codes(codes), m_errors(3 * RowLength())
+    Diffusion(const std::uint8_t* pixels, std::int32_t nWidth, const Quantise& quantise)
+        : m_pixels(pixels), m_nWidth(nWidth), m_quantise(quantise), m_errors(3 * RowLength())
     {
     }
 
-    void Row(std::int32_t y)
+    void Row(std::int32_t y, std::uint16_t* d)
     {
         int* rows[3];
         for (int k = 0; k < 3; ++k) rows[k] = m_errors.data() + ((y + k) % 3) * RowLength() + 2 * N;
         const std::size_t nFirst = std::size_t(y) * std::size_t(m_nWidth);
-        if (y % 2 == 0) Run<1>(m_pixels + nFirst * N, m_codes + nFirst, rows);
-        else Run<-1>(m_pixels + nFirst * N, m_codes + nFirst, rows);
+        if (y % 2 == 0) Run<1>(m_pixels + nFirst * N, d, rows);
+        else Run<-1>(m_pixels + nFirst * N, d, rows);
     }
 
 private:
@@ -169,30 +193,98 @@ private:
     const std::uint8_t* m_pixels;
     std::int32_t m_nWidth;
     const Quantise& m_quantise;
-    std::uint16_t* m_codes;
     std::vector<int> m_errors;
 };
 
 template <int N, class Quantise>
 void Diffuse(const std::uint8_t* pixels, std::int32_t nWidth, std::int32_t nHeight, const Quantise& quantise,
-             DitherMethod method, std::uint16_t* codes)
+             DitherMethod method, CodeRows& codes)
 {
     auto run = [&](auto kernel) {
-        Diffusion<N, decltype(kernel), Quantise> diffusion(pixels, nWidth, quantise, codes);
-        for (std::int32_t y = 0; y < nHeight; ++y) diffusion.Row(y);
+        Diffusion<N, decltype(kernel), Quantise> diffusion(pixels, nWidth, quantise);
+        for (std::int32_t y = 0; y < nHeight; ++y) diffusion.Row(y, codes.Next());
     };
     if (method == DitherMethod::Atkinson) run(Atkinson{});
     else run(FloydSteinberg{});
 }
 
+// Floyd-Steinberg on the state machines of diffusion_chain.h, for level
+// quantisers whose channels each leave at most kChainStates errors. The
+// codes are exactly those of the pixel-by-pixel kernel.
+template <int N>
+class ChainDiffusion {
+public:
+    static std::unique_ptr<ChainDiffusion> For(const LevelQuantiser<N>& quantiser, std::int32_t nWidth)
+    {
+        auto diffusion = std::unique_ptr<ChainDiffusion>(new ChainDiffusion(nWidth));
+        for (int c = 0; c < N; ++c)
+            if (!diffusion->Take(quantiser.channels[c], c)) return nullptr;
+        return diffusion;
+    }
+
+    void Row(const std::uint8_t* s, std::uint16_t* d, bool bLeftToRight)
+    {
+        DiffuseChainRow(s, m_chains, N, m_nWidth, bLeftToRight, d);
+        for (ChainChannel& chain : m_chains) std::swap(chain.above, chain.below);
+    }
+
+private:
+    explicit ChainDiffusion(std::int32_t nWidth) : m_nWidth(nWidth) {}
+
+    static int Error(const LevelRule& rule, int v) { return v - rule.shown[rule.level[v]]; }
+
+    bool Take(const LevelRule& rule, int c)
+    {
+        int nErrorLow = 0, nErrorHigh = 0;
+        for (int v = 0; v < 256; ++v) {
+            nErrorLow = std::min(nErrorLow, Error(rule, v));
+            nErrorHigh = std::max(nErrorHigh, Error(rule, v));
+        }
+        const int nStates = nErrorHigh - nErrorLow + 1;
+        if (nStates > kChainStates) return false;
+        // A base holds the value and the error from the row above (9
+        // sixteenths of one at most) in sixteenths, and a half.
+        const int nBaseLow = 9 * nErrorLow + 8, nBaseHigh = 255 * 16 + 9 * nErrorHigh + 8;
+        Buffers& buffers = m_buffers[c];
+        buffers.tables.assign(std::size_t(nBaseHigh - nBaseLow + 1) * kChainStates, 0);
+        for (int b = nBaseLow; b <= nBaseHigh; ++b) {
+            std::uint8_t* table = buffers.tables.data() + std::size_t(b - nBaseLow) * kChainStates;
+            for (int k = 0; k < nStates; ++k) {
+                const int v = std::clamp((b + 7 * (k + nErrorLow)) >> 4, 0, 255);
+                table[k] = static_cast<std::uint8_t>(Error(rule, v) - nErrorLow);
+            }
+        }
+        const std::size_t nRoom = std::size_t(m_nWidth) + kChainSpare;
+        buffers.errors.assign(2 * nRoom, 0);
+        buffers.offsets.resize(nRoom);
+        buffers.states.assign(nRoom + 2, static_cast<std::uint8_t>(-nErrorLow));
+        m_chains[c] = {buffers.tables.data(), nBaseLow, nErrorLow, nStates, rule.level.data(), rule.nShift,
+                       buffers.errors.data(), buffers.errors.data() + nRoom, buffers.offsets.data(),
+                       buffers.states.data()};
+        return true;
+    }
+
+    struct Buffers {
+        std::vector<std::uint8_t> tables;
+        std::vector<std::int32_t> errors;   // from above and for below
+        std::vector<std::int32_t> offsets;
+        std::vector<std::uint8_t> states;
+    };
+
+    std::int32_t m_nWidth;
+    Buffers m_buffers[N];
+    ChainChannel m_chains[N];
+};
+
 // Codes every pixel by the Bayer cell it falls on: what fastRow codes of a
 // row (a count of pixels from its start), then the rest by pick.
 template <int N, class FastRow, class Pick>
-void Ordered(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, std::uint16_t* d, const FastRow& fastRow,
+void Ordered(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, CodeRows& codes, const FastRow& fastRow,
              const Pick& pick)
 {
     const std::ptrdiff_t nRow = std::ptrdiff_t(nWidth) * N;
-    for (std::int32_t y = 0; y < nHeight; ++y, s += nRow, d += nWidth) {
+    for (std::int32_t y = 0; y < nHeight; ++y, s += nRow) {
+        std::uint16_t* d = codes.Next();
         const std::uint8_t* cells = kBayer.data() + (y & 7) * 8;
         for (std::int32_t x = fastRow(s, d, cells); x < nWidth; ++x) d[x] = pick(cells[x & 7], s + x * N);
     }
@@ -278,7 +370,7 @@ std::optional<EvenSteps<N>> EvenStepsOf(const LevelQuantiser<N>& quantiser)
 
 template <int N>
 void OrderedLevels(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, const LevelQuantiser<N>& quantiser,
-                   std::uint16_t* d)
+                   CodeRows& codes)
 {
     std::optional<EvenSteps<N>> steps = EvenStepsOf(quantiser);
     // Made for the first pixel the vector kernels leave, if any.
@@ -290,7 +382,7 @@ void OrderedLevels(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHei
         if constexpr (N == 3) return OrderedEvenStepsRgb(row, out, nWidth, steps->rows);
         else return OrderedEvenStepsGrey(row, out, nWidth, steps->rows[0]);
     };
-    Ordered<N>(s, nWidth, nHeight, d, fastRow, [&](int nCell, const std::uint8_t* pixel) {
+    Ordered<N>(s, nWidth, nHeight, codes, fastRow, [&](int nCell, const std::uint8_t* pixel) {
         if (!tables) tables = std::make_unique<OrderedTables<N>>(quantiser);
         const auto& cell = tables->code[nCell];
         std::uint16_t nCode = cell[0][pixel[0]];
@@ -309,7 +401,7 @@ int MonoOffset(int nCell)
 
 // Two colours by the per-channel thresholds.
 void OrderedWhole(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, const MonoChannelRule& rule,
-                  std::uint16_t* d)
+                  CodeRows& codes)
 {
     const Thresholds& t = rule.GetThresholds();
     const int channelThresholds[3] = {t.r, t.g, t.b};
@@ -323,7 +415,7 @@ void OrderedWhole(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeig
                     std::clamp(std::int64_t{channelThresholds[c]} - MonoOffset(cells[k & 7]), std::int64_t{-1}, std::int64_t{256}));
         return OrderedBelowThresholds(row, out, nWidth, thresholds);
     };
-    Ordered<3>(s, nWidth, nHeight, d, fastRow, [&](int nCell, const std::uint8_t* pixel) {
+    Ordered<3>(s, nWidth, nHeight, codes, fastRow, [&](int nCell, const std::uint8_t* pixel) {
         const int o = MonoOffset(nCell);
         return rule.Code(pixel[0] + o, pixel[1] + o, pixel[2] + o);
     });
@@ -332,10 +424,10 @@ void OrderedWhole(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeig
 // A palette: the bracketing colour where the colour's position on the line
 // toward it passes the cell's index.
 void OrderedWhole(const std::uint8_t* s, std::int32_t nWidth, std::int32_t nHeight, const PaletteQuantiser& palette,
-                  std::uint16_t* d)
+                  CodeRows& codes)
 {
     const auto none = [](const std::uint8_t*, std::uint16_t*, const std::uint8_t*) { return std::int32_t{0}; };
-    Ordered<3>(s, nWidth, nHeight, d, none, [&](int nCell, const std::uint8_t* pixel) {
+    Ordered<3>(s, nWidth, nHeight, codes, none, [&](int nCell, const std::uint8_t* pixel) {
         const PaletteQuantiser::Pair pair = palette.Bracket(pixel[0], pixel[1], pixel[2]);
         return pair.nPosition > 2 * nCell + 1 ? pair.nSecond : pair.nNearest;
     });
@@ -345,48 +437,59 @@ template <int N>
 std::vector<std::uint16_t> DitherLevels(const std::uint8_t* pixels, std::int32_t nWidth, std::int32_t nHeight,
                                         const LevelQuantiser<N>& quantiser, DitherMethod method)
 {
-    std::vector<std::uint16_t> codes(std::size_t(nWidth) * std::size_t(nHeight));
+    CodeRows codes(nWidth, nHeight);
     switch (method) {
     case DitherMethod::None:
-        for (std::size_t i = 0; i < codes.size(); ++i) {
-            unsigned nCode = 0;
-            for (int c = 0; c < N; ++c) {
-                const LevelRule& rule = quantiser.channels[c];
-                nCode += unsigned(rule.level[pixels[i * N + c]]) << rule.nShift;
+        for (std::int32_t y = 0; y < nHeight; ++y) {
+            std::uint16_t* d = codes.Next();
+            for (std::int32_t x = 0; x < nWidth; ++x, pixels += N) {
+                unsigned nCode = 0;
+                for (int c = 0; c < N; ++c) {
+                    const LevelRule& rule = quantiser.channels[c];
+                    nCode += unsigned(rule.level[pixels[c]]) << rule.nShift;
+                }
+                d[x] = static_cast<std::uint16_t>(nCode);
             }
-            codes[i] = static_cast<std::uint16_t>(nCode);
         }
         break;
-    case DitherMethod::Ordered: OrderedLevels(pixels, nWidth, nHeight, quantiser, codes.data()); break;
+    case DitherMethod::Ordered: OrderedLevels(pixels, nWidth, nHeight, quantiser, codes); break;
     case DitherMethod::FloydSteinberg:
+        if (HasDiffusionChains()) {
+            if (const auto chains = ChainDiffusion<N>::For(quantiser, nWidth)) {
+                for (std::int32_t y = 0; y < nHeight; ++y)
+                    chains->Row(pixels + std::size_t(y) * std::size_t(nWidth) * N, codes.Next(), y % 2 == 0);
+                break;
+            }
+        }
+        [[fallthrough]];
     case DitherMethod::Atkinson: {
         const auto tables = std::make_unique<DiffusionTables<N>>(quantiser);
-        Diffuse<N>(pixels, nWidth, nHeight, *tables, method, codes.data());
+        Diffuse<N>(pixels, nWidth, nHeight, *tables, method, codes);
         break;
     }
     }
-    return codes;
+    return codes.Take();
 }
 
 template <class Quantiser>
 std::vector<std::uint16_t> DitherWhole(const RgbImage& picture, const Quantiser& quantiser, DitherMethod method)
 {
-    std::vector<std::uint16_t> codes(std::size_t(picture.nWidth) * std::size_t(picture.nHeight));
+    CodeRows codes(picture.nWidth, picture.nHeight);
     const std::uint8_t* s = picture.rgb.data();
     switch (method) {
     case DitherMethod::None:
-        for (std::uint16_t& nCode : codes) {
-            nCode = quantiser.Code(s[0], s[1], s[2]);
-            s += 3;
+        for (std::int32_t y = 0; y < picture.nHeight; ++y) {
+            std::uint16_t* d = codes.Next();
+            for (std::int32_t x = 0; x < picture.nWidth; ++x, s += 3) d[x] = quantiser.Code(s[0], s[1], s[2]);
         }
         break;
-    case DitherMethod::Ordered: OrderedWhole(s, picture.nWidth, picture.nHeight, quantiser, codes.data()); break;
+    case DitherMethod::Ordered: OrderedWhole(s, picture.nWidth, picture.nHeight, quantiser, codes); break;
     case DitherMethod::FloydSteinberg:
     case DitherMethod::Atkinson:
-        Diffuse<3>(s, picture.nWidth, picture.nHeight, WholeColour<Quantiser>{quantiser}, method, codes.data());
+        Diffuse<3>(s, picture.nWidth, picture.nHeight, WholeColour<Quantiser>{quantiser}, method, codes);
         break;
     }
-    return codes;
+    return codes.Take();
 }
 
 } // namespace

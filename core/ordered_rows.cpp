@@ -4,6 +4,10 @@
 #if defined(__x86_64__)
 
 #include <array>
+// GCC 12's AVX-512 intrinsics start some results from an undefined register.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
 #include <immintrin.h>
 
 namespace {
@@ -56,11 +60,78 @@ __attribute__((target("avx2"))) inline __m256i Codes(__m128i values, const StepV
     return _mm256_sll_epi16(level, step.shift);
 }
 
+// With AVX-512 and byte shuffles over two registers, 5-6-5 and the like
+// thirty-two pixels at a time: each channel's bytes come out of 96 in one
+// shuffle instead of three and two ors for sixteen.
+#define TOVIX_WIDE_TARGET __attribute__((target("avx512f,avx512bw,avx512vbmi")))
+
+struct WideSplit {
+    std::array<std::array<std::uint8_t, 32>, 3> index{};   // by channel; 64 and up picks from the second register
+
+    constexpr WideSplit()
+    {
+        for (int c = 0; c < 3; ++c)
+            for (int i = 0; i < 32; ++i) {
+                const int nByte = 3 * i + c;   // the second register starts 32 bytes on
+                index[c][i] = static_cast<std::uint8_t>(nByte < 64 ? nByte : nByte + 32);
+            }
+    }
+};
+constexpr WideSplit kWideSplit;
+
+struct WidePixels {
+    __m512i first, second;
+};
+
+TOVIX_WIDE_TARGET inline WidePixels LoadWide(const std::uint8_t* p)
+{
+    return {_mm512_loadu_si512(p), _mm512_loadu_si512(p + 32)};
+}
+
+TOVIX_WIDE_TARGET inline __m512i WideChannel(const WidePixels& pixels, int c)
+{
+    const __m512i index =
+        _mm512_castsi256_si512(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(kWideSplit.index[c].data())));
+    return _mm512_cvtepu8_epi16(_mm512_castsi512_si256(_mm512_permutex2var_epi8(pixels.first, index, pixels.second)));
+}
+
+TOVIX_WIDE_TARGET std::int32_t EvenStepsRgbWide(const std::uint8_t* s, std::uint16_t* d, std::int32_t nWidth,
+                                                const EvenStepRow (&channels)[3])
+{
+    __m512i offset[3], magic[3];
+    __m128i shift[3];
+    for (int c = 0; c < 3; ++c) {
+        offset[c] = _mm512_cvtepu8_epi16(_mm256_broadcastsi128_si256(Load16(channels[c].offset)));
+        magic[c] = _mm512_set1_epi16(static_cast<short>(channels[c].nMagic));
+        shift[c] = _mm_cvtsi32_si128(channels[c].nShift);
+    }
+    const __m512i top = _mm512_set1_epi16(255);
+    std::int32_t x = 0;
+    for (; x + 32 <= nWidth; x += 32) {
+        const WidePixels pixels = LoadWide(s + 3 * x);
+        __m512i code = _mm512_setzero_si512();
+        for (int c = 0; c < 3; ++c) {
+            const __m512i values = _mm512_min_epu16(_mm512_add_epi16(WideChannel(pixels, c), offset[c]), top);
+            code = _mm512_add_epi16(code, _mm512_sll_epi16(_mm512_mulhi_epu16(values, magic[c]), shift[c]));
+        }
+        _mm512_storeu_si512(d + x, code);
+    }
+    return x;
+}
+
+bool HasWide()
+{
+    static const bool bHas = (__builtin_cpu_init(), __builtin_cpu_supports("avx512f") &&
+                                                         __builtin_cpu_supports("avx512bw") &&
+                                                         __builtin_cpu_supports("avx512vbmi"));
+    return bHas;
+}
+
 __attribute__((target("avx2"))) std::int32_t EvenStepsRgb(const std::uint8_t* s, std::uint16_t* d, std::int32_t nWidth,
                                                           const EvenStepRow (&channels)[3])
 {
     const StepVectors steps[3] = {Vectors(channels[0]), Vectors(channels[1]), Vectors(channels[2])};
-    std::int32_t x = 0;
+    std::int32_t x = HasWide() ? EvenStepsRgbWide(s, d, nWidth, channels) : 0;
     for (; x + 16 <= nWidth; x += 16) {
         const std::uint8_t* p = s + 3 * x;
         const __m128i parts[3] = {Load16(p), Load16(p + 16), Load16(p + 32)};
@@ -124,6 +195,8 @@ std::int32_t OrderedBelowThresholds(const std::uint8_t* s, std::uint16_t* d, std
 {
     return HasAvx2() ? BelowThresholds(s, d, nWidth, thresholds) : 0;
 }
+
+#pragma GCC diagnostic pop
 
 #else
 

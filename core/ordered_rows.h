@@ -3,9 +3,10 @@
 
 #include <cstdint>
 
-// Ordered dithering of one row, sixteen pixels at a time with AVX2, for the
-// kernels in dither.cpp; each codes the row's pixels up to the last whole
-// sixteen and returns how many it coded, leaving the rest to the caller's
+// Ordered dithering of one row, sixteen pixels at a time with AVX2 (the
+// three-channel levels thirty-two at a time with AVX-512), for the kernels
+// in dither.cpp; each codes the row's pixels up to the last whole sixteen
+// and returns how many it coded, leaving the rest to the caller's
 // tables, which code every pixel on a machine without AVX2. The per-pixel
 // settings are for sixteen pixels in a row, the row's eight Bayer cells twice.
 

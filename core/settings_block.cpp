@@ -24,6 +24,7 @@ enum Tag : std::uint16_t {
     kHeader = 12,
     kFormat = 13,
     kTrim = 14,
+    kPaletteFormat = 15,
     kRotation = 16,
     kFlip = 17,
     kResize = 18,
@@ -120,6 +121,7 @@ bool TakeEntry(DeviceSettings& settings, std::uint16_t tag, std::span<const std:
         settings.geometry.bFlipVertical = bOneByte && (value[0] & 2) != 0;
         return bOneByte && value[0] >= 1 && value[0] <= 3;
     case kResize: return TakeResize(settings.geometry, value);
+    case kPaletteFormat: settings.output.strPaletteFormat = text; return !text.empty();
     }
     return true;   // a later version's setting
 }
@@ -161,6 +163,7 @@ std::vector<std::uint8_t> SettingsBlock(const DeviceSettings& settings)
         resize.insert(resize.end(), {static_cast<std::uint8_t>(geometry.fit), static_cast<std::uint8_t>(geometry.filter)});
         writer.Entry(kResize, resize);
     }
+    writer.Text(kPaletteFormat, settings.output.strPaletteFormat);
     return writer.Block();
 }
 

@@ -23,6 +23,11 @@ const char* ByteOrderWord(ByteOrder order)
     return order == ByteOrder::Big ? "big" : "little";
 }
 
+const char* PaletteFormatWord(PaletteFormat format)
+{
+    return format == PaletteFormat::Rgb565 ? "565" : "888";
+}
+
 } // namespace
 
 DeviceSettings SettingsOf(const DeviceChoices& choices)
@@ -35,6 +40,7 @@ DeviceSettings SettingsOf(const DeviceChoices& choices)
     if (choices.bytes.packing) output.strPack = PackWord(*choices.bytes.packing);
     if (choices.bytes.bitOrder) output.strBitOrder = BitOrderWord(*choices.bytes.bitOrder);
     if (choices.bytes.byteOrder) output.strByteOrder = ByteOrderWord(*choices.bytes.byteOrder);
+    if (choices.bytes.paletteFormat) output.strPaletteFormat = PaletteFormatWord(*choices.bytes.paletteFormat);
     output.strArrayName = choices.arrayName;
     output.bHeader = choices.bHeader;
     if (choices.bBinary) output.strFormat = FindOutputFormat(ExportFormat::Bin).pszName;
@@ -54,6 +60,7 @@ DeviceChoices ChoicesOf(const CTOVIXDoc& doc)
     if (!output.strPack.empty()) SetBytesOption(choices.bytes, "--pack", output.strPack);
     if (!output.strBitOrder.empty()) SetBytesOption(choices.bytes, "--bit-order", output.strBitOrder);
     if (!output.strByteOrder.empty()) SetBytesOption(choices.bytes, "--byte-order", output.strByteOrder);
+    if (!output.strPaletteFormat.empty()) SetBytesOption(choices.bytes, "--palette-format", output.strPaletteFormat);
     choices.arrayName = output.strArrayName.empty() ? MakeExportName(doc.GetTitle()) : output.strArrayName;
     choices.bHeader = output.bHeader;
     choices.bBinary = output.strFormat == FindOutputFormat(ExportFormat::Bin).pszName;

@@ -435,6 +435,7 @@ TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
     chosen.bytes.packing = MonoPacking::Pages;
     chosen.bytes.bitOrder = BitOrder::Lsb;
     chosen.bytes.byteOrder = ByteOrder::Big;
+    chosen.bytes.paletteFormat = PaletteFormat::Rgb565;
     chosen.arrayName = "logo";
     chosen.bHeader = true;
     chosen.bBinary = true;
@@ -444,6 +445,7 @@ TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
     EXPECT_EQ(back.bytes.packing, chosen.bytes.packing);
     EXPECT_EQ(back.bytes.bitOrder, chosen.bytes.bitOrder);
     EXPECT_EQ(back.bytes.byteOrder, chosen.bytes.byteOrder);
+    EXPECT_EQ(back.bytes.paletteFormat, chosen.bytes.paletteFormat);
     EXPECT_EQ(back.arrayName, "logo");
     EXPECT_TRUE(back.bHeader);
     EXPECT_TRUE(back.bBinary);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <functional>
 #include <random>
@@ -178,6 +180,65 @@ TEST(Dither, KeepsTheLocalMeanOfAGradient)
     }
 }
 
+// Floyd-Steinberg as textbooks give it, each channel of a level quantiser
+// on its own: the error in sixteenths, a value rounded half up and clamped.
+template <int N>
+std::vector<std::uint16_t> TextbookFloydSteinberg(const std::vector<std::uint8_t>& values, std::int32_t nWidth,
+                                                  const LevelQuantiser<N>& quantiser)
+{
+    const std::int32_t nHeight = static_cast<std::int32_t>(values.size() / N / nWidth);
+    std::vector<int> spread(values.size());
+    std::vector<std::uint16_t> codes(values.size() / N);
+    for (std::int32_t y = 0; y < nHeight; ++y) {
+        const int dx = y % 2 == 0 ? 1 : -1;
+        for (std::int32_t i = 0; i < nWidth; ++i) {
+            const std::int32_t x = dx > 0 ? i : nWidth - 1 - i;
+            for (int c = 0; c < N; ++c) {
+                const LevelRule& rule = quantiser.channels[c];
+                const std::size_t at = std::size_t(y * nWidth + x) * N + c;
+                const int v = std::clamp((16 * values[at] + spread[at] + 8) >> 4, 0, 255);
+                codes[at / N] = static_cast<std::uint16_t>(codes[at / N] + (rule.level[v] << rule.nShift));
+                const int e = v - rule.shown[rule.level[v]];
+                for (const auto [gx, gy, nShare] : {std::array{x + dx, y, 7}, {x - dx, y + 1, 3}, {x, y + 1, 5}, {x + dx, y + 1, 1}})
+                    if (gx >= 0 && gx < nWidth && gy < nHeight) spread[std::size_t(gy * nWidth + gx) * N + c] += nShare * e;
+            }
+        }
+    }
+    return codes;
+}
+
+// Colour and grey levels take the state-machine kernel where their errors
+// are few (5-6-5, grey4) and the pixel-by-pixel one elsewhere (grey1).
+// White under truncation leaves the largest error, which reaches the far end
+// of the state machine's tables where white lies below white.
+TEST(Dither, FloydSteinbergGivesTheTextbookCodes)
+{
+    std::mt19937 random(5);
+    const ColourLevels colours[] = {MaskedChannels(ColorMode::Rgb565, Rounding::Truncate),
+                                    MaskedChannels(ColorMode::Rgb565, Rounding::Nearest),
+                                    MaskedChannels(ColorMode::Colors256, Rounding::Truncate), SixtyFourColours({100, 128, 160})};
+    const auto check = [&](const RgbImage& picture) {
+        const std::int32_t nWidth = picture.nWidth;
+        const GreyImage grey{nWidth, picture.nHeight,
+                             std::vector<std::uint8_t>(picture.rgb.begin(), picture.rgb.begin() + nWidth * picture.nHeight)};
+        for (const ColourLevels& quantiser : colours)
+            EXPECT_EQ(Dither(picture, quantiser, DitherMethod::FloydSteinberg), TextbookFloydSteinberg(picture.rgb, nWidth, quantiser))
+                << nWidth << " " << int(quantiser.channels[0].shown[1]);
+        for (int nBits : {1, 2, 4, 8})
+            EXPECT_EQ(Dither(grey, GreyScale(nBits), DitherMethod::FloydSteinberg), TextbookFloydSteinberg(grey.grey, nWidth, GreyScale(nBits)))
+                << nWidth << " grey" << nBits;
+    };
+    for (std::int32_t nWidth : {1, 2, 16, 17, 45}) {
+        RgbImage picture(nWidth, 7), halfWhite(nWidth, 7);
+        for (std::size_t i = 0; i < picture.rgb.size(); ++i) {
+            picture.rgb[i] = static_cast<std::uint8_t>(random());
+            halfWhite.rgb[i] = i % 2 == 0 ? 255 : picture.rgb[i];
+        }
+        check(picture);
+        check(halfWhite);
+    }
+}
+
 // Row 0 black leaves no error, so row 1 (grey 100 on one bit) starts with
 // all of its error at the right end.
 TEST(Dither, OddRowsRunRightToLeft)
@@ -201,12 +262,13 @@ TEST(Dither, OrderedFollowsTheBayerMatrix)
     EXPECT_EQ(codes, (std::vector<std::uint16_t>{1, 0, 1, 0, 1, 0, 1, 0, 0, 1, 0, 1, 0, 1, 0, 1}));
 }
 
-// Ordered dithering codes runs of sixteen pixels with vector kernels and
-// the rest of a row one by one: rows repeating every eight pixels, with
-// every value on every Bayer cell, come out repeating too.
+// Ordered dithering codes runs of thirty-two and sixteen pixels with vector
+// kernels and the rest of a row one by one: rows repeating every eight
+// pixels, with every value on every Bayer cell, come out repeating too.
 TEST(Dither, OrderedGivesTheSameCodesInRunsOfSixteenAndOneByOne)
 {
-    RgbImage picture(24, 8 * 256);
+    constexpr std::int32_t nWidth = 32 + 16 + 8;
+    RgbImage picture(nWidth, 8 * 256);
     for (std::int32_t y = 0; y < picture.nHeight; ++y)
         for (std::int32_t x = 0; x < picture.nWidth; ++x)
             for (int c = 0; c < 3; ++c) picture.Pixel(x, y)[c] = static_cast<std::uint8_t>((y >> 3) + 85 * c + 29 * (x & 7));
@@ -224,7 +286,7 @@ TEST(Dither, OrderedGivesTheSameCodesInRunsOfSixteenAndOneByOne)
         for (const std::vector<std::uint16_t>* plane : {&codes, &greyCodes}) {
             int nDiffering = 0;
             for (std::size_t i = 0; i < plane->size(); ++i) {
-                const std::size_t x = i % 24;
+                const std::size_t x = i % nWidth;
                 if (x >= 8 && (*plane)[i] != (*plane)[i - 8]) ++nDiffering;
             }
             EXPECT_EQ(nDiffering, 0) << format.strName;

@@ -22,7 +22,7 @@ constexpr std::size_t kPixelsEnd = 26 + 4 * kWidth * kHeight;
 // Every setting beyond the six modes, each one alone, then all together.
 std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
 {
-    std::vector<std::pair<const char*, DeviceSettings>> cases(14);
+    std::vector<std::pair<const char*, DeviceSettings>> cases(15);
     cases[0] = {"pixel format", {}};
     cases[0].second.strPixelFormat = "grey4";
     cases[1].first = "dither";
@@ -52,11 +52,13 @@ std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
     cases[12].first = "rotation, both flips and a resize";
     cases[12].second.geometry = {false, {255, 255, 255}, Rotation::Clockwise270, true, true, 4096, 7, ResizeFit::Fill,
                                  ResizeFilter::Nearest};
-    cases[13].first = "all";
-    DeviceSettings& all = cases[13].second;
+    cases[13].first = "palette format";
+    cases[13].second.output.strPaletteFormat = "565";
+    cases[14].first = "all";
+    DeviceSettings& all = cases[14].second;
     all.strPixelFormat = "grey4";
     all.reduction = {DitherMethod::Ordered, true, ReductionSettings::MonoRule::Luminance, 70, cases[5].second.reduction.palette};
-    all.output = {"u8g2", "pages", "lsb", "big", "logo", true, "bin"};
+    all.output = {"u8g2", "pages", "lsb", "big", "565", "logo", true, "bin"};
     all.geometry = cases[12].second.geometry;
     all.geometry.bTrim = true;
     return cases;
