@@ -156,6 +156,8 @@ TEST(PictureFrames, AFrameIsTurnedAsItsExifOrientationSays)
 TEST(PictureFrames, ACutOrDamagedAnimationIsRefusedWhole)
 {
     TempDir dir;
+    PictureFrames none;
+    EXPECT_EQ(ReadPictureFrames(dir.File("missing.gif"), none), PictureFault::CannotOpen);
     for (const char* name : {"disposals.gif", "default-image.png", "hidden-image.png", "blends.webp"}) {
         const std::vector<std::uint8_t> bytes = ReadFile(kData + "/animation/" + name);
         const std::string path = dir.File(name);
