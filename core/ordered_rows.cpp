@@ -6,7 +6,9 @@
 #include <array>
 // GCC 12's AVX-512 intrinsics start some results from an undefined register.
 #pragma GCC diagnostic push
+#if !defined(__clang__)   // clang has no such warning
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #include <immintrin.h>
 
