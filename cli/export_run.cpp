@@ -172,8 +172,8 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
         return kExitUsage;
     }
     const CapturedPicture reduced = ReducedFor(*request.format, *picture, reduction, kept);
-    if (kept.palette.empty() && FindPixelFormat(reduced.mode) != nullptr && FindPixelFormat(reduced.mode)->UsesPalette()) {
-        ReportError(input, "no palette could be chosen for the picture");
+    if (const auto error = ReducedPictureError(reduced)) {
+        ReportError(input, *error);
         return kExitRefused;
     }
     return reduced;

@@ -206,6 +206,14 @@ CapturedPicture ReducedFor(const OutputFormat& format, CapturedPicture picture, 
     return picture;
 }
 
+std::optional<std::string> ReducedPictureError(const CapturedPicture& reduced)
+{
+    const PixelFormat* format = FindPixelFormat(reduced.mode);
+    if (format != nullptr && format->UsesPalette() && reduced.palette.empty())
+        return "no palette could be chosen for the picture";
+    return std::nullopt;
+}
+
 bool WriteExportFile(std::FILE* file, const OutputFormat& format, const ExportJob& job)
 {
     TextWriter out(file, format.lineEnds);

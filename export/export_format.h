@@ -82,9 +82,14 @@ struct ReducedValues {
 // its spans point into kept. A format that reduces full colour to a
 // panel's inks gives index2 values into those inks, so that the tool, the
 // preview and the writer share the one reduction. kept.palette comes back
-// empty when a palette format could not choose one.
+// empty when a palette format could not choose one, which
+// ReducedPictureError tells.
 CapturedPicture ReducedFor(const OutputFormat& format, CapturedPicture picture, const ReductionSettings& settings,
                            ReducedValues& kept);
+
+// Why a picture ReducedFor gave cannot be written: a palette format for
+// which no palette could be chosen.
+std::optional<std::string> ReducedPictureError(const CapturedPicture& reduced);
 
 // Writes a job in the format to an open file, with the format's line ends.
 // Returns false when a write failed.

@@ -126,11 +126,10 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
             for (std::size_t i = nFrom; i < nTo; ++i) render.values[i] = encoder.Encode(render.pixels[i]);
         });
     }
-    const PixelFormat* format = FindPixelFormat(shaped.mode);
     if (std::optional<std::string> error = ReductionErrorFor(output, choices.reduction, choices.mode))
         render.refusal = std::move(error);
-    else if (format != nullptr && format->UsesPalette() && render.palette.empty())
-        render.refusal = "no palette could be chosen for the picture";
+    else if (std::optional<std::string> missing = ReducedPictureError(shaped))
+        render.refusal = std::move(missing);
     else
         render.refusal = refusal;
     if (!render.refusal) render.nFlashBytes = FlashBytes(render, choices);
