@@ -11,6 +11,7 @@
 #include "core/file_write.h"
 #include "core/pixel_encoder.h"
 #include "export/export_format.h"
+#include "export/export_messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -334,6 +335,20 @@ TEST_F(DeviceExportTest, ASourceNamedLikeItsHeaderIsNotOverwritten)
     PictureBuffer decoded;
     const ReadError error = ReadExportText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, decoded);
     EXPECT_FALSE(error) << *error;
+}
+
+// An existing file is replaced only when the user says so, header or not.
+TEST_F(DeviceExportTest, AnExistingFileIsReplacedOnlyAfterAsking)
+{
+    WriteFile(dir.File("logo.c"), {'o', 'l', 'd'});
+    ExportThroughDialog({{"format", "mono"}}, "logo.c");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], msg::kOverwriteQuestion);
+    EXPECT_EQ(ReadFile(dir.File("logo.c")), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+    dialogs.bAnswerYes = true;
+    ExportThroughDialog({{"format", "mono"}}, "logo.c");
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_NE(ReadFile(dir.File("logo.c")), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 }
 
 // Like the program's other dialogs, the frame offers no minimise or maximise.
