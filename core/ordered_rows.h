@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // Ordered dithering of one row, sixteen pixels at a time with AVX2 (the
-// three-channel levels thirty-two at a time with AVX-512), for the kernels
+// three-channel kernels thirty-two at a time with AVX-512), for the kernels
 // in dither.cpp; each codes the row's pixels up to the last whole sixteen
 // and returns how many it coded, leaving the rest to the caller's
 // tables, which code every pixel on a machine without AVX2. The per-pixel
