@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-image-formats-plugins libqt6svg6 qt6-translations-l10n libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-noto-cjk xvfb xauth xxd imagemagick
+  fonts-noto-cjk xvfb xauth xxd imagemagick pngquant
   groff-base bash-completion dpkg-dev git valgrind
   libimagequant-dev python3 ccache
   libspng-dev libjpeg62-turbo-dev libgif-dev liblcms2-dev python3-png python3-numpy
