@@ -472,7 +472,7 @@ std::string UsageText()
            "                         bin, the same bytes as a binary file\n"
            "      --for TARGET       write what one display library takes as it is, with a comment saying\n"
            "                         how to draw it: " + TargetNames() + "\n"
-           "                         (a C source, or with -f bin the raw bytes; LVGL 9's .bin image file);\n"
+           "                         (a C source, or with -f bin the raw bytes; for LVGL its .bin image file);\n"
            "                         -m defaults to the target's mode and must be one it takes\n"
            "  -m, --mode MODE        " + ListInWords(PixelFormatNumbers()) + ", or by name: " + PixelFormatNames(false) + "\n"
            "                         (default: 24 for a picture, the stored mode for a .tvx); by name only,\n"

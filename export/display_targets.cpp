@@ -336,20 +336,21 @@ std::string Lvgl9Layout(const CapturedPicture& picture, std::int64_t nStride)
 struct Lvgl8Format {
     const char* pszName;   // after LV_IMG_CF_
     int nDepth;            // the LV_COLOR_DEPTH the data needs, or 0 for any
+    std::uint8_t nValue;
 };
 
 Lvgl8Format Lvgl8FormatOf(ColorMode mode)
 {
     switch (mode) {
-    case ColorMode::Rgb565: return {"TRUE_COLOR", 16};
-    case ColorMode::Argb8888: return {"TRUE_COLOR_ALPHA", 32};
-    case ColorMode::Rgb565A8: return {"RGB565A8", 16};
-    case ColorMode::A8: return {"ALPHA_8BIT", 0};
-    case ColorMode::Index1: return {"INDEXED_1BIT", 0};
-    case ColorMode::Index2: return {"INDEXED_2BIT", 0};
-    case ColorMode::Index4: return {"INDEXED_4BIT", 0};
-    case ColorMode::Index8: return {"INDEXED_8BIT", 0};
-    default: return {"TRUE_COLOR", 32};
+    case ColorMode::Rgb565: return {"TRUE_COLOR", 16, 4};
+    case ColorMode::Argb8888: return {"TRUE_COLOR_ALPHA", 32, 5};
+    case ColorMode::Rgb565A8: return {"RGB565A8", 16, 20};
+    case ColorMode::A8: return {"ALPHA_8BIT", 0, 14};
+    case ColorMode::Index1: return {"INDEXED_1BIT", 0, 7};
+    case ColorMode::Index2: return {"INDEXED_2BIT", 0, 8};
+    case ColorMode::Index4: return {"INDEXED_4BIT", 0, 9};
+    case ColorMode::Index8: return {"INDEXED_8BIT", 0, 10};
+    default: return {"TRUE_COLOR", 32, 4};
     }
 }
 
@@ -652,6 +653,17 @@ void WriteLvgl9XrgbBin(TextWriter& out, const ExportJob& job)
 
 void WriteLvgl8Bin(TextWriter& out, const ExportJob& job)
 {
+    // LVGL 8's image file: lv_img_header_t, one little-endian word of the
+    // colour format in bits 0-4, the width from bit 10 and the height from
+    // bit 21, then the data.
+    const CapturedPicture& picture = job.picture;
+    const std::uint32_t nHeader = Lvgl8FormatOf(picture.mode).nValue |
+                                  static_cast<std::uint32_t>(picture.nWidth) << 10 |
+                                  static_cast<std::uint32_t>(picture.nHeight) << 21;
+    std::vector<std::uint8_t> header;
+    WriteLittle16(header, nHeader & 0xFFFF);
+    WriteLittle16(header, nHeader >> 16);
+    WriteRaw(out, header);
     WriteRawData(out, "lvgl8", job);
 }
 
