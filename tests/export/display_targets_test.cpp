@@ -204,6 +204,7 @@ TEST(DisplayTargets, GreyAndIndexedLayoutsWithTheirColourFormat)
         // LVGL 8's converter leaves them zero.
         {"lvgl8", ColorMode::Index2, "LV_IMG_CF_INDEXED_2BIT", 0, 0,
          {0, 0, 0xff, 0xff, 3, 2, 1, 0xff, 0, 0, 0, 0, 0, 0, 0, 0, 0x44}},
+        {"lvgl8", ColorMode::Index1, "rows from the top, 1 byte a row.", 0, 0, {0, 0, 0xff, 0xff, 3, 2, 1, 0xff, 0xa0}},
         {"lvgl8", ColorMode::Index4, "LV_IMG_CF_INDEXED_4BIT", 0, 0,
          {0, 0, 0xff, 0xff, 3, 2, 1, 0xff, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
           0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
