@@ -4,6 +4,7 @@
 #include "app/device/device_export.h"
 #include "app/device/device_render.h"
 #include "app/device/document_choices.h"
+#include "app/device/format_label.h"
 #include "app/device/preview_worker.h"
 #include "app/dialogs/device_export_dlg.h"
 #include "app/dialogs/threshold_dlg.h"
@@ -187,7 +188,7 @@ QString CTOVIXView::PaneText() const
     return QString::fromUtf8(res::str::device::kPaneFormat)
         .arg(nWidth)
         .arg(nHeight)
-        .arg(QString::fromUtf8(format->pszName))
+        .arg(PixelFormatLabel(*format))
         .arg(nBytes);
 }
 

@@ -334,6 +334,7 @@ ParsedExportOptions Validate(CommandLine line)
         if (request.format == nullptr) return UsageError("--for goes with -f bytes or -f bin, not -f " + std::string(pszFormat));
         if (!request.mode) request.mode = request.format->defaultMode;
     }
+    request.bFormatGiven = line.bFormatGiven || line.target.has_value();
     if (auto error = OptionsErrorFor(*request.format, request.mode, request.bytes, line.header.has_value()))
         return UsageError(*error);
     if (request.inputs.empty()) return UsageError("no INPUT given");
@@ -472,7 +473,7 @@ std::string UsageText()
            "                         bin, the same bytes as a binary file\n"
            "      --for TARGET       write what one display library takes as it is, with a comment saying\n"
            "                         how to draw it: " + TargetNames() + "\n"
-           "                         (a C source, or with -f bin the raw bytes; LVGL 9's .bin image file);\n"
+           "                         (a C source, or with -f bin the raw bytes; for LVGL its .bin image file);\n"
            "                         -m defaults to the target's mode and must be one it takes\n"
            "  -m, --mode MODE        " + ListInWords(PixelFormatNumbers()) + ", or by name: " + PixelFormatNames(false) + "\n"
            "                         (default: 24 for a picture, the stored mode for a .tvx); by name only,\n"
@@ -513,8 +514,9 @@ std::string UsageText()
            "                         shrinking), lanczos (Lanczos 3, sharper) or nearest (pixel art)\n"
            "      --save-doc PATH    write the picture and its settings as a .tvx document; with this\n"
            "                         option and no -o, only the document is written. A document keeps\n"
-           "                         any mode, --dither, --round, --mono and --palette too, and its\n"
-           "                         export uses them unless the command line gives others\n"
+           "                         any mode, --for, --dither, --round, --mono and --palette too, and\n"
+           "                         its export uses them unless the command line gives others (any\n"
+           "                         -f stands in for a kept --for)\n"
            "\n"
            "Options of -f bytes:\n"
            "      --rgb-order rgb|bgr      mode 24: the order of a pixel's three bytes (default rgb)\n"

@@ -38,6 +38,7 @@ struct GivenReduction {
 struct ExportRequest {
     std::vector<std::string> inputs;
     const OutputFormat* format = &FindOutputFormat(ExportFormat::Format1);
+    bool bFormatGiven = false;                      // -f or --for: a document's stored --for stays out
     std::optional<ColorMode> mode;
     std::optional<Thresholds> thresholds;
     std::optional<std::string> name;

@@ -137,6 +137,7 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
     if (!geometry.DoesNothing() && !TransformBitmap(doc.m_image, geometry)) throw std::bad_alloc();
     settings.geometry = {};
     if (request.mode) settings.strPixelFormat = FindPixelFormat(*request.mode)->pszName;
+    if (request.format->pszTarget != nullptr) settings.output.strTarget = request.format->pszTarget;
     settings.reduction = ReductionFor(request, settings.reduction, request.mode.value_or(doc.DeviceMode()));
     doc.SetDeviceSettings(settings);
     if (request.given.bLuminanceThreshold && settings.reduction.monoRule != ReductionSettings::MonoRule::Luminance) {
@@ -179,6 +180,16 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
     return reduced;
 }
 
+// The request as it goes for the INPUT that doc holds: without -f or --for,
+// for the target a document keeps.
+ExportRequest RequestFor(const ExportRequest& request, const CTOVIXDoc& doc)
+{
+    ExportRequest resolved = request;
+    const OutputFormat* stored = FindOutputFormat("bytes", doc.DeviceSettings().output.strTarget);
+    if (!request.bFormatGiven && stored != nullptr) resolved.format = stored;
+    return resolved;
+}
+
 // A frame's pixels and values, kept while the document takes the next.
 struct KeptFrame {
     std::vector<std::uint32_t> pixels;
@@ -211,7 +222,7 @@ std::optional<int> AddFrames(const ExportRequest& request, const std::string& in
 } // namespace
 
 // One INPUT of the request; returns its exit status.
-int ExportInput(const ExportRequest& request, const std::string& input)
+int ExportInput(const ExportRequest& given, const std::string& input)
 {
     ConsoleDialogs inputDialogs(input);
     auto doc = std::make_unique<CTOVIXDoc>();
@@ -226,16 +237,17 @@ int ExportInput(const ExportRequest& request, const std::string& input)
     const std::string path = standardInput ? standardInput->Path() : input;
     if (!OpenFile(path, "rb")) {
         const int nError = errno;
-        const bool bDocument = KindOfInput(request, path) == InputKind::Document;
+        const bool bDocument = KindOfInput(given, path) == InputKind::Document;
         const std::string text = InToolLanguage(bDocument ? msg::kCannotOpenDocument : msg::kCannotOpenBitmap);
         ReportError(input, SpeaksJapanese() ? text : text + SystemReason(nError));
         return kExitRefused;
     }
     PictureFrames frames;
     std::vector<std::uint8_t> alpha;
-    const bool bRead = request.bytes.bFrames ? ImportPictureFrames(*doc, path, inputDialogs, request.background, frames)
-                                             : ReadInput(request, path, *doc, inputDialogs, KeepsAlpha(request) ? &alpha : nullptr);
+    const bool bRead = given.bytes.bFrames ? ImportPictureFrames(*doc, path, inputDialogs, given.background, frames)
+                                           : ReadInput(given, path, *doc, inputDialogs, KeepsAlpha(given) ? &alpha : nullptr);
     if (!bRead) return kExitRefused;
+    const ExportRequest request = RequestFor(given, *doc);
     ReducedValues values;
     const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, *doc, inputDialogs, values);
     if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;

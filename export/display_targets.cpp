@@ -242,6 +242,12 @@ std::string Count(std::int64_t n)
     return std::to_string(n);
 }
 
+// "1 byte", "2 bytes": a narrow picture's comment reads right too.
+std::string Counted(std::int64_t n, const std::string& noun)
+{
+    return Count(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
 // The first line and the comment saying how to draw the data.
 void WriteOpening(TextWriter& out, std::string_view target, const ExportJob& job, const std::string& howTo)
 {
@@ -293,8 +299,8 @@ void WritePageSource(TextWriter& out, const ExportJob& job, std::string_view tar
     const std::string name = MakeCIdentifier(job.exportName);
     const std::int64_t nPages = (picture.nHeight + 7) / 8;
     WriteOpening(out, target, job,
-                 Count(nPages) + " pages of 8 rows from the top, " + Count(picture.nWidth) +
-                     " bytes a page: byte k of a page holds column k,\n   its top row in bit 0; " + MonoMeaning(job) +
+                 Counted(nPages, "page") + " of 8 rows from the top, " + Counted(picture.nWidth, "byte") +
+                     " a page: byte k of a page holds column k,\n   its top row in bit 0; " + MonoMeaning(job) +
                      ", a lit pixel of the panel.\n   " + commands);
     WriteExternArray(out, name, "uint8_t", job, target);
 }
@@ -324,8 +330,8 @@ Lvgl9Format Lvgl9FormatOf(ColorMode mode, bool bFourthByte)
 std::string Lvgl9Layout(const CapturedPicture& picture, std::int64_t nStride)
 {
     const PixelFormat& format = *FindPixelFormat(picture.mode);
-    std::string text = "rows from the top, " + Count(nStride) + " bytes a row";
-    if (picture.mode == ColorMode::Rgb565A8) return text + ", then the alpha plane, " + Count(picture.nWidth) + " bytes a row.";
+    std::string text = "rows from the top, " + Counted(nStride, "byte") + " a row";
+    if (picture.mode == ColorMode::Rgb565A8) return text + ", then the alpha plane, " + Counted(picture.nWidth, "byte") + " a row.";
     if (!format.UsesPalette()) return text + ".";
     return "a palette of " + std::to_string(format.PaletteSize()) + " colours B, G, R, A first, then " + text + "." +
            (format.nStorageBits < 8 ? "\n   The leftmost pixel is in the high bits of its byte." : "");
@@ -336,20 +342,21 @@ std::string Lvgl9Layout(const CapturedPicture& picture, std::int64_t nStride)
 struct Lvgl8Format {
     const char* pszName;   // after LV_IMG_CF_
     int nDepth;            // the LV_COLOR_DEPTH the data needs, or 0 for any
+    std::uint8_t nValue;
 };
 
 Lvgl8Format Lvgl8FormatOf(ColorMode mode)
 {
     switch (mode) {
-    case ColorMode::Rgb565: return {"TRUE_COLOR", 16};
-    case ColorMode::Argb8888: return {"TRUE_COLOR_ALPHA", 32};
-    case ColorMode::Rgb565A8: return {"RGB565A8", 16};
-    case ColorMode::A8: return {"ALPHA_8BIT", 0};
-    case ColorMode::Index1: return {"INDEXED_1BIT", 0};
-    case ColorMode::Index2: return {"INDEXED_2BIT", 0};
-    case ColorMode::Index4: return {"INDEXED_4BIT", 0};
-    case ColorMode::Index8: return {"INDEXED_8BIT", 0};
-    default: return {"TRUE_COLOR", 32};
+    case ColorMode::Rgb565: return {"TRUE_COLOR", 16, 4};
+    case ColorMode::Argb8888: return {"TRUE_COLOR_ALPHA", 32, 5};
+    case ColorMode::Rgb565A8: return {"RGB565A8", 16, 20};
+    case ColorMode::A8: return {"ALPHA_8BIT", 0, 14};
+    case ColorMode::Index1: return {"INDEXED_1BIT", 0, 7};
+    case ColorMode::Index2: return {"INDEXED_2BIT", 0, 8};
+    case ColorMode::Index4: return {"INDEXED_4BIT", 0, 9};
+    case ColorMode::Index8: return {"INDEXED_8BIT", 0, 10};
+    default: return {"TRUE_COLOR", 32, 4};
     }
 }
 
@@ -605,8 +612,8 @@ void WriteSh1106Source(TextWriter& out, const ExportJob& job)
     WritePageSource(out, job, "sh1106",
                     "SH1106: page addressing only. For each page p from 0 to " + Count(nPages - 1) +
                         ": the commands 0xB0 + p,\n   0x02 and 0x10 (column 2: a 128-pixel panel usually sits in the "
-                        "middle of the 132-column memory),\n   then the " + Count(picture.nWidth) +
-                        " data bytes from page p * " + Count(picture.nWidth) + ".");
+                        "middle of the 132-column memory),\n   then the " + Counted(picture.nWidth, "data byte") +
+                        " from page p * " + Count(picture.nWidth) + ".");
 }
 
 void WriteLvgl9Source(TextWriter& out, const ExportJob& job)
@@ -652,6 +659,17 @@ void WriteLvgl9XrgbBin(TextWriter& out, const ExportJob& job)
 
 void WriteLvgl8Bin(TextWriter& out, const ExportJob& job)
 {
+    // LVGL 8's image file: lv_img_header_t, one little-endian word of the
+    // colour format in bits 0-4, the width from bit 10 and the height from
+    // bit 21, then the data.
+    const CapturedPicture& picture = job.picture;
+    const std::uint32_t nHeader = Lvgl8FormatOf(picture.mode).nValue |
+                                  static_cast<std::uint32_t>(picture.nWidth) << 10 |
+                                  static_cast<std::uint32_t>(picture.nHeight) << 21;
+    std::vector<std::uint8_t> header;
+    WriteLittle16(header, nHeader & 0xFFFF);
+    WriteLittle16(header, nHeader >> 16);
+    WriteRaw(out, header);
     WriteRawData(out, "lvgl8", job);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/device_export_dlg.h"
 
+#include "app/device/format_label.h"
 #include "app/device/preview_canvas.h"
 #include "app/dialogs/dialog_units.h"
 #include "app/open_file_chooser.h"
@@ -274,8 +275,7 @@ void CDeviceExportDlg::FillFormats()
     m_pFormat->clear();
     for (const PixelFormat& format : PixelFormats())
         if (row.TakesMode(format.mode))
-            m_pFormat->addItem(QStringLiteral("%1 (%2%3)").arg(QString::fromUtf8(format.pszName)).arg(format.nStorageBits).arg(Text(s::kBits)),
-                               format.Number());
+            m_pFormat->addItem(PixelFormatLabel(format), format.Number());
     if (m_pFormat->findData(static_cast<int>(m_choices.mode)) < 0)
         m_choices.mode = row.pszTarget != nullptr ? row.defaultMode : static_cast<ColorMode>(Value(m_pFormat));
     Select(m_pFormat, static_cast<int>(m_choices.mode));

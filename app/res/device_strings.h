@@ -77,7 +77,7 @@ inline constexpr const char* kSizeFormat = "%1×%2 ﾋﾟｸｾﾙ  %3 ﾊﾞｲ
 inline constexpr const char* kWorking = "計算中...";
 inline constexpr const char* kCannotExport = "この設定では出力できません";
 
-// The status bar's picture pane: "320×240 ﾋﾟｸｾﾙ  565  153600 ﾊﾞｲﾄ".
+// The status bar's picture pane: "320×240 ﾋﾟｸｾﾙ  565 (16ﾋﾞｯﾄ)  153600 ﾊﾞｲﾄ".
 inline constexpr const char* kPaneFormat = "%1×%2 ﾋﾟｸｾﾙ  %3  %4 ﾊﾞｲﾄ";
 
 inline constexpr const char* kExportButton = "ｴｸｽﾎﾟｰﾄ(&E)...";

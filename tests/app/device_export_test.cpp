@@ -219,6 +219,8 @@ TEST_F(DeviceExportTest, ViewShowsTheDitheredPictureAsExported)
     const QImage inks = ExportThroughDialog({{"target", "epaper"}}, "inks.c");
     ASSERT_FALSE(inks.isNull());
     EXPECT_EQ(nDifferingFromView(inks), 0);
+    Frame().UpdateCommandUI();
+    EXPECT_EQ(Frame().Pane(Frame().m_nPicturePane)->text(), QString::fromUtf8("37×23 ﾋﾟｸｾﾙ  full (24ﾋﾞｯﾄ)  230 ﾊﾞｲﾄ"));
 
     Run(res::ID_COLOR_MONO);
     const QImage preview = ExportThroughDialog({{"format", "565"}, {"dither", "誤差拡散 (Floyd"}}, "view.c");
@@ -227,7 +229,7 @@ TEST_F(DeviceExportTest, ViewShowsTheDitheredPictureAsExported)
     EXPECT_EQ(Checked(res::ID_COLOR_16BPP), true);
     EXPECT_EQ(Checked(res::ID_COLOR_MONO), false);
     Frame().UpdateCommandUI();
-    EXPECT_EQ(Frame().Pane(Frame().m_nPicturePane)->text(), QString::fromUtf8("37×23 ﾋﾟｸｾﾙ  565  1702 ﾊﾞｲﾄ"));
+    EXPECT_EQ(Frame().Pane(Frame().m_nPicturePane)->text(), QString::fromUtf8("37×23 ﾋﾟｸｾﾙ  565 (16ﾋﾞｯﾄ)  1702 ﾊﾞｲﾄ"));
 
     // A format beyond the six checks none of them, and the status bar names it.
     ExportThroughDialog({{"format", "grey4"}}, "grey.c");
@@ -235,7 +237,7 @@ TEST_F(DeviceExportTest, ViewShowsTheDitheredPictureAsExported)
                     res::ID_COLOR_ORIGINAL})
         EXPECT_EQ(Checked(nId), false) << nId;
     Frame().UpdateCommandUI();
-    EXPECT_EQ(Frame().Pane(Frame().m_nPicturePane)->text(), QString::fromUtf8("37×23 ﾋﾟｸｾﾙ  grey4  437 ﾊﾞｲﾄ"));
+    EXPECT_EQ(Frame().Pane(Frame().m_nPicturePane)->text(), QString::fromUtf8("37×23 ﾋﾟｸｾﾙ  grey4 (4ﾋﾞｯﾄ)  437 ﾊﾞｲﾄ"));
 
     // A colour command brings the six modes' own reduction back.
     Run(res::ID_COLOR_16BPP);

@@ -75,15 +75,18 @@ protected:
 
 TEST_F(DrawDibTest, DrawsTopRowFirstInItsOwnColoursAtEachMagnification)
 {
-    ASSERT_TRUE(Load(7, 5));
-    for (const int nZoom : {100, 200, 300, 1000}) {
-        const QImage out = Draw(nZoom, {0, 0}, {7 * nZoom / 100 + 5, 5 * nZoom / 100 + 5});
-        const int nCell = nZoom / 100;
-        for (int y = 0; y < 5; ++y)
-            for (int x = 0; x < 7; ++x)
-                EXPECT_EQ(out.pixelColor(x * nCell + nCell / 2, y * nCell + nCell / 2), Expected(x, y))
-                    << nZoom << " " << x << "," << y;
-        EXPECT_EQ(out.pixelColor(7 * nCell, 0), QColor(Qt::black)) << "nothing beyond the picture";
+    // A single column and a single row too, the narrowest pictures there are.
+    for (const QSize size : {QSize(7, 5), QSize(1, 3), QSize(3, 1)}) {
+        ASSERT_TRUE(Load(size.width(), size.height()));
+        for (const int nZoom : {100, 200, 300, 1000}) {
+            const int nCell = nZoom / 100;
+            const QImage out = Draw(nZoom, {0, 0}, size * nCell + QSize(5, 5));
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    EXPECT_EQ(out.pixelColor(x * nCell + nCell / 2, y * nCell + nCell / 2), Expected(x, y))
+                        << size.width() << "x" << size.height() << " at " << nZoom << " " << x << "," << y;
+            EXPECT_EQ(out.pixelColor(size.width() * nCell, 0), QColor(Qt::black)) << "nothing beyond the picture";
+        }
     }
 }
 

@@ -698,6 +698,25 @@ TEST_F(TovixExportTest, DocumentKeepsTheReductionSettingsForItsExports)
     EXPECT_NE(lone.strErr.find("-t with one threshold goes with --mono luminance"), std::string::npos) << lone.strErr;
 }
 
+// A document keeps --for: without -f or --for its export is for that library.
+TEST_F(TovixExportTest, DocumentKeepsTheTargetForItsExports)
+{
+    ASSERT_EQ(Run("pic.bmp --for lvgl8 -m 24 --save-doc lvgl.tvx").nExit, 0);
+    ASSERT_EQ(Run("pic.bmp -m 24 --save-doc base.tvx").nExit, 0);
+    EXPECT_EQ(ReadFile(dir.File("lvgl.tvx")).at(0), 301 % 256);
+    EXPECT_EQ(ReadFile(dir.File("base.tvx")).at(0), 300 % 256) << "the base settings alone";
+    ASSERT_EQ(Run("lvgl.tvx --save-doc again.tvx").nExit, 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {"lvgl.tvx", "--for lvgl8 -m 24"}, {"again.tvx", "--for lvgl8 -m 24"}, {"lvgl.tvx -m 16", "--for lvgl8 -m 16"},
+        {"lvgl.tvx --for xbm", "--for xbm"}, {"lvgl.tvx -f 1", "-m 24"},       {"base.tvx", "-m 24"},
+    };
+    for (const auto& [document, same] : cases) {
+        const RunResult result = Run("-n pic -o - " + document);
+        EXPECT_EQ(result.nExit, 0) << document << result.strErr;
+        EXPECT_EQ(result.strOut, Run("-n pic -o - pic.bmp " + same).strOut) << document;
+    }
+}
+
 // Trim, rotate, flip and resize come before the reduction; a document keeps
 // their result, and a picture larger than the store comes in when resized.
 TEST_F(TovixExportTest, GeometryShapesThePictureBeforeItsReduction)

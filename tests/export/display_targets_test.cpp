@@ -157,7 +157,7 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
             EXPECT_TRUE(decoded.alpha == kept) << where;
 
             // The bin file holds the arrays' bytes one after the other,
-            // 16-bit values low byte first, after LVGL 9's header for that library.
+            // 16-bit values low byte first, after the header of LVGL's image file.
             std::string bin = Written(*FindOutputFormat("bin", format.pszTarget), picture);
             if (std::string_view(format.pszTarget).starts_with("lvgl9")) {
                 ASSERT_GE(bin.size(), 12u) << where;
@@ -165,6 +165,7 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
                 EXPECT_EQ(bin.substr(4, 4), std::string("\x83\x00\x65\x00", 4)) << where;
                 bin.erase(0, 12);
             }
+            if (std::string_view(format.pszTarget) == "lvgl8") bin.erase(0, 4);
             std::string expected;
             for (std::size_t nArray = source.find("= {\n"); nArray != std::string::npos;
                  nArray = source.find("= {\n", nArray + 1)) {
@@ -203,6 +204,7 @@ TEST(DisplayTargets, GreyAndIndexedLayoutsWithTheirColourFormat)
         // LVGL 8's converter leaves them zero.
         {"lvgl8", ColorMode::Index2, "LV_IMG_CF_INDEXED_2BIT", 0, 0,
          {0, 0, 0xff, 0xff, 3, 2, 1, 0xff, 0, 0, 0, 0, 0, 0, 0, 0, 0x44}},
+        {"lvgl8", ColorMode::Index1, "rows from the top, 1 byte a row.", 0, 0, {0, 0, 0xff, 0xff, 3, 2, 1, 0xff, 0xa0}},
         {"lvgl8", ColorMode::Index4, "LV_IMG_CF_INDEXED_4BIT", 0, 0,
          {0, 0, 0xff, 0xff, 3, 2, 1, 0xff, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
           0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
@@ -222,6 +224,35 @@ TEST(DisplayTargets, GreyAndIndexedLayoutsWithTheirColourFormat)
         EXPECT_NE(source.find("header.stride = " + std::to_string(c.nStride) + ";"), std::string::npos) << source;
         const std::string bin = Written(*FindOutputFormat("bin", "lvgl9"), picture);
         EXPECT_EQ(bin.substr(0, 10), std::string({0x19, c.nCf, 0, 0, 3, 0, 1, 0, c.nStride, 0})) << c.colourFormat;
+    }
+}
+
+// LVGL 8's lv_img_header_t: cf in bits 0-4, w from bit 10, h from bit 21.
+TEST(DisplayTargets, Lvgl8BinFilesStartWithTheImageHeader)
+{
+    const struct {
+        ColorMode mode;
+        std::int32_t nWidth, nHeight;
+        std::string header;
+    } cases[] = {
+        {ColorMode::Rgb565, 3, 1, std::string("\x04\x0c\x20\x00", 4)},
+        {ColorMode::Full, 1, 2047, std::string("\x04\x04\xe0\xff", 4)},
+        {ColorMode::Argb8888, 2047, 1, std::string("\x05\xfc\x3f\x00", 4)},
+        {ColorMode::Rgb565A8, 300, 5, std::string("\x14\xb0\xa4\x00", 4)},
+        {ColorMode::A8, 2, 2, std::string("\x0e\x08\x40\x00", 4)},
+        {ColorMode::Index1, 1, 1, std::string("\x07\x04\x20\x00", 4)},
+        {ColorMode::Index8, 1, 1, std::string("\x0a\x04\x20\x00", 4)},
+    };
+    for (const auto& c : cases) {
+        const std::size_t nPixels = static_cast<std::size_t>(c.nWidth) * static_cast<std::size_t>(c.nHeight);
+        const std::vector<std::uint32_t> pixels(nPixels, kRed), values(nPixels, 0), palette = {kRed};
+        const std::vector<std::uint8_t> alpha(nPixels, 0x80);
+        CapturedPicture picture{c.nWidth, c.nHeight, c.mode, {128, 128, 128}, pixels, {}};
+        picture.alpha = alpha;
+        picture.values = values;
+        picture.palette = palette;
+        const std::string bin = Written(*FindOutputFormat("bin", "lvgl8"), picture);
+        EXPECT_EQ(bin.substr(0, 4), c.header) << c.nWidth << "x" << c.nHeight;
     }
 }
 
@@ -303,8 +334,9 @@ TEST(DisplayTargets, PicturesLargerThanAnLvglHeaderHoldsAreRefused)
     };
     for (const SizeCase& c : cases) {
         const CapturedPicture picture{c.nWidth, c.nHeight, c.mode, {128, 128, 128}, {}, {}};
-        EXPECT_EQ(RefusalFor(*FindOutputFormat("bytes", c.target), picture).has_value(), c.bRefused)
-            << c.target << " " << c.nWidth << "x" << c.nHeight;
+        for (const char* format : {"bytes", "bin"})
+            EXPECT_EQ(RefusalFor(*FindOutputFormat(format, c.target), picture).has_value(), c.bRefused)
+                << c.target << " -f " << format << " " << c.nWidth << "x" << c.nHeight;
     }
 }
 
