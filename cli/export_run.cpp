@@ -124,6 +124,21 @@ ExportJob MakeJob(const ExportRequest& request, const std::string& input, const 
     return job;
 }
 
+// What a document saved from the request keeps of its output: the format,
+// if given, and for a format of the bytes layout the name and layout
+// options given.
+void KeepOutput(const ExportRequest& request, DeviceOutputChoices& kept)
+{
+    const OutputFormat& format = *request.format;
+    if (request.bFormatGiven) {
+        kept.strTarget = format.pszTarget != nullptr ? format.pszTarget : "";
+        kept.strFormat = std::string_view(format.pszName) == "bin" ? format.pszName : "";
+    }
+    if (!format.bLayoutOptions && format.pszTarget == nullptr) return;
+    if (request.name) kept.strArrayName = *request.name;
+    KeepLayout(request.bytes, kept);
+}
+
 // The picture the document holds as the export takes it: shaped, then
 // reduced by the command line's settings over the document's own; the exit
 // status when it cannot go.
@@ -137,7 +152,7 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
     if (!geometry.DoesNothing() && !TransformBitmap(doc.m_image, geometry)) throw std::bad_alloc();
     settings.geometry = {};
     if (request.mode) settings.strPixelFormat = FindPixelFormat(*request.mode)->pszName;
-    if (request.format->pszTarget != nullptr) settings.output.strTarget = request.format->pszTarget;
+    KeepOutput(request, settings.output);
     settings.reduction = ReductionFor(request, settings.reduction, request.mode.value_or(doc.DeviceMode()));
     doc.SetDeviceSettings(settings);
     if (request.given.bLuminanceThreshold && settings.reduction.monoRule != ReductionSettings::MonoRule::Luminance) {
@@ -181,12 +196,30 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
 }
 
 // The request as it goes for the INPUT that doc holds: without -f or --for,
-// for the target a document keeps.
+// for the target a document keeps, as a C source or its .bin; for a format
+// of the bytes layout, with the array name and the layout options it keeps
+// where the command line gives none and the mode and format take them.
 ExportRequest RequestFor(const ExportRequest& request, const CTOVIXDoc& doc)
 {
     ExportRequest resolved = request;
-    const OutputFormat* stored = FindOutputFormat("bytes", doc.DeviceSettings().output.strTarget);
-    if (!request.bFormatGiven && stored != nullptr) resolved.format = stored;
+    const DeviceOutputChoices& kept = doc.DeviceSettings().output;
+    const OutputFormat* target = FindOutputFormat(kept.strFormat.empty() ? "bytes" : kept.strFormat, kept.strTarget);
+    if (!request.bFormatGiven && target != nullptr) resolved.format = target;
+    const OutputFormat& format = *resolved.format;
+    if (!format.bLayoutOptions && format.pszTarget == nullptr) return resolved;
+    if (!resolved.name && !kept.strArrayName.empty()) resolved.name = kept.strArrayName;
+    const ColorMode mode = request.mode.value_or(doc.DeviceMode());
+    const BytesOptions layout = KeptLayout(kept);
+    const auto take = [&](auto BytesOptions::*option) {
+        BytesOptions trial = resolved.bytes;
+        if (trial.*option || !(layout.*option)) return;
+        trial.*option = layout.*option;
+        if (!OptionsErrorFor(format, mode, trial, false)) resolved.bytes = trial;
+    };
+    take(&BytesOptions::packing);
+    take(&BytesOptions::bitOrder);
+    take(&BytesOptions::byteOrder);
+    take(&BytesOptions::paletteFormat);
     return resolved;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/bytes_options.h"
 
+#include "core/device_settings.h"
 #include "core/pixel_format.h"
 
 namespace {
@@ -80,6 +81,24 @@ const char* FirstGivenOption(const BytesOptions& options)
     if (!options.strAttribute.empty()) return "--attribute";
     if (options.bFrames) return "--frames";
     return nullptr;
+}
+
+void KeepLayout(const BytesOptions& options, DeviceOutputChoices& kept)
+{
+    if (options.packing) kept.strPack = WordOf(*options.packing, kPackings);
+    if (options.bitOrder) kept.strBitOrder = WordOf(*options.bitOrder, kBitOrders);
+    if (options.byteOrder) kept.strByteOrder = WordOf(*options.byteOrder, kByteOrders);
+    if (options.paletteFormat) kept.strPaletteFormat = WordOf(*options.paletteFormat, kPaletteFormats);
+}
+
+BytesOptions KeptLayout(const DeviceOutputChoices& kept)
+{
+    BytesOptions options;
+    Choose(options.packing, "--pack", kept.strPack, kPackings);
+    Choose(options.bitOrder, "--bit-order", kept.strBitOrder, kBitOrders);
+    Choose(options.byteOrder, "--byte-order", kept.strByteOrder, kByteOrders);
+    Choose(options.paletteFormat, "--palette-format", kept.strPaletteFormat, kPaletteFormats);
+    return options;
 }
 
 std::string DescribeLayout(ColorMode mode, const BytesOptions& options)

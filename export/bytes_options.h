@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+struct DeviceOutputChoices;
+
 enum class RgbOrder { Rgb, Bgr };
 enum class ByteOrder { Little, Big };
 enum class MonoPacking { Rows, Pages };
@@ -50,6 +52,14 @@ const char* OptionNotForMode(const BytesOptions& options, ColorMode mode);
 // The first option given at all but the header, or null; they all belong to
 // the bytes format.
 const char* FirstGivenOption(const BytesOptions& options);
+
+// The layout options a document keeps, as the tool's words: those set are
+// written, the others left as they are.
+void KeepLayout(const BytesOptions& options, DeviceOutputChoices& kept);
+
+// The layout options a document keeps; a word this build does not know
+// leaves its option unset.
+BytesOptions KeptLayout(const DeviceOutputChoices& kept);
 
 // The settings a reader needs, as the tool's own options: the colour mode and
 // every layout option of that mode, defaults spelled out.

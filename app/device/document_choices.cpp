@@ -5,31 +5,6 @@
 #include "core/tovix_doc.h"
 #include "export/export_name.h"
 
-namespace {
-
-// The tool's words for the layout options the document keeps.
-const char* PackWord(MonoPacking packing)
-{
-    return packing == MonoPacking::Pages ? "pages" : "rows";
-}
-
-const char* BitOrderWord(BitOrder order)
-{
-    return order == BitOrder::Lsb ? "lsb" : "msb";
-}
-
-const char* ByteOrderWord(ByteOrder order)
-{
-    return order == ByteOrder::Big ? "big" : "little";
-}
-
-const char* PaletteFormatWord(PaletteFormat format)
-{
-    return format == PaletteFormat::Rgb565 ? "565" : "888";
-}
-
-} // namespace
-
 DeviceSettings SettingsOf(const DeviceChoices& choices)
 {
     DeviceSettings settings;
@@ -37,10 +12,7 @@ DeviceSettings SettingsOf(const DeviceChoices& choices)
     settings.reduction = choices.reduction;
     DeviceOutputChoices& output = settings.output;
     if (choices.pszTarget != nullptr) output.strTarget = choices.pszTarget;
-    if (choices.bytes.packing) output.strPack = PackWord(*choices.bytes.packing);
-    if (choices.bytes.bitOrder) output.strBitOrder = BitOrderWord(*choices.bytes.bitOrder);
-    if (choices.bytes.byteOrder) output.strByteOrder = ByteOrderWord(*choices.bytes.byteOrder);
-    if (choices.bytes.paletteFormat) output.strPaletteFormat = PaletteFormatWord(*choices.bytes.paletteFormat);
+    KeepLayout(choices.bytes, output);
     output.strArrayName = choices.arrayName;
     output.bHeader = choices.bHeader;
     if (choices.bBinary) output.strFormat = FindOutputFormat(ExportFormat::Bin).pszName;
@@ -56,11 +28,7 @@ DeviceChoices ChoicesOf(const CTOVIXDoc& doc)
     choices.mode = doc.DeviceMode();
     choices.reduction = settings.reduction;
     if (const OutputFormat* row = FindOutputFormat("bytes", output.strTarget)) choices.pszTarget = row->pszTarget;
-    // A word this build does not know leaves its option at the default.
-    if (!output.strPack.empty()) SetBytesOption(choices.bytes, "--pack", output.strPack);
-    if (!output.strBitOrder.empty()) SetBytesOption(choices.bytes, "--bit-order", output.strBitOrder);
-    if (!output.strByteOrder.empty()) SetBytesOption(choices.bytes, "--byte-order", output.strByteOrder);
-    if (!output.strPaletteFormat.empty()) SetBytesOption(choices.bytes, "--palette-format", output.strPaletteFormat);
+    choices.bytes = KeptLayout(output);
     choices.arrayName = output.strArrayName.empty() ? MakeExportName(doc.GetTitle()) : output.strArrayName;
     choices.bHeader = output.bHeader;
     choices.bBinary = output.strFormat == FindOutputFormat(ExportFormat::Bin).pszName;

@@ -698,13 +698,15 @@ TEST_F(TovixExportTest, DocumentKeepsTheReductionSettingsForItsExports)
     EXPECT_NE(lone.strErr.find("-t with one threshold goes with --mono luminance"), std::string::npos) << lone.strErr;
 }
 
-// A document keeps --for: without -f or --for its export is for that library.
-TEST_F(TovixExportTest, DocumentKeepsTheTargetForItsExports)
+// A document keeps --for, and -f bin with it: without -f or --for its export
+// is for that library. It keeps the array name and layout options too; those
+// given win, and kept ones the mode or format in effect cannot take stay out.
+TEST_F(TovixExportTest, DocumentKeepsTheOutputForItsExports)
 {
     ASSERT_EQ(Run("pic.bmp --for lvgl8 -m 24 --save-doc lvgl.tvx").nExit, 0);
-    ASSERT_EQ(Run("pic.bmp -m 24 --save-doc base.tvx").nExit, 0);
+    ASSERT_EQ(Run("pic.bmp -m 24 -n other --save-doc base.tvx").nExit, 0);
     EXPECT_EQ(ReadFile(dir.File("lvgl.tvx")).at(0), 301 % 256);
-    EXPECT_EQ(ReadFile(dir.File("base.tvx")).at(0), 300 % 256) << "the base settings alone";
+    EXPECT_EQ(ReadFile(dir.File("base.tvx")).at(0), 300 % 256) << "the base settings and -n alone";
     ASSERT_EQ(Run("lvgl.tvx --save-doc again.tvx").nExit, 0);
     const std::pair<std::string, std::string> cases[] = {
         {"lvgl.tvx", "--for lvgl8 -m 24"}, {"again.tvx", "--for lvgl8 -m 24"}, {"lvgl.tvx -m 16", "--for lvgl8 -m 16"},
@@ -714,6 +716,20 @@ TEST_F(TovixExportTest, DocumentKeepsTheTargetForItsExports)
         const RunResult result = Run("-n pic -o - " + document);
         EXPECT_EQ(result.nExit, 0) << document << result.strErr;
         EXPECT_EQ(result.strOut, Run("-n pic -o - pic.bmp " + same).strOut) << document;
+    }
+    ASSERT_EQ(Run("pic.bmp -f bytes -m 1 --pack pages --bit-order msb -n logo --save-doc pages.tvx").nExit, 0);
+    ASSERT_EQ(Run("pic.bmp -f bin --for lvgl9 -m 16 --save-doc bin.tvx").nExit, 0);
+    const std::pair<std::string, std::string> kept[] = {
+        {"-f bytes pages.tvx", "-f bytes -m 1 --pack pages --bit-order msb -n logo"},
+        {"-f bytes --bit-order lsb -n other pages.tvx", "-f bytes -m 1 --pack pages --bit-order lsb -n other"},
+        {"-f bytes -m 565 pages.tvx", "-f bytes -m 565 -n logo"},
+        {"-f 1 pages.tvx", "-f 1 -m 1 -n pages"},
+        {"bin.tvx", "-f bin --for lvgl9 -m 16"},
+    };
+    for (const auto& [document, same] : kept) {
+        const RunResult result = Run("-o - " + document);
+        EXPECT_EQ(result.nExit, 0) << document << result.strErr;
+        EXPECT_EQ(result.strOut, Run("-o - pic.bmp " + same).strOut) << document;
     }
 }
 
