@@ -30,6 +30,13 @@ namespace {
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
+// The largest picture an INPUT may be: one that --resize brings within a
+// document's limits before anything else sees it may be larger.
+const PictureLimits& InputLimits(const ExportRequest& request)
+{
+    return request.geometry.nWidth > 0 ? kResizeInputLimits : kDocumentLimits;
+}
+
 // Reads INPUT into the document; a picture's alpha goes to pAlpha, when
 // given, instead of onto the background.
 bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs,
@@ -37,8 +44,8 @@ bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc
 {
     switch (KindOfInput(request, input)) {
     case InputKind::Document: return ReadDocumentFile(doc, input, dialogs);
-    case InputKind::Bmp: return ImportBmp(doc, input, dialogs);
-    case InputKind::Picture: return ImportPicture(doc, input, dialogs, request.background, pAlpha);
+    case InputKind::Bmp: return ImportBmp(doc, input, dialogs, InputLimits(request));
+    case InputKind::Picture: return ImportPicture(doc, input, dialogs, request.background, pAlpha, InputLimits(request));
     }
     return false;
 }
@@ -199,7 +206,7 @@ std::optional<int> AddFrames(const ExportRequest& request, const std::string& in
         picture.palette = frame.reduced.palette;
         job.frames.push_back({picture, frames.frames[i].nDelayMs});
         if (++i == frames.frames.size()) break;
-        if (!ImportPictureFrame(doc, frames, i, dialogs, request.background)) return kExitRefused;
+        if (!ImportPictureFrame(doc, frames, i, dialogs, request.background, InputLimits(request))) return kExitRefused;
         const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, doc, dialogs, values);
         if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
         picture = std::get<CapturedPicture>(prepared);
@@ -233,8 +240,9 @@ int ExportInput(const ExportRequest& request, const std::string& input)
     }
     PictureFrames frames;
     std::vector<std::uint8_t> alpha;
-    const bool bRead = request.bytes.bFrames ? ImportPictureFrames(*doc, path, inputDialogs, request.background, frames)
-                                             : ReadInput(request, path, *doc, inputDialogs, KeepsAlpha(request) ? &alpha : nullptr);
+    const bool bRead = request.bytes.bFrames
+                           ? ImportPictureFrames(*doc, path, inputDialogs, request.background, frames, InputLimits(request))
+                           : ReadInput(request, path, *doc, inputDialogs, KeepsAlpha(request) ? &alpha : nullptr);
     if (!bRead) return kExitRefused;
     ReducedValues values;
     const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, *doc, inputDialogs, values);

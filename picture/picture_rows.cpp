@@ -41,8 +41,7 @@ PictureFault PictureRows::Begin(int nWidth, int nHeight, int nOrientation, const
     const bool bTransposed = nOrientation >= 5 && nOrientation <= 8;
     const int nShownWidth = bTransposed ? nHeight : nWidth;
     const int nShownHeight = bTransposed ? nWidth : nHeight;
-    if (nShownWidth > CDibImage::kMaxSide) return PictureFault::TooWide;
-    if (nShownHeight > CDibImage::kMaxSide) return PictureFault::TooHigh;
+    if (const PictureFault fault = SizeFault(m_limits, nShownWidth, nShownHeight); fault != PictureFault::None) return fault;
     if (nWidth <= 0 || nHeight <= 0) return PictureFault::Corrupt;
     if (const PictureFault fault = SrgbConversion::For(label, m_pConversion); fault != PictureFault::None) return fault;
 

@@ -18,15 +18,24 @@ class PictureRows {
 public:
     enum class Layout { Rgb8, Rgba8, Rgba16 };   // 16-bit samples in host order
 
-    PictureRows(CDibImage& image, BackgroundColor background) : m_pImage(&image), m_background(background) {}
+    PictureRows(CDibImage& image, BackgroundColor background, const PictureLimits& limits)
+        : m_pImage(&image), m_background(background), m_limits(limits)
+    {
+    }
     // Keeps RGBA frames: every frame of an animation, or only the picture
     // the still import takes (an APNG's image, the first frame of the others).
     enum class Frames { Every, FirstPicture };
-    PictureRows(PictureFrames& frames, Frames which) : m_pFrames(&frames), m_bEveryFrame(which == Frames::Every) {}
+    PictureRows(PictureFrames& frames, Frames which, const PictureLimits& limits)
+        : m_pFrames(&frames), m_bEveryFrame(which == Frames::Every), m_limits(limits)
+    {
+    }
 
     // Whether the decoder is to hand over every frame of an animation, not
     // only the first.
     bool WantsEveryFrame() const { return m_bEveryFrame; }
+
+    // The largest picture Begin takes.
+    const PictureLimits& Limits() const { return m_limits; }
 
     // Takes the picture's size as stored, its EXIF orientation (1 to 8) and
     // its colour label: refuses a size past the limits before anything is
@@ -59,6 +68,7 @@ private:
     BackgroundColor m_background;
     PictureFrames* m_pFrames = nullptr;
     bool m_bEveryFrame = false;
+    PictureLimits m_limits;
     std::vector<std::uint8_t> m_frame;   // the frame being made
     int m_nWidth = 0;
     int m_nHeight = 0;
