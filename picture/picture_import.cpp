@@ -3,9 +3,12 @@
 
 #include "core/bmp_import.h"
 #include "core/messages.h"
+#include "core/picture_geometry.h"
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
 #include "picture/picture_messages.h"
+
+#include <utility>
 
 namespace {
 
@@ -64,6 +67,18 @@ bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs
 {
     doc.m_bLoaded = 0;
     return FinishPictureImport(doc, ReadPictureFile(path, background, doc.m_image, pAlpha, limits), dialogs, limits);
+}
+
+bool ImportShapedPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,
+                         const Geometry& geometry, const PictureLimits& limits)
+{
+    doc.m_bLoaded = 0;
+    doc.m_image.Free();
+    RgbImage picture;
+    PictureFault fault = ReadPicturePixels(path, background, picture, limits);
+    if (fault == PictureFault::None && !StoreBitmap(doc.m_image, Transformed(std::move(picture), geometry)))
+        fault = PictureFault::CannotOpen;
+    return FinishPictureImport(doc, fault, dialogs, limits);
 }
 
 bool ImportPictureFrames(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,

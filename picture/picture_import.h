@@ -6,6 +6,7 @@
 #include <string>
 
 class CTOVIXDoc;
+struct Geometry;
 class UserDialogs;
 
 // Imports a picture of any readable format into the document, as the BMP
@@ -16,6 +17,12 @@ class UserDialogs;
 // shrunk to them at once.
 bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background = {},
                    std::vector<std::uint8_t>* pAlpha = nullptr, const PictureLimits& limits = kDocumentLimits);
+
+// Imports a picture as ImportPicture does, with the geometry done to it as
+// it comes in, so that one larger than a document holds (within the limits)
+// takes no more than its pixels and the shaped ones.
+bool ImportShapedPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,
+                         const Geometry& geometry, const PictureLimits& limits);
 
 // Reads every frame of a picture (ReadPictureFrames) and imports the first
 // into the document, laid on the background, as ImportPicture does; a

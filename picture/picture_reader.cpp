@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture/picture_reader.h"
 
+#include "core/rgb_image.h"
 #include "picture/picture_decoders.h"
 #include "picture/picture_rows.h"
 
@@ -58,14 +59,19 @@ PictureFault Decode(const std::vector<std::uint8_t>& bytes, const std::string& p
     return DecodeWithQt(bytes, extension, rows);
 }
 
+PictureFault DecodeFile(const std::string& path, PictureRows& rows)
+{
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
+    if (!bytes) return PictureFault::CannotOpen;
+    return Decode(*bytes, path, rows);
+}
+
 PictureFault ReadFrames(const std::string& path, PictureRows::Frames which, PictureFrames& frames,
                         const PictureLimits& limits)
 {
     frames = {};
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
-    if (!bytes) return PictureFault::CannotOpen;
     PictureRows rows(frames, which, limits);
-    const PictureFault fault = Decode(*bytes, path, rows);
+    const PictureFault fault = DecodeFile(path, rows);
     if (fault != PictureFault::None) frames = {};
     return fault;
 }
@@ -84,11 +90,19 @@ PictureFault ReadPictureFile(const std::string& path, BackgroundColor background
         if (fault != PictureFault::None) return fault;
         return SplitFrame(frames, 0, image, *pAlpha, limits);
     }
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
-    if (!bytes) return PictureFault::CannotOpen;
     PictureRows rows(image, background, limits);
-    const PictureFault fault = Decode(*bytes, path, rows);
+    const PictureFault fault = DecodeFile(path, rows);
     if (fault != PictureFault::None) image.Free();
+    return fault;
+}
+
+PictureFault ReadPicturePixels(const std::string& path, BackgroundColor background, RgbImage& picture,
+                               const PictureLimits& limits)
+{
+    picture = {};
+    PictureRows rows(picture, background, limits);
+    const PictureFault fault = DecodeFile(path, rows);
+    if (fault != PictureFault::None) picture = {};
     return fault;
 }
 

@@ -38,6 +38,13 @@ constexpr int AllocationLimitMiB(const PictureLimits& limits)
 PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image,
                              std::vector<std::uint8_t>* pAlpha = nullptr, const PictureLimits& limits = kDocumentLimits);
 
+struct RgbImage;
+
+// Reads the first frame of a picture as ReadPictureFile does, into one
+// picture of RGB pixels instead of the working bitmap's two copies.
+PictureFault ReadPicturePixels(const std::string& path, BackgroundColor background, RgbImage& picture,
+                               const PictureLimits& limits = kDocumentLimits);
+
 // ReadPictureFile's answer in the BMP import's terms: CannotOpen when the
 // file cannot be opened (or memory runs out), TooWide or TooHigh past the
 // limits, NotBitmap for every other refusal.

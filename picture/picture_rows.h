@@ -12,14 +12,19 @@
 
 // Where a decoder puts the rows it decodes: they are converted to sRGB,
 // turned to the stored orientation and either flattened onto the
-// background into the working bitmap as BGR, each sample rounded once (the
-// first frame only), or kept as RGBA frames (every frame).
+// background, each sample rounded once (the first frame only), into the
+// working bitmap as BGR or into a picture as RGB, or kept as RGBA frames
+// (every frame).
 class PictureRows {
 public:
     enum class Layout { Rgb8, Rgba8, Rgba16 };   // 16-bit samples in host order
 
     PictureRows(CDibImage& image, BackgroundColor background, const PictureLimits& limits)
         : m_pImage(&image), m_background(background), m_limits(limits)
+    {
+    }
+    PictureRows(RgbImage& picture, BackgroundColor background, const PictureLimits& limits)
+        : m_pPicture(&picture), m_background(background), m_limits(limits)
     {
     }
     // Keeps RGBA frames: every frame of an animation, or only the picture
@@ -60,11 +65,13 @@ public:
 private:
     // The row in sRGB: pRow itself, or widened and converted.
     const void* Converted(const void* pRow, Layout& layout);
-    void Flatten(const void* pRow, Layout layout, std::uint8_t* pBgr);
+    template <bool kRgbOrder>
+    void Flatten(const void* pRow, Layout layout, std::uint8_t* pOut);
     void Straighten(const void* pRow, Layout layout, std::uint8_t* pRgba);
     std::uint8_t* Target();
 
     CDibImage* m_pImage = nullptr;
+    RgbImage* m_pPicture = nullptr;
     BackgroundColor m_background;
     PictureFrames* m_pFrames = nullptr;
     bool m_bEveryFrame = false;
@@ -74,7 +81,7 @@ private:
     int m_nHeight = 0;
     int m_nPixelBytes = 3;
     std::unique_ptr<SrgbConversion> m_pConversion;
-    // Byte offsets in the source copy, or in the frame, of stored pixel
+    // Byte offsets in the source copy, the picture or the frame of stored pixel
     // (0, 0) and of one step right and one step down in the stored picture.
     std::int64_t m_nOrigin = 0, m_nStepX = 0, m_nStepY = 0;
     bool m_bAsStored = true;

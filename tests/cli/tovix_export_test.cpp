@@ -836,10 +836,13 @@ TEST_F(TovixExportTest, PicturesLargerThanADocumentComeInOnlyWhenResized)
         const char* pszArgs;
         Geometry geometry;
     };
-    const Shape shapes[] = {
+    Shape shapes[] = {
         {"--resize 128x64", resize(128, 64, ResizeFit::Fit, ResizeFilter::Area)},
         {"--resize 50x20 --fill --filter lanczos", resize(50, 20, ResizeFit::Fill, ResizeFilter::Lanczos)},
+        {"--rotate 90 --flip h --resize 30x30", resize(30, 30, ResizeFit::Fit, ResizeFilter::Area)},
     };
+    shapes[2].geometry.rotation = Rotation::Clockwise90;
+    shapes[2].geometry.bFlipHorizontal = true;
     for (const auto& [name, nWidth, nHeight] : {std::tuple{"wide", 5000, 40}, std::tuple{"high", 40, 5000}}) {
         // Smooth, so that the shrunk picture keeps where each part came from.
         const auto pixel = [&](int x, int y) {
