@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+struct RgbImage;
+
 // The colour that transparent parts of a picture are laid on.
 struct BackgroundColor {
     std::uint8_t r = 255;
@@ -37,8 +39,6 @@ constexpr int AllocationLimitMiB(const PictureLimits& limits)
 // its colours stay unblended instead (SplitFrame).
 PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image,
                              std::vector<std::uint8_t>* pAlpha = nullptr, const PictureLimits& limits = kDocumentLimits);
-
-struct RgbImage;
 
 // Reads the first frame of a picture as ReadPictureFile does, into one
 // picture of RGB pixels instead of the working bitmap's two copies.

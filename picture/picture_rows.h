@@ -44,7 +44,7 @@ public:
 
     // Takes the picture's size as stored, its EXIF orientation (1 to 8) and
     // its colour label: refuses a size past the limits before anything is
-    // allocated, then makes the working bitmap.
+    // allocated, then makes the working bitmap, the picture or the frame.
     PictureFault Begin(int nWidth, int nHeight, int nOrientation, const ColourLabel& label);
 
     // Refuses an animation of nFrames frames whose frames would pass
