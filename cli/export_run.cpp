@@ -30,15 +30,31 @@ namespace {
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
+// The largest picture an INPUT may be: one that --resize brings within a
+// document's limits before anything else sees it may be larger.
+const PictureLimits& InputLimits(const ExportRequest& request)
+{
+    return request.geometry.nWidth > 0 ? kResizeInputLimits : kDocumentLimits;
+}
+
+// Whether INPUT is shaped by the command line as it is read: a still
+// picture, which then takes no more memory than its pixels and the shaped ones.
+bool ShapedOnArrival(const ExportRequest& request, const std::string& input)
+{
+    return !request.geometry.DoesNothing() && !request.bytes.bFrames && KindOfInput(request, input) == InputKind::Picture;
+}
+
 // Reads INPUT into the document; a picture's alpha goes to pAlpha, when
 // given, instead of onto the background.
 bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs,
                std::vector<std::uint8_t>* pAlpha)
 {
+    if (ShapedOnArrival(request, input))
+        return ImportShapedPicture(doc, input, dialogs, request.background, request.geometry, InputLimits(request));
     switch (KindOfInput(request, input)) {
     case InputKind::Document: return ReadDocumentFile(doc, input, dialogs);
-    case InputKind::Bmp: return ImportBmp(doc, input, dialogs);
-    case InputKind::Picture: return ImportPicture(doc, input, dialogs, request.background, pAlpha);
+    case InputKind::Bmp: return ImportBmp(doc, input, dialogs, InputLimits(request));
+    case InputKind::Picture: return ImportPicture(doc, input, dialogs, request.background, pAlpha, InputLimits(request));
     }
     return false;
 }
@@ -139,16 +155,18 @@ void KeepOutput(const ExportRequest& request, DeviceOutputChoices& kept)
     KeepLayout(request.bytes, kept);
 }
 
-// The picture the document holds as the export takes it: shaped, then
-// reduced by the command line's settings over the document's own; the exit
-// status when it cannot go.
+// The picture the document holds as the export takes it: shaped, unless it
+// was as it came in, then reduced by the command line's settings over the
+// document's own; the exit status when it cannot go.
 std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc,
-                                                 UserDialogs& dialogs, ReducedValues& kept)
+                                                 UserDialogs& dialogs, ReducedValues& kept, bool bShaped)
 {
     DeviceSettings settings = doc.DeviceSettings();
     // The command line's shape stands in for the one a document keeps. It is
     // done to the picture here, so a document saved from it keeps none.
-    const Geometry geometry = request.geometry.DoesNothing() ? settings.geometry : request.geometry;
+    const Geometry geometry = bShaped                         ? Geometry{}
+                              : request.geometry.DoesNothing() ? settings.geometry
+                                                               : request.geometry;
     if (!geometry.DoesNothing() && !TransformBitmap(doc.m_image, geometry)) throw std::bad_alloc();
     settings.geometry = {};
     if (request.mode) settings.strPixelFormat = FindPixelFormat(*request.mode)->pszName;
@@ -243,8 +261,8 @@ std::optional<int> AddFrames(const ExportRequest& request, const std::string& in
         picture.palette = frame.reduced.palette;
         job.frames.push_back({picture, frames.frames[i].nDelayMs});
         if (++i == frames.frames.size()) break;
-        if (!ImportPictureFrame(doc, frames, i, dialogs, request.background)) return kExitRefused;
-        const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, doc, dialogs, values);
+        if (!ImportPictureFrame(doc, frames, i, dialogs, request.background, InputLimits(request))) return kExitRefused;
+        const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, doc, dialogs, values, false);
         if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
         picture = std::get<CapturedPicture>(prepared);
     }
@@ -277,12 +295,14 @@ int ExportInput(const ExportRequest& given, const std::string& input)
     }
     PictureFrames frames;
     std::vector<std::uint8_t> alpha;
-    const bool bRead = given.bytes.bFrames ? ImportPictureFrames(*doc, path, inputDialogs, given.background, frames)
-                                           : ReadInput(given, path, *doc, inputDialogs, KeepsAlpha(given) ? &alpha : nullptr);
+    const bool bRead = given.bytes.bFrames
+                           ? ImportPictureFrames(*doc, path, inputDialogs, given.background, frames, InputLimits(given))
+                           : ReadInput(given, path, *doc, inputDialogs, KeepsAlpha(given) ? &alpha : nullptr);
     if (!bRead) return kExitRefused;
     const ExportRequest request = RequestFor(given, *doc);
     ReducedValues values;
-    const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, *doc, inputDialogs, values);
+    const std::variant<CapturedPicture, int> prepared =
+        PrepareExport(request, input, *doc, inputDialogs, values, ShapedOnArrival(request, path));
     if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
     CapturedPicture reduced = std::get<CapturedPicture>(prepared);
     reduced.alpha = alpha;

@@ -22,6 +22,10 @@ const Translation kTranslations[] = {
     {msg::kNot24Bit, "not a 24-bit BMP file; give --picture to read a BMP of any depth"},
     {msg::kTooWide, "the picture is wider than 4096 pixels, the largest side a picture may have"},
     {msg::kTooHigh, "the picture is higher than 4096 pixels, the largest side a picture may have"},
+    {msg::kTooWideToResize, "the picture is wider than 16384 pixels, the largest side --resize takes; shrink it first"},
+    {msg::kTooHighToResize, "the picture is higher than 16384 pixels, the largest side --resize takes; shrink it first"},
+    {msg::kTooManyPixelsToResize, "the picture has more than 67108864 pixels (64 Mpixels, such as 8192 x 8192), the most "
+                                  "--resize takes; shrink it first"},
     {msg::kPictureTooLarge, "the picture has more than 2097152 pixels (2048 x 1024), the most an export or "
                             "a document holds; make it smaller"},
     {msg::kCannotOpenDocument, "cannot open the document"},

@@ -5,13 +5,13 @@
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
 
-bool ImportBmp(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
+bool ImportBmp(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, const PictureLimits& limits)
 {
     doc.m_bLoaded = 0;
-    return FinishImport(doc, doc.m_image.Load(path), dialogs);
+    return FinishImport(doc, doc.m_image.Load(path, limits), dialogs, limits);
 }
 
-bool FinishImport(CTOVIXDoc& doc, DibLoadResult result, UserDialogs& dialogs)
+bool FinishImport(CTOVIXDoc& doc, DibLoadResult result, UserDialogs& dialogs, const PictureLimits& limits)
 {
     switch (result) {
     case DibLoadResult::Loaded:
@@ -27,10 +27,13 @@ bool FinishImport(CTOVIXDoc& doc, DibLoadResult result, UserDialogs& dialogs)
         dialogs.ShowMessage(msg::kNot24Bit);
         return false;
     case DibLoadResult::TooWide:
-        dialogs.ShowMessage(msg::kTooWide);
+        dialogs.ShowMessage(limits.pszTooWide);
         return false;
     case DibLoadResult::TooHigh:
-        dialogs.ShowMessage(msg::kTooHigh);
+        dialogs.ShowMessage(limits.pszTooHigh);
+        return false;
+    case DibLoadResult::TooManyPixels:
+        dialogs.ShowMessage(limits.pszTooManyPixels);
         return false;
     }
     doc.m_bLoaded = 1;

@@ -11,10 +11,14 @@ class UserDialogs;
 // Imports a 24-bit BMP file into the document and shows it reduced to the
 // document's colour mode and thresholds. A refused file is reported through
 // the dialogs and leaves the document without a picture. The caller sets the
-// view's scroll range and repaints.
-bool ImportBmp(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs);
+// view's scroll range and repaints. The limits are a document's unless the
+// picture is to be shrunk to them at once.
+bool ImportBmp(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs,
+               const PictureLimits& limits = kDocumentLimits);
 
 // What every import does once its reader has filled, or refused to fill, the
 // document's working bitmap: report a refusal, or mark the document as
-// holding the picture and reduce it. Expects m_bLoaded already 0.
-bool FinishImport(CTOVIXDoc& doc, DibLoadResult result, UserDialogs& dialogs);
+// holding the picture and reduce it. Expects m_bLoaded already 0; a picture
+// past the limits the reader took is refused in their words.
+bool FinishImport(CTOVIXDoc& doc, DibLoadResult result, UserDialogs& dialogs,
+                  const PictureLimits& limits = kDocumentLimits);

@@ -49,7 +49,7 @@ bool CDibImage::Allocate(std::size_t nSize, std::uint32_t nPixelOffset)
     return true;
 }
 
-DibLoadResult CDibImage::Load(const std::string& path)
+DibLoadResult CDibImage::Load(const std::string& path, const PictureLimits& limits)
 {
     Free();
 
@@ -70,8 +70,12 @@ DibLoadResult CDibImage::Load(const std::string& path)
     const std::int64_t nWidth = bmp::ReadI32(header + bmp::kOffWidth);
     const std::int64_t nHeight = bmp::ReadI32(header + bmp::kOffHeight);
     const std::int64_t nRows = nHeight < 0 ? -nHeight : nHeight;
-    if (nWidth > kMaxSide) return DibLoadResult::TooWide;
-    if (nRows > kMaxSide) return DibLoadResult::TooHigh;
+    switch (limits.Passed(nWidth, nRows)) {
+    case PictureLimits::Excess::Width: return DibLoadResult::TooWide;
+    case PictureLimits::Excess::Height: return DibLoadResult::TooHigh;
+    case PictureLimits::Excess::Pixels: return DibLoadResult::TooManyPixels;
+    case PictureLimits::Excess::None: break;
+    }
 
     // Past the size limits, anything the rest of the program could not draw
     // or capture safely is a malformed file.

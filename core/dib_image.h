@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/color_mode.h"
+#include "core/picture_limits.h"
 #include "core/thresholds.h"
 
 #include <cstdint>
@@ -15,13 +16,14 @@ enum class DibLoadResult {
     NotTrueColor,    // bits per pixel other than 24
     TooWide,         // width over the limit
     TooHigh,         // height over the limit
+    TooManyPixels,   // width x height over the limit
 };
 
 // The working bitmap: two in-memory images of a 24-bit BMP file, the source
 // copy as read and the displayed copy that colour reduction rewrites.
 class CDibImage {
 public:
-    static constexpr int kMaxSide = 4096;
+    static constexpr int kMaxSide = kDocumentLimits.nMaxSide;
 
     CDibImage() = default;
     ~CDibImage();
@@ -31,7 +33,7 @@ public:
     // Reads a 24-bit BMP file into both copies; on any failure the image is
     // left empty. Rows stored top-down are turned bottom-up, so the height in
     // both headers is always positive afterwards.
-    DibLoadResult Load(const std::string& path);
+    DibLoadResult Load(const std::string& path, const PictureLimits& limits = kDocumentLimits);
 
     // Releases both copies; calling it again does nothing.
     void Free();

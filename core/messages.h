@@ -10,6 +10,11 @@ inline constexpr const char* kNot24Bit = "24bitﾋﾞｯﾄﾏｯﾌﾟではあ
 inline constexpr const char* kTooWide = "画像の横幅が広すぎます";
 inline constexpr const char* kTooHigh = "画像の高さが高すぎます";
 
+// A picture past what tovix-export resizes; the limits are in PictureLimits.
+inline constexpr const char* kTooWideToResize = "画像の横幅が広すぎます(ﾘｻｲｽﾞする画像は16384ﾄﾞｯﾄまで)";
+inline constexpr const char* kTooHighToResize = "画像の高さが高すぎます(ﾘｻｲｽﾞする画像は16384ﾄﾞｯﾄまで)";
+inline constexpr const char* kTooManyPixelsToResize = "画像が大きすぎます(ﾘｻｲｽﾞする画像は合計67108864ﾄﾞｯﾄまで)";
+
 // A picture too large for the pixel store, and a document file that cannot be
 // read or written, are told rather than failing without a word.
 inline constexpr const char* kPictureTooLarge =

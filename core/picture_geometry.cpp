@@ -40,7 +40,11 @@ RgbImage Transformed(RgbImage picture, const Geometry& geometry)
 
 bool TransformBitmap(CDibImage& image, const Geometry& geometry)
 {
-    const RgbImage picture = Transformed(SourcePicture(image), geometry);
+    return StoreBitmap(image, Transformed(SourcePicture(image), geometry));
+}
+
+bool StoreBitmap(CDibImage& image, const RgbImage& picture)
+{
     if (!image.Create(picture.nWidth, picture.nHeight)) return false;
     const std::int64_t nStride = image.GetStride();
     for (std::int32_t y = 0; y < picture.nHeight; ++y) {

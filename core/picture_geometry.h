@@ -36,3 +36,7 @@ RgbImage Transformed(RgbImage picture, const Geometry& geometry);
 // Does the geometry to the source copy of a working bitmap and rebuilds both
 // copies from the result; false, the image left empty, when memory runs out.
 bool TransformBitmap(CDibImage& image, const Geometry& geometry);
+
+// Makes both copies of a working bitmap hold the picture; false, the image
+// left empty, when memory runs out.
+bool StoreBitmap(CDibImage& image, const RgbImage& picture);

@@ -21,11 +21,17 @@ int ThresholdByte(const std::uint8_t* pData, std::size_t nSize, std::size_t nOff
     return nOffset < nSize ? pData[nOffset] : 128;
 }
 
+// The import as the program runs it, within a document's limits.
+bool ImportWithinDocumentLimits(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
+{
+    return ImportBmp(doc, path, dialogs);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
-    const std::unique_ptr<CTOVIXDoc> doc = LoadFromBytes(&ImportBmp, pData, nSize);
+    const std::unique_ptr<CTOVIXDoc> doc = LoadFromBytes(&ImportWithinDocumentLimits, pData, nSize);
     if (!doc) return 0;
 
     const int nThresholdB = ThresholdByte(pData, nSize, 6);

@@ -6,7 +6,7 @@
 PictureFault DecodeWithQt(std::span<const std::uint8_t> file, const std::string& formatHint, PictureRows& rows)
 {
     QtPicture picture;
-    if (const PictureFault fault = ReadWithQt(file, formatHint, picture); fault != PictureFault::None) return fault;
+    if (const PictureFault fault = ReadWithQt(file, formatHint, rows.Limits(), picture); fault != PictureFault::None) return fault;
     ColourLabel label;
     label.icc = std::move(picture.icc);
     if (const PictureFault fault = rows.Begin(picture.nWidth, picture.nHeight, 1, label); fault != PictureFault::None)

@@ -32,12 +32,16 @@ inline constexpr std::int64_t kFramesMemoryLimit = std::int64_t{256} << 20;
 // Reads every frame of a picture, composited by its format's rules and
 // before any background is laid under it. The same files are refused as by
 // ReadPictureFile, and for the same faults; a refused file leaves no frame.
-PictureFault ReadPictureFrames(const std::string& path, PictureFrames& frames);
+PictureFault ReadPictureFrames(const std::string& path, PictureFrames& frames,
+                               const PictureLimits& limits = kDocumentLimits);
 
 // Lays frame nFrame on the background into both copies of the working
-// bitmap, by the picture import's blending rule for 8-bit samples.
-PictureFault FlattenFrame(const PictureFrames& frames, std::size_t nFrame, BackgroundColor background, CDibImage& image);
+// bitmap, by the picture import's blending rule for 8-bit samples; frames
+// read within larger limits than a document's want them here too.
+PictureFault FlattenFrame(const PictureFrames& frames, std::size_t nFrame, BackgroundColor background, CDibImage& image,
+                          const PictureLimits& limits = kDocumentLimits);
 
 // Puts a frame's colours as they are into the image and its alpha into the
 // plane (rows from the top), for the formats that keep transparency.
-PictureFault SplitFrame(const PictureFrames& frames, std::size_t nFrame, CDibImage& image, std::vector<std::uint8_t>& alpha);
+PictureFault SplitFrame(const PictureFrames& frames, std::size_t nFrame, CDibImage& image, std::vector<std::uint8_t>& alpha,
+                        const PictureLimits& limits = kDocumentLimits);

@@ -3,9 +3,12 @@
 
 #include "core/bmp_import.h"
 #include "core/messages.h"
+#include "core/picture_geometry.h"
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
 #include "picture/picture_messages.h"
+
+#include <utility>
 
 namespace {
 
@@ -31,6 +34,7 @@ DibLoadResult AsBmpResult(PictureFault fault)
     case PictureFault::CannotOpen: return DibLoadResult::CannotOpen;
     case PictureFault::TooWide: return DibLoadResult::TooWide;
     case PictureFault::TooHigh: return DibLoadResult::TooHigh;
+    case PictureFault::TooManyPixels: return DibLoadResult::TooManyPixels;
     default: return DibLoadResult::NotBitmap;
     }
 }
@@ -46,39 +50,51 @@ namespace {
 
 // What the import does once the working bitmap holds the picture, or the
 // reader refused it.
-bool FinishPictureImport(CTOVIXDoc& doc, PictureFault fault, UserDialogs& dialogs)
+bool FinishPictureImport(CTOVIXDoc& doc, PictureFault fault, UserDialogs& dialogs, const PictureLimits& limits)
 {
     if (const char* pText = DamageText(fault)) {
         dialogs.ShowMessage(pText);
         dialogs.ShowMessage(msg::kCannotOpenBitmap);
         return false;
     }
-    return FinishImport(doc, AsBmpResult(fault), dialogs);
+    return FinishImport(doc, AsBmpResult(fault), dialogs, limits);
 }
 
 } // namespace
 
 bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,
-                   std::vector<std::uint8_t>* pAlpha)
+                   std::vector<std::uint8_t>* pAlpha, const PictureLimits& limits)
 {
     doc.m_bLoaded = 0;
-    return FinishPictureImport(doc, ReadPictureFile(path, background, doc.m_image, pAlpha), dialogs);
+    return FinishPictureImport(doc, ReadPictureFile(path, background, doc.m_image, pAlpha, limits), dialogs, limits);
+}
+
+bool ImportShapedPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,
+                         const Geometry& geometry, const PictureLimits& limits)
+{
+    doc.m_bLoaded = 0;
+    doc.m_image.Free();
+    RgbImage picture;
+    PictureFault fault = ReadPicturePixels(path, background, picture, limits);
+    if (fault == PictureFault::None && !StoreBitmap(doc.m_image, Transformed(std::move(picture), geometry)))
+        fault = PictureFault::CannotOpen;
+    return FinishPictureImport(doc, fault, dialogs, limits);
 }
 
 bool ImportPictureFrames(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,
-                         PictureFrames& frames)
+                         PictureFrames& frames, const PictureLimits& limits)
 {
-    if (const PictureFault fault = ReadPictureFrames(path, frames); fault != PictureFault::None) {
+    if (const PictureFault fault = ReadPictureFrames(path, frames, limits); fault != PictureFault::None) {
         doc.m_bLoaded = 0;
         doc.m_image.Free();
-        return FinishPictureImport(doc, fault, dialogs);
+        return FinishPictureImport(doc, fault, dialogs, limits);
     }
-    return ImportPictureFrame(doc, frames, 0, dialogs, background);
+    return ImportPictureFrame(doc, frames, 0, dialogs, background, limits);
 }
 
 bool ImportPictureFrame(CTOVIXDoc& doc, const PictureFrames& frames, std::size_t nFrame, UserDialogs& dialogs,
-                        BackgroundColor background)
+                        BackgroundColor background, const PictureLimits& limits)
 {
     doc.m_bLoaded = 0;
-    return FinishPictureImport(doc, FlattenFrame(frames, nFrame, background, doc.m_image), dialogs);
+    return FinishPictureImport(doc, FlattenFrame(frames, nFrame, background, doc.m_image, limits), dialogs, limits);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture/picture_reader.h"
 
+#include "core/rgb_image.h"
 #include "picture/picture_decoders.h"
 #include "picture/picture_rows.h"
 
@@ -58,13 +59,19 @@ PictureFault Decode(const std::vector<std::uint8_t>& bytes, const std::string& p
     return DecodeWithQt(bytes, extension, rows);
 }
 
-PictureFault ReadFrames(const std::string& path, PictureRows::Frames which, PictureFrames& frames)
+PictureFault DecodeFile(const std::string& path, PictureRows& rows)
 {
-    frames = {};
     const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
     if (!bytes) return PictureFault::CannotOpen;
-    PictureRows rows(frames, which);
-    const PictureFault fault = Decode(*bytes, path, rows);
+    return Decode(*bytes, path, rows);
+}
+
+PictureFault ReadFrames(const std::string& path, PictureRows::Frames which, PictureFrames& frames,
+                        const PictureLimits& limits)
+{
+    frames = {};
+    PictureRows rows(frames, which, limits);
+    const PictureFault fault = DecodeFile(path, rows);
     if (fault != PictureFault::None) frames = {};
     return fault;
 }
@@ -72,33 +79,42 @@ PictureFault ReadFrames(const std::string& path, PictureRows::Frames which, Pict
 } // namespace
 
 PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image,
-                             std::vector<std::uint8_t>* pAlpha)
+                             std::vector<std::uint8_t>* pAlpha, const PictureLimits& limits)
 {
     image.Free();
     // The alpha that the rows below would lay on the background is kept as
     // a frame, of the same picture the still import takes.
     if (pAlpha != nullptr) {
         PictureFrames frames;
-        if (const PictureFault fault = ReadFrames(path, PictureRows::Frames::FirstPicture, frames); fault != PictureFault::None)
-            return fault;
-        return SplitFrame(frames, 0, image, *pAlpha);
+        const PictureFault fault = ReadFrames(path, PictureRows::Frames::FirstPicture, frames, limits);
+        if (fault != PictureFault::None) return fault;
+        return SplitFrame(frames, 0, image, *pAlpha, limits);
     }
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
-    if (!bytes) return PictureFault::CannotOpen;
-    PictureRows rows(image, background);
-    const PictureFault fault = Decode(*bytes, path, rows);
+    PictureRows rows(image, background, limits);
+    const PictureFault fault = DecodeFile(path, rows);
     if (fault != PictureFault::None) image.Free();
     return fault;
 }
 
-PictureFault ReadPictureFrames(const std::string& path, PictureFrames& frames)
+PictureFault ReadPicturePixels(const std::string& path, BackgroundColor background, RgbImage& picture,
+                               const PictureLimits& limits)
 {
-    return ReadFrames(path, PictureRows::Frames::Every, frames);
+    picture = {};
+    PictureRows rows(picture, background, limits);
+    const PictureFault fault = DecodeFile(path, rows);
+    if (fault != PictureFault::None) picture = {};
+    return fault;
 }
 
-PictureFault FlattenFrame(const PictureFrames& frames, std::size_t nFrame, BackgroundColor background, CDibImage& image)
+PictureFault ReadPictureFrames(const std::string& path, PictureFrames& frames, const PictureLimits& limits)
 {
-    PictureRows rows(image, background);
+    return ReadFrames(path, PictureRows::Frames::Every, frames, limits);
+}
+
+PictureFault FlattenFrame(const PictureFrames& frames, std::size_t nFrame, BackgroundColor background, CDibImage& image,
+                          const PictureLimits& limits)
+{
+    PictureRows rows(image, background, limits);
     if (const PictureFault fault = rows.Begin(frames.nWidth, frames.nHeight, 1, ColourLabel{}); fault != PictureFault::None) {
         image.Free();
         return fault;
@@ -110,9 +126,10 @@ PictureFault FlattenFrame(const PictureFrames& frames, std::size_t nFrame, Backg
     return PictureFault::None;
 }
 
-PictureFault SplitFrame(const PictureFrames& frames, std::size_t nFrame, CDibImage& image, std::vector<std::uint8_t>& alpha)
+PictureFault SplitFrame(const PictureFrames& frames, std::size_t nFrame, CDibImage& image, std::vector<std::uint8_t>& alpha,
+                        const PictureLimits& limits)
 {
-    PictureRows rows(image, BackgroundColor{});
+    PictureRows rows(image, BackgroundColor{}, limits);
     if (const PictureFault fault = rows.Begin(frames.nWidth, frames.nHeight, 1, ColourLabel{}); fault != PictureFault::None) {
         image.Free();
         return fault;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+struct RgbImage;
+
 // The colour that transparent parts of a picture are laid on.
 struct BackgroundColor {
     std::uint8_t r = 255;
@@ -16,11 +18,15 @@ struct BackgroundColor {
     bool operator==(const BackgroundColor&) const = default;
 };
 
-// Bytes a decoder may allocate for one picture: the largest side squared at
-// 16 bytes a pixel (four 32-bit float channels), so that nothing within the
-// size limits is refused and nothing far beyond them is allocated.
-inline constexpr int kPictureAllocationLimitMiB =
-    static_cast<int>(std::int64_t{CDibImage::kMaxSide} * CDibImage::kMaxSide * 16 / (1024 * 1024));
+// Bytes a decoder may allocate for one picture: the most pixels within the
+// limits at 16 bytes a pixel (four 32-bit float channels), so that nothing
+// within them is refused and nothing far beyond them is allocated.
+constexpr int AllocationLimitMiB(const PictureLimits& limits)
+{
+    const std::int64_t nSide = limits.nMaxSide;
+    const std::int64_t nPixels = limits.nMaxPixels > 0 ? limits.nMaxPixels : nSide * nSide;
+    return static_cast<int>(nPixels * 16 / (1024 * 1024));
+}
 
 // Reads the first frame of a picture into both copies of the working
 // bitmap, converted to sRGB, turned as its EXIF orientation says, flattened
@@ -32,7 +38,12 @@ inline constexpr int kPictureAllocationLimitMiB =
 // With pAlpha, the first frame's alpha goes there (rows from the top) and
 // its colours stay unblended instead (SplitFrame).
 PictureFault ReadPictureFile(const std::string& path, BackgroundColor background, CDibImage& image,
-                             std::vector<std::uint8_t>* pAlpha = nullptr);
+                             std::vector<std::uint8_t>* pAlpha = nullptr, const PictureLimits& limits = kDocumentLimits);
+
+// Reads the first frame of a picture as ReadPictureFile does, into one
+// picture of RGB pixels instead of the working bitmap's two copies.
+PictureFault ReadPicturePixels(const std::string& path, BackgroundColor background, RgbImage& picture,
+                               const PictureLimits& limits = kDocumentLimits);
 
 // ReadPictureFile's answer in the BMP import's terms: CannotOpen when the
 // file cannot be opened (or memory runs out), TooWide or TooHigh past the

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture/picture_rows.h"
 
+#include "core/rgb_image.h"
+
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace {
@@ -41,18 +44,25 @@ PictureFault PictureRows::Begin(int nWidth, int nHeight, int nOrientation, const
     const bool bTransposed = nOrientation >= 5 && nOrientation <= 8;
     const int nShownWidth = bTransposed ? nHeight : nWidth;
     const int nShownHeight = bTransposed ? nWidth : nHeight;
-    if (nShownWidth > CDibImage::kMaxSide) return PictureFault::TooWide;
-    if (nShownHeight > CDibImage::kMaxSide) return PictureFault::TooHigh;
+    if (const PictureFault fault = SizeFault(m_limits, nShownWidth, nShownHeight); fault != PictureFault::None) return fault;
     if (nWidth <= 0 || nHeight <= 0) return PictureFault::Corrupt;
     if (const PictureFault fault = SrgbConversion::For(label, m_pConversion); fault != PictureFault::None) return fault;
 
-    // The working bitmap is bottom-up BGR; a frame is top-down RGBA.
+    // The working bitmap is bottom-up BGR; a picture is top-down RGB, a frame top-down RGBA.
     std::int64_t nStride = 0;
     if (m_pFrames) {
         m_pFrames->nWidth = nShownWidth;
         m_pFrames->nHeight = nShownHeight;
         m_nPixelBytes = 4;
         nStride = 4 * std::int64_t{nShownWidth};
+    } else if (m_pPicture) {
+        // Out of memory is a refusal, as for the working bitmap: no decoder unwinds.
+        try {
+            *m_pPicture = RgbImage(nShownWidth, nShownHeight);
+        } catch (const std::bad_alloc&) {
+            return PictureFault::CannotOpen;
+        }
+        nStride = 3 * std::int64_t{nShownWidth};
     } else {
         if (!m_pImage->Create(nShownWidth, nShownHeight)) return PictureFault::CannotOpen;
         nStride = m_pImage->GetStride();
@@ -61,7 +71,7 @@ PictureFault PictureRows::Begin(int nWidth, int nHeight, int nOrientation, const
     m_nHeight = nHeight;
     auto offset = [&](std::int64_t x, std::int64_t y) {
         const auto [tx, ty] = Turned(nOrientation, x, y, nWidth, nHeight);
-        return (m_pFrames ? ty : nShownHeight - 1 - ty) * nStride + m_nPixelBytes * tx;
+        return (m_pImage ? nShownHeight - 1 - ty : ty) * nStride + m_nPixelBytes * tx;
     };
     m_nOrigin = offset(0, 0);
     m_nStepX = offset(1, 0) - m_nOrigin;
@@ -81,14 +91,15 @@ PictureFault PictureRows::CheckFrameCount(std::int64_t nFrames) const
 
 std::uint8_t* PictureRows::Target()
 {
-    if (!m_pFrames) return m_pImage->m_pSrcBits;
+    if (m_pImage) return m_pImage->m_pSrcBits;
+    if (m_pPicture) return m_pPicture->rgb.data();
     if (m_frame.empty()) m_frame.resize(4 * static_cast<std::size_t>(m_nWidth) * m_nHeight);
     return m_frame.data();
 }
 
 std::uint8_t* PictureRows::DirectBgrRow(int y)
 {
-    if (!m_bAsStored || m_pConversion || m_pFrames) return nullptr;
+    if (!m_bAsStored || m_pConversion || !m_pImage) return nullptr;
     return m_pImage->m_pSrcBits + m_nOrigin + y * m_nStepY;
 }
 
@@ -98,7 +109,8 @@ void PictureRows::Put(int y, const void* pRow, Layout layout)
     std::uint8_t* pTarget = Target() + m_nOrigin + y * m_nStepY;
     std::uint8_t* pOut = m_bAsStored ? pTarget : m_row.data();
     if (m_pFrames) Straighten(pRow, layout, pOut);
-    else Flatten(pRow, layout, pOut);
+    else if (m_pPicture) Flatten<true>(pRow, layout, pOut);
+    else Flatten<false>(pRow, layout, pOut);
     if (m_bAsStored) return;
     for (int x = 0; x < m_nWidth; ++x, pTarget += m_nStepX) std::memcpy(pTarget, &m_row[m_nPixelBytes * x], m_nPixelBytes);
 }
@@ -126,33 +138,35 @@ const void* PictureRows::Converted(const void* pRow, Layout& layout)
     return pWide;
 }
 
-void PictureRows::Flatten(const void* pRow, Layout layout, std::uint8_t* pBgr)
+template <bool kRgbOrder>
+void PictureRows::Flatten(const void* pRow, Layout layout, std::uint8_t* pOut)
 {
+    constexpr int R = kRgbOrder ? 0 : 2, G = 1, B = 2 - R;
     const int n = m_nWidth;
     const BackgroundColor& bg = m_background;
     switch (layout) {
     case Layout::Rgb8: {
         const auto* p = static_cast<const std::uint8_t*>(pRow);
-        for (int x = 0; x < n; ++x, p += 3, pBgr += 3) pBgr[0] = p[2], pBgr[1] = p[1], pBgr[2] = p[0];
+        for (int x = 0; x < n; ++x, p += 3, pOut += 3) pOut[B] = p[2], pOut[G] = p[1], pOut[R] = p[0];
         break;
     }
     case Layout::Rgba8: {
         const auto* p = static_cast<const std::uint8_t*>(pRow);
-        for (int x = 0; x < n; ++x, p += 4, pBgr += 3) {
+        for (int x = 0; x < n; ++x, p += 4, pOut += 3) {
             const std::uint32_t a = p[3];
             if (a == 255) {
-                pBgr[0] = p[2], pBgr[1] = p[1], pBgr[2] = p[0];
+                pOut[B] = p[2], pOut[G] = p[1], pOut[R] = p[0];
                 continue;
             }
-            pBgr[0] = Blend8(p[2], a, bg.b), pBgr[1] = Blend8(p[1], a, bg.g), pBgr[2] = Blend8(p[0], a, bg.r);
+            pOut[B] = Blend8(p[2], a, bg.b), pOut[G] = Blend8(p[1], a, bg.g), pOut[R] = Blend8(p[0], a, bg.r);
         }
         break;
     }
     case Layout::Rgba16: {
         const auto* p = static_cast<const std::uint16_t*>(pRow);
-        for (int x = 0; x < n; ++x, p += 4, pBgr += 3) {
+        for (int x = 0; x < n; ++x, p += 4, pOut += 3) {
             const std::uint64_t a = p[3];
-            pBgr[0] = Blend16(p[2], a, bg.b), pBgr[1] = Blend16(p[1], a, bg.g), pBgr[2] = Blend16(p[0], a, bg.r);
+            pOut[B] = Blend16(p[2], a, bg.b), pOut[G] = Blend16(p[1], a, bg.g), pOut[R] = Blend16(p[0], a, bg.r);
         }
         break;
     }
@@ -185,6 +199,7 @@ void PictureRows::Finish(int nDelayMs)
         m_frame.clear();
         return;
     }
+    if (m_pPicture) return;
     std::memcpy(m_pImage->m_pDispBits, m_pImage->m_pSrcBits,
                 static_cast<std::size_t>(m_pImage->GetStride() * m_pImage->GetHeight()));
 }

@@ -12,13 +12,6 @@
 
 namespace {
 
-PictureFault SizeFault(QSize size)
-{
-    if (size.width() > CDibImage::kMaxSide) return PictureFault::TooWide;
-    if (size.height() > CDibImage::kMaxSide) return PictureFault::TooHigh;
-    return PictureFault::None;
-}
-
 // The size read() will give, from the header alone; invalid when the
 // reader cannot tell without decoding.
 QSize HeaderSize(QImageReader& reader)
@@ -30,7 +23,8 @@ QSize HeaderSize(QImageReader& reader)
 
 } // namespace
 
-PictureFault ReadWithQt(std::span<const std::uint8_t> file, const std::string& formatHint, QtPicture& result)
+PictureFault ReadWithQt(std::span<const std::uint8_t> file, const std::string& formatHint, const PictureLimits& limits,
+                        QtPicture& result)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
                                                      static_cast<qsizetype>(file.size()));
@@ -50,16 +44,18 @@ PictureFault ReadWithQt(std::span<const std::uint8_t> file, const std::string& f
     static const QByteArrayList kOwnKinds = {"png", "jpeg", "jpg", "gif", "tga"};
     if (kOwnKinds.contains(reader.format())) return PictureFault::NotPicture;
     reader.setAutoTransform(true);
-    QImageReader::setAllocationLimit(kPictureAllocationLimitMiB);
+    QImageReader::setAllocationLimit(AllocationLimitMiB(limits));
     const QSize headerSize = HeaderSize(reader);
-    if (const PictureFault fault = SizeFault(headerSize); fault != PictureFault::None) return fault;
+    if (const PictureFault fault = SizeFault(limits, headerSize.width(), headerSize.height()); fault != PictureFault::None)
+        return fault;
 
     QImage picture;
     if (!reader.read(&picture)) return PictureFault::NotPicture;
     // A reader's word is checked, not trusted: the size it promised, and
     // pixels in a known layout of whole samples.
     if (headerSize.isValid() && picture.size() != headerSize) return PictureFault::Corrupt;
-    if (const PictureFault fault = SizeFault(picture.size()); fault != PictureFault::None) return fault;
+    if (const PictureFault fault = SizeFault(limits, picture.width(), picture.height()); fault != PictureFault::None)
+        return fault;
     result.bDeep = picture.depth() > 32 || picture.format() == QImage::Format_Grayscale16;
     const QColorSpace space = picture.colorSpace();
     if (space.isValid() && space != QColorSpace(QColorSpace::SRgb)) {

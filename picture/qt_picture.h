@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/picture_limits.h"
 #include "picture/picture_fault.h"
 
 #include <cstdint>
@@ -22,5 +23,7 @@ struct QtPicture {
 // Reads the long tail of formats (WebP, TIFF, SVG, ICO, PNM, XBM, XPM …)
 // with Qt's image readers: linked into the programs that have Qt anyway,
 // loaded on demand by tovix-export, which maps no Qt library otherwise.
-// formatHint is the file's extension, lower case, no dot.
-PictureFault ReadWithQt(std::span<const std::uint8_t> file, const std::string& formatHint, QtPicture& picture);
+// formatHint is the file's extension, lower case, no dot; a picture past the
+// limits is refused from its header where the reader tells its size.
+PictureFault ReadWithQt(std::span<const std::uint8_t> file, const std::string& formatHint, const PictureLimits& limits,
+                        QtPicture& picture);

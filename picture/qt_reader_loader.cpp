@@ -9,7 +9,7 @@
 
 namespace {
 
-using ReadFunction = PictureFault (*)(const std::uint8_t*, std::size_t, const char*, QtPicture*);
+using ReadFunction = PictureFault (*)(const std::uint8_t*, std::size_t, const char*, const PictureLimits*, QtPicture*);
 
 ReadFunction LoadReader()
 {
@@ -24,10 +24,11 @@ ReadFunction LoadReader()
 
 } // namespace
 
-PictureFault ReadWithQt(std::span<const std::uint8_t> file, const std::string& formatHint, QtPicture& picture)
+PictureFault ReadWithQt(std::span<const std::uint8_t> file, const std::string& formatHint, const PictureLimits& limits,
+                        QtPicture& picture)
 {
     static const ReadFunction read = LoadReader();
     // Without the module no reader knows the file, as with Qt lacking a plugin.
     if (!read) return PictureFault::NotPicture;
-    return read(file.data(), file.size(), formatHint.c_str(), &picture);
+    return read(file.data(), file.size(), formatHint.c_str(), &limits, &picture);
 }

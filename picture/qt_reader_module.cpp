@@ -5,10 +5,11 @@
 #include <QtGlobal>
 
 extern "C" __attribute__((visibility("default"))) PictureFault TovixReadWithQt(const std::uint8_t* pData, std::size_t nSize,
-                                                                               const char* pFormatHint, QtPicture* pPicture)
+                                                                               const char* pFormatHint,
+                                                                               const PictureLimits* pLimits, QtPicture* pPicture)
 {
     // Readers' own diagnostics would break the one "tovix-export: PATH: TEXT"
     // line per message; what they found is reported by the import.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    return ReadWithQt({pData, nSize}, pFormatHint, *pPicture);
+    return ReadWithQt({pData, nSize}, pFormatHint, *pLimits, *pPicture);
 }

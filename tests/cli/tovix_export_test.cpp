@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/bmp_import.h"
+#include "core/bmp_layout.h"
 #include "core/device_settings.h"
 #include "core/messages.h"
+#include "core/picture_geometry.h"
 #include "core/tovix_doc.h"
 #include "export/export_procedure.h"
 #include "testkit/bmp_builder.h"
@@ -11,12 +13,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImage>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
+#include <zlib.h>
 
 using namespace testing_support;
 
@@ -830,6 +835,126 @@ TEST_F(TovixExportTest, PictureOnePixelLargerThanTheStoreIsRefused)
     EXPECT_EQ(result.nExit, 1);
     EXPECT_EQ(result.strErr, std::string("tovix-export: large.bmp: ") + msg::kPictureTooLarge + "\n");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"large.bmp", "pic.bmp"}));
+}
+
+// A PNG whose header says nWidth x nHeight, with one pixel of data after it.
+std::vector<std::uint8_t> PngHeaderOnly(int nWidth, int nHeight)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(1, 1, QImage::Format_RGB888).save(&buffer, "PNG");
+    std::vector<std::uint8_t> bytes(png.begin(), png.end());
+    const auto putU32 = [&](std::size_t nAt, std::uint32_t n) {
+        for (int i = 0; i < 4; ++i) bytes[nAt + i] = static_cast<std::uint8_t>(n >> (24 - 8 * i));
+    };
+    putU32(16, static_cast<std::uint32_t>(nWidth));
+    putU32(20, static_cast<std::uint32_t>(nHeight));
+    putU32(29, static_cast<std::uint32_t>(crc32(0, &bytes[12], 17)));   // over IHDR's type and data
+    return bytes;
+}
+
+// A picture larger than a document holds comes in from every reader when
+// --resize shrinks it at once, as the core's resize of its pixels; without
+// --resize, or past the larger limits, it is refused.
+TEST_F(TovixExportTest, PicturesLargerThanADocumentComeInOnlyWhenResized)
+{
+    const auto resize = [](std::int32_t nWidth, std::int32_t nHeight, ResizeFit fit, ResizeFilter filter) {
+        Geometry geometry;
+        geometry.nWidth = nWidth;
+        geometry.nHeight = nHeight;
+        geometry.fit = fit;
+        geometry.filter = filter;
+        return geometry;
+    };
+    struct Shape {
+        const char* pszArgs;
+        Geometry geometry;
+    };
+    Shape shapes[] = {
+        {"--resize 128x64", resize(128, 64, ResizeFit::Fit, ResizeFilter::Area)},
+        {"--resize 50x20 --fill --filter lanczos", resize(50, 20, ResizeFit::Fill, ResizeFilter::Lanczos)},
+        {"--rotate 90 --flip h --resize 30x30", resize(30, 30, ResizeFit::Fit, ResizeFilter::Area)},
+    };
+    shapes[2].geometry.rotation = Rotation::Clockwise90;
+    shapes[2].geometry.bFlipHorizontal = true;
+    for (const auto& [name, nWidth, nHeight] : {std::tuple{"wide", 5000, 40}, std::tuple{"high", 40, 5000}}) {
+        // Smooth, so that the shrunk picture keeps where each part came from.
+        const auto pixel = [&](int x, int y) {
+            return testing_support::Rgb{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y * 255 / (nHeight - 1)),
+                                        static_cast<std::uint8_t>(x * y / 300)};
+        };
+        RgbImage content(nWidth, nHeight);
+        QImage image(nWidth, nHeight, QImage::Format_RGB888);
+        for (int y = 0; y < nHeight; ++y) {
+            for (int x = 0; x < nWidth; ++x) {
+                const testing_support::Rgb rgb = pixel(x, y);
+                std::copy_n(&rgb.r, 3, content.Pixel(x, y));
+                image.setPixel(x, y, qRgb(rgb.r, rgb.g, rgb.b));
+            }
+        }
+        const std::string stem = dir.File(name);
+        WriteFile(stem + ".bmp", BuildBmp(nWidth, nHeight, pixel));
+        ASSERT_TRUE(image.save(QString::fromStdString(stem + ".png")));
+        ASSERT_TRUE(image.save(QString::fromStdString(stem + ".ppm")));
+        ASSERT_TRUE(image.save(QString::fromStdString(stem + ".jpg")));
+        for (const Shape& shape : shapes) {
+            const RgbImage shrunk = Transformed(content, shape.geometry);
+            WriteFile(dir.File("shrunk.bmp"), BuildBmp(shrunk.nWidth, shrunk.nHeight, [&](int x, int y) {
+                          const auto [r, g, b] = shrunk.At(x, y);
+                          return testing_support::Rgb{r, g, b};
+                      }));
+            for (const char* pszLayout : {"-f bytes", "-f bytes --frames", "-m 565"}) {
+                const std::string expected = Run(std::string(pszLayout) + " -n pic -o - shrunk.bmp").strOut;
+                for (const char* pszKind : {".png", ".ppm", ".bmp"}) {
+                    const std::string args = std::string(pszLayout) + " -n pic -o - " + name + pszKind + " " + shape.pszArgs;
+                    const RunResult result = Run(args);
+                    EXPECT_EQ(result.nExit, 0) << args << result.strErr;
+                    EXPECT_EQ(result.strOut, expected) << args;
+                }
+            }
+        }
+        const RunResult jpeg = Run(std::string("-f bytes -o - ") + name + ".jpg --resize 100x100");
+        EXPECT_EQ(jpeg.nExit, 0) << jpeg.strErr;
+        EXPECT_TRUE(jpeg.strOut.starts_with(nWidth > nHeight ? "/* 100x1 " : "/* 1x100 ")) << jpeg.strOut.substr(0, 20);
+    }
+
+    // Every frame of an animation comes in shrunk, as the same frames made small.
+    const std::string frames = " xc:red xc:blue +dither -colors 2 -loop 0 ";
+    ASSERT_EQ(std::system(("convert -size 5000x40" + frames + dir.File("anim.gif")).c_str()), 0);
+    ASSERT_EQ(std::system(("convert -size 128x1" + frames + dir.File("small.gif")).c_str()), 0);
+    const RunResult animation = Run("-f bytes --frames -n pic -o - anim.gif --resize 128x64");
+    EXPECT_EQ(animation.nExit, 0) << animation.strErr;
+    EXPECT_EQ(animation.strOut, Run("-f bytes --frames -n pic -o - small.gif").strOut);
+
+    QImage(16385, 1, QImage::Format_RGB888).save(QString::fromStdString(dir.File("over.png")));
+    QImage(16385, 1, QImage::Format_RGB888).save(QString::fromStdString(dir.File("over.ppm")));
+    QImage(1, 16385, QImage::Format_RGB888).save(QString::fromStdString(dir.File("over.jpg")));
+    WriteFile(dir.File("over.bmp"), BuildBmp(1, 16385, PatternPixel));
+    WriteFile(dir.File("many.png"), PngHeaderOnly(16384, 4097));
+    std::vector<std::uint8_t> manyBmp = BuildBmp(1, 1, PatternPixel);
+    bmp::WriteU32(manyBmp.data() + bmp::kOffWidth, 4097);
+    bmp::WriteU32(manyBmp.data() + bmp::kOffHeight, 16384);
+    WriteFile(dir.File("many.bmp"), manyBmp);
+    const std::tuple<std::string, std::string> refusals[] = {
+        {"wide.png", msg::kTooWide},       {"high.png", msg::kTooHigh},  {"wide.jpg", msg::kTooWide},
+        {"high.ppm", msg::kTooHigh},       {"wide.bmp", msg::kTooWide},  {"high.bmp -f bytes --frames", msg::kTooHigh},
+        {"over.png --resize 8x8", msg::kTooWideToResize},                {"over.ppm --resize 8x8", msg::kTooWideToResize},
+        {"over.jpg --resize 8x8", msg::kTooHighToResize},                {"over.bmp --resize 8x8", msg::kTooHighToResize},
+        {"many.png --resize 8x8 -f bytes --frames", msg::kTooManyPixelsToResize},
+        {"many.bmp --resize 8x8", msg::kTooManyPixelsToResize},
+    };
+    for (const auto& [args, text] : refusals) {
+        const RunResult result = Run("-o - " + args);
+        EXPECT_EQ(result.nExit, 1) << args;
+        EXPECT_EQ(result.strErr, "tovix-export: " + args.substr(0, args.find(' ')) + ": " + text + "\n") << args;
+    }
+    language = "C";
+    EXPECT_EQ(Run("-o - many.png --resize 8x8").strErr,
+              "tovix-export: many.png: the picture has more than 67108864 pixels (64 Mpixels, such as 8192 x 8192), "
+              "the most --resize takes; shrink it first\n");
+    EXPECT_EQ(Run("-o - wide.png").strErr,
+              "tovix-export: wide.png: the picture is wider than 4096 pixels, the largest side a picture may have\n");
 }
 
 // Each frame of an animation, laid on the background and reduced, with the

@@ -2,6 +2,7 @@
 // The frames of animations, composited by each format's rules, against
 // frames worked out by hand from how tests/scripts/make_animations.py made
 // the files; still pictures as one frame; cut animations refused whole.
+#include "core/rgb_image.h"
 #include "core/tovix_doc.h"
 #include "picture/picture_frames.h"
 #include "picture/picture_import.h"
@@ -14,6 +15,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -127,6 +129,28 @@ TEST(PictureFrames, TheImportTakesTheFirstFrameOrAnApngsImage)
             EXPECT_EQ(Rows(split), expected) << c.file;
         }
     }
+}
+
+// The one picture the tool shapes as it comes in is the working bitmap's
+// source copy, and every file that is refused is refused alike.
+TEST(PictureFrames, PicturePixelsAreTheWorkingBitmapOfEveryFile)
+{
+    int nRead = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(kData)) {
+        if (!entry.is_regular_file() || entry.path().extension() == ".bmp") continue;
+        const std::string path = entry.path().string();
+        const BackgroundColor background{10, 200, 30};
+        CDibImage image;
+        RgbImage picture;
+        const PictureFault fault = ReadPictureFile(path, background, image);
+        ASSERT_EQ(ReadPicturePixels(path, background, picture), fault) << path;
+        if (fault != PictureFault::None) continue;
+        ++nRead;
+        EXPECT_EQ(picture.nWidth, image.GetWidth()) << path;
+        EXPECT_EQ(picture.nHeight, image.GetHeight()) << path;
+        EXPECT_EQ(picture.rgb, Rows(image)) << path;
+    }
+    EXPECT_GT(nRead, 150);
 }
 
 TEST(PictureFrames, AStillPictureIsOneFrameWithItsAlpha)

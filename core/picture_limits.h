@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/messages.h"
+
+#include <cstdint>
+
+// How large a picture a reader takes in, and the texts that refuse a larger one.
+struct PictureLimits {
+    std::int32_t nMaxSide = 0;
+    std::int64_t nMaxPixels = 0;   // width x height at most; 0 when the sides alone bound it
+    const char* pszTooWide = nullptr;
+    const char* pszTooHigh = nullptr;
+    const char* pszTooManyPixels = nullptr;
+
+    enum class Excess { None, Width, Height, Pixels };
+    // The first limit a picture of nWidth x nHeight passes, in that order.
+    constexpr Excess Passed(std::int64_t nWidth, std::int64_t nHeight) const
+    {
+        if (nWidth > nMaxSide) return Excess::Width;
+        if (nHeight > nMaxSide) return Excess::Height;
+        if (nMaxPixels > 0 && nWidth * nHeight > nMaxPixels) return Excess::Pixels;
+        return Excess::None;
+    }
+};
+
+// What a document holds, and what every import takes unless told otherwise.
+inline constexpr PictureLimits kDocumentLimits{4096, 0, msg::kTooWide, msg::kTooHigh, nullptr};
+
+// What tovix-export takes when the picture is resized to a document's size
+// at once: 64 Mpixels, 256 MiB as RGBA.
+inline constexpr PictureLimits kResizeInputLimits{16384, std::int64_t{64} << 20, msg::kTooWideToResize,
+                                                  msg::kTooHighToResize, msg::kTooManyPixelsToResize};
