@@ -162,6 +162,13 @@ TEST_F(PictureImportTest, RefusedFilesSayWhyAndLeaveNoPicture)
         EXPECT_EQ(dialogs.messages, c.messages) << c.name;
         EXPECT_EQ(doc->m_bLoaded, 0) << c.name;
         EXPECT_FALSE(doc->m_image.IsLoaded()) << c.name;
+        // The frames of an animation come in through a reader of their own.
+        ASSERT_TRUE(Import(png, "good.png"));
+        dialogs.messages.clear();
+        PictureFrames frames;
+        EXPECT_FALSE(ImportPictureFrames(*doc, path, dialogs, {}, frames)) << c.name;
+        EXPECT_EQ(dialogs.messages, c.messages) << c.name << ", frames";
+        EXPECT_FALSE(doc->m_image.IsLoaded()) << c.name << ", frames";
     }
 }
 
