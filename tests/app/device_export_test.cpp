@@ -287,6 +287,10 @@ TEST_F(DeviceExportTest, ViewShowsTheShapedPictureAsExported)
             << c.file;
     }
     EXPECT_EQ(ActiveDoc().m_image.GetWidth(), 43) << "the document keeps its picture";
+    Run(res::ID_COLOR_16BPP);
+    Frame().UpdateCommandUI();
+    EXPECT_TRUE(Frame().Pane(Frame().m_nPicturePane)->text().startsWith(QStringLiteral("43×29 ")))
+        << "a colour command brings the document's own shape back";
 }
 
 // A palette file is read as the tool reads --palette: its colours are the
