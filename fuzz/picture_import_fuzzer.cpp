@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture import on arbitrary file bytes, with whichever decoder the
 // content picks, and again under a TGA name, as TGA has no signature; then
-// a capture of what was accepted. And every frame, as --frames reads them.
+// a capture of what was accepted. And every frame, as --frames reads them,
+// and the shaped import of the tool, which reads into one RGB picture.
+#include "core/picture_geometry.h"
 #include "core/tovix_doc.h"
 #include "fuzz/fuzz_support.h"
 #include "picture/picture_import.h"
+#include "picture/picture_reader.h"
 
 #include <QtGlobal>
 
@@ -52,6 +55,31 @@ bool ImportEveryFrame(CTOVIXDoc& doc, const std::string& path, UserDialogs& dial
     return true;
 }
 
+// The RGB reader must refuse what the working bitmap's reader refuses and
+// give the same pixels otherwise; then the shaped import turns what it read.
+bool ImportShaped(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
+{
+    const BackgroundColor magenta{255, 0, 255};
+    RgbImage picture;
+    CDibImage image;
+    const PictureFault fault = ReadPicturePixels(path, magenta, picture);
+    Require(ReadPictureFile(path, magenta, image) == fault, "both readers refuse alike");
+    if (fault == PictureFault::None) {
+        Require(picture.nWidth == image.GetWidth() && picture.nHeight == image.GetHeight(), "both readers give one size");
+        for (std::int32_t y = 0; y < picture.nHeight; ++y) {
+            const std::uint8_t* row = image.m_pSrcBits + std::size_t(picture.nHeight - 1 - y) * std::size_t(image.GetStride());
+            for (std::int32_t x = 0; x < picture.nWidth; ++x) {
+                const std::uint8_t* rgb = picture.Pixel(x, y);
+                const std::uint8_t* bgr = row + 3 * x;
+                Require(rgb[0] == bgr[2] && rgb[1] == bgr[1] && rgb[2] == bgr[0], "both readers give one picture");
+            }
+        }
+    }
+    Geometry geometry;
+    geometry.rotation = Rotation::Clockwise90;
+    return ImportShapedPicture(doc, path, dialogs, magenta, geometry, kDocumentLimits);
+}
+
 void Check(const std::unique_ptr<CTOVIXDoc>& doc)
 {
     if (!doc) return;
@@ -76,5 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     Check(LoadFromBytes(&ImportOnMagenta, pData, nSize));
     Check(LoadFromBytes(&ImportAsTga, pData, nSize));
     Check(LoadFromBytes(&ImportEveryFrame, pData, nSize));
+    Check(LoadFromBytes(&ImportShaped, pData, nSize));
     return 0;
 }

@@ -139,6 +139,7 @@ TEST_F(PictureImportTest, RefusedFilesSayWhyAndLeaveNoPicture)
         {"PNG cut inside its header", "c.png", {png.begin(), png.begin() + 20}, kTruncatedMessages},
         {"PNG cut before its pixels", "d.png", {png.begin(), png.begin() + 40}, kTruncatedMessages},
         {"BMP cut inside its palette", "c.bmp", {bmp8.begin(), bmp8.begin() + 70}, kFormatMessages},
+        {"BMP cut inside its pixels", "p.bmp", {bmp8.begin(), bmp8.end() - 10}, kTruncatedMessages},
         {"GIF cut after its screen", "h.gif", {gif.begin(), gif.begin() + 13}, kTruncatedMessages},
         {"JPEG without its tables", "s.jpg", JpegClaiming(4, 4), kCorruptMessages},
         {"PNG 4097 wide", "w.png", Saved(Pattern(4097, 1, QImage::Format_RGB32), "png"), {msg::kTooWide}},
