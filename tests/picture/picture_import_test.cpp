@@ -230,6 +230,9 @@ TEST_F(PictureImportTest, EveryWrittenFormatComesInPixelForPixelAndReducedToTheC
         const std::uint8_t* pShown = doc->m_image.m_pDispBits;
         for (int i = 0; i < 3 * 13; ++i) EXPECT_TRUE(pShown[i] == 0 || pShown[i] == 255) << name;
     }
+    // Under the name of a kind it is not, the content picks the reader.
+    ASSERT_TRUE(Import(Saved(Pattern(13, 7, QImage::Format_RGB32), "ppm"), "p.ico"));
+    EXPECT_EQ(doc->m_image.GetWidth(), 13);
 }
 
 TEST_F(PictureImportTest, TransparencyIsLaidOnTheBackgroundWithinOneLevel)
