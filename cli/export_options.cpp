@@ -338,7 +338,7 @@ ParsedExportOptions Validate(CommandLine line)
     if (auto error = OptionsErrorFor(*request.format, request.mode, request.bytes, line.header.has_value()))
         return UsageError(*error);
     if (request.inputs.empty()) return UsageError("no INPUT given");
-    if ((line.bFill || line.bFilter) && request.geometry.nWidth == 0)
+    if ((line.bFill || line.bFilter) && !request.geometry.Resizes())
         return UsageError(std::string(line.bFill ? "--fill" : "--filter") + " goes with --resize");
     request.geometry.trimColour = {request.background.r, request.background.g, request.background.b};
     const bool bLuminance = request.reduction.monoRule == ReductionSettings::MonoRule::Luminance;

@@ -33,7 +33,7 @@ RgbImage Transformed(RgbImage picture, const Geometry& geometry)
     if (geometry.rotation) picture = Rotated(picture, *geometry.rotation);
     if (geometry.bFlipHorizontal) picture = Flipped(picture, FlipAxis::Horizontal);
     if (geometry.bFlipVertical) picture = Flipped(picture, FlipAxis::Vertical);
-    if (geometry.nWidth > 0 && picture.nWidth > 0 && picture.nHeight > 0)
+    if (geometry.Resizes() && picture.nWidth > 0 && picture.nHeight > 0)
         picture = Resized(picture, geometry.nWidth, geometry.nHeight, geometry.fit, geometry.filter);
     return picture;
 }

@@ -23,10 +23,8 @@ struct Geometry {
     ResizeFit fit = ResizeFit::Fit;
     ResizeFilter filter = ResizeFilter::Area;
 
-    bool DoesNothing() const
-    {
-        return !bTrim && !rotation && !bFlipHorizontal && !bFlipVertical && nWidth == 0;
-    }
+    bool Resizes() const { return nWidth > 0; }
+    bool DoesNothing() const { return !bTrim && !rotation && !bFlipHorizontal && !bFlipVertical && !Resizes(); }
     bool operator==(const Geometry&) const = default;
 };
 

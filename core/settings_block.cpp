@@ -156,7 +156,7 @@ std::vector<std::uint8_t> SettingsBlock(const DeviceSettings& settings)
     if (geometry.rotation) writer.Byte(kRotation, static_cast<std::uint8_t>(*geometry.rotation));
     if (geometry.bFlipHorizontal || geometry.bFlipVertical)
         writer.Byte(kFlip, static_cast<std::uint8_t>((geometry.bFlipHorizontal ? 1 : 0) | (geometry.bFlipVertical ? 2 : 0)));
-    if (geometry.nWidth != 0) {
+    if (geometry.Resizes()) {
         std::vector<std::uint8_t> resize;
         PutLe(resize, static_cast<std::uint32_t>(geometry.nWidth), 2);
         PutLe(resize, static_cast<std::uint32_t>(geometry.nHeight), 2);

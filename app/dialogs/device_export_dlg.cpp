@@ -83,7 +83,7 @@ CDeviceExportDlg::CDeviceExportDlg(const CapturedPicture& picture, const DeviceC
     setWindowTitle(Text(s::kCaption));
     SetDialogFrame(this);
     BuildControls();
-    if (m_choices.geometry.nWidth == 0) {
+    if (!m_choices.geometry.Resizes()) {
         m_pWidth->setValue(std::max(1, picture.nWidth));
         m_pHeight->setValue(std::max(1, picture.nHeight));
     }
@@ -306,8 +306,8 @@ void CDeviceExportDlg::ShowChoices()
     m_pTrim->setChecked(c.geometry.bTrim);
     Select(m_pRotate, c.geometry.rotation ? static_cast<int>(*c.geometry.rotation) : kNoChoice);
     Select(m_pFlip, (c.geometry.bFlipHorizontal ? kFlipHorizontal : 0) | (c.geometry.bFlipVertical ? kFlipVertical : 0));
-    m_pResize->setChecked(c.geometry.nWidth > 0);
-    if (c.geometry.nWidth > 0) {
+    m_pResize->setChecked(c.geometry.Resizes());
+    if (c.geometry.Resizes()) {
         m_pWidth->setValue(c.geometry.nWidth);
         m_pHeight->setValue(c.geometry.nHeight);
     }
