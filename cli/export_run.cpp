@@ -34,7 +34,7 @@ constexpr int kExitUsage = 2;
 // document's limits before anything else sees it may be larger.
 const PictureLimits& InputLimits(const ExportRequest& request)
 {
-    return request.geometry.nWidth > 0 ? kResizeInputLimits : kDocumentLimits;
+    return request.geometry.Resizes() ? kResizeInputLimits : kDocumentLimits;
 }
 
 // Whether INPUT is shaped by the command line as it is read: a still
@@ -140,6 +140,13 @@ ExportJob MakeJob(const ExportRequest& request, const std::string& input, const 
     return job;
 }
 
+// Whether the format writes the bytes layout, a library's or its own: the
+// formats a document's name and layout options are for.
+bool WritesBytesLayout(const OutputFormat& format)
+{
+    return format.bLayoutOptions || format.pszTarget != nullptr;
+}
+
 // What a document saved from the request keeps of its output: the format,
 // if given, and for a format of the bytes layout the name and layout
 // options given.
@@ -150,7 +157,7 @@ void KeepOutput(const ExportRequest& request, DeviceOutputChoices& kept)
         kept.strTarget = format.pszTarget != nullptr ? format.pszTarget : "";
         kept.strFormat = std::string_view(format.pszName) == "bin" ? format.pszName : "";
     }
-    if (!format.bLayoutOptions && format.pszTarget == nullptr) return;
+    if (!WritesBytesLayout(format)) return;
     if (request.name) kept.strArrayName = *request.name;
     KeepLayout(request.bytes, kept);
 }
@@ -224,7 +231,7 @@ ExportRequest RequestFor(const ExportRequest& request, const CTOVIXDoc& doc)
     const OutputFormat* target = FindOutputFormat(kept.strFormat.empty() ? "bytes" : kept.strFormat, kept.strTarget);
     if (!request.bFormatGiven && target != nullptr) resolved.format = target;
     const OutputFormat& format = *resolved.format;
-    if (!format.bLayoutOptions && format.pszTarget == nullptr) return resolved;
+    if (!WritesBytesLayout(format)) return resolved;
     if (!resolved.name && !kept.strArrayName.empty()) resolved.name = kept.strArrayName;
     const ColorMode mode = request.mode.value_or(doc.DeviceMode());
     const BytesOptions layout = KeptLayout(kept);
