@@ -66,13 +66,30 @@ PictureFault DecodeFile(const std::string& path, PictureRows& rows)
     return Decode(*bytes, path, rows);
 }
 
-PictureFault ReadFrames(const std::string& path, PictureRows::Frames which, PictureFrames& frames,
-                        const PictureLimits& limits)
+void Empty(PictureFrames& frames)
 {
     frames = {};
-    PictureRows rows(frames, which, limits);
+}
+
+void Empty(CDibImage& image)
+{
+    image.Free();
+}
+
+void Empty(RgbImage& picture)
+{
+    picture = {};
+}
+
+// Decodes the file through rows made for the target, which a refused file
+// leaves empty.
+template <class Target, class How>
+PictureFault DecodeInto(const std::string& path, Target& target, How how, const PictureLimits& limits)
+{
+    Empty(target);
+    PictureRows rows(target, how, limits);
     const PictureFault fault = DecodeFile(path, rows);
-    if (fault != PictureFault::None) frames = {};
+    if (fault != PictureFault::None) Empty(target);
     return fault;
 }
 
@@ -86,29 +103,22 @@ PictureFault ReadPictureFile(const std::string& path, BackgroundColor background
     // a frame, of the same picture the still import takes.
     if (pAlpha != nullptr) {
         PictureFrames frames;
-        const PictureFault fault = ReadFrames(path, PictureRows::Frames::FirstPicture, frames, limits);
+        const PictureFault fault = DecodeInto(path, frames, PictureRows::Frames::FirstPicture, limits);
         if (fault != PictureFault::None) return fault;
         return SplitFrame(frames, 0, image, *pAlpha, limits);
     }
-    PictureRows rows(image, background, limits);
-    const PictureFault fault = DecodeFile(path, rows);
-    if (fault != PictureFault::None) image.Free();
-    return fault;
+    return DecodeInto(path, image, background, limits);
 }
 
 PictureFault ReadPicturePixels(const std::string& path, BackgroundColor background, RgbImage& picture,
                                const PictureLimits& limits)
 {
-    picture = {};
-    PictureRows rows(picture, background, limits);
-    const PictureFault fault = DecodeFile(path, rows);
-    if (fault != PictureFault::None) picture = {};
-    return fault;
+    return DecodeInto(path, picture, background, limits);
 }
 
 PictureFault ReadPictureFrames(const std::string& path, PictureFrames& frames, const PictureLimits& limits)
 {
-    return ReadFrames(path, PictureRows::Frames::Every, frames, limits);
+    return DecodeInto(path, frames, PictureRows::Frames::Every, limits);
 }
 
 PictureFault FlattenFrame(const PictureFrames& frames, std::size_t nFrame, BackgroundColor background, CDibImage& image,
