@@ -76,6 +76,25 @@ protected:
         }
     }
 
+    // The file the dialog wrote, read back as --decode reads it.
+    ReadError Decoded(const std::string& file, PictureBuffer& decoded)
+    {
+        const std::vector<std::uint8_t> bytes = ReadFile(dir.File(file));
+        return ReadExportText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, decoded);
+    }
+
+    // The pixels an image shows in another colour than the decoded file holds.
+    static int DifferingPixels(const PictureBuffer& decoded, const QImage& shown)
+    {
+        int nDiffering = 0;
+        for (int y = 0; y < decoded.nHeight; ++y)
+            for (int x = 0; x < decoded.nWidth; ++x) {
+                const std::uint32_t packed = decoded.pixels[static_cast<std::size_t>(y * decoded.nWidth + x)];
+                nDiffering += shown.pixel(x, y) != qRgb(packed & 0xFF, packed >> 8 & 0xFF, packed >> 16 & 0xFF);
+            }
+        return nDiffering;
+    }
+
     // Waits for the preview of the settings made so far.
     static bool WaitForPreview(CDeviceExportDlg& dialog)
     {
@@ -142,18 +161,11 @@ TEST_F(DeviceExportTest, PreviewIsWhatTheWrittenFileDecodesTo)
     for (const auto& c : cases) {
         const QImage preview = ExportThroughDialog(c.settings, c.file);
         ASSERT_FALSE(preview.isNull()) << c.file;
-        const std::vector<std::uint8_t> bytes = ReadFile(dir.File(c.file));
         PictureBuffer decoded;
-        const ReadError error = ReadExportText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, decoded);
+        const ReadError error = Decoded(c.file, decoded);
         ASSERT_FALSE(error) << c.file << ": " << *error;
         ASSERT_EQ(QSize(decoded.nWidth, decoded.nHeight), preview.size()) << c.file;
-        int nDiffering = 0;
-        for (int y = 0; y < decoded.nHeight; ++y)
-            for (int x = 0; x < decoded.nWidth; ++x) {
-                const std::uint32_t packed = decoded.pixels[static_cast<std::size_t>(y * decoded.nWidth + x)];
-                nDiffering += preview.pixel(x, y) != qRgb(packed & 0xFF, packed >> 8 & 0xFF, packed >> 16 & 0xFF);
-            }
-        EXPECT_EQ(nDiffering, 0) << c.file;
+        EXPECT_EQ(DifferingPixels(decoded, preview), 0) << c.file;
     }
 }
 
@@ -267,21 +279,14 @@ TEST_F(DeviceExportTest, ViewShowsTheShapedPictureAsExported)
     };
     for (const auto& c : cases) {
         ASSERT_FALSE(ExportThroughDialog(c.settings, c.file).isNull()) << c.file;
-        const std::vector<std::uint8_t> bytes = ReadFile(dir.File(c.file));
         PictureBuffer decoded;
-        ASSERT_FALSE(ReadExportText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, decoded)) << c.file;
+        ASSERT_FALSE(Decoded(c.file, decoded)) << c.file;
         QImage painted(decoded.nWidth, decoded.nHeight, QImage::Format_RGB32);
         painted.fill(Qt::black);
         QPainter painter(&painted);
         ActiveView()->OnDraw(painter, false, painted.rect());
         painter.end();
-        int nDiffering = 0;
-        for (int y = 0; y < decoded.nHeight; ++y)
-            for (int x = 0; x < decoded.nWidth; ++x) {
-                const std::uint32_t packed = decoded.pixels[static_cast<std::size_t>(y * decoded.nWidth + x)];
-                nDiffering += painted.pixel(x, y) != qRgb(packed & 0xFF, packed >> 8 & 0xFF, packed >> 16 & 0xFF);
-            }
-        EXPECT_EQ(nDiffering, 0) << c.file;
+        EXPECT_EQ(DifferingPixels(decoded, painted), 0) << c.file;
         Frame().UpdateCommandUI();
         EXPECT_TRUE(Frame().Pane(Frame().m_nPicturePane)->text().startsWith(QStringLiteral("%1×%2 ").arg(decoded.nWidth).arg(decoded.nHeight)))
             << c.file;
@@ -305,9 +310,8 @@ TEST_F(DeviceExportTest, APaletteFileGivesTheExportsColours)
     ExportThroughDialog({{"format", "index2"}, {"paletteFile", "click"}, {"paletteFile", "click"}}, "four.c");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].find("bad.txt:2"), std::string::npos) << dialogs.messages[0];
-    const std::vector<std::uint8_t> bytes = ReadFile(dir.File("four.c"));
     PictureBuffer decoded;
-    ASSERT_FALSE(ReadExportText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, decoded));
+    ASSERT_FALSE(Decoded("four.c", decoded));
     const std::set<std::uint32_t> used(decoded.pixels.begin(), decoded.pixels.end());
     const std::set<std::uint32_t> palette = {0x000000, 0x0000FF, 0x00FF00, 0xFF0000};
     EXPECT_TRUE(std::includes(palette.begin(), palette.end(), used.begin(), used.end()));
@@ -337,9 +341,8 @@ TEST_F(DeviceExportTest, RawOutputHoldsTheCountedBytes)
 TEST_F(DeviceExportTest, ASourceNamedLikeItsHeaderIsNotOverwritten)
 {
     ExportThroughDialog({{"format", "mono"}, {"header", "on"}}, "logo.h");
-    const std::vector<std::uint8_t> bytes = ReadFile(dir.File("logo.h"));
     PictureBuffer decoded;
-    const ReadError error = ReadExportText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, decoded);
+    const ReadError error = Decoded("logo.h", decoded);
     EXPECT_FALSE(error) << *error;
 }
 
