@@ -158,6 +158,8 @@ TEST_F(DeviceExportTest, PreviewIsWhatTheWrittenFileDecodesTo)
         {"epaper_fs.c", {{"target", "epaper"}, {"dither", "誤差拡散 (Floyd"}}},
         {"epaper_yellow.c", {{"target", "epaper-yellow"}, {"dither", "組織的"}, {"rotate", "右に90"}}},
     };
+    // Thresholds of its own, which two colours by the channels must take in both.
+    ActiveDoc().SetThresholds({90, 160, 200});
     for (const auto& c : cases) {
         const QImage preview = ExportThroughDialog(c.settings, c.file);
         ASSERT_FALSE(preview.isNull()) << c.file;
@@ -451,10 +453,11 @@ TEST_F(DeviceExportTest, TheDocumentKeepsTheChoices)
     EXPECT_TRUE(bSeen);
 }
 
-// Each byte-layout choice the document keeps comes back as it was made.
+// Each output choice the document keeps comes back as it was made.
 TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
 {
     DeviceChoices chosen;
+    chosen.pszTarget = "u8g2";
     chosen.mode = ColorMode::Mono;
     chosen.bytes.packing = MonoPacking::Pages;
     chosen.bytes.bitOrder = BitOrder::Lsb;
@@ -466,6 +469,8 @@ TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
     chosen.geometry.bTrim = true;
     ActiveDoc().SetDeviceSettings(SettingsOf(chosen));
     const DeviceChoices back = ChoicesOf(ActiveDoc());
+    ASSERT_NE(back.pszTarget, nullptr);
+    EXPECT_STREQ(back.pszTarget, "u8g2");
     EXPECT_EQ(back.bytes.packing, chosen.bytes.packing);
     EXPECT_EQ(back.bytes.bitOrder, chosen.bytes.bitOrder);
     EXPECT_EQ(back.bytes.byteOrder, chosen.bytes.byteOrder);
