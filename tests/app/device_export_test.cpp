@@ -298,6 +298,26 @@ TEST_F(DeviceExportTest, ViewShowsTheShapedPictureAsExported)
     Frame().UpdateCommandUI();
     EXPECT_TRUE(Frame().Pane(Frame().m_nPicturePane)->text().startsWith(QStringLiteral("43×29 ")))
         << "a colour command brings the document's own shape back";
+    EXPECT_EQ(ActiveDoc().DeviceMode(), ColorMode::Rgb565);
+    EXPECT_TRUE(ActiveDoc().DeviceSettings().reduction.IsDefault()) << "and the six modes' own reduction";
+    ExportThroughDialog({{"format", "grey4"}}, "grey.c");
+    Run(res::ID_COLOR_MONO);
+    EXPECT_EQ(ActiveDoc().DeviceMode(), ColorMode::Mono) << "a format beyond the six modes gives way too";
+}
+
+// What the dialog's boxes say reaches the document the export leaves behind.
+TEST_F(DeviceExportTest, TheDialogsChoicesReachTheDocument)
+{
+    ExportThroughDialog({{"format", "mono"}, {"monoRule", "明るさ"}, {"luminance", "90"}, {"packing", "ﾍﾟｰｼﾞ"}, {"flip", "左右"}},
+                        "mirrored.c");
+    const DeviceSettings& kept = ActiveDoc().DeviceSettings();
+    EXPECT_EQ(kept.reduction.nLuminanceThreshold, 90);
+    EXPECT_EQ(kept.output.strPack, "pages");
+    EXPECT_TRUE(kept.geometry.bFlipHorizontal);
+    EXPECT_FALSE(kept.geometry.bFlipVertical);
+    ExportThroughDialog({{"format", "mono"}, {"flip", "上下"}}, "upside_down.c");
+    EXPECT_FALSE(ActiveDoc().DeviceSettings().geometry.bFlipHorizontal);
+    EXPECT_TRUE(ActiveDoc().DeviceSettings().geometry.bFlipVertical);
 }
 
 // A palette file is read as the tool reads --palette: its colours are the
@@ -481,19 +501,20 @@ TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
     EXPECT_TRUE(back.geometry.bTrim);
 }
 
-// The flash a library's array takes, counted as its raw form: LVGL 9's with its 12-byte header.
+// The flash a library's array takes, counted as its raw form: LVGL 9's with
+// its 12-byte header; more bytes than one write of a file's buffer.
 TEST(DeviceRenderTest, FlashBytesAreWhatTheLibrarysRawFormHolds)
 {
-    const std::vector<std::uint32_t> pixels(10 * 3, 0x336699);
-    const CapturedPicture source{10, 3, ColorMode::Full, {128, 128, 128}, pixels, {}};
+    const std::vector<std::uint32_t> pixels(100 * 50, 0x336699);
+    const CapturedPicture source{100, 50, ColorMode::Full, {128, 128, 128}, pixels, {}};
     const struct {
         const char* target;
         ColorMode mode;
         std::int64_t nBytes;
     } cases[] = {
-        {nullptr, ColorMode::Rgb565, 60},
-        {"u8g2", ColorMode::Mono, 6},
-        {"lvgl9", ColorMode::Rgb565, 12 + 60},
+        {nullptr, ColorMode::Rgb565, 10000},
+        {"u8g2", ColorMode::Mono, 13 * 50},
+        {"lvgl9", ColorMode::Rgb565, 12 + 10000},
     };
     for (const auto& c : cases) {
         DeviceChoices choices;
