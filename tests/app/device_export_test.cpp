@@ -185,13 +185,21 @@ TEST_F(DeviceExportTest, OnlyOptionsTheRowAndFormatTakeAreOffered)
         {{{"target", "lvgl9"}, {"format", "565"}}, {"dither"}, {"byteOrder", "bitOrder", "packing", "rgbOrder", "header", "invert"}},
         {{{"target", "ssd1306"}}, {"invert", "monoRule"}, {"byteOrder", "packing", "header"}},
         {{{"target", "epaper"}}, {"dither"}, {"round", "monoRule", "invert", "header"}},
+        {{{"format", "mono"}, {"monoRule", "明るさ"}}, {"luminance"}, {"paletteFile"}},
+        {{{"format", "mono"}, {"monoRule", "RGB"}}, {}, {"luminance"}},
+        {{{"format", "index2"}}, {"paletteFile"}, {"paletteAuto", "luminance", "round"}},
+        {{{"format", "index2"}, {"paletteFile", "click"}}, {"paletteAuto"}, {}},
+        {{{"format", "index2"}, {"paletteFile", "click"}, {"paletteAuto", "click"}}, {"paletteFile"}, {"paletteAuto"}},
     };
+    const std::string four = "#000000\n#ff0000\n00ff00\n#0000FF\n";
+    WriteFile(dir.File("four.txt"), {four.begin(), four.end()});
     for (const auto& c : cases) {
+        chooser.answers = {dir.File("four.txt")};
         OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
             Apply(dialog, c.settings);
-            const char* pszCase = c.settings.back().pszItem;
-            for (const char* name : c.enabled) EXPECT_TRUE(dialog.findChild<QWidget*>(name)->isEnabled()) << pszCase << ": " << name;
-            for (const char* name : c.disabled) EXPECT_FALSE(dialog.findChild<QWidget*>(name)->isEnabled()) << pszCase << ": " << name;
+            const std::string strCase = "case " + std::to_string(&c - cases);
+            for (const char* name : c.enabled) EXPECT_TRUE(dialog.findChild<QWidget*>(name)->isEnabled()) << strCase << ": " << name;
+            for (const char* name : c.disabled) EXPECT_FALSE(dialog.findChild<QWidget*>(name)->isEnabled()) << strCase << ": " << name;
         });
         Run(res::ID_EXPORT_DEVICE);
     }
