@@ -245,6 +245,8 @@ ExportRequest RequestFor(const ExportRequest& request, const CTOVIXDoc& doc)
     take(&BytesOptions::bitOrder);
     take(&BytesOptions::byteOrder);
     take(&BytesOptions::paletteFormat);
+    take(&BytesOptions::rgbOrder);
+    take(&BytesOptions::bInvert);
     return resolved;
 }
 

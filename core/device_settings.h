@@ -17,6 +17,8 @@ struct DeviceOutputChoices {
     std::string strBitOrder;    // msb or lsb
     std::string strByteOrder;   // little or big
     std::string strPaletteFormat;   // 888 or 565
+    std::string strRgbOrder;    // rgb or bgr
+    bool bInvert = false;       // two colours: a set bit for white
     std::string strArrayName;
     bool bHeader = false;       // a header beside the source
     std::string strFormat;      // the -f word, bin for the raw bytes; empty: a C source

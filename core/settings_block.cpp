@@ -28,6 +28,8 @@ enum Tag : std::uint16_t {
     kRotation = 16,
     kFlip = 17,
     kResize = 18,
+    kRgbOrder = 19,
+    kInvert = 20,
     kTagCount
 };
 
@@ -122,6 +124,8 @@ bool TakeEntry(DeviceSettings& settings, std::uint16_t tag, std::span<const std:
         return bOneByte && value[0] >= 1 && value[0] <= 3;
     case kResize: return TakeResize(settings.geometry, value);
     case kPaletteFormat: settings.output.strPaletteFormat = text; return !text.empty();
+    case kRgbOrder: settings.output.strRgbOrder = text; return !text.empty();
+    case kInvert: settings.output.bInvert = true; return bOneByte && value[0] == 1;
     }
     return true;   // a later version's setting
 }
@@ -164,6 +168,8 @@ std::vector<std::uint8_t> SettingsBlock(const DeviceSettings& settings)
         writer.Entry(kResize, resize);
     }
     writer.Text(kPaletteFormat, settings.output.strPaletteFormat);
+    writer.Text(kRgbOrder, settings.output.strRgbOrder);
+    if (settings.output.bInvert) writer.Byte(kInvert, 1);
     return writer.Block();
 }
 

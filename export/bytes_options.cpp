@@ -89,6 +89,8 @@ void KeepLayout(const BytesOptions& options, DeviceOutputChoices& kept)
     if (options.bitOrder) kept.strBitOrder = WordOf(*options.bitOrder, kBitOrders);
     if (options.byteOrder) kept.strByteOrder = WordOf(*options.byteOrder, kByteOrders);
     if (options.paletteFormat) kept.strPaletteFormat = WordOf(*options.paletteFormat, kPaletteFormats);
+    if (options.rgbOrder) kept.strRgbOrder = WordOf(*options.rgbOrder, kRgbOrders);
+    if (options.bInvert) kept.bInvert = true;
 }
 
 BytesOptions KeptLayout(const DeviceOutputChoices& kept)
@@ -98,6 +100,8 @@ BytesOptions KeptLayout(const DeviceOutputChoices& kept)
     Choose(options.bitOrder, "--bit-order", kept.strBitOrder, kBitOrders);
     Choose(options.byteOrder, "--byte-order", kept.strByteOrder, kByteOrders);
     Choose(options.paletteFormat, "--palette-format", kept.strPaletteFormat, kPaletteFormats);
+    Choose(options.rgbOrder, "--rgb-order", kept.strRgbOrder, kRgbOrders);
+    options.bInvert = kept.bInvert;
     return options;
 }
 

@@ -491,6 +491,8 @@ TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
     chosen.bytes.bitOrder = BitOrder::Lsb;
     chosen.bytes.byteOrder = ByteOrder::Big;
     chosen.bytes.paletteFormat = PaletteFormat::Rgb565;
+    chosen.bytes.rgbOrder = RgbOrder::Bgr;
+    chosen.bytes.bInvert = true;
     chosen.arrayName = "logo";
     chosen.bHeader = true;
     chosen.bBinary = true;
@@ -503,6 +505,8 @@ TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
     EXPECT_EQ(back.bytes.bitOrder, chosen.bytes.bitOrder);
     EXPECT_EQ(back.bytes.byteOrder, chosen.bytes.byteOrder);
     EXPECT_EQ(back.bytes.paletteFormat, chosen.bytes.paletteFormat);
+    EXPECT_EQ(back.bytes.rgbOrder, chosen.bytes.rgbOrder);
+    EXPECT_TRUE(back.bytes.bInvert);
     EXPECT_EQ(back.arrayName, "logo");
     EXPECT_TRUE(back.bHeader);
     EXPECT_TRUE(back.bBinary);
