@@ -210,22 +210,37 @@ std::int64_t PaletteBytesCount(ColorMode mode, const BytesOptions& options)
     return FindPixelFormat(mode)->PaletteSize() * (options.GetPaletteFormat() == PaletteFormat::Rgb565 ? 2 : 3);
 }
 
+namespace {
+
+std::uint32_t PaletteWord(std::uint32_t colour)
+{
+    return PixelEncoder(ColorMode::Rgb565, {128, 128, 128}).Encode(colour);
+}
+
+} // namespace
+
 std::vector<std::uint8_t> PackPalette(const CapturedPicture& picture, const BytesOptions& options)
 {
     const bool b565 = options.GetPaletteFormat() == PaletteFormat::Rgb565;
-    const PixelEncoder encoder(ColorMode::Rgb565, {128, 128, 128});
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(PaletteBytesCount(picture.mode, options)));
     std::uint8_t* out = bytes.data();
     for (std::uint32_t colour : picture.palette) {
         if (out == bytes.data() + bytes.size()) break;
         if (b565) {
-            PutValue(out, encoder.Encode(colour), 2, options);
+            PutValue(out, PaletteWord(colour), 2, options);
             out += 2;
         } else {
             for (int nShift : {0, 8, 16}) *out++ = static_cast<std::uint8_t>(colour >> nShift);
         }
     }
     return bytes;
+}
+
+std::vector<std::uint32_t> ShownPalette(std::vector<std::uint32_t> palette, const BytesOptions& options)
+{
+    if (options.GetPaletteFormat() == PaletteFormat::Rgb565)
+        for (std::uint32_t& colour : palette) colour = DecodedPixel(ColorMode::Rgb565, PaletteWord(colour));
+    return palette;
 }
 
 std::vector<std::uint32_t> UnpackPalette(const std::vector<std::uint8_t>& bytes, const BytesOptions& options)

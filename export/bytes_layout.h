@@ -34,5 +34,8 @@ std::vector<std::uint8_t> PackPalette(const CapturedPicture& picture, const Byte
 // Bytes of the palette of a mode in that layout; 0 for a mode without one.
 std::int64_t PaletteBytesCount(ColorMode mode, const BytesOptions& options);
 
+// The colours a display shows for a palette stored as the options store it.
+std::vector<std::uint32_t> ShownPalette(std::vector<std::uint32_t> palette, const BytesOptions& options);
+
 // The packed colours of palette bytes laid out as PackPalette lays them out.
 std::vector<std::uint32_t> UnpackPalette(const std::vector<std::uint8_t>& bytes, const BytesOptions& options);

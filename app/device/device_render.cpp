@@ -117,7 +117,8 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
     ReducedValues reduced;
     const CapturedPicture shaped = ReducedFor(output, render.Captured(), choices.reduction, reduced);
     render.picture.mode = shaped.mode;
-    render.palette = std::move(reduced.palette);
+    // The display shows the palette as its bytes hold it, which the file then holds again unchanged.
+    render.palette = ShownPalette(std::move(reduced.palette), choices.bytes);
     render.values = std::move(reduced.values);
     if (render.values.empty()) {
         const PixelEncoder encoder = shaped.MakeEncoder();

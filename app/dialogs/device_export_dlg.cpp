@@ -144,6 +144,8 @@ void CDeviceExportDlg::BuildControls()
     m_pRgbOrder = AddCombo("rgbOrder");
     Fill(m_pRgbOrder, {{"RGB", int(RgbOrder::Rgb)}, {"BGR", int(RgbOrder::Bgr)}});
     m_pInvert = check(s::kInvert, "invert");
+    m_pPaletteFormat = AddCombo("paletteFormat");
+    Fill(m_pPaletteFormat, {{s::kPalette888, int(PaletteFormat::Rgb888)}, {s::kPalette565, int(PaletteFormat::Rgb565)}});
 
     m_pDither = AddCombo("dither");
     Fill(m_pDither, {{s::kDitherNone, int(DitherMethod::None)},
@@ -215,6 +217,7 @@ void CDeviceExportDlg::BuildControls()
     pForm->addRow(Text(s::kPacking), m_pPacking);
     pForm->addRow(Text(s::kRgbOrder), m_pRgbOrder);
     pForm->addRow(m_pInvert);
+    pForm->addRow(Text(s::kPaletteFormat), m_pPaletteFormat);
     pSettings->addWidget(group(s::kReductionGroup, pForm));
     pForm->addRow(Text(s::kDither), m_pDither);
     // A widget, not a layout, so that the label's mnemonic finds the rule's box.
@@ -298,6 +301,7 @@ void CDeviceExportDlg::ShowChoices()
     SelectOption(m_pPacking, c.bytes.packing, MonoPacking::Rows);
     SelectOption(m_pRgbOrder, c.bytes.rgbOrder, RgbOrder::Rgb);
     m_pInvert->setChecked(c.bytes.bInvert);
+    SelectOption(m_pPaletteFormat, c.bytes.paletteFormat, PaletteFormat::Rgb888);
     Select(m_pDither, static_cast<int>(c.reduction.dither));
     Select(m_pMonoRule, static_cast<int>(c.reduction.monoRule));
     m_pLuminance->setValue(c.reduction.nLuminanceThreshold);
@@ -340,6 +344,7 @@ void CDeviceExportDlg::ReadControls()
     option(m_pBitOrder, c.bytes.bitOrder);
     option(m_pPacking, c.bytes.packing);
     option(m_pRgbOrder, c.bytes.rgbOrder);
+    option(m_pPaletteFormat, c.bytes.paletteFormat);
     c.bytes.bInvert = m_pInvert->isEnabled() && m_pInvert->isChecked();
     c.bHeader = m_pHeader->isEnabled() && m_pHeader->isChecked();
     c.reduction.dither = m_pDither->isEnabled() ? static_cast<DitherMethod>(Value(m_pDither)) : DitherMethod::None;
@@ -373,7 +378,14 @@ void CDeviceExportDlg::UpdateEnabled()
         set(options);
         return !OptionsErrorFor(row, mode, options, false);
     };
-    m_pByteOrder->setEnabled(takes([](BytesOptions& o) { o.byteOrder = ByteOrder::Little; }));
+    m_pPaletteFormat->setEnabled(takes([](BytesOptions& o) { o.paletteFormat = PaletteFormat::Rgb888; }));
+    // A palette of 5-6-5 words has a byte order.
+    const std::optional<PaletteFormat> palette =
+        m_pPaletteFormat->isEnabled() ? std::optional(static_cast<PaletteFormat>(Value(m_pPaletteFormat))) : std::nullopt;
+    m_pByteOrder->setEnabled(takes([&](BytesOptions& o) {
+        o.byteOrder = ByteOrder::Little;
+        o.paletteFormat = palette;
+    }));
     m_pBitOrder->setEnabled(takes([](BytesOptions& o) { o.bitOrder = BitOrder::Msb; }));
     m_pPacking->setEnabled(takes([](BytesOptions& o) { o.packing = MonoPacking::Rows; }));
     m_pRgbOrder->setEnabled(takes([](BytesOptions& o) { o.rgbOrder = RgbOrder::Rgb; }));

@@ -64,6 +64,7 @@ private:
     QComboBox* m_pBitOrder = nullptr;
     QComboBox* m_pPacking = nullptr;
     QComboBox* m_pRgbOrder = nullptr;
+    QComboBox* m_pPaletteFormat = nullptr;
     QCheckBox* m_pInvert = nullptr;
     QComboBox* m_pDither = nullptr;
     QComboBox* m_pMonoRule = nullptr;

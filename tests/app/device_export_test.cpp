@@ -108,7 +108,7 @@ protected:
         static const std::vector<Setting> kDefaults = {{"target", "ｶｽﾀﾑ"}, {"fileKind", "C"},  {"dither", "なし"},
                                                        {"monoRule", "RGB"},  {"round", "off"},   {"trim", "off"},
                                                        {"rotate", "なし"},   {"flip", "なし"},   {"resize", "off"},
-                                                       {"header", "off"}};
+                                                       {"header", "off"},    {"paletteFormat", "RGB888"}};
         QImage preview;
         dialogs.savePath = dir.File(file);
         OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
@@ -153,6 +153,7 @@ TEST_F(DeviceExportTest, PreviewIsWhatTheWrittenFileDecodesTo)
         {"tft.c", {{"target", "tft-espi"}, {"rotate", "左に90"}}},
         {"grey4.c", {{"format", "grey4"}, {"dither", "誤差拡散 (Floyd"}}},
         {"index4.c", {{"format", "index4"}, {"flip", "左右"}}},
+        {"index4_565.c", {{"format", "index4"}, {"paletteFormat", "RGB565"}, {"byteOrder", "ﾋﾞｯｸﾞ"}}},
         {"lvgl9_i2.c", {{"target", "lvgl9"}, {"format", "index2"}, {"dither", "組織的"}}},
         {"epaper.c", {{"target", "epaper"}}},
         {"epaper_fs.c", {{"target", "epaper"}, {"dither", "誤差拡散 (Floyd"}}},
@@ -179,7 +180,7 @@ TEST_F(DeviceExportTest, OnlyOptionsTheRowAndFormatTakeAreOffered)
         std::vector<const char*> enabled;
         std::vector<const char*> disabled;
     } cases[] = {
-        {{{"format", "565"}}, {"byteOrder", "header", "round", "dither"}, {"rgbOrder", "bitOrder", "packing", "invert", "monoRule"}},
+        {{{"format", "565"}}, {"byteOrder", "header", "round", "dither"}, {"rgbOrder", "bitOrder", "packing", "invert", "monoRule", "paletteFormat"}},
         {{{"format", "mono"}}, {"bitOrder", "packing", "invert", "monoRule", "dither"}, {"byteOrder", "rgbOrder", "round"}},
         {{{"format", "full"}}, {"rgbOrder"}, {"dither", "round", "byteOrder", "bitOrder"}},
         {{{"target", "lvgl9"}, {"format", "565"}}, {"dither"}, {"byteOrder", "bitOrder", "packing", "rgbOrder", "header", "invert"}},
@@ -187,7 +188,8 @@ TEST_F(DeviceExportTest, OnlyOptionsTheRowAndFormatTakeAreOffered)
         {{{"target", "epaper"}}, {"dither"}, {"round", "monoRule", "invert", "header"}},
         {{{"format", "mono"}, {"monoRule", "明るさ"}}, {"luminance"}, {"paletteFile"}},
         {{{"format", "mono"}, {"monoRule", "RGB"}}, {}, {"luminance"}},
-        {{{"format", "index2"}}, {"paletteFile"}, {"paletteAuto", "luminance", "round"}},
+        {{{"format", "index2"}, {"paletteFormat", "RGB888"}}, {"paletteFile", "paletteFormat"}, {"paletteAuto", "luminance", "round", "byteOrder"}},
+        {{{"format", "index2"}, {"paletteFormat", "RGB565"}}, {"byteOrder"}, {}},
         {{{"format", "index2"}, {"paletteFile", "click"}}, {"paletteAuto"}, {}},
         {{{"format", "index2"}, {"paletteFile", "click"}, {"paletteAuto", "click"}}, {"paletteFile"}, {"paletteAuto"}},
     };
