@@ -204,6 +204,16 @@ void CDeviceExportDlg::BuildControls()
     m_pSize->setObjectName(QStringLiteral("size"));
 
     QFormLayout* pForm = nullptr;
+    // Widgets side by side after one label, the first stretched; a widget,
+    // not a layout, so that the label's mnemonic can find its buddy.
+    auto addRowOf = [&](const char* pszLabel, std::initializer_list<QWidget*> widgets, QWidget* pBuddy) {
+        auto* pRow = new QWidget(this);
+        auto* pLayout = new QHBoxLayout(pRow);
+        pLayout->setContentsMargins(0, 0, 0, 0);
+        for (QWidget* pWidget : widgets) pLayout->addWidget(pWidget, pWidget == *widgets.begin() ? 1 : 0);
+        pForm->addRow(Text(pszLabel), pRow);
+        qobject_cast<QLabel*>(pForm->labelForField(pRow))->setBuddy(pBuddy);
+    };
     auto* pSettings = new QVBoxLayout;
     pSettings->addWidget(group(s::kOutputGroup, pForm));
     pForm->addRow(Text(s::kTarget), m_pTarget);
@@ -215,28 +225,14 @@ void CDeviceExportDlg::BuildControls()
     pForm->addRow(Text(s::kByteOrder), m_pByteOrder);
     pForm->addRow(Text(s::kBitOrder), m_pBitOrder);
     pForm->addRow(Text(s::kPacking), m_pPacking);
-    pForm->addRow(Text(s::kRgbOrder), m_pRgbOrder);
-    pForm->addRow(m_pInvert);
+    // Colour order is for full colour, inversion for two colours: never both.
+    addRowOf(s::kRgbOrder, {m_pRgbOrder, m_pInvert}, m_pRgbOrder);
     pForm->addRow(Text(s::kPaletteFormat), m_pPaletteFormat);
     pSettings->addWidget(group(s::kReductionGroup, pForm));
     pForm->addRow(Text(s::kDither), m_pDither);
-    // A widget, not a layout, so that the label's mnemonic finds the rule's box.
-    auto* pMono = new QWidget(this);
-    auto* pMonoLayout = new QHBoxLayout(pMono);
-    pMonoLayout->setContentsMargins(0, 0, 0, 0);
-    pMonoLayout->addWidget(m_pMonoRule, 1);
-    pMonoLayout->addWidget(m_pLuminance);
-    pForm->addRow(Text(s::kMonoRule), pMono);
-    qobject_cast<QLabel*>(pForm->labelForField(pMono))->setBuddy(m_pMonoRule);
+    addRowOf(s::kMonoRule, {m_pMonoRule, m_pLuminance}, m_pMonoRule);
     pForm->addRow(m_pRound);
-    auto* pPalette = new QWidget(this);
-    auto* pPaletteLayout = new QHBoxLayout(pPalette);
-    pPaletteLayout->setContentsMargins(0, 0, 0, 0);
-    pPaletteLayout->addWidget(m_pPalette, 1);
-    pPaletteLayout->addWidget(m_pPaletteFile);
-    pPaletteLayout->addWidget(m_pPaletteAuto);
-    pForm->addRow(Text(s::kPalette), pPalette);
-    qobject_cast<QLabel*>(pForm->labelForField(pPalette))->setBuddy(m_pPaletteFile);
+    addRowOf(s::kPalette, {m_pPalette, m_pPaletteFile, m_pPaletteAuto}, m_pPaletteFile);
     pSettings->addWidget(group(s::kGeometryGroup, pForm));
     pForm->addRow(m_pTrim);
     pForm->addRow(Text(s::kRotate), m_pRotate);

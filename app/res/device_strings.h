@@ -29,7 +29,7 @@ inline constexpr const char* kRows = "横1行ずつ";
 inline constexpr const char* kPages = "ﾍﾟｰｼﾞ (縦8ﾄﾞｯﾄ)";
 inline constexpr const char* kRgbOrder = "色の順(&O):";
 inline constexpr const char* kInvert = "白黒反転(&I)";
-inline constexpr const char* kPaletteFormat = "ﾊﾟﾚｯﾄの色形式(&E):";
+inline constexpr const char* kPaletteFormat = "ﾊﾟﾚｯﾄの色形式(&C):";
 inline constexpr const char* kPalette888 = "RGB888 (3ﾊﾞｲﾄ)";
 inline constexpr const char* kPalette565 = "RGB565 (2ﾊﾞｲﾄ)";
 

@@ -393,6 +393,24 @@ TEST_F(DeviceExportTest, AnExistingFileIsReplacedOnlyAfterAsking)
 }
 
 // Like the program's other dialogs, the frame offers no minimise or maximise.
+// Alt and a letter reaches one control, not the first of two.
+TEST_F(DeviceExportTest, EachAccessKeyLeadsToOneControl)
+{
+    OnNextDialog<CDeviceExportDlg>([](CDeviceExportDlg& dialog) {
+        std::vector<QString> texts;
+        for (const QLabel* pLabel : dialog.findChildren<QLabel*>()) texts.push_back(pLabel->text());
+        for (const QAbstractButton* pButton : dialog.findChildren<QAbstractButton*>()) texts.push_back(pButton->text());
+        std::set<QChar> keys;
+        for (const QString& text : texts) {
+            const qsizetype nAt = text.indexOf(QLatin1Char('&'));
+            if (nAt < 0 || nAt + 1 >= text.size()) continue;
+            EXPECT_TRUE(keys.insert(text[nAt + 1].toUpper()).second) << text.toStdString();
+        }
+        EXPECT_GE(keys.size(), 20u);
+    });
+    Run(res::ID_EXPORT_DEVICE);
+}
+
 TEST_F(DeviceExportTest, DialogHasTheFrameOfTheOtherDialogs)
 {
     OnNextDialog<CDeviceExportDlg>([](CDeviceExportDlg& dialog) {
