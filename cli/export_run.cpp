@@ -295,7 +295,7 @@ int ExportInput(const ExportRequest& given, const std::string& input)
         }
     }
     const std::string path = standardInput ? standardInput->Path() : input;
-    if (!OpenFile(path, "rb")) {
+    if (!OpenRegularFile(path)) {
         const int nError = errno;
         const bool bDocument = KindOfInput(given, path) == InputKind::Document;
         const std::string text = InToolLanguage(bDocument ? msg::kCannotOpenDocument : msg::kCannotOpenBitmap);

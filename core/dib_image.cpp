@@ -53,10 +53,10 @@ DibLoadResult CDibImage::Load(const std::string& path, const PictureLimits& limi
 {
     Free();
 
-    const FilePtr file = OpenFile(path, "rb");
+    const FilePtr file = OpenRegularFile(path);
     if (!file) return DibLoadResult::CannotOpen;
     struct stat info {};
-    if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) return DibLoadResult::CannotOpen;
+    if (fstat(fileno(file.get()), &info) != 0) return DibLoadResult::CannotOpen;
     const std::int64_t nFileSize = info.st_size;
 
     std::uint8_t header[bmp::kHeadersSize] = {};

@@ -34,7 +34,7 @@ bool StoreDocument(CTOVIXDoc& doc, std::FILE* file)
 
 bool ReadDocumentFile(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
 {
-    const FilePtr file = OpenFile(path, "rb");
+    const FilePtr file = OpenRegularFile(path);
     if (!file) {
         dialogs.ShowMessage(msg::kCannotOpenDocument);
         return false;

@@ -20,6 +20,12 @@ inline FilePtr OpenFile(const std::string& path, const char* mode)
     return FilePtr(std::fopen(path.c_str(), mode));
 }
 
+// Opens a regular file for reading; null for anything else, with errno
+// set as open() sets it, EISDIR for a directory, or 0 for another kind of
+// file. A FIFO is refused before it could wait for a writer, and a device
+// before it could be read without end.
+FilePtr OpenRegularFile(const std::string& path);
+
 // Closes the stream now; false when buffered bytes did not reach the file.
 inline bool CloseFile(FilePtr& file)
 {

@@ -71,7 +71,7 @@ PaletteFile ParsePalette(std::string_view text)
 
 PaletteFile ReadPaletteFile(const std::string& path)
 {
-    const FilePtr handle = OpenFile(path, "rb");
+    const FilePtr handle = OpenRegularFile(path);
     PaletteFile unreadable{{}, PaletteFileFault::CannotRead, 0, {}};
     if (!handle) return unreadable;
     std::string text;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture/picture_reader.h"
 
+#include "core/file_ptr.h"
 #include "core/rgb_image.h"
 #include "picture/picture_decoders.h"
 #include "picture/picture_rows.h"
@@ -18,9 +19,7 @@ namespace {
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path)
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-    std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    const FilePtr file = OpenRegularFile(path);
     if (!file) return std::nullopt;
     std::vector<std::uint8_t> bytes;
     std::uint8_t chunk[65536];
