@@ -6,6 +6,7 @@
 #include "cli/tool_language.h"
 #include "core/file_ptr.h"
 #include "core/messages.h"
+#include "core/picture_limits.h"
 #include "core/pixel_format.h"
 #include "core/bmp_import.h"
 #include "core/device_settings.h"
@@ -71,38 +72,42 @@ std::string DefaultExportName(const std::string& input)
     return MakeExportName(std::filesystem::path(input).stem().string());
 }
 
-// Standard input as a file the readers can open, removed when it goes.
+// Standard input as a file the readers can open. The file has no name
+// from the start, so that nothing is left behind however the tool ends, and
+// it takes no more than the largest picture, whatever is piped in.
 class StandardInputFile {
 public:
     StandardInputFile()
     {
         const char* tmp = std::getenv("TMPDIR");
-        m_path = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/tovix-export-XXXXXX";
-        const int fd = mkstemp(m_path.data());
-        if (fd < 0) {
-            m_path.clear();
-            return;
-        }
+        std::string name = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/tovix-export-XXXXXX";
+        m_fd = mkstemp(name.data());
+        if (m_fd < 0) return;
+        unlink(name.c_str());
         char buffer[1 << 16];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
-            if (write(fd, buffer, n) != static_cast<ssize_t>(n)) m_bFailed = true;
+        std::int64_t nKept = 0;
+        for (std::size_t n; !m_bFailed && (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0; nKept += n) {
+            m_bTooLarge = nKept + static_cast<std::int64_t>(n) > kLargestPictureFileBytes;
+            m_bFailed = m_bTooLarge || write(m_fd, buffer, n) != static_cast<ssize_t>(n);
         }
-        m_bFailed = m_bFailed || std::ferror(stdin) != 0;
-        if (close(fd) != 0) m_bFailed = true;
+        if (!m_bFailed) m_bFailed = std::ferror(stdin) != 0;
     }
     ~StandardInputFile()
     {
-        if (!m_path.empty()) unlink(m_path.c_str());
+        if (m_fd >= 0) close(m_fd);
     }
     StandardInputFile(const StandardInputFile&) = delete;
     StandardInputFile& operator=(const StandardInputFile&) = delete;
 
-    // The file's path; empty when standard input could not be kept.
-    std::string Path() const { return m_bFailed ? std::string() : m_path; }
+    // A path that opens the file; empty when standard input could not be kept.
+    std::string Path() const { return m_fd < 0 || m_bFailed ? std::string() : "/dev/fd/" + std::to_string(m_fd); }
+    // Whether it was refused for being larger than any picture.
+    bool TooLarge() const { return m_bTooLarge; }
 
 private:
-    std::string m_path;
+    int m_fd = -1;
     bool m_bFailed = false;
+    bool m_bTooLarge = false;
 };
 
 // How a source names its header: the header's path seen from the source's folder.
@@ -289,6 +294,11 @@ int ExportInput(const ExportRequest& given, const std::string& input)
     std::optional<StandardInputFile> standardInput;
     if (input == kStandardInput) {
         standardInput.emplace();
+        if (standardInput->TooLarge()) {
+            ReportError(input, "more than " + std::to_string(kLargestPictureFileBytes >> 30) +
+                                   " GiB, larger than any picture the tool reads");
+            return kExitRefused;
+        }
         if (standardInput->Path().empty()) {
             ReportError(input, std::string("cannot keep standard input in a temporary file: ") + std::strerror(errno));
             return kExitRefused;

@@ -24,6 +24,10 @@ struct PictureLimits {
     }
 };
 
+// Past the largest picture any limits let in, in any encoding (64 Mpixels
+// of 16-bit RGBA take 512 MiB): a larger file is refused unread.
+inline constexpr std::int64_t kLargestPictureFileBytes = std::int64_t{1} << 30;
+
 // What a document holds, and what every import takes unless told otherwise.
 inline constexpr PictureLimits kDocumentLimits{4096, 0, msg::kTooWide, msg::kTooHigh, nullptr};
 

@@ -2,6 +2,7 @@
 #include "picture/picture_reader.h"
 
 #include "core/file_ptr.h"
+#include "core/picture_limits.h"
 #include "core/rgb_image.h"
 #include "picture/picture_decoders.h"
 #include "picture/picture_rows.h"
@@ -15,12 +16,15 @@
 #include <optional>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path)
 {
     const FilePtr file = OpenRegularFile(path);
-    if (!file) return std::nullopt;
+    struct stat info {};
+    if (!file || fstat(fileno(file.get()), &info) != 0 || info.st_size > kLargestPictureFileBytes) return std::nullopt;
     std::vector<std::uint8_t> bytes;
     std::uint8_t chunk[65536];
     for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;) bytes.insert(bytes.end(), chunk, chunk + n);

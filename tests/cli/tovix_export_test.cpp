@@ -83,6 +83,21 @@ protected:
     std::string language = "ja_JP.UTF-8";
 };
 
+// Standard input is kept in a file without a name, so that a tool stopped
+// while it reads leaves nothing behind, and no more of it than the largest
+// picture is kept, however much is piped in.
+TEST_F(TovixExportTest, StandardInputLeavesNoFileAndHasALimit)
+{
+    const std::string tmp = dir.File("tmp");
+    std::filesystem::create_directory(tmp);
+    const std::string command = "cd " + dir.Path() + " && (cat pic.bmp; sleep 2) | TMPDIR=" + tmp + " timeout 1 " TOVIX_EXPORT_BIN " - -o out.c";
+    ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 124);
+    EXPECT_TRUE(std::filesystem::is_empty(tmp)) << "stopped while reading";
+    const RunResult endless = Run("- < /dev/zero");
+    EXPECT_EQ(endless.nExit, 1);
+    EXPECT_NE(endless.strErr.find("-: more than 1 GiB"), std::string::npos) << endless.strErr;
+}
+
 TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
 {
     WriteFile(dir.File("notes.bmp"), {'n', 'o', 't', 'e', 's'});

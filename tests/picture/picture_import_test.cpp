@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/messages.h"
+#include "core/picture_limits.h"
 #include "core/tovix_doc.h"
 #include "picture/picture_import.h"
 #include "picture/picture_messages.h"
@@ -152,6 +153,7 @@ TEST_F(PictureImportTest, RefusedFilesSayWhyAndLeaveNoPicture)
         {"BMP claiming 30000 wide", "a.bmp", BuildBmp(30000, 2, PatternPixel, {.nBitCount = 8}), {msg::kTooWide}},
         {"directory", "folder.png", {}, {msg::kCannotOpenBitmap}},
         {"missing file", "missing.png", {}, {msg::kCannotOpenBitmap}},
+        {"file larger than any picture, unread", "huge.png", png, {msg::kCannotOpenBitmap}},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(Import(png, "good.png"));
@@ -159,6 +161,8 @@ TEST_F(PictureImportTest, RefusedFilesSayWhyAndLeaveNoPicture)
         const std::string path = dir.File(c.file);
         if (c.file == "folder.png") std::filesystem::create_directory(path);
         else if (c.file != "missing.png") WriteFile(path, c.bytes);
+        // A PNG with a hole after it: no disk is taken for it, nor memory once refused unread.
+        if (c.file == "huge.png") std::filesystem::resize_file(path, kLargestPictureFileBytes + 1);
         EXPECT_FALSE(ImportPicture(*doc, path, dialogs)) << c.name;
         EXPECT_EQ(dialogs.messages, c.messages) << c.name;
         EXPECT_EQ(doc->m_bLoaded, 0) << c.name;
