@@ -24,17 +24,38 @@ bool ImportOnMagenta(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialo
     return ImportPicture(doc, path, dialogs, {255, 0, 255});
 }
 
+// A link to a file under a name ending in .tga, in a folder of its own
+// that goes with it.
+class TgaLink {
+public:
+    explicit TgaLink(const std::string& target)
+    {
+        char folder[] = "/tmp/tovix-fuzz-XXXXXX";
+        Require(mkdtemp(folder) != nullptr, "mkdtemp");
+        m_strFolder = folder;
+        m_strPath = m_strFolder + "/input.tga";
+        Require(symlink(target.c_str(), m_strPath.c_str()) == 0, "symlink");
+    }
+    ~TgaLink()
+    {
+        unlink(m_strPath.c_str());
+        rmdir(m_strFolder.c_str());
+    }
+    TgaLink(const TgaLink&) = delete;
+    TgaLink& operator=(const TgaLink&) = delete;
+
+    const std::string& Path() const { return m_strPath; }
+
+private:
+    std::string m_strFolder;
+    std::string m_strPath;
+};
+
 // The same file under a name ending in .tga, a link made on first use.
 bool ImportAsTga(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs)
 {
-    static const std::string link = [&] {
-        char folder[] = "/tmp/tovix-fuzz-XXXXXX";
-        Require(mkdtemp(folder) != nullptr, "mkdtemp");
-        const std::string name = std::string(folder) + "/input.tga";
-        Require(symlink(path.c_str(), name.c_str()) == 0, "symlink");
-        return name;
-    }();
-    return ImportOnMagenta(doc, link, dialogs);
+    static const TgaLink link(path);
+    return ImportOnMagenta(doc, link.Path(), dialogs);
 }
 
 // Every frame, each checked and imported in turn; the document keeps the last.
