@@ -10,7 +10,7 @@
 FilePtr OpenRegularFile(const std::string& path)
 {
     // Not blocking, so that opening a FIFO returns at once.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
     if (fd < 0) return nullptr;
     struct stat info {};
     const bool bRegular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);

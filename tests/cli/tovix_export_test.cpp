@@ -20,6 +20,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <zlib.h>
 
@@ -558,6 +559,8 @@ TEST_F(TovixExportTest, SpeaksEnglishUnlessTheLocaleNamesJapaneseAndSaysWhatToDo
     BmpLayout eightBits;
     eightBits.nBitCount = 8;
     WriteFile(dir.File("eight.bmp"), BuildBmp(2, 2, PatternPixel, eightBits));
+    std::filesystem::create_directory(dir.File("folder.bmp"));
+    ASSERT_EQ(mkfifo(dir.File("pipe.tvx").c_str(), 0600), 0);
     const struct {
         const char* locale;
         const char* args;
@@ -567,6 +570,8 @@ TEST_F(TovixExportTest, SpeaksEnglishUnlessTheLocaleNamesJapaneseAndSaysWhatToDo
         {"en_GB.UTF-8", "notes.bmp", "tovix-export: notes.bmp: not a BMP file, or its headers or pixel rows are damaged\n"},
         {"POSIX", "eight.bmp", "tovix-export: eight.bmp: not a 24-bit BMP file; give --picture to read a BMP of any depth\n"},
         {"C", "missing.tvx", "tovix-export: missing.tvx: cannot open the document: No such file or directory\n"},
+        {"C", "folder.bmp", "tovix-export: folder.bmp: cannot open the picture: Is a directory\n"},
+        {"C", "pipe.tvx", "tovix-export: pipe.tvx: cannot open the document\n"},
         {"C", "pic.bmp -o no/such.c", "tovix-export: no/such.c: cannot create the file: No such file or directory\n"},
         {"ja_JP", "notes.bmp", "tovix-export: notes.bmp: 読み込んだファイルの形式が正しくありません。\n"
                                "tovix-export: notes.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません\n"},
