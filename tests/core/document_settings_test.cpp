@@ -168,6 +168,7 @@ TEST_F(DocumentSettingsTest, ARestThatIsNotOneWellFormedBlockOpensAsTheSixModesO
         {"invert neither off nor on", withTail({7, 0, 0, 0, 20, 0, 1, 0, 0, 0, 0})},
         {"resize to no width", withTail({12, 0, 0, 0, 18, 0, 6, 0, 0, 0, 0, 0, 7, 0, 0, 0})},
         {"resize past the largest side", withTail({12, 0, 0, 0, 18, 0, 6, 0, 0, 0, 1, 16, 7, 0, 0, 0})},
+        {"resize of five bytes", withTail({11, 0, 0, 0, 18, 0, 5, 0, 0, 0, 8, 0, 7, 0, 0})},
     };
     for (const auto& [name, bytes] : cases) {
         auto opened = Opened(bytes);
