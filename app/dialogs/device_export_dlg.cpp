@@ -21,10 +21,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
 #include <utility>
@@ -61,6 +64,25 @@ QString Text(const char* pszText)
 {
     return QString::fromUtf8(pszText);
 }
+
+// The settings column: as wide as its widgets and as high as they are
+// unless the dialog is made lower, when it scrolls.
+class CSettingsScroll : public QScrollArea {
+public:
+    CSettingsScroll(QWidget* pSettings, QWidget* pParent) : QScrollArea(pParent)
+    {
+        setWidget(pSettings);
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setObjectName(QStringLiteral("settings"));
+    }
+    QSize minimumSizeHint() const override
+    {
+        return {widget()->sizeHint().width() + verticalScrollBar()->sizeHint().width(), QScrollArea::minimumSizeHint().height()};
+    }
+    QSize sizeHint() const override { return {minimumSizeHint().width(), widget()->sizeHint().height()}; }
+};
 
 // A picture side the geometry may ask for.
 constexpr int kLargestSide = 4096;
@@ -262,9 +284,28 @@ void CDeviceExportDlg::BuildControls()
     connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     pPreview->addWidget(pButtons);
 
+    auto* pSettingsWidget = new QWidget;
+    pSettingsWidget->setLayout(pSettings);
     auto* pLayout = new QHBoxLayout(this);
-    pLayout->addLayout(pSettings);
+    m_pSettingsScroll = new CSettingsScroll(pSettingsWidget, this);
+    pLayout->addWidget(m_pSettingsScroll);
     pLayout->addLayout(pPreview, 1);
+}
+
+void CDeviceExportDlg::showEvent(QShowEvent* pEvent)
+{
+    // Every setting in view where the screen is high enough; on a lower one
+    // the settings scroll and the buttons stay on it, with room left for the
+    // window manager's frame. The settings' size is known only once the
+    // desktop's fonts are in, after the layout first asked for it.
+    constexpr int kFrameAllowance = 48;
+    m_pSettingsScroll->updateGeometry();
+    layout()->activate();
+    const QSize wanted = sizeHint();
+    const QScreen* pScreen = screen();
+    const int nAvailable = pScreen != nullptr ? pScreen->availableGeometry().height() - kFrameAllowance : wanted.height();
+    resize(std::max(width(), wanted.width()), std::max(std::min(wanted.height(), nAvailable), minimumSizeHint().height()));
+    QDialog::showEvent(pEvent);
 }
 
 // The formats the chosen row can write, each with its bits a pixel.

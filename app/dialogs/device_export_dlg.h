@@ -17,6 +17,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class UserDialogs;
 
@@ -35,6 +36,9 @@ public:
     const DeviceChoices& Choices() const { return m_choices; }
     CPreviewWorker& Worker() const { return *m_pWorker; }
     CPreviewCanvas& Canvas() const { return *m_pCanvas; }
+
+protected:
+    void showEvent(QShowEvent* pEvent) override;
 
 private:
     QComboBox* AddCombo(const char* pszName);
@@ -65,6 +69,7 @@ private:
     QComboBox* m_pPacking = nullptr;
     QComboBox* m_pRgbOrder = nullptr;
     QComboBox* m_pPaletteFormat = nullptr;
+    QScrollArea* m_pSettingsScroll = nullptr;
     QCheckBox* m_pInvert = nullptr;
     QComboBox* m_pDither = nullptr;
     QComboBox* m_pMonoRule = nullptr;

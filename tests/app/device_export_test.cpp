@@ -13,10 +13,16 @@
 #include "export/export_format.h"
 #include "export/export_messages.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -409,6 +415,32 @@ TEST_F(DeviceExportTest, EachAccessKeyLeadsToOneControl)
         EXPECT_GE(keys.size(), 20u);
     });
     Run(res::ID_EXPORT_DEVICE);
+}
+
+// With large type the settings are higher than the screen: they scroll,
+// and the dialog with its buttons stays on the screen.
+TEST_F(DeviceExportTest, OnALowScreenTheSettingsScrollAndTheButtonsStayOnIt)
+{
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * 2);
+    QApplication::setFont(large);
+    OnNextDialog<CDeviceExportDlg>([](CDeviceExportDlg& dialog) {
+        const QRect screen = dialog.screen()->availableGeometry();
+        ASSERT_LT(screen.height(), dialog.sizeHint().height()) << "a screen high enough tests nothing";
+        EXPECT_LE(dialog.height(), screen.height());
+        const QWidget* pExport = dialog.findChild<QDialogButtonBox*>()->buttons().front();
+        EXPECT_LE(pExport->mapTo(&dialog, pExport->rect().bottomRight()).y(), dialog.height());
+        const auto* pSettings = dialog.findChild<QScrollArea*>(QStringLiteral("settings"));
+        ASSERT_NE(pSettings, nullptr);
+        EXPECT_TRUE(pSettings->verticalScrollBar()->isVisible());
+        // However narrow the dialog is made, nothing is cut off at the side.
+        dialog.resize(1, dialog.height());
+        dialog.layout()->activate();
+        EXPECT_GE(pSettings->viewport()->width(), pSettings->widget()->minimumSizeHint().width());
+    });
+    Run(res::ID_EXPORT_DEVICE);
+    QApplication::setFont(normal);
 }
 
 TEST_F(DeviceExportTest, DialogHasTheFrameOfTheOtherDialogs)
