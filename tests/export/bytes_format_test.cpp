@@ -92,6 +92,8 @@ TEST(BytesFormat, EachModeAndOptionLaysOutItsBytes)
              o.bInvert = true;
          }),
          {0x00, 0xfe, 0xff, 0x00, 0x03, 0x01}},
+        {"1 pages, one whole page", ColorMode::Mono, 2, 8, "BW" "WW" "WW" "WW" "WW" "WW" "WW" "WB",
+         With([](BytesOptions& o) { o.packing = MonoPacking::Pages; }), {0x01, 0x80}},
     };
     for (const LayoutCase& c : cases) {
         const auto doc = MakeDocument(c.nWidth, c.nHeight, c.mode, [&](int i) { return PixelOf(c.pixels[i]); });
