@@ -334,6 +334,13 @@ TEST_F(DeviceExportTest, TheDialogsChoicesReachTheDocument)
     ExportThroughDialog({{"format", "mono"}, {"flip", "上下"}}, "upside_down.c");
     EXPECT_FALSE(ActiveDoc().DeviceSettings().geometry.bFlipHorizontal);
     EXPECT_TRUE(ActiveDoc().DeviceSettings().geometry.bFlipVertical);
+    // A check box alone is a change too; no side asked for goes past a document's.
+    ExportThroughDialog({{"format", "full"}, {"rgbOrder", "BGR"}, {"width", "5000"}, {"height", "10"}, {"resize", "on"}},
+                        "wide.c");
+    const DeviceSettings& wide = ActiveDoc().DeviceSettings();
+    EXPECT_EQ(wide.output.strRgbOrder, "bgr");
+    EXPECT_EQ(wide.geometry.nWidth, 4096);
+    EXPECT_EQ(wide.geometry.nHeight, 10);
 }
 
 // A palette file is read as the tool reads --palette: its colours are the
@@ -412,6 +419,11 @@ TEST_F(DeviceExportTest, EachAccessKeyLeadsToOneControl)
             if (nAt < 0 || nAt + 1 >= text.size()) continue;
             EXPECT_TRUE(keys.insert(text[nAt + 1].toUpper()).second) << text.toStdString();
         }
+        // A label's key moves the focus to its buddy, which must be able to take it.
+        for (const QLabel* pLabel : dialog.findChildren<QLabel*>())
+            if (pLabel->text().contains(QLatin1Char('&')))
+                EXPECT_TRUE(pLabel->buddy() != nullptr && pLabel->buddy()->focusPolicy() != Qt::NoFocus)
+                    << pLabel->text().toStdString();
         EXPECT_GE(keys.size(), 20u);
     });
     Run(res::ID_EXPORT_DEVICE);
