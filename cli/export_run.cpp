@@ -42,7 +42,7 @@ const PictureLimits& InputLimits(const ExportRequest& request)
 // picture, which then takes no more memory than its pixels and the shaped ones.
 bool ShapedOnArrival(const ExportRequest& request, const std::string& input)
 {
-    return !request.geometry.DoesNothing() && !request.bytes.bFrames && KindOfInput(request, input) == InputKind::Picture;
+    return !request.geometry.DoesNothing() && !request.bytes.bFrames && KindOfInput(request, input) != InputKind::Document;
 }
 
 // Reads INPUT into the document; a picture's alpha goes to pAlpha, when
@@ -50,12 +50,15 @@ bool ShapedOnArrival(const ExportRequest& request, const std::string& input)
 bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs,
                std::vector<std::uint8_t>* pAlpha)
 {
-    if (ShapedOnArrival(request, input))
-        return ImportShapedPicture(doc, input, dialogs, request.background, request.geometry, InputLimits(request));
+    const bool bShaped = ShapedOnArrival(request, input);
     switch (KindOfInput(request, input)) {
     case InputKind::Document: return ReadDocumentFile(doc, input, dialogs);
-    case InputKind::Bmp: return ImportBmp(doc, input, dialogs, InputLimits(request));
-    case InputKind::Picture: return ImportPicture(doc, input, dialogs, request.background, pAlpha, InputLimits(request));
+    case InputKind::Bmp:
+        return bShaped ? ImportShapedBmp(doc, input, dialogs, request.geometry, InputLimits(request))
+                       : ImportBmp(doc, input, dialogs, InputLimits(request));
+    case InputKind::Picture:
+        return bShaped ? ImportShapedPicture(doc, input, dialogs, request.background, request.geometry, InputLimits(request))
+                       : ImportPicture(doc, input, dialogs, request.background, pAlpha, InputLimits(request));
     }
     return false;
 }

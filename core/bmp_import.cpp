@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/bmp_import.h"
 
+#include "core/bmp_file.h"
 #include "core/messages.h"
+#include "core/picture_geometry.h"
 #include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
 
@@ -9,6 +11,18 @@ bool ImportBmp(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, co
 {
     doc.m_bLoaded = 0;
     return FinishImport(doc, doc.m_image.Load(path, limits), dialogs, limits);
+}
+
+bool ImportShapedBmp(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, const Geometry& geometry,
+                     const PictureLimits& limits)
+{
+    doc.m_bLoaded = 0;
+    doc.m_image.Free();
+    RgbImage picture;
+    DibLoadResult result = ReadBmpPixels(path, limits, picture);
+    if (result == DibLoadResult::Loaded && !StoreBitmap(doc.m_image, Transformed(std::move(picture), geometry)))
+        result = DibLoadResult::CannotOpen;
+    return FinishImport(doc, result, dialogs, limits);
 }
 
 bool FinishImport(CTOVIXDoc& doc, DibLoadResult result, UserDialogs& dialogs, const PictureLimits& limits)

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dib_image.h"
 
+#include "core/bmp_file.h"
 #include "core/bmp_layout.h"
-#include "core/file_ptr.h"
 #include "core/page_memory.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace {
 
@@ -52,53 +51,23 @@ bool CDibImage::Allocate(std::size_t nSize, std::uint32_t nPixelOffset)
 DibLoadResult CDibImage::Load(const std::string& path, const PictureLimits& limits)
 {
     Free();
-
-    const FilePtr file = OpenRegularFile(path);
-    if (!file) return DibLoadResult::CannotOpen;
-    struct stat info {};
-    if (fstat(fileno(file.get()), &info) != 0) return DibLoadResult::CannotOpen;
-    const std::int64_t nFileSize = info.st_size;
-
-    std::uint8_t header[bmp::kHeadersSize] = {};
-    const std::size_t nHeaderRead = std::fread(header, 1, sizeof header, file.get());
-    if (nHeaderRead < 2 || header[0] != 'B' || header[1] != 'M') return DibLoadResult::NotBitmap;
-    if (nHeaderRead < sizeof header || bmp::ReadU32(header + bmp::kOffInfoSize) < bmp::kInfoHeaderSize)
-        return DibLoadResult::NotBitmap;
-
-    if (bmp::ReadU16(header + bmp::kOffBitCount) != 24) return DibLoadResult::NotTrueColor;
-
-    const std::int64_t nWidth = bmp::ReadI32(header + bmp::kOffWidth);
-    const std::int64_t nHeight = bmp::ReadI32(header + bmp::kOffHeight);
-    const std::int64_t nRows = nHeight < 0 ? -nHeight : nHeight;
-    switch (limits.Passed(nWidth, nRows)) {
-    case PictureLimits::Excess::Width: return DibLoadResult::TooWide;
-    case PictureLimits::Excess::Height: return DibLoadResult::TooHigh;
-    case PictureLimits::Excess::Pixels: return DibLoadResult::TooManyPixels;
-    case PictureLimits::Excess::None: break;
-    }
-
-    // Past the size limits, anything the rest of the program could not draw
-    // or capture safely is a malformed file.
-    const std::uint32_t nPixelOffset = bmp::ReadU32(header + bmp::kOffPixelOffset);
-    const std::int64_t nStride = bmp::RowStride(nWidth);
-    const std::int64_t nNeeded = static_cast<std::int64_t>(nPixelOffset) + nStride * nRows;
-    if (nWidth <= 0 || nRows == 0 || bmp::ReadU32(header + bmp::kOffCompression) != 0 ||
-        nPixelOffset < bmp::kHeadersSize || nNeeded > nFileSize)
-        return DibLoadResult::NotBitmap;
+    BmpFile bmp;
+    if (const DibLoadResult result = OpenBmpFile(path, limits, bmp); result != DibLoadResult::Loaded) return result;
 
     // The copies hold the headers and the pixel rows; bytes after the last
     // row play no part.
-    if (!Allocate(static_cast<std::size_t>(nNeeded), nPixelOffset)) return DibLoadResult::CannotOpen;
-    std::memcpy(m_pDispBuffer, header, sizeof header);
-    const std::size_t nRest = static_cast<std::size_t>(nNeeded) - sizeof header;
-    if (std::fread(m_pDispBuffer + sizeof header, 1, nRest, file.get()) != nRest) {
+    const std::int64_t nNeeded = bmp.Needed();
+    if (!Allocate(static_cast<std::size_t>(nNeeded), bmp.nPixelOffset)) return DibLoadResult::CannotOpen;
+    std::memcpy(m_pDispBuffer, bmp.header, sizeof bmp.header);
+    const std::size_t nRest = static_cast<std::size_t>(nNeeded) - sizeof bmp.header;
+    if (std::fread(m_pDispBuffer + sizeof bmp.header, 1, nRest, bmp.file.get()) != nRest) {
         Free();
         return DibLoadResult::CannotOpen;
     }
 
-    if (nHeight < 0) {
-        FlipRows(m_pDispBits, nStride, nRows);
-        bmp::WriteU32(m_pDispInfoHeader + (bmp::kOffHeight - bmp::kFileHeaderSize), static_cast<std::uint32_t>(nRows));
+    if (bmp.bTopDown) {
+        FlipRows(m_pDispBits, bmp.nStride, bmp.nRows);
+        bmp::WriteU32(m_pDispInfoHeader + (bmp::kOffHeight - bmp::kFileHeaderSize), static_cast<std::uint32_t>(bmp.nRows));
     }
     std::memcpy(m_pSrcBuffer, m_pDispBuffer, static_cast<std::size_t>(nNeeded));
     return DibLoadResult::Loaded;

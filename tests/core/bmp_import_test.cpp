@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/bmp_import.h"
+#include "core/picture_geometry.h"
 #include "core/bmp_layout.h"
 #include "core/messages.h"
 #include "core/tovix_doc.h"
@@ -8,6 +9,8 @@
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include <filesystem>
 #include <memory>
@@ -30,10 +33,16 @@ std::vector<std::uint8_t> HeaderOnly(int nWidth, int nHeight, std::uint16_t nBit
 
 class ImportTest : public testing::Test {
 protected:
-    bool Import(const std::vector<std::uint8_t>& bytes)
+    // The import, or the import of a picture shaped at once by a shape that
+    // leaves it as it is: a half turn and both flips.
+    bool Import(const std::vector<std::uint8_t>& bytes, bool bShaped = false)
     {
         WriteFile(dir.File("in.bmp"), bytes);
-        return ImportBmp(*doc, dir.File("in.bmp"), dialogs);
+        Geometry same;
+        same.rotation = Rotation::HalfTurn;
+        same.bFlipHorizontal = same.bFlipVertical = true;
+        return bShaped ? ImportShapedBmp(*doc, dir.File("in.bmp"), dialogs, same, kDocumentLimits)
+                       : ImportBmp(*doc, dir.File("in.bmp"), dialogs);
     }
 
     TempDir dir;
@@ -103,16 +112,19 @@ TEST_F(ImportTest, ImportedPictureKeepsItsPixelsWhateverTheLayout)
 {
     const BmpLayout layouts[] = {{}, {.bTopDown = true}, {.nGapBytes = 1024}, {.nInfoSize = 124}};
     for (const BmpLayout& layout : layouts) {
-        for (int nWidth : {1, 3, 5, 8}) {
-            ASSERT_TRUE(Import(BuildBmp(nWidth, 3, PatternPixel, layout)));
+        for (int nWidth : {1, 3, 5, 8, -1, -3}) {
+            const bool bShaped = nWidth < 0;
+            nWidth = std::abs(nWidth);
+            ASSERT_TRUE(Import(BuildBmp(nWidth, 3, PatternPixel, layout), bShaped));
             EXPECT_EQ(doc->m_image.GetWidth(), nWidth);
             EXPECT_EQ(doc->m_image.GetHeight(), 3) << "always bottom-up after loading";
             ASSERT_TRUE(doc->CopyBitmapToPixels());
             for (int y = 0; y < 3; ++y) {
                 for (int x = 0; x < nWidth; ++x) {
-                    const Rgb c = PatternPixel(x, y);
+                    const testing_support::Rgb c = PatternPixel(x, y);
                     EXPECT_EQ(doc->PixelArray[y * nWidth + x], static_cast<std::uint32_t>(c.b << 16 | c.g << 8 | c.r))
-                        << "width " << nWidth << " top-down " << layout.bTopDown << " gap " << layout.nGapBytes;
+                        << "width " << nWidth << " top-down " << layout.bTopDown << " gap " << layout.nGapBytes
+                        << " shaped " << bShaped;
                 }
             }
         }
@@ -129,7 +141,7 @@ TEST_F(ImportTest, ImportShowsThePictureInTheDocumentsModeAndKeepsTheSettings)
     doc->m_nThresholdB = 101;
     doc->m_nWidth = 9;
     doc->SetTitle("TOVIX1");
-    ASSERT_TRUE(Import(BuildBmp(2, 1, [](int x, int) { return x == 0 ? Rgb{200, 10, 100} : Rgb{201, 10, 100}; })));
+    ASSERT_TRUE(Import(BuildBmp(2, 1, [](int x, int) { return x == 0 ? testing_support::Rgb{200, 10, 100} : testing_support::Rgb{201, 10, 100}; })));
     EXPECT_EQ(doc->m_bLoaded, 1);
     ASSERT_TRUE(doc->m_image.IsLoaded());
     EXPECT_EQ(doc->m_image.m_pDispBits[0], 0);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/bmp_import.h"
 #include "core/messages.h"
+#include "core/picture_geometry.h"
 #include "core/tovix_doc.h"
 #include "testkit/recording_dialogs.h"
 
@@ -8,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -53,29 +55,44 @@ std::vector<std::uint32_t> ValuesOfFullText(const std::string& path)
     return values;
 }
 
+// The import of a picture shaped at once takes each file as the import does:
+// the same refusals and the same pixels (a half turn and both flips shape a
+// picture into itself).
 TEST(BmpSuite, EveryFileGivesItsExpectedOutcome)
 {
     ASSERT_TRUE(std::filesystem::is_directory(kSuite)) << kSuite << " is missing";
-    int nFiles = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(kSuite)) {
-        if (entry.path().extension() != ".bmp") continue;
-        const std::string name = std::filesystem::relative(entry.path(), kSuite).string();
-        ++nFiles;
-        RecordingDialogs dialogs;
-        auto doc = std::make_unique<CTOVIXDoc>();
-        const bool bImported = ImportBmp(*doc, entry.path().string(), dialogs);
-        const std::vector<std::string> expected = ExpectedMessages(name);
-        EXPECT_EQ(dialogs.messages, expected) << name;
-        EXPECT_EQ(bImported, expected.empty()) << name;
-        if (!bImported) continue;
+    Geometry same;
+    same.rotation = Rotation::HalfTurn;
+    same.bFlipHorizontal = same.bFlipVertical = true;
+    const std::pair<const char*, std::function<bool(CTOVIXDoc&, const std::string&, UserDialogs&)>> imports[] = {
+        {"import", [](CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs) { return ImportBmp(doc, path, dialogs); }},
+        {"shaped import",
+         [&](CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs) {
+             return ImportShapedBmp(doc, path, dialogs, same, kDocumentLimits);
+         }},
+    };
+    for (const auto& [how, import] : imports) {
+        int nFiles = 0;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(kSuite)) {
+            if (entry.path().extension() != ".bmp") continue;
+            const std::string name = std::string(how) + " " + std::filesystem::relative(entry.path(), kSuite).string();
+            ++nFiles;
+            RecordingDialogs dialogs;
+            auto doc = std::make_unique<CTOVIXDoc>();
+            const bool bImported = import(*doc, entry.path().string(), dialogs);
+            const std::vector<std::string> expected = ExpectedMessages(std::filesystem::relative(entry.path(), kSuite).string());
+            EXPECT_EQ(dialogs.messages, expected) << name;
+            EXPECT_EQ(bImported, expected.empty()) << name;
+            if (!bImported) continue;
 
-        ASSERT_TRUE(doc->CopyBitmapToPixels());
-        const std::vector<std::uint32_t> values = ValuesOfFullText(entry.path().string() + ".full.txt");
-        ASSERT_EQ(values.size(), static_cast<std::size_t>(doc->m_nWidth * doc->m_nHeight)) << name;
-        for (std::size_t i = 0; i < values.size(); ++i)
-            ASSERT_EQ(doc->EncodePixel(static_cast<std::int32_t>(i)), values[i]) << name << " pixel " << i;
+            ASSERT_TRUE(doc->CopyBitmapToPixels());
+            const std::vector<std::uint32_t> values = ValuesOfFullText(entry.path().string() + ".full.txt");
+            ASSERT_EQ(values.size(), static_cast<std::size_t>(doc->m_nWidth * doc->m_nHeight)) << name;
+            for (std::size_t i = 0; i < values.size(); ++i)
+                ASSERT_EQ(doc->EncodePixel(static_cast<std::int32_t>(i)), values[i]) << name << " pixel " << i;
+        }
+        EXPECT_EQ(nFiles, 88) << how;
     }
-    EXPECT_EQ(nFiles, 88);
 }
 
 } // namespace
