@@ -352,7 +352,15 @@ TEST_F(DeviceExportTest, APaletteFileGivesTheExportsColours)
     WriteFile(dir.File("four.txt"), {four.begin(), four.end()});
     WriteFile(dir.File("bad.txt"), {bad.begin(), bad.end()});
     chooser.answers = {dir.File("four.txt"), dir.File("bad.txt")};
-    ExportThroughDialog({{"format", "index2"}, {"paletteFile", "click"}, {"paletteFile", "click"}}, "four.c");
+    QString shown;
+    dialogs.savePath = dir.File("four.c");
+    OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
+        Apply(dialog, {{"format", "index2"}, {"paletteFile", "click"}, {"paletteFile", "click"}});
+        shown = dialog.findChild<QLabel*>("palette")->text();
+        if (WaitForPreview(dialog)) dialog.accept();
+    });
+    Run(res::ID_EXPORT_DEVICE);
+    EXPECT_TRUE(shown.contains(QStringLiteral("four.txt"))) << shown.toStdString() << ": the file kept after a bad one";
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].find("bad.txt:2"), std::string::npos) << dialogs.messages[0];
     PictureBuffer decoded;
@@ -525,7 +533,9 @@ namespace {
 TEST_F(DeviceExportTest, TheDocumentKeepsTheChoices)
 {
     ExportThroughDialog({{"target", "u8g2"}, {"dither", "組織的"}}, "kept.c");
-    ExportThroughDialog({{"format", "grey4"}, {"dither", "誤差拡散 (Atkinson"}}, "kept.c");
+    ExportThroughDialog({{"format", "grey4"}, {"dither", "誤差拡散 (Atkinson"}, {"fileKind", "ﾊﾞｲﾅﾘ"}, {"width", "30"},
+                         {"height", "20"}, {"resize", "on"}},
+                        "kept.bin");
     dialogs.bAnswerYes = true;
     dialogs.savePath = dir.File("kept.tvx");
     Run(res::ID_FILE_SAVE);
@@ -540,6 +550,10 @@ TEST_F(DeviceExportTest, TheDocumentKeepsTheChoices)
         bSeen = true;
         EXPECT_TRUE(dialog.findChild<QComboBox*>("format")->currentText().startsWith(QStringLiteral("grey4")));
         EXPECT_EQ(dialog.Choices().reduction.dither, DitherMethod::Atkinson);
+        EXPECT_EQ(dialog.findChild<QComboBox*>("fileKind")->currentIndex(), 1);
+        EXPECT_TRUE(dialog.findChild<QCheckBox*>("resize")->isChecked());
+        EXPECT_EQ(dialog.findChild<QSpinBox*>("width")->value(), 30);
+        EXPECT_EQ(dialog.findChild<QSpinBox*>("height")->value(), 20);
     });
     Run(res::ID_EXPORT_DEVICE);
     EXPECT_TRUE(bSeen);
