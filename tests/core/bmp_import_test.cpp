@@ -92,12 +92,14 @@ TEST_F(ImportTest, RefusedFilesShowTheFirstFailingChecksMessagesAndLeaveNoPictur
         {"4096 wide header without rows", HeaderOnly(4096, 4096), kFormatMessages},
     };
     for (const Case& c : cases) {
-        ASSERT_TRUE(Import(good)) << "a good import first";
-        dialogs.messages.clear();
-        EXPECT_FALSE(Import(c.bytes)) << c.name;
-        EXPECT_EQ(dialogs.messages, c.messages) << c.name;
-        EXPECT_EQ(doc->m_bLoaded, 0) << c.name;
-        EXPECT_FALSE(doc->m_image.IsLoaded()) << c.name;
+        for (bool bShaped : {false, true}) {
+            ASSERT_TRUE(Import(good)) << "a good import first";
+            dialogs.messages.clear();
+            EXPECT_FALSE(Import(c.bytes, bShaped)) << c.name << " shaped " << bShaped;
+            EXPECT_EQ(dialogs.messages, c.messages) << c.name << " shaped " << bShaped;
+            EXPECT_EQ(doc->m_bLoaded, 0) << c.name << " shaped " << bShaped;
+            EXPECT_FALSE(doc->m_image.IsLoaded()) << c.name << " shaped " << bShaped;
+        }
     }
 }
 
