@@ -74,7 +74,9 @@ std::int64_t CountedBytes(const OutputFormat& bin, const ExportJob& job)
 std::int64_t FlashBytes(const DeviceRender& render, const DeviceChoices& choices)
 {
     const PictureBuffer& picture = render.picture;
-    if (choices.pszTarget == nullptr) return BytesCount(picture.mode, picture.nWidth, picture.nHeight, choices.bytes);
+    // A palette comes before the pixels, as -f bin writes them.
+    if (choices.pszTarget == nullptr)
+        return PaletteBytesCount(picture.mode, choices.bytes) + BytesCount(picture.mode, picture.nWidth, picture.nHeight, choices.bytes);
     const OutputFormat* bin = FindOutputFormat("bin", choices.pszTarget);
     if (bin == nullptr) return 0;
     return CountedBytes(*bin, {render.Captured(), choices.arrayName, choices.bytes});

@@ -381,11 +381,24 @@ TEST_F(DeviceExportTest, RawOutputHoldsTheCountedBytes)
     } cases[] = {
         {"plain.bin", {{"format", "565"}, {"fileKind", "ﾊﾞｲﾅﾘ"}}, 37 * 23 * 2},
         {"lvgl.bin", {{"target", "lvgl9"}, {"format", "565"}, {"fileKind", "ﾊﾞｲﾅﾘ"}}, 12 + 37 * 23 * 2},
+        // The palette comes first: 16 colours of 3 bytes, then 4 of 2.
+        {"index4.bin", {{"target", "ｶｽﾀﾑ"}, {"format", "index4"}, {"fileKind", "ﾊﾞｲﾅﾘ"}}, 16 * 3 + 19 * 23},
+        {"index2.bin", {{"target", "ｶｽﾀﾑ"}, {"format", "index2"}, {"paletteFormat", "RGB565"}, {"fileKind", "ﾊﾞｲﾅﾘ"}},
+         4 * 2 + 10 * 23},
     };
     for (const auto& c : cases) {
-        ExportThroughDialog(c.settings, c.file);
+        QString counted;
+        dialogs.savePath = dir.File(c.file);
+        OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
+            Apply(dialog, c.settings);
+            if (!WaitForPreview(dialog)) return;
+            counted = dialog.findChild<QLabel*>("size")->text();
+            dialog.accept();
+        });
+        Run(res::ID_EXPORT_DEVICE);
         EXPECT_EQ(dialogs.saveQuestions.back().strDefaultExt, "bin") << c.file;
         EXPECT_EQ(ReadFile(dir.File(c.file)).size(), c.nBytes) << c.file;
+        EXPECT_TRUE(counted.contains(QStringLiteral("  %1 ").arg(c.nBytes))) << c.file << ": " << counted.toStdString();
     }
     EXPECT_EQ(ReadFile(dir.File("lvgl.bin")).at(0), 0x19) << "LVGL 9's magic";
 }
