@@ -441,10 +441,11 @@ TEST_F(DeviceExportTest, EachAccessKeyLeadsToOneControl)
             EXPECT_TRUE(keys.insert(text[nAt + 1].toUpper()).second) << text.toStdString();
         }
         // A label's key moves the focus to its buddy, which must be able to take it.
-        for (const QLabel* pLabel : dialog.findChildren<QLabel*>())
-            if (pLabel->text().contains(QLatin1Char('&')))
-                EXPECT_TRUE(pLabel->buddy() != nullptr && pLabel->buddy()->focusPolicy() != Qt::NoFocus)
-                    << pLabel->text().toStdString();
+        for (const QLabel* pLabel : dialog.findChildren<QLabel*>()) {
+            if (!pLabel->text().contains(QLatin1Char('&'))) continue;
+            EXPECT_TRUE(pLabel->buddy() != nullptr && pLabel->buddy()->focusPolicy() != Qt::NoFocus)
+                << pLabel->text().toStdString();
+        }
         EXPECT_GE(keys.size(), 20u);
     });
     Run(res::ID_EXPORT_DEVICE);
