@@ -55,13 +55,7 @@ DibLoadResult ReadBmpPixels(const std::string& path, const PictureLimits& limits
         for (std::int64_t r = 0; r < bmp.nRows; ++r) {
             if (std::fread(row.data(), 1, row.size(), bmp.file.get()) != row.size()) return DibLoadResult::CannotOpen;
             const auto y = static_cast<std::int32_t>(bmp.bTopDown ? r : bmp.nRows - 1 - r);
-            std::uint8_t* out = pixels.Pixel(0, y);
-            for (std::int64_t x = 0; x < bmp.nWidth; ++x, out += 3) {
-                const std::uint8_t* bgr = &row[static_cast<std::size_t>(3 * x)];
-                out[0] = bgr[2];
-                out[1] = bgr[1];
-                out[2] = bgr[0];
-            }
+            bmp::SwapRedAndBlue(row.data(), pixels.Pixel(0, y), bmp.nWidth);
         }
         picture = std::move(pixels);
     } catch (const std::bad_alloc&) {

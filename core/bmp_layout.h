@@ -54,4 +54,14 @@ inline std::int64_t RowStride(std::int64_t nWidth)
     return (nWidth * 3 + 3) & ~std::int64_t{3};
 }
 
+// A row of pixels in blue, green, red as red, green, blue, or back again.
+inline void SwapRedAndBlue(const std::uint8_t* pIn, std::uint8_t* pOut, std::int64_t nPixels)
+{
+    for (std::int64_t x = 0; x < nPixels; ++x, pIn += 3, pOut += 3) {
+        pOut[0] = pIn[2];
+        pOut[1] = pIn[1];
+        pOut[2] = pIn[0];
+    }
+}
+
 } // namespace bmp

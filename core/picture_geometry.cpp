@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/picture_geometry.h"
 
+#include "core/bmp_layout.h"
 #include "core/dib_image.h"
 
 #include <cstring>
@@ -13,15 +14,8 @@ RgbImage SourcePicture(const CDibImage& image)
 {
     RgbImage picture(image.GetWidth(), image.GetHeight());
     const std::int64_t nStride = image.GetStride();
-    for (std::int32_t y = 0; y < picture.nHeight; ++y) {
-        const std::uint8_t* pRow = image.m_pSrcBits + (picture.nHeight - 1 - y) * nStride;
-        std::uint8_t* pOut = picture.Pixel(0, y);
-        for (std::int32_t x = 0; x < picture.nWidth; ++x, pRow += 3, pOut += 3) {
-            pOut[0] = pRow[2];
-            pOut[1] = pRow[1];
-            pOut[2] = pRow[0];
-        }
-    }
+    for (std::int32_t y = 0; y < picture.nHeight; ++y)
+        bmp::SwapRedAndBlue(image.m_pSrcBits + (picture.nHeight - 1 - y) * nStride, picture.Pixel(0, y), picture.nWidth);
     return picture;
 }
 
@@ -47,15 +41,8 @@ bool StoreBitmap(CDibImage& image, const RgbImage& picture)
 {
     if (!image.Create(picture.nWidth, picture.nHeight)) return false;
     const std::int64_t nStride = image.GetStride();
-    for (std::int32_t y = 0; y < picture.nHeight; ++y) {
-        std::uint8_t* pRow = image.m_pSrcBits + (picture.nHeight - 1 - y) * nStride;
-        const std::uint8_t* pIn = picture.Pixel(0, y);
-        for (std::int32_t x = 0; x < picture.nWidth; ++x, pRow += 3, pIn += 3) {
-            pRow[0] = pIn[2];
-            pRow[1] = pIn[1];
-            pRow[2] = pIn[0];
-        }
-    }
+    for (std::int32_t y = 0; y < picture.nHeight; ++y)
+        bmp::SwapRedAndBlue(picture.Pixel(0, y), image.m_pSrcBits + (picture.nHeight - 1 - y) * nStride, picture.nWidth);
     std::memcpy(image.m_pDispBits, image.m_pSrcBits, static_cast<std::size_t>(picture.nHeight * nStride));
     return true;
 }
