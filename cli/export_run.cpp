@@ -45,12 +45,11 @@ bool ShapedOnArrival(const ExportRequest& request, const std::string& input)
     return !request.geometry.DoesNothing() && !request.bytes.bFrames && KindOfInput(request, input) != InputKind::Document;
 }
 
-// Reads INPUT into the document; a picture's alpha goes to pAlpha, when
-// given, instead of onto the background.
-bool ReadInput(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs,
-               std::vector<std::uint8_t>* pAlpha)
+// Reads INPUT into the document, shaped as it comes in when bShaped; a
+// picture's alpha goes to pAlpha, when given, instead of onto the background.
+bool ReadInput(const ExportRequest& request, const std::string& input, bool bShaped, CTOVIXDoc& doc,
+               UserDialogs& dialogs, std::vector<std::uint8_t>* pAlpha)
 {
-    const bool bShaped = ShapedOnArrival(request, input);
     switch (KindOfInput(request, input)) {
     case InputKind::Document: return ReadDocumentFile(doc, input, dialogs);
     case InputKind::Bmp:
@@ -317,14 +316,15 @@ int ExportInput(const ExportRequest& given, const std::string& input)
     }
     PictureFrames frames;
     std::vector<std::uint8_t> alpha;
+    const bool bShaped = ShapedOnArrival(given, path);
     const bool bRead = given.bytes.bFrames
                            ? ImportPictureFrames(*doc, path, inputDialogs, given.background, frames, InputLimits(given))
-                           : ReadInput(given, path, *doc, inputDialogs, KeepsAlpha(given) ? &alpha : nullptr);
+                           : ReadInput(given, path, bShaped, *doc, inputDialogs, KeepsAlpha(given) ? &alpha : nullptr);
     if (!bRead) return kExitRefused;
     const ExportRequest request = RequestFor(given, *doc);
     ReducedValues values;
     const std::variant<CapturedPicture, int> prepared =
-        PrepareExport(request, input, *doc, inputDialogs, values, ShapedOnArrival(request, path));
+        PrepareExport(request, input, *doc, inputDialogs, values, bShaped);
     if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
     CapturedPicture reduced = std::get<CapturedPicture>(prepared);
     reduced.alpha = alpha;
