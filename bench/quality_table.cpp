@@ -137,14 +137,19 @@ GreyImage ImageMagickGrey(const std::string& reference, int nLevels, DitherMetho
     return {kSide, kSide, Read(out, std::size_t(kSide) * kSide)};
 }
 
-RgbImage ImageMagickPalette(const std::string& original, int nColours)
+// The picture a peer's command writes to out as an 8-bit PPM; empty when it fails.
+RgbImage PeerPicture(const std::string& command, const std::string& out)
 {
-    const std::string out = ScratchPath("im.ppm");
-    if (std::system(("convert " + original + " +dither -colors " + std::to_string(nColours) + " -depth 8 " + out).c_str()) != 0)
-        return {};
+    if (std::system(command.c_str()) != 0) return {};
     RgbImage image(kSide, kSide);
     image.rgb = Read(out, image.rgb.size());
     return image;
+}
+
+RgbImage ImageMagickPalette(const std::string& original, int nColours)
+{
+    const std::string out = ScratchPath("im.ppm");
+    return PeerPicture("convert " + original + " +dither -colors " + std::to_string(nColours) + " -depth 8 " + out, out);
 }
 
 // The palette pngquant chooses, undithered as ours is; it reads and writes PNG only.
@@ -155,10 +160,7 @@ RgbImage PngquantPalette(const std::string& original, int nColours)
     const std::string commands = "convert " + original + " " + png + " && pngquant --force --nofs --output " +
                                  quantised + " " + std::to_string(nColours) + " " + png + " && convert " + quantised +
                                  " -depth 8 " + out;
-    if (std::system(commands.c_str()) != 0) return {};
-    RgbImage image(kSide, kSide);
-    image.rgb = Read(out, image.rgb.size());
-    return image;
+    return PeerPicture(commands, out);
 }
 
 // The 5-6-5 reduction by ImageMagick: ordered at 32, 64 and 32 levels, or
@@ -177,10 +179,7 @@ RgbImage ImageMagick565(const std::string& original, const ColourLevels& levels,
         if (!Write(palette, "P6", 256, 256, colours)) return {};
         how = "-dither FloydSteinberg -remap " + palette;
     }
-    if (std::system(("convert " + original + " " + how + " -depth 8 " + out).c_str()) != 0) return {};
-    RgbImage image(kSide, kSide);
-    image.rgb = Read(out, image.rgb.size());
-    return image;
+    return PeerPicture("convert " + original + " " + how + " -depth 8 " + out, out);
 }
 
 // Blurred SSIM of each channel, averaged.
