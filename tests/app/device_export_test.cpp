@@ -331,16 +331,20 @@ TEST_F(DeviceExportTest, TheDialogsChoicesReachTheDocument)
     EXPECT_EQ(kept.output.strPack, "pages");
     EXPECT_TRUE(kept.geometry.bFlipHorizontal);
     EXPECT_FALSE(kept.geometry.bFlipVertical);
-    ExportThroughDialog({{"format", "mono"}, {"flip", "上下"}}, "upside_down.c");
+    ExportThroughDialog({{"format", "mono"}, {"flip", "上下"}, {"bitOrder", "上位"}, {"trim", "on"}}, "upside_down.c");
     EXPECT_FALSE(ActiveDoc().DeviceSettings().geometry.bFlipHorizontal);
     EXPECT_TRUE(ActiveDoc().DeviceSettings().geometry.bFlipVertical);
+    EXPECT_TRUE(ActiveDoc().DeviceSettings().geometry.bTrim);
+    EXPECT_EQ(ActiveDoc().DeviceSettings().output.strBitOrder, "msb");
     // A check box alone is a change too; no side asked for goes past a document's.
-    ExportThroughDialog({{"format", "full"}, {"rgbOrder", "BGR"}, {"width", "5000"}, {"height", "10"}, {"resize", "on"}},
+    ExportThroughDialog({{"format", "full"}, {"rgbOrder", "BGR"}, {"width", "5000"}, {"height", "10"}, {"fit", "全体を埋める"},
+                         {"resize", "on"}},
                         "wide.c");
     const DeviceSettings& wide = ActiveDoc().DeviceSettings();
     EXPECT_EQ(wide.output.strRgbOrder, "bgr");
     EXPECT_EQ(wide.geometry.nWidth, 4096);
     EXPECT_EQ(wide.geometry.nHeight, 10);
+    EXPECT_EQ(wide.geometry.fit, ResizeFit::Fill);
 }
 
 // A palette file is read as the tool reads --palette: its colours are the

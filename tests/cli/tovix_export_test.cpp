@@ -747,6 +747,7 @@ TEST_F(TovixExportTest, DocumentKeepsTheOutputForItsExports)
     ASSERT_EQ(Run("pic.bmp -f bin --for lvgl9 -m 16 --save-doc bin.tvx").nExit, 0);
     ASSERT_EQ(Run("pic.bmp -f bytes -m 1 --invert --save-doc inverted.tvx").nExit, 0);
     ASSERT_EQ(Run("pic.bmp -f bytes -m 24 --rgb-order bgr --save-doc bgr.tvx").nExit, 0);
+    ASSERT_EQ(Run("pic.bmp -f bytes -m 16 --byte-order big --save-doc big.tvx").nExit, 0);
     const std::pair<std::string, std::string> kept[] = {
         {"-f bytes pages.tvx", "-f bytes -m 1 --pack pages --bit-order msb -n logo"},
         {"-f bytes --bit-order lsb -n other pages.tvx", "-f bytes -m 1 --pack pages --bit-order lsb -n other"},
@@ -756,6 +757,7 @@ TEST_F(TovixExportTest, DocumentKeepsTheOutputForItsExports)
         {"-f bytes inverted.tvx", "-f bytes -m 1 --invert -n inverted"},
         {"-f bytes bgr.tvx", "-f bytes -m 24 --rgb-order bgr -n bgr"},
         {"-f bytes -m 565 bgr.tvx", "-f bytes -m 565 -n bgr"},
+        {"-f bytes big.tvx", "-f bytes -m 16 --byte-order big -n big"},
     };
     for (const auto& [document, same] : kept) {
         const RunResult result = Run("-o - " + document);
