@@ -94,6 +94,8 @@ TEST_F(TovixExportTest, StandardInputLeavesNoFileAndHasALimit)
     const std::string command = "cd " + dir.Path() + " && (cat pic.bmp; sleep 2) | TMPDIR=" + tmp + " timeout 1 " TOVIX_EXPORT_BIN " - -o out.c";
     ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 124);
     EXPECT_TRUE(std::filesystem::is_empty(tmp)) << "stopped while reading";
+    const std::string nowhere = "cd " + dir.Path() + " && TMPDIR=" + dir.File("no/such/folder") + " " TOVIX_EXPORT_BIN " - -o out.c < pic.bmp 2>/dev/null";
+    EXPECT_EQ(WEXITSTATUS(std::system(nowhere.c_str())), 1) << "nowhere to keep standard input";
     const RunResult endless = Run("- < /dev/zero");
     EXPECT_EQ(endless.nExit, 1);
     EXPECT_NE(endless.strErr.find("-: more than 1 GiB"), std::string::npos) << endless.strErr;
@@ -568,6 +570,7 @@ TEST_F(TovixExportTest, SpeaksEnglishUnlessTheLocaleNamesJapaneseAndSaysWhatToDo
         const char* error;
     } cases[] = {
         {"C", "missing.bmp", "tovix-export: missing.bmp: cannot open the picture: No such file or directory\n"},
+        {"", "missing.bmp", "tovix-export: missing.bmp: cannot open the picture: No such file or directory\n"},
         {"en_GB.UTF-8", "notes.bmp", "tovix-export: notes.bmp: not a BMP file, or its headers or pixel rows are damaged\n"},
         {"POSIX", "eight.bmp", "tovix-export: eight.bmp: not a 24-bit BMP file; give --picture to read a BMP of any depth\n"},
         {"C", "missing.tvx", "tovix-export: missing.tvx: cannot open the document: No such file or directory\n"},
