@@ -34,16 +34,19 @@ void WriteValues(TextWriter& out, const CapturedPicture& picture, const ModeLayo
 
 // The bytes format's default packing (rows, leftmost pixel in bit 7, a set
 // bit for black), nPerLine bytes a line and every row ending a line of its
-// own, empty after a full line; the image's very last byte has no comma.
+// own; the image's very last byte has no comma. Only full bytes count towards
+// a line: a row's completed last byte never breaks one, so an empty line
+// follows only a row of whole lines of full bytes.
 void WritePackedRows(TextWriter& out, const CapturedPicture& picture, const ModeLayout& layout)
 {
     const std::vector<std::uint8_t> bytes = PackBytes(picture, BytesOptions());
     const std::size_t nRowBytes = (static_cast<std::size_t>(picture.nWidth) + 7) / 8;
+    const std::size_t nFullBytes = static_cast<std::size_t>(picture.nWidth) / 8;
     for (std::size_t nStart = 0; nStart < bytes.size(); nStart += nRowBytes) {
         for (std::size_t k = 0; k < nRowBytes; ++k) {
             out.Hex(bytes[nStart + k], 2, true);
             if (nStart + k + 1 < bytes.size()) out.Comma();
-            if ((k + 1) % static_cast<std::size_t>(layout.nPerLine) == 0) out.NewLine();
+            if (k < nFullBytes && (k + 1) % static_cast<std::size_t>(layout.nPerLine) == 0) out.NewLine();
         }
         out.NewLine();
     }
