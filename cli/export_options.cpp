@@ -536,7 +536,7 @@ std::string UsageText()
            "      --static                 declare the array static\n"
            "      --attribute TEXT         put TEXT after the array's brackets, such as PROGMEM\n"
            "      --header PATH            also write a header with the size macros and an extern\n"
-           "                               declaration; the source includes it\n"
+           "                               declaration; the source includes it (also with --for, but xbm)\n"
            "      --frames                 an array for each frame of an animation (GIF, APNG, WebP),\n"
            "                               NAME_0, NAME_1 ..., and NAME_frames and NAME_delays (ms) listing\n"
            "                               them; INPUT is read as a picture; a still picture is one frame\n"
