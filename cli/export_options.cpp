@@ -547,7 +547,7 @@ std::string UsageText()
            "                         else a 24-bit BMP\n"
            "      --list-formats     the -f formats, one a line\n"
            "      --list-modes       the colour modes, one a line: number and name\n"
-           "      --list-targets     the --for targets, one a line\n"
+           "      --list-targets     the --for targets, one a line: the word and its source's extension\n"
            "  -h, --help             this text\n"
            "      --version          the version\n"
            "\n"

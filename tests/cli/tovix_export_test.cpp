@@ -20,6 +20,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <zlib.h>
@@ -847,6 +848,21 @@ TEST_F(TovixExportTest, ADocumentOfAnUnknownModeWritesTheCommentBlockAlone)
     EXPECT_TRUE(result.strOut.ends_with(" dot\r\n*************************************************/\r\n")) << result.strOut;
     EXPECT_EQ(Run("--list-modes").strOut, "1 mono\n6 64\n8 256\n15 555\n16 565\n24 full\n"
                                           "grey1\ngrey2\ngrey4\ngrey8\nindex1\nindex2\nindex4\nindex8\nargb8888\nrgb565a8\na8\n565a1\n");
+}
+
+// Build scripts name a target's files from --list-targets: each extension
+// must be the one the tool's own default output takes.
+TEST_F(TovixExportTest, ListedTargetsNameTheExtensionOfTheirDefaultOutput)
+{
+    const std::string listing = Run("--list-targets").strOut;
+    std::istringstream lines(listing);
+    std::string target, extension;
+    while (lines >> target >> extension) {
+        ASSERT_EQ(Run("pic.bmp --force --for " + target).nExit, 0) << target;
+        EXPECT_TRUE(std::filesystem::exists(dir.File("pic." + extension))) << target << " " << extension;
+        std::filesystem::remove(dir.File("pic." + extension));
+    }
+    EXPECT_NE(listing.find("\nxbm xbm\n"), std::string::npos) << listing;
 }
 
 TEST_F(TovixExportTest, DocumentLandsOnlyWhenStandardOutputWasWritten)
