@@ -230,11 +230,6 @@ bool WriteHeaderFile(std::FILE* file, const OutputFormat& format, const std::str
     return out.Flush();
 }
 
-bool WriteBytesHeaderFile(std::FILE* file, const std::string& headerPath, const ExportJob& job)
-{
-    return WriteHeaderFile(file, FindOutputFormat(ExportFormat::Bytes), headerPath, job);
-}
-
 ReadError ReadExportText(std::string_view text, PictureBuffer& picture)
 {
     Lines lines(text);

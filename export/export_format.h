@@ -101,7 +101,6 @@ bool WriteExportFile(std::FILE* file, const OutputFormat& format, const ExportJo
 // Writes the header that goes with a source of the format. Returns false when
 // a write failed.
 bool WriteHeaderFile(std::FILE* file, const OutputFormat& format, const std::string& headerPath, const ExportJob& job);
-bool WriteBytesHeaderFile(std::FILE* file, const std::string& headerPath, const ExportJob& job);
 
 // Reads the text of an export of any format (CR LF or LF line ends) into a
 // picture whose colours encode, at thresholds 128, to the values of the file.
