@@ -349,7 +349,7 @@ int ExportInput(const ExportRequest& given, const std::string& input)
         const bool bWritten = WriteOutput(files, output, [&](std::FILE* file) {
             switch (output.kind) {
             case OutputKind::Document: return StoreDocument(*doc, file);
-            case OutputKind::Header: return WriteBytesHeaderFile(file, output.path, job);
+            case OutputKind::Header: return WriteHeaderFile(file, *request.format, output.path, job);
             case OutputKind::Export: return WriteExportFile(file, *request.format, job);
             case OutputKind::Picture: break;
             }

@@ -6,7 +6,6 @@
 #include "core/pixel_format.h"
 #include "tovix_version.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -24,12 +23,10 @@ int Run(const ParsedExportOptions& parsed)
             if (format.pszTarget == nullptr) std::puts(format.pszName);
         return 0;
     case ParsedExportOptions::Action::ListTargets:
-    {
-        std::string names = TargetNames();
-        std::replace(names.begin(), names.end(), '|', '\n');
-        std::puts(names.c_str());
+        for (const OutputFormat& format : OutputFormats())
+            if (format.pszTarget != nullptr && FindOutputFormat("bytes", format.pszTarget) == &format)
+                std::printf("%s %s\n", format.pszTarget, format.pszExtension);
         return 0;
-    }
     case ParsedExportOptions::Action::ListModes:
         for (const PixelFormat& format : PixelFormats()) {
             if (format.bNamedOnly) std::printf("%s\n", format.pszName);

@@ -261,34 +261,75 @@ std::string MonoMeaning(const ExportJob& job)
     return std::string("a set bit is a ") + (job.bytes.bInvert ? "white" : "black") + " pixel of the picture";
 }
 
-// The size macros, the array's declaration, which gives a const array
-// external linkage in C++ too, and its definition.
-void WriteExternArray(TextWriter& out, const std::string& name, const char* pszType, const ExportJob& job,
-                      std::string_view target)
+bool HasHeader(const ExportJob& job)
+{
+    return !job.bytes.strHeaderInclude.empty();
+}
+
+std::string TargetHeaderLine(std::string_view target, const ExportJob& job)
+{
+    const CapturedPicture& picture = job.picture;
+    return TargetSettingsLine(picture.nWidth, picture.nHeight, target, picture.mode, job.bytes.bInvert);
+}
+
+// "const uint16_t NAME[N] PROGMEM": the data array's declaration and definition share it.
+std::string DataDeclarator(const std::string& name, const ExportJob& job, std::string_view target)
 {
     const CapturedPicture& picture = job.picture;
     const bool bWords = WritesWords(target, picture.mode);
     const std::int64_t nBytes = ArrayBytes(*FindLayout(target), picture.mode, picture.nWidth, picture.nHeight);
-    const std::string declarator =
-        std::string("const ") + pszType + " " + name + "[" + Count(bWords ? nBytes / 2 : nBytes) + "] PROGMEM";
-    out.Text("#include <stdint.h>\n" + ProgmemPrologue("PROGMEM") + "\n");
-    out.Text("#define " + name + "_WIDTH " + Count(picture.nWidth) + "\n#define " + name + "_HEIGHT " +
-             Count(picture.nHeight) + "\n\n");
-    out.Text(kExternCBegin);
-    out.Text("extern " + declarator + ";\n");
-    out.Text(kExternCEnd);
+    return std::string("const ") + (bWords ? "uint16_t " : "uint8_t ") + name + "[" + Count(bWords ? nBytes / 2 : nBytes) +
+           "] PROGMEM";
+}
+
+std::string MaskDeclarator(const std::string& name, const CapturedPicture& picture)
+{
+    return "const uint8_t " + name + "_mask[" + Count((picture.nWidth + 7) / 8 * picture.nHeight) + "] PROGMEM";
+}
+
+// Every array of an Adafruit GFX, TFT_eSPI or page-layout source: the data,
+// then drawRGBBitmap's mask.
+std::vector<std::string> GfxDeclarators(const ExportJob& job, std::string_view target)
+{
+    const std::string name = MakeCIdentifier(job.exportName);
+    std::vector<std::string> declarators = {DataDeclarator(name, job, target)};
+    if (job.picture.mode == ColorMode::Rgb565A1) declarators.push_back(MaskDeclarator(name, job.picture));
+    return declarators;
+}
+
+void WriteGfxHeader(TextWriter& out, const ExportJob& job, const std::string& guard, std::string_view target)
+{
+    WriteTargetHeader(out, TargetHeaderLine(target, job), guard,
+                      ArrayDeclarations(MakeCIdentifier(job.exportName), job.picture, GfxDeclarators(job, target)));
+}
+
+// The size macros, the data array's declaration, which gives a const array
+// external linkage in C++ too, or the header that holds them, then the
+// array's definition.
+void WriteExternArray(TextWriter& out, const std::string& name, const ExportJob& job, std::string_view target)
+{
+    const std::string declarator = DataDeclarator(name, job, target);
+    out.Text(DeclarationsOrInclude(job, ArrayDeclarations(name, job.picture, {declarator})));
     out.Text(declarator + " = {\n");
     WriteData(out, target, job);
     out.Text("};\n");
 }
 
+std::string XbmMacros(const std::string& name, const CapturedPicture& picture)
+{
+    return "#define " + name + "_width " + Count(picture.nWidth) + "\n#define " + name + "_height " +
+           Count(picture.nHeight) + "\n";
+}
+
+// As u8x8.h defines it, so that either may come first.
+constexpr const char* kU8x8Progmem = "#ifndef U8X8_PROGMEM\n#ifdef __AVR__\n#include <avr/pgmspace.h>\n"
+                                     "#define U8X8_PROGMEM PROGMEM\n#else\n#define U8X8_PROGMEM\n#endif\n#endif\n\n";
+
 // The XBM layout that u8g2 and X11 share: NAME_width, NAME_height, NAME_bits.
 void WriteXbmArray(TextWriter& out, const std::string& name, const ExportJob& job, std::string_view target,
-                   const char* pszQualifier)
+                   const std::string& qualifier)
 {
-    out.Text("#define " + name + "_width " + Count(job.picture.nWidth) + "\n#define " + name + "_height " +
-             Count(job.picture.nHeight) + "\n" + pszQualifier + name + "_bits[] " +
-             (std::string_view(target) == "u8g2" ? "U8X8_PROGMEM " : "") + "= {\n");
+    out.Text(qualifier + name + "_bits[] " + (std::string_view(target) == "u8g2" ? "U8X8_PROGMEM " : "") + "= {\n");
     WriteData(out, target, job);
     out.Text("};\n");
 }
@@ -302,7 +343,7 @@ void WritePageSource(TextWriter& out, const ExportJob& job, std::string_view tar
                  Counted(nPages, "page") + " of 8 rows from the top, " + Counted(picture.nWidth, "byte") +
                      " a page: byte k of a page holds column k,\n   its top row in bit 0; " + MonoMeaning(job) +
                      ", a lit pixel of the panel.\n   " + commands);
-    WriteExternArray(out, name, "uint8_t", job, target);
+    WriteExternArray(out, name, job, target);
 }
 
 struct Lvgl9Format {
@@ -376,6 +417,19 @@ std::string Lvgl8Layout(const CapturedPicture& picture, std::int64_t nStride, co
     }
 }
 
+constexpr const char* kLvglInclude =
+    "#if defined(LV_LVGL_H_INCLUDE_SIMPLE)\n#include \"lvgl.h\"\n#else\n#include \"lvgl/lvgl.h\"\n#endif\n\n";
+
+// The descriptor's declaration, as LV_IMAGE_DECLARE and LV_IMG_DECLARE make it.
+void WriteLvglHeader(TextWriter& out, const ExportJob& job, const std::string& guard, std::string_view target,
+                     bool bVersion9)
+{
+    WriteTargetHeader(out, TargetHeaderLine(target, job), guard,
+                      kLvglInclude + std::string(kExternCBegin) + "extern const " +
+                          (bVersion9 ? "lv_image_dsc_t " : "lv_img_dsc_t ") + MakeCIdentifier(job.exportName) + ";\n" +
+                          kExternCEnd);
+}
+
 // LVGL keeps the image in a static byte array and describes it with a
 // descriptor. C takes designated initialisers; C++17 has none, so there
 // the descriptor is filled field by field.
@@ -407,7 +461,7 @@ void WriteLvglSource(TextWriter& out, const ExportJob& job, std::string_view tar
     fields.push_back({"data_size", Count(nBytes)});
     fields.push_back({"data", name + "_map"});
 
-    out.Text("#if defined(LV_LVGL_H_INCLUDE_SIMPLE)\n#include \"lvgl.h\"\n#else\n#include \"lvgl/lvgl.h\"\n#endif\n\n");
+    out.Text(DeclarationsOrInclude(job, kLvglInclude));
     if (!bVersion9 && Lvgl8FormatOf(picture.mode).nDepth != 0) {
         out.Text(Lvgl8FormatOf(picture.mode).nDepth == 16 ? "#if LV_COLOR_DEPTH != 16 || LV_COLOR_16_SWAP != 0\n"
                                                           : "#if LV_COLOR_DEPTH != 32\n");
@@ -530,10 +584,22 @@ void WriteU8g2Source(TextWriter& out, const ExportJob& job)
                  "u8g2: u8g2.drawXBMP(x, y, " + name + "_width, " + name + "_height, " + name +
                      "_bits); in C u8g2_DrawXBMP(&u8g2, ...).\n   XBM rows from the top, (width + 7) / 8 bytes a row, "
                      "the leftmost pixel in bit 0;\n   " + MonoMeaning(job) + ", drawn in the draw colour.");
-    // As u8x8.h defines it, so that either may come first.
-    out.Text("#ifndef U8X8_PROGMEM\n#ifdef __AVR__\n#include <avr/pgmspace.h>\n#define U8X8_PROGMEM PROGMEM\n#else\n"
-             "#define U8X8_PROGMEM\n#endif\n#endif\n\n");
+    // With a header that declares it, the array is not static.
+    if (HasHeader(job)) {
+        out.Text(DeclarationsOrInclude(job, ""));
+        WriteXbmArray(out, name, job, "u8g2", "const unsigned char ");
+        return;
+    }
+    out.Text(kU8x8Progmem + XbmMacros(name, job.picture));
     WriteXbmArray(out, name, job, "u8g2", "static const unsigned char ");
+}
+
+void WriteU8g2Header(TextWriter& out, const ExportJob& job, const std::string& guard)
+{
+    const std::string name = MakeCIdentifier(job.exportName);
+    WriteTargetHeader(out, TargetHeaderLine("u8g2", job), guard,
+                      kU8x8Progmem + XbmMacros(name, job.picture) + "\n" + kExternCBegin + "extern const unsigned char " +
+                          name + "_bits[] U8X8_PROGMEM;\n" + kExternCEnd);
 }
 
 void WriteXbmSource(TextWriter& out, const ExportJob& job)
@@ -542,6 +608,7 @@ void WriteXbmSource(TextWriter& out, const ExportJob& job)
     WriteOpening(out, "xbm", job,
                  "X11 bitmap: rows from the top, (width + 7) / 8 bytes a row, the leftmost pixel in bit 0;\n   " +
                      MonoMeaning(job) + ", the foreground.");
+    out.Text(XbmMacros(name, job.picture));
     WriteXbmArray(out, name, job, "xbm", "static unsigned char ");
 }
 
@@ -553,7 +620,7 @@ void WriteAdafruitGfxSource(TextWriter& out, const ExportJob& job)
                      "Adafruit GFX: display.drawBitmap(x, y, " + name + ", " + name + "_WIDTH, " + name +
                          "_HEIGHT, colour);\n   rows from the top, (width + 7) / 8 bytes a row, the leftmost pixel in "
                          "bit 7;\n   " + MonoMeaning(job) + ", drawn in colour.");
-        WriteExternArray(out, name, "uint8_t", job, "adafruit-gfx");
+        WriteExternArray(out, name, job, "adafruit-gfx");
         return;
     }
     if (job.picture.mode == ColorMode::Grey8) {
@@ -562,24 +629,25 @@ void WriteAdafruitGfxSource(TextWriter& out, const ExportJob& job)
                          "_HEIGHT);\n   one byte a pixel, 0 black to 255 white, rows from the top. drawGrayscaleBitmap hands "
                          "each byte\n   to the display as the pixel's colour: for displays and canvases of 8-bit grey "
                          "(GFXcanvas8).");
-        WriteExternArray(out, name, "uint8_t", job, "adafruit-gfx");
+        WriteExternArray(out, name, job, "adafruit-gfx");
         return;
     }
     if (job.picture.mode == ColorMode::Rgb565) {
         WriteOpening(out, "adafruit-gfx", job,
                      "Adafruit GFX: display.drawRGBBitmap(x, y, " + name + ", " + name + "_WIDTH, " + name +
                          "_HEIGHT);\n   RGB565 values, rows from the top.");
-        WriteExternArray(out, name, "uint16_t", job, "adafruit-gfx");
+        WriteExternArray(out, name, job, "adafruit-gfx");
         return;
     }
     WriteOpening(out, "adafruit-gfx", job,
                  "Adafruit GFX: display.drawRGBBitmap(x, y, " + name + ", " + name + "_mask, " + name + "_WIDTH, " +
                      name + "_HEIGHT);\n   RGB565 values, rows from the top; the mask (width + 7) / 8 bytes a row, "
                      "the leftmost pixel in bit 7,\n   a set bit for a pixel drawn: one of alpha 128 or more.");
-    WriteExternArray(out, name, "uint16_t", job, "adafruit-gfx");
+    WriteExternArray(out, name, job, "adafruit-gfx");
     const std::vector<std::uint8_t> mask = MaskBytes(job.picture);
-    const std::string declarator = "const uint8_t " + name + "_mask[" + Count(static_cast<std::int64_t>(mask.size())) + "] PROGMEM";
-    out.Text(std::string("\n") + kExternCBegin + "extern " + declarator + ";\n" + kExternCEnd);
+    const std::string declarator = MaskDeclarator(name, job.picture);
+    out.Text("\n");
+    if (!HasHeader(job)) out.Text(kExternCBegin + ("extern " + declarator + ";\n") + kExternCEnd);
     out.Text(declarator + " = {\n");
     out.ByteList(mask.data(), mask.size(), kBytesPerLine);
     out.Text("};\n");
@@ -592,7 +660,7 @@ void WriteTftEspiSource(TextWriter& out, const ExportJob& job)
                  "TFT_eSPI: tft.setSwapBytes(true); tft.pushImage(x, y, " + name + "_WIDTH, " + name + "_HEIGHT, " + name +
                      ");\n   RGB565 values, rows from the top. The processor keeps a uint16_t low byte first and the "
                      "panel\n   takes the high byte first: setSwapBytes(true) makes pushImage swap them.");
-    WriteExternArray(out, name, "uint16_t", job, "tft-espi");
+    WriteExternArray(out, name, job, "tft-espi");
 }
 
 void WriteSsd1306Source(TextWriter& out, const ExportJob& job)
@@ -629,6 +697,62 @@ void WriteLvgl9XrgbSource(TextWriter& out, const ExportJob& job)
 void WriteLvgl8Source(TextWriter& out, const ExportJob& job)
 {
     WriteLvglSource(out, job, "lvgl8", false);
+}
+
+void WriteAdafruitGfxHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
+{
+    WriteGfxHeader(out, job, guard, "adafruit-gfx");
+}
+
+void WriteTftEspiHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
+{
+    WriteGfxHeader(out, job, guard, "tft-espi");
+}
+
+void WriteSsd1306Header(TextWriter& out, const ExportJob& job, const std::string& guard)
+{
+    WriteGfxHeader(out, job, guard, "ssd1306");
+}
+
+void WriteSh1106Header(TextWriter& out, const ExportJob& job, const std::string& guard)
+{
+    WriteGfxHeader(out, job, guard, "sh1106");
+}
+
+void WriteLvgl9Header(TextWriter& out, const ExportJob& job, const std::string& guard)
+{
+    WriteLvglHeader(out, job, guard, "lvgl9", true);
+}
+
+void WriteLvgl9XrgbHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
+{
+    WriteLvglHeader(out, job, guard, "lvgl9-xrgb8888", true);
+}
+
+void WriteLvgl8Header(TextWriter& out, const ExportJob& job, const std::string& guard)
+{
+    WriteLvglHeader(out, job, guard, "lvgl8", false);
+}
+
+void WriteTargetHeader(TextWriter& out, const std::string& firstLine, const std::string& guard,
+                       const std::string& declarations)
+{
+    out.Text(firstLine + "\n#ifndef " + guard + "\n#define " + guard + "\n\n" + declarations + "\n#endif\n");
+}
+
+std::string DeclarationsOrInclude(const ExportJob& job, const std::string& declarations)
+{
+    return HasHeader(job) ? "#include \"" + job.bytes.strHeaderInclude + "\"\n\n" : declarations;
+}
+
+std::string ArrayDeclarations(const std::string& name, const CapturedPicture& picture,
+                              const std::vector<std::string>& declarators)
+{
+    std::string text = "#include <stdint.h>\n" + ProgmemPrologue("PROGMEM") + "\n#define " + name + "_WIDTH " +
+                       Count(picture.nWidth) + "\n#define " + name + "_HEIGHT " + Count(picture.nHeight) + "\n\n" +
+                       kExternCBegin;
+    for (const std::string& declarator : declarators) text += "extern " + declarator + ";\n";
+    return text + kExternCEnd;
 }
 
 void WriteXbmRowsBin(TextWriter& out, const ExportJob& job)

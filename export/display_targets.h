@@ -38,6 +38,32 @@ void WriteLvgl9Source(TextWriter& out, const ExportJob& job);
 void WriteLvgl9XrgbSource(TextWriter& out, const ExportJob& job);
 void WriteLvgl8Source(TextWriter& out, const ExportJob& job);
 
+// The headers --header writes beside those sources, with the size macros and
+// extern declarations the sources then leave to them; X11 bitmaps have none,
+// being included as they are.
+void WriteU8g2Header(TextWriter& out, const ExportJob& job, const std::string& guard);
+void WriteAdafruitGfxHeader(TextWriter& out, const ExportJob& job, const std::string& guard);
+void WriteTftEspiHeader(TextWriter& out, const ExportJob& job, const std::string& guard);
+void WriteSsd1306Header(TextWriter& out, const ExportJob& job, const std::string& guard);
+void WriteSh1106Header(TextWriter& out, const ExportJob& job, const std::string& guard);
+void WriteLvgl9Header(TextWriter& out, const ExportJob& job, const std::string& guard);
+void WriteLvgl9XrgbHeader(TextWriter& out, const ExportJob& job, const std::string& guard);
+void WriteLvgl8Header(TextWriter& out, const ExportJob& job, const std::string& guard);
+
+// A header: the source's first line, then an include guard around the
+// declarations.
+void WriteTargetHeader(TextWriter& out, const std::string& firstLine, const std::string& guard,
+                       const std::string& declarations);
+
+// What a source writes before its definitions: the declarations, or, when a
+// header holds them, the include of that header.
+std::string DeclarationsOrInclude(const ExportJob& job, const std::string& declarations);
+
+// What a source of C arrays declares before defining them: <stdint.h>,
+// PROGMEM, NAME_WIDTH and NAME_HEIGHT, and each declarator extern.
+std::string ArrayDeclarations(const std::string& name, const CapturedPicture& picture,
+                              const std::vector<std::string>& declarators);
+
 // The same data as raw bytes, as the array holds them in memory (16-bit
 // values low byte first); for LVGL 9 its .bin image file, header first.
 void WriteXbmRowsBin(TextWriter& out, const ExportJob& job);

@@ -62,6 +62,18 @@ std::vector<std::uint8_t> Planes(const CapturedPicture& picture)
     return planes;
 }
 
+std::string SettingsLine(const CapturedPicture& picture, const Panel& panel)
+{
+    // The tool takes -m 24 for a panel; the picture comes in the mode of its reduction.
+    return TargetSettingsLine(picture.nWidth, picture.nHeight, panel.pszTarget, ColorMode::Full, false);
+}
+
+std::vector<std::string> Declarators(const CapturedPicture& picture, const std::string& name, const Panel& panel)
+{
+    const std::string size = "[" + std::to_string(PlaneBytes(picture.nWidth, picture.nHeight)) + "] PROGMEM";
+    return {"const uint8_t " + name + "_black" + size, "const uint8_t " + name + "_" + panel.pszInk + size};
+}
+
 void WriteSource(TextWriter& out, const ExportJob& job, const Panel& panel)
 {
     const CapturedPicture& picture = job.picture;
@@ -69,27 +81,26 @@ void WriteSource(TextWriter& out, const ExportJob& job, const Panel& panel)
     const std::string ink = panel.pszInk;
     const std::vector<std::uint8_t> planes = Planes(job.picture);
     const std::size_t nPlane = planes.size() / 2;
-    // The tool takes -m 24 for a panel; the picture comes in the mode of its reduction.
-    out.Text(TargetSettingsLine(picture.nWidth, picture.nHeight, panel.pszTarget, ColorMode::Full, false) + "\n");
+    out.Text(SettingsLine(picture, panel) + "\n");
     out.Text("/* Three-colour e-paper (black, white, " + ink + "): GxEPD2\n   display.drawImage(" + name + "_black, " +
              name + "_" + ink + ", x, y, " + name + "_WIDTH, " + name + "_HEIGHT, false, false, true);\n"
              "   Waveshare: send " + name + "_black as the black data and " + name + "_" + ink +
              " as the colour data.\n   Each plane: rows from the top, (width + 7) / 8 bytes a row, the leftmost pixel "
              "in bit 7;\n   a 0 bit is ink, a 1 bit white. A " + ink + " pixel is white in " + name + "_black. */\n");
-    out.Text("#include <stdint.h>\n" + ProgmemPrologue("PROGMEM") + "\n");
-    out.Text("#define " + name + "_WIDTH " + std::to_string(picture.nWidth) + "\n#define " + name + "_HEIGHT " +
-             std::to_string(picture.nHeight) + "\n\n");
-    const std::array<std::string, 2> declarators = {
-        "const uint8_t " + name + "_black[" + std::to_string(nPlane) + "] PROGMEM",
-        "const uint8_t " + name + "_" + ink + "[" + std::to_string(nPlane) + "] PROGMEM"};
-    out.Text(kExternCBegin);
-    for (const std::string& declarator : declarators) out.Text("extern " + declarator + ";\n");
-    out.Text(kExternCEnd);
+    const std::vector<std::string> declarators = Declarators(picture, name, panel);
+    out.Text(DeclarationsOrInclude(job, ArrayDeclarations(name, picture, declarators)));
     for (std::size_t k = 0; k < 2; ++k) {
         out.Text((k == 0 ? "" : "\n") + declarators[k] + " = {\n");
         out.ByteList(planes.data() + k * nPlane, nPlane, kBytesPerLine);
         out.Text("};\n");
     }
+}
+
+void WriteHeader(TextWriter& out, const ExportJob& job, const std::string& guard, const Panel& panel)
+{
+    const std::string name = MakeCIdentifier(job.exportName);
+    WriteTargetHeader(out, SettingsLine(job.picture, panel), guard,
+                      ArrayDeclarations(name, job.picture, Declarators(job.picture, name, panel)));
 }
 
 } // namespace
@@ -102,6 +113,16 @@ void WriteEpaperRedSource(TextWriter& out, const ExportJob& job)
 void WriteEpaperYellowSource(TextWriter& out, const ExportJob& job)
 {
     WriteSource(out, job, kPanels[1]);
+}
+
+void WriteEpaperRedHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
+{
+    WriteHeader(out, job, guard, kPanels[0]);
+}
+
+void WriteEpaperYellowHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
+{
+    WriteHeader(out, job, guard, kPanels[1]);
 }
 
 void WriteEpaperBin(TextWriter& out, const ExportJob& job)

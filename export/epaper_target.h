@@ -4,6 +4,7 @@
 #include "export/text_reader.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +23,9 @@ class TextWriter;
 void WriteEpaperRedSource(TextWriter& out, const ExportJob& job);
 void WriteEpaperYellowSource(TextWriter& out, const ExportJob& job);
 void WriteEpaperBin(TextWriter& out, const ExportJob& job);
+// The header --header writes, declaring both arrays.
+void WriteEpaperRedHeader(TextWriter& out, const ExportJob& job, const std::string& guard);
+void WriteEpaperYellowHeader(TextWriter& out, const ExportJob& job, const std::string& guard);
 
 // The panel's inks, packed 0x00BBGGRR, in the order ties go: white, black,
 // then the colour ink. Each pixel becomes the nearest (squared distance in

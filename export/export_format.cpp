@@ -31,10 +31,11 @@ constexpr const char* kBinFilters = "Binary Files (*.bin);;All Files (*)";
 // A target's C source and its raw bytes, the same rows but for the writer.
 constexpr OutputFormat TargetSource(const char* pszTarget, const char* pszExtension, bool (*TakesMode)(ColorMode),
                                     ColorMode defaultMode, void (*Write)(TextWriter&, const ExportJob&),
+                                    void (*WriteHeader)(TextWriter&, const ExportJob&, const std::string&),
                                     bool bReducesColours = false)
 {
     return {ExportFormat::ForTarget, "bytes", pszExtension, kSourceFilters, LineEnds::Lf, false, false, TakesMode,
-            Write, IsTargetStart, ReadTargetSource, pszTarget, defaultMode, bReducesColours};
+            Write, IsTargetStart, ReadTargetSource, pszTarget, defaultMode, bReducesColours, WriteHeader};
 }
 
 constexpr OutputFormat TargetBin(const char* pszTarget, bool (*TakesMode)(ColorMode), ColorMode defaultMode,
@@ -56,19 +57,20 @@ constexpr OutputFormat kFormats[] = {
      LineEnds::CrLf, false, true, HasModeLayout, WriteFormat2, IsFormat2Start, ReadFormat2},
     {ExportFormat::Bytes, "bytes", "c",
      "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)",
-     LineEnds::Lf, true, false, HasPixelFormat, WriteBytesSource, IsBytesFormatStart, ReadBytesFormat},
+     LineEnds::Lf, true, false, HasPixelFormat, WriteBytesSource, IsBytesFormatStart, ReadBytesFormat, nullptr,
+     ColorMode::Full, false, WriteBytesHeader},
     {ExportFormat::Bin, "bin", "bin", kBinFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesBin, nullptr, nullptr},
-    TargetSource("u8g2", "c", IsMonoMode, ColorMode::Mono, WriteU8g2Source),
-    TargetSource("adafruit-gfx", "c", IsAdafruitGfxMode, ColorMode::Mono, WriteAdafruitGfxSource),
-    TargetSource("tft-espi", "c", Is565Mode, ColorMode::Rgb565, WriteTftEspiSource),
-    TargetSource("ssd1306", "c", IsMonoMode, ColorMode::Mono, WriteSsd1306Source),
-    TargetSource("sh1106", "c", IsMonoMode, ColorMode::Mono, WriteSh1106Source),
-    TargetSource("xbm", "xbm", IsMonoMode, ColorMode::Mono, WriteXbmSource),
-    TargetSource("lvgl9", "c", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Source),
-    TargetSource("lvgl9-xrgb8888", "c", IsFullMode, ColorMode::Full, WriteLvgl9XrgbSource),
-    TargetSource("lvgl8", "c", IsLvgl8Mode, ColorMode::Rgb565, WriteLvgl8Source),
-    TargetSource("epaper", "c", IsFullMode, ColorMode::Full, WriteEpaperRedSource, true),
-    TargetSource("epaper-yellow", "c", IsFullMode, ColorMode::Full, WriteEpaperYellowSource, true),
+    TargetSource("u8g2", "c", IsMonoMode, ColorMode::Mono, WriteU8g2Source, WriteU8g2Header),
+    TargetSource("adafruit-gfx", "c", IsAdafruitGfxMode, ColorMode::Mono, WriteAdafruitGfxSource, WriteAdafruitGfxHeader),
+    TargetSource("tft-espi", "c", Is565Mode, ColorMode::Rgb565, WriteTftEspiSource, WriteTftEspiHeader),
+    TargetSource("ssd1306", "c", IsMonoMode, ColorMode::Mono, WriteSsd1306Source, WriteSsd1306Header),
+    TargetSource("sh1106", "c", IsMonoMode, ColorMode::Mono, WriteSh1106Source, WriteSh1106Header),
+    TargetSource("xbm", "xbm", IsMonoMode, ColorMode::Mono, WriteXbmSource, nullptr),
+    TargetSource("lvgl9", "c", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Source, WriteLvgl9Header),
+    TargetSource("lvgl9-xrgb8888", "c", IsFullMode, ColorMode::Full, WriteLvgl9XrgbSource, WriteLvgl9XrgbHeader),
+    TargetSource("lvgl8", "c", IsLvgl8Mode, ColorMode::Rgb565, WriteLvgl8Source, WriteLvgl8Header),
+    TargetSource("epaper", "c", IsFullMode, ColorMode::Full, WriteEpaperRedSource, WriteEpaperRedHeader, true),
+    TargetSource("epaper-yellow", "c", IsFullMode, ColorMode::Full, WriteEpaperYellowSource, WriteEpaperYellowHeader, true),
     TargetBin("u8g2", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
     TargetBin("adafruit-gfx", IsAdafruitGfxMode, ColorMode::Mono, WriteGfxBin),
     TargetBin("tft-espi", Is565Mode, ColorMode::Rgb565, WriteGfxBin),
@@ -155,7 +157,7 @@ std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::opti
         BytesOptions others = options;
         others.bInvert = false;
         const char* other = FirstGivenOption(others);
-        if (other == nullptr && bHeader) other = "--header";
+        if (other == nullptr && bHeader && format.WriteHeader == nullptr) other = "--header";
         if (other != nullptr) return std::string(other) + " does not apply to " + target;
         if (mode && options.bInvert && *mode != ColorMode::Mono) return "--invert applies only to colour mode 1";
         return {};
@@ -221,10 +223,10 @@ bool WriteExportFile(std::FILE* file, const OutputFormat& format, const ExportJo
     return out.Flush();
 }
 
-bool WriteBytesHeaderFile(std::FILE* file, const std::string& headerPath, const ExportJob& job)
+bool WriteHeaderFile(std::FILE* file, const OutputFormat& format, const std::string& headerPath, const ExportJob& job)
 {
-    TextWriter out(file, FindOutputFormat(ExportFormat::Bytes).lineEnds);
-    WriteBytesHeader(out, job, HeaderGuard(headerPath));
+    TextWriter out(file, format.lineEnds);
+    format.WriteHeader(out, job, HeaderGuard(headerPath));
     return out.Flush();
 }
 

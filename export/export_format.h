@@ -40,6 +40,9 @@ struct OutputFormat {
     const char* pszTarget = nullptr;    // the --for word; null for a format of no one library
     ColorMode defaultMode = ColorMode::Full;   // a target's mode when -m does not choose
     bool bReducesColours = false;   // reduces full colour to a panel's inks, and takes --dither for it
+    // The header --header writes beside the source, which then includes it;
+    // null for a format that takes none.
+    void (*WriteHeader)(TextWriter& out, const ExportJob& job, const std::string& guard) = nullptr;
 };
 
 std::span<const OutputFormat> OutputFormats();
@@ -95,9 +98,9 @@ std::optional<std::string> ReducedPictureError(const CapturedPicture& reduced);
 // Returns false when a write failed.
 bool WriteExportFile(std::FILE* file, const OutputFormat& format, const ExportJob& job);
 
-// Writes the header that goes with a bytes-format source. Returns false when
+// Writes the header that goes with a source of the format. Returns false when
 // a write failed.
-bool WriteBytesHeaderFile(std::FILE* file, const std::string& headerPath, const ExportJob& job);
+bool WriteHeaderFile(std::FILE* file, const OutputFormat& format, const std::string& headerPath, const ExportJob& job);
 
 // Reads the text of an export of any format (CR LF or LF line ends) into a
 // picture whose colours encode, at thresholds 128, to the values of the file.

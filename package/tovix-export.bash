@@ -12,7 +12,7 @@ _tovix_export()
             return
             ;;
         --for)
-            COMPREPLY=($(compgen -W '$("$1" --list-targets 2>/dev/null)' -- "$cur"))
+            COMPREPLY=($(compgen -W '$("$1" --list-targets 2>/dev/null | cut -d" " -f1)' -- "$cur"))
             return
             ;;
         --rgb-order)

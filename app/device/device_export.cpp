@@ -43,7 +43,7 @@ bool RunDeviceExport(CTOVIXDoc& doc, const DeviceChoices& choices, UserDialogs& 
     std::FILE* source = files.Add(*path);
     std::FILE* header = bHeader ? files.Add(headerPath) : nullptr;
     if (source == nullptr || (bHeader && header == nullptr)) return false;
-    if (!WriteExportFile(source, output, job) || (bHeader && !WriteBytesHeaderFile(header, headerPath, job)))
+    if (!WriteExportFile(source, output, job) || (bHeader && !WriteHeaderFile(header, output, headerPath, job)))
         return ReportWriteOutcome(WriteOutcome::WriteFailed, {nullptr, msg::kExportWriteFailed}, dialogs);
     const std::optional<CFileTransaction::Failure> failure = files.Commit();
     return ReportWriteOutcome(failure ? failure->outcome : WriteOutcome::Written, {nullptr, msg::kExportWriteFailed}, dialogs);

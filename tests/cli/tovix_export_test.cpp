@@ -20,6 +20,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <zlib.h>
@@ -158,7 +159,8 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -f bytes -m argb8888", 2, "-f bytes takes colour mode 1 or 6 or 8 or 15 or 16 or 24 or grey1"},
         {"pic.bmp --for epaper -m 16", 2, "--for epaper takes colour mode 24, not 16"},
         {"pic.bmp --for u8g2 --static", 2, "--static does not apply to --for u8g2"},
-        {"pic.bmp --for ssd1306 --header a.h", 2, "--header does not apply to --for ssd1306"},
+        {"pic.bmp --for xbm --header a.h", 2, "--header does not apply to --for xbm"},
+        {"pic.bmp --for ssd1306 -f bin --header a.h", 2, "--header does not apply to --for ssd1306"},
         {"pic.bmp -f 2 --for xbm", 2, "--for goes with -f bytes or -f bin, not -f 2"},
         {"pic.bmp --for st7735", 2, "--for takes u8g2, adafruit-gfx"},
         {"pic.bmp -f bin --header a.h", 2, "--header does not apply to -f bin"},
@@ -846,6 +848,21 @@ TEST_F(TovixExportTest, ADocumentOfAnUnknownModeWritesTheCommentBlockAlone)
     EXPECT_TRUE(result.strOut.ends_with(" dot\r\n*************************************************/\r\n")) << result.strOut;
     EXPECT_EQ(Run("--list-modes").strOut, "1 mono\n6 64\n8 256\n15 555\n16 565\n24 full\n"
                                           "grey1\ngrey2\ngrey4\ngrey8\nindex1\nindex2\nindex4\nindex8\nargb8888\nrgb565a8\na8\n565a1\n");
+}
+
+// Build scripts name a target's files from --list-targets: each extension
+// must be the one the tool's own default output takes.
+TEST_F(TovixExportTest, ListedTargetsNameTheExtensionOfTheirDefaultOutput)
+{
+    const std::string listing = Run("--list-targets").strOut;
+    std::istringstream lines(listing);
+    std::string target, extension;
+    while (lines >> target >> extension) {
+        ASSERT_EQ(Run("pic.bmp --force --for " + target).nExit, 0) << target;
+        EXPECT_TRUE(std::filesystem::exists(dir.File("pic." + extension))) << target << " " << extension;
+        std::filesystem::remove(dir.File("pic." + extension));
+    }
+    EXPECT_NE(listing.find("\nxbm xbm\n"), std::string::npos) << listing;
 }
 
 TEST_F(TovixExportTest, DocumentLandsOnlyWhenStandardOutputWasWritten)

@@ -130,7 +130,7 @@ TEST(BytesFormat, SourceAndHeaderTextsInFull)
     char* buffer = nullptr;
     std::size_t nSize = 0;
     FilePtr file(open_memstream(&buffer, &nSize));
-    ASSERT_TRUE(WriteBytesHeaderFile(file.get(), "inc/logo-1.h", {doc->Captured(), "logo", options}));
+    ASSERT_TRUE(WriteHeaderFile(file.get(), FindOutputFormat(ExportFormat::Bytes), "inc/logo-1.h", {doc->Captured(), "logo", options}));
     file.reset();
     EXPECT_EQ(std::string(buffer, nSize), "/* 17x1 pixels, tovix-export -f bytes -m 8 */\n"
                                           "#ifndef LOGO_1_H\n#define LOGO_1_H\n\n"

@@ -62,6 +62,6 @@ if [ -n "$completion" ]; then
         printf 'after --decode the completion offers\n%s\ninstead of\n%s\n' "$offered" "$expected"
         status=1
     fi
-    differ "the completed targets" "$("$program" --list-targets | sort)" "$(complete_words --for '')"
+    differ "the completed targets" "$("$program" --list-targets | cut -d' ' -f1 | sort)" "$(complete_words --for '')"
 fi
 exit $status

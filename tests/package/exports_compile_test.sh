@@ -4,6 +4,7 @@
 # and g++ in C++17 with -Wall -Wextra -pedantic and no warning, avr-gcc where
 # PROGMEM is written, and C and C++ objects both link the array. LVGL 9's
 # descriptors compile against LVGL's own headers and agree with their data.
+# With --header, a program that includes only the header links the source.
 # exports_compile_test.sh TOOL PICTURE WORK_DIR [LVGL_INCLUDE_DIR]
 set -euo pipefail
 tool=$1 picture=$2 work=$3 lvgl=${4:-}
@@ -89,8 +90,8 @@ cp "$picture" logo.png
 # Every LVGL 9 colour format, against LVGL's own headers: a descriptor whose
 # magic, colour format, size, stride and data_size agree with the data by
 # LVGL's definitions, at a width that pads the rows of I1 to I4.
+lvgl9=${lvgl:+$lvgl/../lvgl9}
 if [ -n "$lvgl" ]; then
-    lvgl9=$lvgl/../lvgl9
     cp "$here/../data/pngsuite/s35n3p04.png" odd.png
     check_lvgl9() {   # check_lvgl9 COLOUR_FORMAT TOVIX_EXPORT_OPTIONS...
         local cf=$1
@@ -125,5 +126,34 @@ for compiler in "gcc -std=c99" "g++ -std=c++17 -x c++"; do
         fail "hdr: a C program cannot link the array compiled by $compiler"
 done
 avr-gcc -mmcu=atmega328p -Os "${strict[@]}" -c hdr.c -o hdr.avr.o || fail "hdr: avr-gcc"
+
+# A display source with its header: the source compiled as C and as C++, and
+# a C program that knows only the header reads what the library takes.
+# check_header NAME EXPRESSION ARGS...
+check_header() {
+    local name=$1 expression=$2
+    shift 2
+    "$tool" "$@" --header "$name.h" -n img -o "$name.c" logo.png || { fail "$name: tovix-export $*"; return; }
+    local flags=(-I "$lvgl9" -DLV_LVGL_H_INCLUDE_SIMPLE)
+    [[ $* == *lvgl8* ]] && flags=(-I "$lvgl" -DLV_LVGL_H_INCLUDE_SIMPLE -DLVGL_VERSION_8)
+    printf '#include "%s.h"\nint main(void) { return %s; }\n' "$name" "$expression" >"${name}_main.c"
+    gcc -std=c99 "${strict[@]}" "${flags[@]}" -c "${name}_main.c" -o "${name}_main.o" || fail "$name: the header alone"
+    for compiler in "gcc -std=c99" "g++ -std=c++17 -x c++"; do
+        $compiler "${strict[@]}" "${flags[@]}" -c "$name.c" -o "$name.o" && g++ "${name}_main.o" "$name.o" -o "$name" ||
+            fail "$name: a C program cannot link the source compiled by $compiler"
+    done
+}
+if [ -n "$lvgl" ]; then
+    check_header h_u8g2 'img_bits[0] + img_width + img_height == 1' --for u8g2
+    check_header h_gfx 'img[0] + img_mask[0] + img_WIDTH + img_HEIGHT == 1' --for adafruit-gfx -m 565a1
+    check_header h_tft 'img[0] + img_WIDTH == 1' --for tft-espi
+    check_header h_ssd1306 'img[0] + img_HEIGHT == 1' --for ssd1306
+    check_header h_sh1106 'img[0] + img_HEIGHT == 1' --for sh1106
+    check_header h_lvgl9 'img.header.w == 1' --for lvgl9 -m index2
+    check_header h_lvgl9_xrgb 'img.header.w == 1' --for lvgl9-xrgb8888
+    check_header h_lvgl8 'img.header.w == 1' --for lvgl8
+    check_header h_epaper 'img_black[0] + img_red[0] + img_WIDTH == 1' --for epaper
+    check_header h_epaper_yellow 'img_black[0] + img_yellow[0] + img_HEIGHT == 1' --for epaper-yellow
+fi
 
 exit $status
