@@ -2,7 +2,6 @@
 #include "cli/export_options.h"
 
 #include "core/dib_image.h"
-#include "core/file_transaction.h"
 #include "core/palette_file.h"
 #include "core/picture_values.h"
 #include "core/pixel_format.h"
@@ -275,40 +274,18 @@ std::vector<RequestedOutput> RequestedOutputs(const CommandLine& line)
     return outputs;
 }
 
-// Where an output's option stands in --help, to name two of them in that order.
-int OptionOrder(const RequestedOutput& output)
-{
-    switch (output.kind) {
-    case OutputKind::Export: return 0;
-    case OutputKind::Document: return 1;
-    case OutputKind::Header: return 2;
-    case OutputKind::Picture: return 0;
-    }
-    return 0;
-}
-
 // What the outputs cannot be asked to do together.
 std::optional<std::string> OutputsError(const ExportRequest& request)
 {
     const std::vector<RequestedOutput>& outputs = request.outputs;
     const bool bExport = std::any_of(outputs.begin(), outputs.end(), [](const RequestedOutput& o) { return o.kind == OutputKind::Export; });
-    for (std::size_t i = 0; i < outputs.size(); ++i) {
-        const RequestedOutput& first = outputs[i];
-        if (!first.path) continue;
-        if (first.kind == OutputKind::Header && *first.path == "-")
+    for (const RequestedOutput& output : outputs) {
+        if (!output.path) continue;
+        if (output.kind == OutputKind::Header && *output.path == "-")
             return "--header cannot be '-': the source includes the header as a file";
-        if (first.kind == OutputKind::Header && !bExport)
+        if (output.kind == OutputKind::Header && !bExport)
             return "--header goes with the export, which --save-doc without -o does not write; give -o";
-        if (request.inputs.size() > 1) return std::string(first.pszOption) + " cannot go with more than one INPUT";
-        // Two outputs naming one file, however spelt, would leave only one of them.
-        for (std::size_t j = i + 1; j < outputs.size(); ++j) {
-            if (!outputs[j].path || GoesToStandardOutput(first.kind, *first.path) ||
-                GoesToStandardOutput(outputs[j].kind, *outputs[j].path) || !NameSameFile(*first.path, *outputs[j].path))
-                continue;
-            const auto [named, other] = OptionOrder(first) < OptionOrder(outputs[j]) ? std::pair(first, outputs[j])
-                                                                                     : std::pair(outputs[j], first);
-            return std::string(named.pszOption) + " and " + other.pszOption + " name the same file '" + *other.path + "'";
-        }
+        if (request.inputs.size() > 1) return std::string(output.pszOption) + " cannot go with more than one INPUT";
     }
     return {};
 }
@@ -489,7 +466,9 @@ std::string UsageText()
            "  -o, --output PATH      where the export goes; \"-\" for standard output; default: INPUT with\n"
            "                         its extension replaced by .c (FORMAT_1, bytes), .txt (FORMAT_2),\n"
            "                         .bin (-f bin) or .xbm (--for xbm)\n"
-           "      --force            replace an existing output file (otherwise refuse it)\n"
+           "      --force            replace an existing file of an earlier run (otherwise refuse it);\n"
+           "                         two outputs that are one file, or an output that is an INPUT,\n"
+           "                         are refused with or without it\n"
            "      --picture          read INPUT through the picture import whatever its name, so that\n"
            "                         a BMP of any depth comes in\n"
            "      --background R,G,B the colour under transparent parts of a picture, 0..255 each\n"

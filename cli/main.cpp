@@ -3,6 +3,7 @@
 #include "cli/decode_run.h"
 #include "cli/export_options.h"
 #include "cli/export_run.h"
+#include "cli/output_plan.h"
 #include "core/pixel_format.h"
 #include "tovix_version.h"
 
@@ -12,6 +13,12 @@
 #include <new>
 
 namespace {
+
+int ReportUsageError(const std::string& text)
+{
+    std::fprintf(stderr, "tovix-export: %s\nTry 'tovix-export --help' for more information.\n", text.c_str());
+    return 2;
+}
 
 int Run(const ParsedExportOptions& parsed)
 {
@@ -39,13 +46,13 @@ int Run(const ParsedExportOptions& parsed)
     case ParsedExportOptions::Action::Version:
         std::puts("tovix-export " TOVIX_VERSION);
         return 0;
-    case ParsedExportOptions::Action::UsageError:
-        std::fprintf(stderr, "tovix-export: %s\nTry 'tovix-export --help' for more information.\n",
-                     parsed.strError.c_str());
-        return 2;
+    case ParsedExportOptions::Action::UsageError: return ReportUsageError(parsed.strError);
     case ParsedExportOptions::Action::Run:
         break;
     }
+    if (const std::optional<std::string> error =
+            std::visit([](const auto& request) { return MeetingFilesError(request); }, parsed.request))
+        return ReportUsageError(*error);
     if (const auto* decode = std::get_if<DecodeRequest>(&parsed.request)) return RunDecodeRequest(*decode);
     return RunExportRequest(std::get<ExportRequest>(parsed.request));
 }

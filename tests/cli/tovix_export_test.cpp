@@ -20,6 +20,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <zlib.h>
@@ -141,9 +142,9 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp --save-doc " + longName, 1, longName + ": cannot create the file"},
         {"pic.bmp --save-doc new.tvx -o no/such/folder.c", 1, "no/such/folder.c: cannot create the file"},
         {"pic.bmp --save-doc taken.c --force -o no/such/folder.c", 1, "no/such/folder.c: cannot create the file"},
-        {"pic.bmp -o same.out --save-doc same.out", 2, "the same file"},
-        {"pic.bmp -o ./same.out --save-doc same.out --force", 2, "the same file"},
-        {"pic.bmp -f bytes -m 16 -o same.c --header ./same.c", 2, "the same file"},
+        {"pic.bmp -o same.out --save-doc same.out", 2, "は同じﾌｧｲﾙです"},
+        {"pic.bmp -o ./same.out --save-doc same.out --force", 2, "は同じﾌｧｲﾙです"},
+        {"pic.bmp -f bytes -m 16 -o same.c --header ./same.c", 2, "は同じﾌｧｲﾙです"},
         {"pic.bmp -f bytes --save-doc a.tvx --header a.h", 2, "--header goes with the export"},
         {"pic.bmp -f bytes --header -", 2, "--header cannot be '-'"},
         {"missing.tvx", 1, "missing.tvx: ﾌｧｲﾙを開けません"},
@@ -397,6 +398,76 @@ TEST_F(TovixExportTest, ManyInputsGoEachToItsOwnOutputAndAFailureStopsNoOther)
         EXPECT_EQ(usage.nExit, 2) << option;
         EXPECT_NE(usage.strErr.find("cannot go with more than one INPUT"), std::string::npos) << usage.strErr;
     }
+}
+
+// Two outputs of a run that reach one file, however spelt or linked, or an
+// output that reaches an INPUT, are a usage error naming both, before
+// anything is written; --force does not change that.
+TEST_F(TovixExportTest, OutputsThatMeetEachOtherOrAnInputAreRefusedBeforeAnythingIsWritten)
+{
+    namespace fs = std::filesystem;
+    for (const char* name : {"rose.png", "rose.jpg", "logo.png", "keep.xbm", "keep.bmp"}) fs::copy_file(dir.File("pic.bmp"), dir.File(name));
+    ASSERT_EQ(Run("pic.bmp --for xbm --save-doc keep.tvx").nExit, 0);
+    ASSERT_EQ(Run("pic.bmp -f 2 -o a.txt").nExit, 0);
+    fs::create_directory(dir.File("sub"));
+    fs::create_directory_symlink("sub", dir.File("lnk"));
+    WriteFile(dir.File("sub/x.c"), {'x'});
+    fs::create_symlink("sub/x.c", dir.File("alias.c"));
+    WriteFile(dir.File("sub/h.c"), {'h'});
+    fs::create_hard_link(dir.File("sub/h.c"), dir.File("hard.c"));
+    fs::create_hard_link(dir.File("a.txt"), dir.File("hard.txt"));
+    WriteFile(dir.File("out.txt"), {});
+    // Every name in the folder, with a hash of its content, or 0 for a link or a folder.
+    const auto snapshot = [&] {
+        std::map<std::string, std::size_t> files;
+        for (const auto& entry : fs::recursive_directory_iterator(dir.Path())) {
+            const std::vector<std::uint8_t> bytes = entry.is_regular_file() ? ReadFile(entry.path()) : std::vector<std::uint8_t>{};
+            files[entry.path().filename()] = entry.is_symlink() ? 0 : std::hash<std::string>{}({bytes.begin(), bytes.end()});
+        }
+        return files;
+    };
+    const auto before = snapshot();
+    const struct {
+        const char* args;
+        const char* stdoutTo;
+        std::string error;
+    } cases[] = {
+        {"--force -m 565 rose.png rose.jpg", "",
+         "the default output of 'rose.png' ('rose.c') and the default output of 'rose.jpg' ('rose.c') are the same file"},
+        {"-f bin -m 565 -o logo.png --force logo.png", "", "-o 'logo.png' is INPUT 'logo.png'"},
+        {"pic.bmp -o ./a.c --save-doc a.c", "", "--save-doc 'a.c' and -o './a.c' are the same file"},
+        {"pic.bmp -o sub/new.c --save-doc lnk/new.c", "", "--save-doc 'lnk/new.c' and -o 'sub/new.c' are the same file"},
+        {"pic.bmp -o alias.c --save-doc sub/x.c --force", "", "--save-doc 'sub/x.c' and -o 'alias.c' are the same file"},
+        {"pic.bmp -o hard.c --save-doc sub/h.c --force", "", "--save-doc 'sub/h.c' and -o 'hard.c' are the same file"},
+        {"pic.bmp -f bytes -m 16 -o a.c --header ./a.c", "", "--header './a.c' and -o 'a.c' are the same file"},
+        {"pic.bmp -f bytes -m 16 --header pic.c", "", "--header 'pic.c' and the default output of 'pic.bmp' ('pic.c') are"},
+        {"pic.bmp -o lnk/../pic.bmp --force", "", "-o 'lnk/../pic.bmp' is INPUT 'pic.bmp'"},
+        {"pic.bmp ./pic.bmp", "", "the default output of 'pic.bmp' ('pic.c') and the default output of './pic.bmp' ('./pic.c')"},
+        {"keep.xbm keep.tvx", "", "the default output of 'keep.tvx' ('keep.xbm') is INPUT 'keep.xbm'"},
+        {"--decode a.txt -o ./a.txt --force", "", "-o './a.txt' is --decode 'a.txt'"},
+        {"--decode a.txt -o hard.txt --force", "", "-o 'hard.txt' is --decode 'a.txt'"},
+        {"- -f bin -m 565 -o pic.bmp --force < pic.bmp", "", "-o 'pic.bmp' is standard input"},
+        {"pic.bmp -f 2 -o - --save-doc out.txt --force", "out.txt", "--save-doc 'out.txt' and standard output are the same file"},
+    };
+    language = "C";
+    for (const auto& c : cases) {
+        const RunResult result = Run(c.args, c.stdoutTo[0] != '\0' ? dir.File(c.stdoutTo) : std::string());
+        EXPECT_EQ(result.nExit, 2) << c.args;
+        EXPECT_TRUE(result.strErr.starts_with("tovix-export: " + c.error)) << c.args << "\n" << result.strErr;
+        EXPECT_EQ(snapshot(), before) << c.args;
+    }
+    language = "ja_JP.UTF-8";
+    EXPECT_TRUE(Run("--force -m 565 rose.png rose.jpg").strErr.starts_with(
+        "tovix-export: 'rose.png'の既定の出力('rose.c')と'rose.jpg'の既定の出力('rose.c')は同じﾌｧｲﾙです"));
+
+    // The same name in another folder, and a document's kept target that
+    // gives another extension, meet nothing; --force replaces an earlier run's file.
+    fs::copy_file(dir.File("pic.bmp"), dir.File("sub/pic.bmp"));
+    fs::remove(dir.File("keep.xbm"));
+    const RunResult apart = Run("pic.bmp sub/pic.bmp keep.tvx keep.bmp");
+    EXPECT_EQ(apart.nExit, 0) << apart.strErr;
+    for (const char* name : {"pic.c", "sub/pic.c", "keep.xbm", "keep.c"}) EXPECT_TRUE(fs::exists(dir.File(name))) << name;
+    EXPECT_EQ(Run("pic.bmp sub/pic.bmp --force").nExit, 0);
 }
 
 // A PNG decoded from an export that keeps alpha keeps it too, so the same
