@@ -185,7 +185,7 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
         return {};
     case 'm': {
         const PixelFormat* format = FindPixelFormat(arg);
-        if (format == nullptr) return "unknown colour mode '" + arg + "'";
+        if (format == nullptr) return "unknown colour mode '" + arg + "'; give a number or a name of: " + ModeList(", ");
         request.mode = format->mode;
         return {};
     }
@@ -413,6 +413,16 @@ ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSett
     return settings;
 }
 
+std::string ModeList(const std::string& separator)
+{
+    std::string list;
+    for (const PixelFormat& format : PixelFormats()) {
+        if (!list.empty()) list += separator;
+        list += format.bNamedOnly ? format.pszName : std::to_string(format.Number()) + " " + format.pszName;
+    }
+    return list;
+}
+
 bool EndsWithInAnyCase(std::string text, const std::string& ending)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -443,7 +453,9 @@ std::string UsageText()
            "  INPUT                  a picture: PNG, GIF, JPEG, BMP of any depth, and every other kind\n"
            "                         the installed image readers know (TIFF, WebP, SVG, TGA, ICO, PBM,\n"
            "                         PGM, PPM, XBM, XPM ...); a .bmp name goes through the 24-bit BMP\n"
-           "                         import; or a .tvx document (any case of .bmp and .tvx)\n"
+           "                         import; or a .tvx document (any case of .bmp and .tvx);\n"
+           "                         \"-\" reads a picture from standard input (at most 1 GiB), whose\n"
+           "                         export goes to standard output unless -o says otherwise\n"
            "  -f, --format " + OutputFormatNames() + "\n"
            "                         FORMAT_1, C array declarations (default), FORMAT_2, the comma list,\n"
            "                         bytes, a uint8_t array in a display driver's layout (LF line ends), or\n"

@@ -279,7 +279,8 @@ std::optional<int> AddFrames(const ExportRequest& request, const std::string& in
 // One INPUT of the request; returns its exit status.
 int ExportInput(const ExportRequest& given, const std::string& input)
 {
-    ConsoleDialogs inputDialogs(input);
+    // Frames come in through the picture import, whatever INPUT's name.
+    ConsoleDialogs inputDialogs(input, given.bytes.bFrames || KindOfInput(given, input) == InputKind::Picture);
     auto doc = std::make_unique<CTOVIXDoc>();
     std::optional<StandardInputFile> standardInput;
     if (input == kStandardInput) {

@@ -4,7 +4,6 @@
 #include "cli/export_options.h"
 #include "cli/export_run.h"
 #include "cli/output_plan.h"
-#include "core/pixel_format.h"
 #include "tovix_version.h"
 
 #include <algorithm>
@@ -38,10 +37,7 @@ int Run(const ParsedExportOptions& parsed)
         return 0;
     }
     case ParsedExportOptions::Action::ListModes:
-        for (const PixelFormat& format : PixelFormats()) {
-            if (format.bNamedOnly) std::printf("%s\n", format.pszName);
-            else std::printf("%d %s\n", format.Number(), format.pszName);
-        }
+        std::puts(ModeList("\n").c_str());
         return 0;
     case ParsedExportOptions::Action::Version:
         std::puts("tovix-export " TOVIX_VERSION);

@@ -184,6 +184,7 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
     EXPECT_EQ(Text("-"), "keep");
 
     EXPECT_EQ(Run("--help").nExit, 0);
+    EXPECT_NE(Run("--help").strOut.find("\"-\" reads a picture from standard input"), std::string::npos);
     EXPECT_NE(Run("-h").strOut.find("Usage: tovix-export"), std::string::npos);
     EXPECT_EQ(Run("--version").strOut, "tovix-export 3.00\n");
 }
@@ -635,14 +636,30 @@ TEST_F(TovixExportTest, SpeaksEnglishUnlessTheLocaleNamesJapaneseAndSaysWhatToDo
     WriteFile(dir.File("eight.bmp"), BuildBmp(2, 2, PatternPixel, eightBits));
     std::filesystem::create_directory(dir.File("folder.bmp"));
     ASSERT_EQ(mkfifo(dir.File("pipe.tvx").c_str(), 0600), 0);
+    ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB888).save(QString::fromStdString(dir.File("photo.bmp")), "JPEG"));
+    WriteFile(dir.File("text.png"), {'t', 'e', 'x', 't', '\n'});
+    WriteFile(dir.File("empty.png"), {});
+    const auto kNotBmp = [](const std::string& name) {
+        return "tovix-export: " + name + ": not a BMP file, or its headers or pixel rows are damaged; "
+                                         "for a picture of another kind named .bmp, give --picture\n";
+    };
+    const auto kNotPicture = [](const std::string& name) {
+        return "tovix-export: " + name + ": not a picture TOVIX can read: PNG, JPEG, GIF, BMP, TGA, or another kind "
+                                         "the installed image readers know (TIFF, WebP, SVG, ICO, PBM, PGM, PPM, XBM, XPM ...)\n";
+    };
     const struct {
         const char* locale;
         const char* args;
-        const char* error;
+        std::string error;
     } cases[] = {
         {"C", "missing.bmp", "tovix-export: missing.bmp: cannot open the picture: No such file or directory\n"},
         {"", "missing.bmp", "tovix-export: missing.bmp: cannot open the picture: No such file or directory\n"},
-        {"en_GB.UTF-8", "notes.bmp", "tovix-export: notes.bmp: not a BMP file, or its headers or pixel rows are damaged\n"},
+        {"en_GB.UTF-8", "notes.bmp", kNotBmp("notes.bmp")},
+        {"C", "photo.bmp", kNotBmp("photo.bmp")},
+        {"C", "text.png", kNotPicture("text.png")},
+        {"C", "empty.png", kNotPicture("empty.png")},
+        {"C", "notes.bmp --picture", kNotPicture("notes.bmp")},
+        {"C", "notes.bmp -f bytes --frames", kNotPicture("notes.bmp")},
         {"POSIX", "eight.bmp", "tovix-export: eight.bmp: not a 24-bit BMP file; give --picture to read a BMP of any depth\n"},
         {"C", "missing.tvx", "tovix-export: missing.tvx: cannot open the document: No such file or directory\n"},
         {"C", "folder.bmp", "tovix-export: folder.bmp: cannot open the picture: Is a directory\n"},
@@ -659,6 +676,12 @@ TEST_F(TovixExportTest, SpeaksEnglishUnlessTheLocaleNamesJapaneseAndSaysWhatToDo
         language = c.locale;
         EXPECT_EQ(Run(c.args).strErr, c.error) << c.locale << " " << c.args;
     }
+
+    // An unknown mode is told with the modes, as --list-modes lists them.
+    std::string modes = Run("--list-modes").strOut;
+    for (std::size_t n; (n = modes.find('\n')) != modes.size() - 1;) modes.replace(n, 1, ", ");
+    EXPECT_EQ(Run("pic.bmp -m rgb565").strErr, "tovix-export: unknown colour mode 'rgb565'; give a number or a name of: " +
+                                                   modes + "Try 'tovix-export --help' for more information.\n");
 }
 
 // Dithered values are values of the mode: they read back and convert to the
@@ -937,6 +960,10 @@ TEST_F(TovixExportTest, PictureOnePixelLargerThanTheStoreIsRefused)
     EXPECT_EQ(result.nExit, 1);
     EXPECT_EQ(result.strErr, std::string("tovix-export: large.bmp: ") + msg::kPictureTooLarge + "\n");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"large.bmp", "pic.bmp"}));
+    language = "C";
+    EXPECT_EQ(Run("-o - large.bmp").strErr, "tovix-export: large.bmp: the picture has more than 2097152 pixels "
+                                            "(2048 x 1024), the most an export or a document holds; give --resize "
+                                            "WxH to make it smaller\n");
 }
 
 // A PNG whose header says nWidth x nHeight, with one pixel of data after it.
@@ -1055,8 +1082,10 @@ TEST_F(TovixExportTest, PicturesLargerThanADocumentComeInOnlyWhenResized)
     EXPECT_EQ(Run("-o - many.png --resize 8x8").strErr,
               "tovix-export: many.png: the picture has more than 67108864 pixels (64 Mpixels, such as 8192 x 8192), "
               "the most --resize takes; shrink it first\n");
-    EXPECT_EQ(Run("-o - wide.png").strErr,
-              "tovix-export: wide.png: the picture is wider than 4096 pixels, the largest side a picture may have\n");
+    EXPECT_EQ(Run("-o - wide.png").strErr, "tovix-export: wide.png: the picture is wider than 4096 pixels, the largest "
+                                           "side a picture may have; give --resize WxH to shrink it as it comes in\n");
+    EXPECT_EQ(Run("-o - high.bmp").strErr, "tovix-export: high.bmp: the picture is higher than 4096 pixels, the largest "
+                                           "side a picture may have; give --resize WxH to shrink it as it comes in\n");
 }
 
 // Each frame of an animation, laid on the background and reduced, with the
