@@ -443,6 +443,7 @@ TEST_F(TovixExportTest, OutputsThatMeetEachOtherOrAnInputAreRefusedBeforeAnythin
         {"pic.bmp -f bytes -m 16 -o a.c --header ./a.c", "", "--header './a.c' and -o 'a.c' are the same file"},
         {"pic.bmp -f bytes -m 16 --header pic.c", "", "--header 'pic.c' and the default output of 'pic.bmp' ('pic.c') are"},
         {"pic.bmp -o lnk/../pic.bmp --force", "", "-o 'lnk/../pic.bmp' is INPUT 'pic.bmp'"},
+        {"pic.bmp -o no/such/a.c --save-doc no/./such/a.c", "", "--save-doc 'no/./such/a.c' and -o 'no/such/a.c' are"},
         {"pic.bmp ./pic.bmp", "", "the default output of 'pic.bmp' ('pic.c') and the default output of './pic.bmp' ('./pic.c')"},
         {"keep.xbm keep.tvx", "", "the default output of 'keep.tvx' ('keep.xbm') is INPUT 'keep.xbm'"},
         {"--decode a.txt -o ./a.txt --force", "", "-o './a.txt' is --decode 'a.txt'"},
@@ -462,7 +463,9 @@ TEST_F(TovixExportTest, OutputsThatMeetEachOtherOrAnInputAreRefusedBeforeAnythin
         "tovix-export: 'rose.png'の既定の出力('rose.c')と'rose.jpg'の既定の出力('rose.c')は同じﾌｧｲﾙです"));
 
     // The same name in another folder, and a document's kept target that
-    // gives another extension, meet nothing; --force replaces an earlier run's file.
+    // gives another extension, meet nothing; a device is written to, never
+    // replaced; --force replaces an earlier run's file.
+    EXPECT_EQ(Run("pic.bmp -o /dev/null --save-doc /dev/null --force").nExit, 0);
     fs::copy_file(dir.File("pic.bmp"), dir.File("sub/pic.bmp"));
     fs::remove(dir.File("keep.xbm"));
     const RunResult apart = Run("pic.bmp sub/pic.bmp keep.tvx keep.bmp");
