@@ -17,7 +17,7 @@ void ConsoleDialogs::ShowMessage(const std::string& text)
     // as the program's message boxes do; one line says it in English.
     const bool bRepeat = !SpeaksJapanese() && !m_strLast.empty() && text == msg::kCannotOpenBitmap;
     m_strLast = text;
-    if (!bRepeat) ReportError(m_strSubject, InToolLanguage(text));
+    if (!bRepeat) ReportError(m_strSubject, InToolLanguage(text, m_bPictureImport));
 }
 
 bool ConsoleDialogs::AskYesNo(const std::string& text)

@@ -9,7 +9,11 @@
 // "tovix-export: PATH: TEXT"; nothing is ever asked.
 class ConsoleDialogs : public UserDialogs {
 public:
-    explicit ConsoleDialogs(std::string subject) : m_strSubject(std::move(subject)) {}
+    // bPictureImport when the subject goes through the picture import.
+    explicit ConsoleDialogs(std::string subject, bool bPictureImport = false)
+        : m_strSubject(std::move(subject)), m_bPictureImport(bPictureImport)
+    {
+    }
 
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
@@ -17,6 +21,7 @@ public:
 
 private:
     std::string m_strSubject;
+    bool m_bPictureImport;
     std::string m_strLast;   // the message shown before, as given
 };
 

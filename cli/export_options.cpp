@@ -2,7 +2,6 @@
 #include "cli/export_options.h"
 
 #include "core/dib_image.h"
-#include "core/file_transaction.h"
 #include "core/palette_file.h"
 #include "core/picture_values.h"
 #include "core/pixel_format.h"
@@ -186,7 +185,7 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
         return {};
     case 'm': {
         const PixelFormat* format = FindPixelFormat(arg);
-        if (format == nullptr) return "unknown colour mode '" + arg + "'";
+        if (format == nullptr) return "unknown colour mode '" + arg + "'; give a number or a name of: " + ModeList(", ");
         request.mode = format->mode;
         return {};
     }
@@ -275,40 +274,18 @@ std::vector<RequestedOutput> RequestedOutputs(const CommandLine& line)
     return outputs;
 }
 
-// Where an output's option stands in --help, to name two of them in that order.
-int OptionOrder(const RequestedOutput& output)
-{
-    switch (output.kind) {
-    case OutputKind::Export: return 0;
-    case OutputKind::Document: return 1;
-    case OutputKind::Header: return 2;
-    case OutputKind::Picture: return 0;
-    }
-    return 0;
-}
-
 // What the outputs cannot be asked to do together.
 std::optional<std::string> OutputsError(const ExportRequest& request)
 {
     const std::vector<RequestedOutput>& outputs = request.outputs;
     const bool bExport = std::any_of(outputs.begin(), outputs.end(), [](const RequestedOutput& o) { return o.kind == OutputKind::Export; });
-    for (std::size_t i = 0; i < outputs.size(); ++i) {
-        const RequestedOutput& first = outputs[i];
-        if (!first.path) continue;
-        if (first.kind == OutputKind::Header && *first.path == "-")
+    for (const RequestedOutput& output : outputs) {
+        if (!output.path) continue;
+        if (output.kind == OutputKind::Header && *output.path == "-")
             return "--header cannot be '-': the source includes the header as a file";
-        if (first.kind == OutputKind::Header && !bExport)
+        if (output.kind == OutputKind::Header && !bExport)
             return "--header goes with the export, which --save-doc without -o does not write; give -o";
-        if (request.inputs.size() > 1) return std::string(first.pszOption) + " cannot go with more than one INPUT";
-        // Two outputs naming one file, however spelt, would leave only one of them.
-        for (std::size_t j = i + 1; j < outputs.size(); ++j) {
-            if (!outputs[j].path || GoesToStandardOutput(first.kind, *first.path) ||
-                GoesToStandardOutput(outputs[j].kind, *outputs[j].path) || !NameSameFile(*first.path, *outputs[j].path))
-                continue;
-            const auto [named, other] = OptionOrder(first) < OptionOrder(outputs[j]) ? std::pair(first, outputs[j])
-                                                                                     : std::pair(outputs[j], first);
-            return std::string(named.pszOption) + " and " + other.pszOption + " name the same file '" + *other.path + "'";
-        }
+        if (request.inputs.size() > 1) return std::string(output.pszOption) + " cannot go with more than one INPUT";
     }
     return {};
 }
@@ -436,6 +413,16 @@ ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSett
     return settings;
 }
 
+std::string ModeList(const std::string& separator)
+{
+    std::string list;
+    for (const PixelFormat& format : PixelFormats()) {
+        if (!list.empty()) list += separator;
+        list += format.bNamedOnly ? format.pszName : std::to_string(format.Number()) + " " + format.pszName;
+    }
+    return list;
+}
+
 bool EndsWithInAnyCase(std::string text, const std::string& ending)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -466,7 +453,9 @@ std::string UsageText()
            "  INPUT                  a picture: PNG, GIF, JPEG, BMP of any depth, and every other kind\n"
            "                         the installed image readers know (TIFF, WebP, SVG, TGA, ICO, PBM,\n"
            "                         PGM, PPM, XBM, XPM ...); a .bmp name goes through the 24-bit BMP\n"
-           "                         import; or a .tvx document (any case of .bmp and .tvx)\n"
+           "                         import; or a .tvx document (any case of .bmp and .tvx);\n"
+           "                         \"-\" reads a picture from standard input (at most 1 GiB), whose\n"
+           "                         export goes to standard output unless -o says otherwise\n"
            "  -f, --format " + OutputFormatNames() + "\n"
            "                         FORMAT_1, C array declarations (default), FORMAT_2, the comma list,\n"
            "                         bytes, a uint8_t array in a display driver's layout (LF line ends), or\n"
@@ -489,7 +478,9 @@ std::string UsageText()
            "  -o, --output PATH      where the export goes; \"-\" for standard output; default: INPUT with\n"
            "                         its extension replaced by .c (FORMAT_1, bytes), .txt (FORMAT_2),\n"
            "                         .bin (-f bin) or .xbm (--for xbm)\n"
-           "      --force            replace an existing output file (otherwise refuse it)\n"
+           "      --force            replace an existing file of an earlier run (otherwise refuse it);\n"
+           "                         two outputs that are one file, or an output that is an INPUT,\n"
+           "                         are refused with or without it\n"
            "      --picture          read INPUT through the picture import whatever its name, so that\n"
            "                         a BMP of any depth comes in\n"
            "      --background R,G,B the colour under transparent parts of a picture, 0..255 each\n"

@@ -83,6 +83,10 @@ inline constexpr const char* kLoneLuminanceThreshold = "-t with one threshold go
 // stored ones of a document, less stored ones the mode has no use for.
 ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSettings& stored, ColorMode mode);
 
+// The colour modes as --list-modes lists them, each its number and name or
+// its name alone, joined by the separator.
+std::string ModeList(const std::string& separator);
+
 // Whether a path ends in the lower-case ending, in any case: ".bmp" fits "LOGO.BMP".
 bool EndsWithInAnyCase(std::string text, const std::string& ending);
 

@@ -3,6 +3,7 @@
 
 #include "cli/console_dialogs.h"
 #include "cli/output_file.h"
+#include "cli/output_plan.h"
 #include "cli/tool_language.h"
 #include "core/file_ptr.h"
 #include "core/messages.h"
@@ -120,18 +121,6 @@ std::string IncludeName(const OutputTarget& header, const OutputTarget& source)
     return fs::absolute(header.path).lexically_normal().lexically_relative(folder.lexically_normal()).generic_string();
 }
 
-std::vector<OutputTarget> PlanOutputs(const ExportRequest& request, const std::string& input)
-{
-    // A picture from standard input goes to standard output unless told otherwise.
-    const std::string defaultPath =
-        input == kStandardInput
-            ? std::string("-")
-            : std::filesystem::path(input).replace_extension(std::string(".") + request.format->pszExtension).string();
-    std::vector<OutputTarget> planned;
-    for (const RequestedOutput& output : request.outputs) planned.push_back({output.kind, output.path.value_or(defaultPath)});
-    return planned;
-}
-
 // The job an INPUT's export and header share.
 ExportJob MakeJob(const ExportRequest& request, const std::string& input, const CapturedPicture& picture,
                   const std::vector<OutputTarget>& outputs)
@@ -235,8 +224,7 @@ ExportRequest RequestFor(const ExportRequest& request, const CTOVIXDoc& doc)
 {
     ExportRequest resolved = request;
     const DeviceOutputChoices& kept = doc.DeviceSettings().output;
-    const OutputFormat* target = FindOutputFormat(kept.strFormat.empty() ? "bytes" : kept.strFormat, kept.strTarget);
-    if (!request.bFormatGiven && target != nullptr) resolved.format = target;
+    resolved.format = &FormatFor(request, kept);
     const OutputFormat& format = *resolved.format;
     if (!WritesBytesLayout(format)) return resolved;
     if (!resolved.name && !kept.strArrayName.empty()) resolved.name = kept.strArrayName;
@@ -291,7 +279,8 @@ std::optional<int> AddFrames(const ExportRequest& request, const std::string& in
 // One INPUT of the request; returns its exit status.
 int ExportInput(const ExportRequest& given, const std::string& input)
 {
-    ConsoleDialogs inputDialogs(input);
+    // Frames come in through the picture import, whatever INPUT's name.
+    ConsoleDialogs inputDialogs(input, given.bytes.bFrames || KindOfInput(given, input) == InputKind::Picture);
     auto doc = std::make_unique<CTOVIXDoc>();
     std::optional<StandardInputFile> standardInput;
     if (input == kStandardInput) {
@@ -330,7 +319,7 @@ int ExportInput(const ExportRequest& given, const std::string& input)
     reduced.alpha = alpha;
 
     // Every target is checked before any is written.
-    const std::vector<OutputTarget> outputs = PlanOutputs(request, input);
+    const std::vector<OutputTarget> outputs = PlanOutputs(request.outputs, *request.format, input);
     for (const OutputTarget& output : outputs)
         if (!CheckOutputFree(output, request.bForce)) return kExitRefused;
 

@@ -3,7 +3,7 @@
 #include "cli/decode_run.h"
 #include "cli/export_options.h"
 #include "cli/export_run.h"
-#include "core/pixel_format.h"
+#include "cli/output_plan.h"
 #include "tovix_version.h"
 
 #include <cstdio>
@@ -11,6 +11,12 @@
 #include <new>
 
 namespace {
+
+int ReportUsageError(const std::string& text)
+{
+    std::fprintf(stderr, "tovix-export: %s\nTry 'tovix-export --help' for more information.\n", text.c_str());
+    return 2;
+}
 
 int Run(const ParsedExportOptions& parsed)
 {
@@ -28,21 +34,18 @@ int Run(const ParsedExportOptions& parsed)
                 std::printf("%s %s\n", format.pszTarget, format.pszExtension);
         return 0;
     case ParsedExportOptions::Action::ListModes:
-        for (const PixelFormat& format : PixelFormats()) {
-            if (format.bNamedOnly) std::printf("%s\n", format.pszName);
-            else std::printf("%d %s\n", format.Number(), format.pszName);
-        }
+        std::puts(ModeList("\n").c_str());
         return 0;
     case ParsedExportOptions::Action::Version:
         std::puts("tovix-export " TOVIX_VERSION);
         return 0;
-    case ParsedExportOptions::Action::UsageError:
-        std::fprintf(stderr, "tovix-export: %s\nTry 'tovix-export --help' for more information.\n",
-                     parsed.strError.c_str());
-        return 2;
+    case ParsedExportOptions::Action::UsageError: return ReportUsageError(parsed.strError);
     case ParsedExportOptions::Action::Run:
         break;
     }
+    if (const std::optional<std::string> error =
+            std::visit([](const auto& request) { return MeetingFilesError(request); }, parsed.request))
+        return ReportUsageError(*error);
     if (const auto* decode = std::get_if<DecodeRequest>(&parsed.request)) return RunDecodeRequest(*decode);
     return RunExportRequest(std::get<ExportRequest>(parsed.request));
 }

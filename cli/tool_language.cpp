@@ -13,21 +13,27 @@ namespace {
 struct Translation {
     const char* pszJapanese;
     const char* pszEnglish;
+    const char* pszEnglishForPicture = nullptr;   // where the picture import means something else by it
 };
 
 // Each English text says what to do next, where there is something to do.
 const Translation kTranslations[] = {
     {msg::kCannotOpenBitmap, "cannot open the picture"},
-    {msg::kBadBitmapFormat, "not a BMP file, or its headers or pixel rows are damaged"},
+    {msg::kBadBitmapFormat, "not a BMP file, or its headers or pixel rows are damaged; for a picture of another kind "
+                            "named .bmp, give --picture",
+     "not a picture TOVIX can read: PNG, JPEG, GIF, BMP, TGA, or another kind the installed image readers know "
+     "(TIFF, WebP, SVG, ICO, PBM, PGM, PPM, XBM, XPM ...)"},
     {msg::kNot24Bit, "not a 24-bit BMP file; give --picture to read a BMP of any depth"},
-    {msg::kTooWide, "the picture is wider than 4096 pixels, the largest side a picture may have"},
-    {msg::kTooHigh, "the picture is higher than 4096 pixels, the largest side a picture may have"},
+    {msg::kTooWide, "the picture is wider than 4096 pixels, the largest side a picture may have; give --resize WxH "
+                    "to shrink it as it comes in"},
+    {msg::kTooHigh, "the picture is higher than 4096 pixels, the largest side a picture may have; give --resize WxH "
+                    "to shrink it as it comes in"},
     {msg::kTooWideToResize, "the picture is wider than 16384 pixels, the largest side --resize takes; shrink it first"},
     {msg::kTooHighToResize, "the picture is higher than 16384 pixels, the largest side --resize takes; shrink it first"},
     {msg::kTooManyPixelsToResize, "the picture has more than 67108864 pixels (64 Mpixels, such as 8192 x 8192), the most "
                                   "--resize takes; shrink it first"},
     {msg::kPictureTooLarge, "the picture has more than 2097152 pixels (2048 x 1024), the most an export or "
-                            "a document holds; make it smaller"},
+                            "a document holds; give --resize WxH to make it smaller"},
     {msg::kCannotOpenDocument, "cannot open the document"},
     {msg::kBadDocument, "not a TOVIX document, or the document is damaged"},
     {msg::kCannotSaveDocument, "cannot save the document"},
@@ -51,11 +57,14 @@ bool SpeaksJapanese()
     return false;
 }
 
-std::string InToolLanguage(const std::string& text)
+std::string InToolLanguage(const std::string& text, bool bPictureImport)
 {
     if (SpeaksJapanese()) return text;
-    for (const Translation& translation : kTranslations)
-        if (text == translation.pszJapanese) return translation.pszEnglish;
+    for (const Translation& translation : kTranslations) {
+        if (text != translation.pszJapanese) continue;
+        return bPictureImport && translation.pszEnglishForPicture != nullptr ? translation.pszEnglishForPicture
+                                                                             : translation.pszEnglish;
+    }
     return text;
 }
 

@@ -10,8 +10,10 @@
 // them, names Japanese, whether or not that locale is installed.
 bool SpeaksJapanese();
 
-// A text the core reports, in the tool's language.
-std::string InToolLanguage(const std::string& text);
+// A text the core reports, in the tool's language; bPictureImport where the
+// picture import reported it, which words a file no reader knows as the BMP
+// import words a damaged BMP file.
+std::string InToolLanguage(const std::string& text, bool bPictureImport = false);
 
 // The system's reason for the last failure, in the tool's language where
 // the C library has it, as ": REASON"; empty for errno 0.

@@ -32,7 +32,3 @@ public:
 private:
     std::vector<std::pair<std::string, std::unique_ptr<CAtomicFile>>> m_files;
 };
-
-// Whether two paths name one file, however they are spelt (links, "..",
-// "./"), whether or not it exists yet.
-bool NameSameFile(const std::string& first, const std::string& second);

@@ -20,6 +20,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -142,9 +143,9 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp --save-doc " + longName, 1, longName + ": cannot create the file"},
         {"pic.bmp --save-doc new.tvx -o no/such/folder.c", 1, "no/such/folder.c: cannot create the file"},
         {"pic.bmp --save-doc taken.c --force -o no/such/folder.c", 1, "no/such/folder.c: cannot create the file"},
-        {"pic.bmp -o same.out --save-doc same.out", 2, "the same file"},
-        {"pic.bmp -o ./same.out --save-doc same.out --force", 2, "the same file"},
-        {"pic.bmp -f bytes -m 16 -o same.c --header ./same.c", 2, "the same file"},
+        {"pic.bmp -o same.out --save-doc same.out", 2, "は同じﾌｧｲﾙです"},
+        {"pic.bmp -o ./same.out --save-doc same.out --force", 2, "は同じﾌｧｲﾙです"},
+        {"pic.bmp -f bytes -m 16 -o same.c --header ./same.c", 2, "は同じﾌｧｲﾙです"},
         {"pic.bmp -f bytes --save-doc a.tvx --header a.h", 2, "--header goes with the export"},
         {"pic.bmp -f bytes --header -", 2, "--header cannot be '-'"},
         {"missing.tvx", 1, "missing.tvx: ﾌｧｲﾙを開けません"},
@@ -185,6 +186,7 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
     EXPECT_EQ(Text("-"), "keep");
 
     EXPECT_EQ(Run("--help").nExit, 0);
+    EXPECT_NE(Run("--help").strOut.find("\"-\" reads a picture from standard input"), std::string::npos);
     EXPECT_NE(Run("-h").strOut.find("Usage: tovix-export"), std::string::npos);
     EXPECT_EQ(Run("--version").strOut, "tovix-export 3.00\n");
 }
@@ -401,6 +403,79 @@ TEST_F(TovixExportTest, ManyInputsGoEachToItsOwnOutputAndAFailureStopsNoOther)
     }
 }
 
+// Two outputs of a run that reach one file, however spelt or linked, or an
+// output that reaches an INPUT, are a usage error naming both, before
+// anything is written; --force does not change that.
+TEST_F(TovixExportTest, OutputsThatMeetEachOtherOrAnInputAreRefusedBeforeAnythingIsWritten)
+{
+    namespace fs = std::filesystem;
+    for (const char* name : {"rose.png", "rose.jpg", "logo.png", "keep.xbm", "keep.bmp"}) fs::copy_file(dir.File("pic.bmp"), dir.File(name));
+    ASSERT_EQ(Run("pic.bmp --for xbm --save-doc keep.tvx").nExit, 0);
+    ASSERT_EQ(Run("pic.bmp -f 2 -o a.txt").nExit, 0);
+    fs::create_directory(dir.File("sub"));
+    fs::create_directory_symlink("sub", dir.File("lnk"));
+    WriteFile(dir.File("sub/x.c"), {'x'});
+    fs::create_symlink("sub/x.c", dir.File("alias.c"));
+    WriteFile(dir.File("sub/h.c"), {'h'});
+    fs::create_hard_link(dir.File("sub/h.c"), dir.File("hard.c"));
+    fs::create_hard_link(dir.File("a.txt"), dir.File("hard.txt"));
+    WriteFile(dir.File("out.txt"), {});
+    // Every name in the folder, with a hash of its content, or 0 for a link or a folder.
+    const auto snapshot = [&] {
+        std::map<std::string, std::size_t> files;
+        for (const auto& entry : fs::recursive_directory_iterator(dir.Path())) {
+            const std::vector<std::uint8_t> bytes = entry.is_regular_file() ? ReadFile(entry.path()) : std::vector<std::uint8_t>{};
+            files[entry.path().filename()] = entry.is_symlink() ? 0 : std::hash<std::string>{}({bytes.begin(), bytes.end()});
+        }
+        return files;
+    };
+    const auto before = snapshot();
+    const struct {
+        const char* args;
+        const char* stdoutTo;
+        std::string error;
+    } cases[] = {
+        {"--force -m 565 rose.png rose.jpg", "",
+         "the default output of 'rose.png' ('rose.c') and the default output of 'rose.jpg' ('rose.c') are the same file"},
+        {"-f bin -m 565 -o logo.png --force logo.png", "", "-o 'logo.png' is INPUT 'logo.png'"},
+        {"pic.bmp -o ./a.c --save-doc a.c", "", "--save-doc 'a.c' and -o './a.c' are the same file"},
+        {"pic.bmp -o sub/new.c --save-doc lnk/new.c", "", "--save-doc 'lnk/new.c' and -o 'sub/new.c' are the same file"},
+        {"pic.bmp -o alias.c --save-doc sub/x.c --force", "", "--save-doc 'sub/x.c' and -o 'alias.c' are the same file"},
+        {"pic.bmp -o hard.c --save-doc sub/h.c --force", "", "--save-doc 'sub/h.c' and -o 'hard.c' are the same file"},
+        {"pic.bmp -f bytes -m 16 -o a.c --header ./a.c", "", "--header './a.c' and -o 'a.c' are the same file"},
+        {"pic.bmp -f bytes -m 16 --header pic.c", "", "--header 'pic.c' and the default output of 'pic.bmp' ('pic.c') are"},
+        {"pic.bmp -o lnk/../pic.bmp --force", "", "-o 'lnk/../pic.bmp' is INPUT 'pic.bmp'"},
+        {"pic.bmp -o no/such/a.c --save-doc no/./such/a.c", "", "--save-doc 'no/./such/a.c' and -o 'no/such/a.c' are"},
+        {"pic.bmp ./pic.bmp", "", "the default output of 'pic.bmp' ('pic.c') and the default output of './pic.bmp' ('./pic.c')"},
+        {"keep.xbm keep.tvx", "", "the default output of 'keep.tvx' ('keep.xbm') is INPUT 'keep.xbm'"},
+        {"--decode a.txt -o ./a.txt --force", "", "-o './a.txt' is --decode 'a.txt'"},
+        {"--decode a.txt -o hard.txt --force", "", "-o 'hard.txt' is --decode 'a.txt'"},
+        {"- -f bin -m 565 -o pic.bmp --force < pic.bmp", "", "-o 'pic.bmp' is standard input"},
+        {"pic.bmp -f 2 -o - --save-doc out.txt --force", "out.txt", "--save-doc 'out.txt' and standard output are the same file"},
+    };
+    language = "C";
+    for (const auto& c : cases) {
+        const RunResult result = Run(c.args, c.stdoutTo[0] != '\0' ? dir.File(c.stdoutTo) : std::string());
+        EXPECT_EQ(result.nExit, 2) << c.args;
+        EXPECT_TRUE(result.strErr.starts_with("tovix-export: " + c.error)) << c.args << "\n" << result.strErr;
+        EXPECT_EQ(snapshot(), before) << c.args;
+    }
+    language = "ja_JP.UTF-8";
+    EXPECT_TRUE(Run("--force -m 565 rose.png rose.jpg").strErr.starts_with(
+        "tovix-export: 'rose.png'の既定の出力('rose.c')と'rose.jpg'の既定の出力('rose.c')は同じﾌｧｲﾙです"));
+
+    // The same name in another folder, and a document's kept target that
+    // gives another extension, meet nothing; a device is written to, never
+    // replaced; --force replaces an earlier run's file.
+    EXPECT_EQ(Run("pic.bmp -o /dev/null --save-doc /dev/null --force").nExit, 0);
+    fs::copy_file(dir.File("pic.bmp"), dir.File("sub/pic.bmp"));
+    fs::remove(dir.File("keep.xbm"));
+    const RunResult apart = Run("pic.bmp sub/pic.bmp keep.tvx keep.bmp");
+    EXPECT_EQ(apart.nExit, 0) << apart.strErr;
+    for (const char* name : {"pic.c", "sub/pic.c", "keep.xbm", "keep.c"}) EXPECT_TRUE(fs::exists(dir.File(name))) << name;
+    EXPECT_EQ(Run("pic.bmp sub/pic.bmp --force").nExit, 0);
+}
+
 // A PNG decoded from an export that keeps alpha keeps it too, so the same
 // export of the decoded picture gives the same file; a BMP cannot hold it.
 TEST_F(TovixExportTest, DecodedAlphaExportsKeepTheirAlphaInPng)
@@ -566,14 +641,30 @@ TEST_F(TovixExportTest, SpeaksEnglishUnlessTheLocaleNamesJapaneseAndSaysWhatToDo
     WriteFile(dir.File("eight.bmp"), BuildBmp(2, 2, PatternPixel, eightBits));
     std::filesystem::create_directory(dir.File("folder.bmp"));
     ASSERT_EQ(mkfifo(dir.File("pipe.tvx").c_str(), 0600), 0);
+    ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB888).save(QString::fromStdString(dir.File("photo.bmp")), "JPEG"));
+    WriteFile(dir.File("text.png"), {'t', 'e', 'x', 't', '\n'});
+    WriteFile(dir.File("empty.png"), {});
+    const auto kNotBmp = [](const std::string& name) {
+        return "tovix-export: " + name + ": not a BMP file, or its headers or pixel rows are damaged; "
+                                         "for a picture of another kind named .bmp, give --picture\n";
+    };
+    const auto kNotPicture = [](const std::string& name) {
+        return "tovix-export: " + name + ": not a picture TOVIX can read: PNG, JPEG, GIF, BMP, TGA, or another kind "
+                                         "the installed image readers know (TIFF, WebP, SVG, ICO, PBM, PGM, PPM, XBM, XPM ...)\n";
+    };
     const struct {
         const char* locale;
         const char* args;
-        const char* error;
+        std::string error;
     } cases[] = {
         {"C", "missing.bmp", "tovix-export: missing.bmp: cannot open the picture: No such file or directory\n"},
         {"", "missing.bmp", "tovix-export: missing.bmp: cannot open the picture: No such file or directory\n"},
-        {"en_GB.UTF-8", "notes.bmp", "tovix-export: notes.bmp: not a BMP file, or its headers or pixel rows are damaged\n"},
+        {"en_GB.UTF-8", "notes.bmp", kNotBmp("notes.bmp")},
+        {"C", "photo.bmp", kNotBmp("photo.bmp")},
+        {"C", "text.png", kNotPicture("text.png")},
+        {"C", "empty.png", kNotPicture("empty.png")},
+        {"C", "notes.bmp --picture", kNotPicture("notes.bmp")},
+        {"C", "notes.bmp -f bytes --frames", kNotPicture("notes.bmp")},
         {"POSIX", "eight.bmp", "tovix-export: eight.bmp: not a 24-bit BMP file; give --picture to read a BMP of any depth\n"},
         {"C", "missing.tvx", "tovix-export: missing.tvx: cannot open the document: No such file or directory\n"},
         {"C", "folder.bmp", "tovix-export: folder.bmp: cannot open the picture: Is a directory\n"},
@@ -590,6 +681,12 @@ TEST_F(TovixExportTest, SpeaksEnglishUnlessTheLocaleNamesJapaneseAndSaysWhatToDo
         language = c.locale;
         EXPECT_EQ(Run(c.args).strErr, c.error) << c.locale << " " << c.args;
     }
+
+    // An unknown mode is told with the modes, as --list-modes lists them.
+    std::string modes = Run("--list-modes").strOut;
+    for (std::size_t n; (n = modes.find('\n')) != modes.size() - 1;) modes.replace(n, 1, ", ");
+    EXPECT_EQ(Run("pic.bmp -m rgb565").strErr, "tovix-export: unknown colour mode 'rgb565'; give a number or a name of: " +
+                                                   modes + "Try 'tovix-export --help' for more information.\n");
 }
 
 // Dithered values are values of the mode: they read back and convert to the
@@ -883,6 +980,10 @@ TEST_F(TovixExportTest, PictureOnePixelLargerThanTheStoreIsRefused)
     EXPECT_EQ(result.nExit, 1);
     EXPECT_EQ(result.strErr, std::string("tovix-export: large.bmp: ") + msg::kPictureTooLarge + "\n");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"large.bmp", "pic.bmp"}));
+    language = "C";
+    EXPECT_EQ(Run("-o - large.bmp").strErr, "tovix-export: large.bmp: the picture has more than 2097152 pixels "
+                                            "(2048 x 1024), the most an export or a document holds; give --resize "
+                                            "WxH to make it smaller\n");
 }
 
 // A PNG whose header says nWidth x nHeight, with one pixel of data after it.
@@ -1001,8 +1102,10 @@ TEST_F(TovixExportTest, PicturesLargerThanADocumentComeInOnlyWhenResized)
     EXPECT_EQ(Run("-o - many.png --resize 8x8").strErr,
               "tovix-export: many.png: the picture has more than 67108864 pixels (64 Mpixels, such as 8192 x 8192), "
               "the most --resize takes; shrink it first\n");
-    EXPECT_EQ(Run("-o - wide.png").strErr,
-              "tovix-export: wide.png: the picture is wider than 4096 pixels, the largest side a picture may have\n");
+    EXPECT_EQ(Run("-o - wide.png").strErr, "tovix-export: wide.png: the picture is wider than 4096 pixels, the largest "
+                                           "side a picture may have; give --resize WxH to shrink it as it comes in\n");
+    EXPECT_EQ(Run("-o - high.bmp").strErr, "tovix-export: high.bmp: the picture is higher than 4096 pixels, the largest "
+                                           "side a picture may have; give --resize WxH to shrink it as it comes in\n");
 }
 
 // Each frame of an animation, laid on the background and reduced, with the
