@@ -6,6 +6,7 @@
 #include "core/palette_file.h"
 #include "core/picture_values.h"
 #include "core/pixel_format.h"
+#include "export/export_name.h"
 
 #include <algorithm>
 #include <array>
@@ -338,6 +339,7 @@ ParsedExportOptions Validate(CommandLine line)
     if (auto error = OptionsErrorFor(*request.format, request.mode, request.bytes, line.header.has_value()))
         return UsageError(*error);
     if (request.inputs.empty()) return UsageError("no INPUT given");
+    if (const auto error = request.name ? ChosenNameError(*request.name) : std::nullopt) return UsageError("-n " + *error);
     if ((line.bFill || line.bFilter) && !request.geometry.Resizes())
         return UsageError(std::string(line.bFill ? "--fill" : "--filter") + " goes with --resize");
     request.geometry.trimColour = {request.background.r, request.background.g, request.background.b};
@@ -485,7 +487,9 @@ std::string UsageText()
            "  -t, --threshold R,G,B  the red, green and blue thresholds, 0..255 each\n"
            "                         (default: 128,128,128 for a picture, the stored ones for a .tvx)\n"
            "  -n, --name NAME        the export name (the array's name in FORMAT_1); default: INPUT's file\n"
-           "                         name without folder and last extension, with every \"tvx\" and \".\" removed\n"
+           "                         name without folder and last extension, with every \"tvx\" and \".\" removed,\n"
+           "                         \"picture\" for standard input; a C or C++ keyword or a name the C\n"
+           "                         standard library declares gets \"_img\" after it, and -n refuses one\n"
            "  -o, --output PATH      where the export goes; \"-\" for standard output; default: INPUT with\n"
            "                         its extension replaced by .c (FORMAT_1, bytes), .txt (FORMAT_2),\n"
            "                         .bin (-f bin) or .xbm (--for xbm)\n"

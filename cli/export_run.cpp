@@ -70,7 +70,7 @@ bool KeepsAlpha(const ExportRequest& request)
 
 std::string DefaultExportName(const std::string& input)
 {
-    if (input == kStandardInput) return "stdin";
+    if (input == kStandardInput) return "picture";
     return MakeExportName(std::filesystem::path(input).stem().string());
 }
 

@@ -129,6 +129,8 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -m 1 -t 90", 2, "-t with one threshold goes with --mono luminance"},
         {"pic.bmp -m 1 --mono luminance -t 1,2,3", 2, "--mono luminance takes one threshold"},
         {"pic.bmp -t", 2, "needs a value"},
+        {"pic.bmp -n return", 2, "-n 'return' is a C or C++ keyword"},
+        {"pic.bmp -f bytes -n clock", 2, "-n 'clock' is a name the C standard library declares"},
         {"pic.bmp other.bmp -o x.c", 2, "-o cannot go with more than one INPUT"},
         {"missing.bmp", 1, "missing.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
         {"notes.bmp", 1, "notes.bmp: 読み込んだファイルの形式が正しくありません。"},
