@@ -344,11 +344,15 @@ ParsedExportOptions Validate(CommandLine line)
         return UsageError(std::string(line.bFill ? "--fill" : "--filter") + " goes with --resize");
     request.geometry.trimColour = {request.background.r, request.background.g, request.background.b};
     const bool bLuminance = request.reduction.monoRule == ReductionSettings::MonoRule::Luminance;
+    // A picture's two colours go by brightness here when the format takes it unasked.
+    const bool bLuminanceByDefault =
+        ResolvedFor(*request.format, request.mode.value_or(ColorMode::Full), request.reduction).monoRule ==
+        ReductionSettings::MonoRule::Luminance;
     // A document may keep the brightness rule; its export checks then.
     const bool bDocumentInput = std::any_of(request.inputs.begin(), request.inputs.end(), [&request](const std::string& input) {
         return KindOfInput(request, input) == InputKind::Document;
     });
-    if (line.luminanceThreshold && !bLuminance && !bDocumentInput) return UsageError(kLoneLuminanceThreshold);
+    if (line.luminanceThreshold && !bLuminanceByDefault && !bDocumentInput) return UsageError(kLoneLuminanceThreshold);
     if (request.thresholds && bLuminance) return UsageError("--mono luminance takes one threshold, -t N");
     request.reduction.nLuminanceThreshold = line.luminanceThreshold.value_or(128);
     request.given.bLuminanceThreshold = line.luminanceThreshold.has_value();
@@ -502,9 +506,10 @@ std::string UsageText()
            "                         what a mode drops over the neighbours; not for mode 24, but for\n"
            "                         the e-paper targets, which reduce full colour to their three\n"
            "      --round            modes 8, 15, 16: each channel to the nearest level, not truncated\n"
-           "      --mono RULE        mode 1: channels (default), black where every channel is below its\n"
-           "                         threshold, or luminance, black below one brightness threshold (-t N,\n"
-           "                         default 128)\n"
+           "      --mono RULE        mode 1: channels, black where every channel is below its threshold\n"
+           "                         (-t R,G,B), or luminance, black below one brightness threshold (-t N,\n"
+           "                         default 128). Default: channels for FORMAT_1 and FORMAT_2, luminance\n"
+           "                         for -f bytes, -f bin, --for and --frames (unless -t R,G,B is given)\n"
            "      --palette FILE     index1..index8: the palette's colours, one #rrggbb a line, instead of\n"
            "                         the at most 2, 4, 16 or 256 that libimagequant chooses\n"
            "      --trim             cut off a border of the background colour (--background, default white)\n"
