@@ -5,6 +5,7 @@
 #include "core/palette_file.h"
 #include "core/picture_values.h"
 #include "core/pixel_format.h"
+#include "export/export_name.h"
 
 #include <algorithm>
 #include <array>
@@ -315,15 +316,20 @@ ParsedExportOptions Validate(CommandLine line)
     if (auto error = OptionsErrorFor(*request.format, request.mode, request.bytes, line.header.has_value()))
         return UsageError(*error);
     if (request.inputs.empty()) return UsageError("no INPUT given");
+    if (const auto error = request.name ? ChosenNameError(*request.name) : std::nullopt) return UsageError("-n " + *error);
     if ((line.bFill || line.bFilter) && !request.geometry.Resizes())
         return UsageError(std::string(line.bFill ? "--fill" : "--filter") + " goes with --resize");
     request.geometry.trimColour = {request.background.r, request.background.g, request.background.b};
     const bool bLuminance = request.reduction.monoRule == ReductionSettings::MonoRule::Luminance;
+    // A picture's two colours go by brightness here when the format takes it unasked.
+    const bool bLuminanceByDefault =
+        ResolvedFor(*request.format, request.mode.value_or(ColorMode::Full), request.reduction).monoRule ==
+        ReductionSettings::MonoRule::Luminance;
     // A document may keep the brightness rule; its export checks then.
     const bool bDocumentInput = std::any_of(request.inputs.begin(), request.inputs.end(), [&request](const std::string& input) {
         return KindOfInput(request, input) == InputKind::Document;
     });
-    if (line.luminanceThreshold && !bLuminance && !bDocumentInput) return UsageError(kLoneLuminanceThreshold);
+    if (line.luminanceThreshold && !bLuminanceByDefault && !bDocumentInput) return UsageError(kLoneLuminanceThreshold);
     if (request.thresholds && bLuminance) return UsageError("--mono luminance takes one threshold, -t N");
     request.reduction.nLuminanceThreshold = line.luminanceThreshold.value_or(128);
     request.given.bLuminanceThreshold = line.luminanceThreshold.has_value();
@@ -474,7 +480,9 @@ std::string UsageText()
            "  -t, --threshold R,G,B  the red, green and blue thresholds, 0..255 each\n"
            "                         (default: 128,128,128 for a picture, the stored ones for a .tvx)\n"
            "  -n, --name NAME        the export name (the array's name in FORMAT_1); default: INPUT's file\n"
-           "                         name without folder and last extension, with every \"tvx\" and \".\" removed\n"
+           "                         name without folder and last extension, with every \"tvx\" and \".\" removed,\n"
+           "                         \"picture\" for standard input; a C or C++ keyword or a name the C\n"
+           "                         standard library declares gets \"_img\" after it, and -n refuses one\n"
            "  -o, --output PATH      where the export goes; \"-\" for standard output; default: INPUT with\n"
            "                         its extension replaced by .c (FORMAT_1, bytes), .txt (FORMAT_2),\n"
            "                         .bin (-f bin) or .xbm (--for xbm)\n"
@@ -489,9 +497,10 @@ std::string UsageText()
            "                         what a mode drops over the neighbours; not for mode 24, but for\n"
            "                         the e-paper targets, which reduce full colour to their three\n"
            "      --round            modes 8, 15, 16: each channel to the nearest level, not truncated\n"
-           "      --mono RULE        mode 1: channels (default), black where every channel is below its\n"
-           "                         threshold, or luminance, black below one brightness threshold (-t N,\n"
-           "                         default 128)\n"
+           "      --mono RULE        mode 1: channels, black where every channel is below its threshold\n"
+           "                         (-t R,G,B), or luminance, black below one brightness threshold (-t N,\n"
+           "                         default 128). Default: channels for FORMAT_1 and FORMAT_2, luminance\n"
+           "                         for -f bytes, -f bin, --for and --frames (unless -t R,G,B is given)\n"
            "      --palette FILE     index1..index8: the palette's colours, one #rrggbb a line, instead of\n"
            "                         the at most 2, 4, 16 or 256 that libimagequant chooses\n"
            "      --trim             cut off a border of the background colour (--background, default white)\n"

@@ -71,7 +71,7 @@ bool KeepsAlpha(const ExportRequest& request)
 
 std::string DefaultExportName(const std::string& input)
 {
-    if (input == kStandardInput) return "stdin";
+    if (input == kStandardInput) return "picture";
     return MakeExportName(std::filesystem::path(input).stem().string());
 }
 
@@ -176,7 +176,8 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
     KeepOutput(request, settings.output);
     settings.reduction = ReductionFor(request, settings.reduction, request.mode.value_or(doc.DeviceMode()));
     doc.SetDeviceSettings(settings);
-    if (request.given.bLuminanceThreshold && settings.reduction.monoRule != ReductionSettings::MonoRule::Luminance) {
+    if (request.given.bLuminanceThreshold &&
+        ResolvedFor(*request.format, doc.DeviceMode(), settings.reduction).monoRule != ReductionSettings::MonoRule::Luminance) {
         ReportError(input, kLoneLuminanceThreshold);
         return kExitUsage;
     }
@@ -203,7 +204,10 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
         return kExitUsage;
     }
 
-    const ReductionSettings& reduction = doc.DeviceSettings().reduction;
+    ReductionSettings reduction = doc.DeviceSettings().reduction;
+    // A threshold for each channel asks for the rule that reads them; a
+    // document saved from the command line keeps the thresholds alone.
+    if (!reduction.monoRule && request.thresholds) reduction.monoRule = ReductionSettings::MonoRule::Channels;
     if (const auto error = ReductionErrorFor(*request.format, reduction, picture->mode)) {
         ReportError(input, *error);
         return kExitUsage;

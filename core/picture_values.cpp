@@ -104,7 +104,7 @@ std::optional<std::string> ReductionError(const ReductionSettings& settings, Col
     if (settings.dither != DitherMethod::None && format->nStorageBits == 24) return "--dither" + forMode + ", which keeps every colour";
     if (settings.bRound && (format->rule != ChannelRule::HighBits || format->nStorageBits == 24))
         return "--round" + forMode + "; it is for 8, 15 and 16";
-    if (settings.monoRule != ReductionSettings::MonoRule::Channels && format->rule != ChannelRule::Threshold)
+    if (settings.monoRule == ReductionSettings::MonoRule::Luminance && format->rule != ChannelRule::Threshold)
         return "--mono" + forMode + "; it is for 1";
     if (!settings.palette.empty() && !format->UsesPalette()) return "--palette" + forMode + "; it is for index1, index2, index4 and index8";
     if (settings.palette.size() > static_cast<std::size_t>(format->PaletteSize()))

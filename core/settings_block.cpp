@@ -30,6 +30,7 @@ enum Tag : std::uint16_t {
     kResize = 18,
     kRgbOrder = 19,
     kInvert = 20,
+    kMonoChannels = 21,   // kMonoRule's other value; earlier readers skip it and take the channels anyway
     kTagCount
 };
 
@@ -97,7 +98,12 @@ bool TakeEntry(DeviceSettings& settings, std::uint16_t tag, std::span<const std:
         settings.reduction.dither = static_cast<DitherMethod>(value[0]);
         return true;
     case kRound: settings.reduction.bRound = true; return bOneByte && value[0] == 1;
-    case kMonoRule: settings.reduction.monoRule = ReductionSettings::MonoRule::Luminance; return bOneByte && value[0] == 1;
+    case kMonoRule:
+    case kMonoChannels: {
+        const bool bChosenTwice = settings.reduction.monoRule.has_value();
+        settings.reduction.monoRule = tag == kMonoRule ? ReductionSettings::MonoRule::Luminance : ReductionSettings::MonoRule::Channels;
+        return bOneByte && value[0] == 1 && !bChosenTwice;
+    }
     case kLuminanceThreshold:
         settings.reduction.nLuminanceThreshold = bOneByte ? value[0] : 0;
         return bOneByte;
@@ -140,7 +146,7 @@ std::vector<std::uint8_t> SettingsBlock(const DeviceSettings& settings)
     writer.Text(kPixelFormat, settings.strPixelFormat);
     if (reduction.dither != defaults.reduction.dither) writer.Byte(kDither, static_cast<std::uint8_t>(reduction.dither));
     if (reduction.bRound) writer.Byte(kRound, 1);
-    if (reduction.monoRule == ReductionSettings::MonoRule::Luminance) writer.Byte(kMonoRule, 1);
+    if (reduction.monoRule) writer.Byte(*reduction.monoRule == ReductionSettings::MonoRule::Luminance ? kMonoRule : kMonoChannels, 1);
     if (reduction.nLuminanceThreshold != defaults.reduction.nLuminanceThreshold)
         writer.Byte(kLuminanceThreshold, static_cast<std::uint8_t>(reduction.nLuminanceThreshold));
     if (!reduction.palette.empty()) {

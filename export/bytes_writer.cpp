@@ -151,8 +151,9 @@ void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& 
 
 std::string HeaderGuard(const std::string& headerPath)
 {
-    std::string guard = MakeCIdentifier(std::filesystem::path(headerPath).filename().string());
-    for (char& c : guard)
+    // Upper case first, so that a header named "eof" cannot define EOF.
+    std::string name = std::filesystem::path(headerPath).filename().string();
+    for (char& c : name)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return guard;
+    return MakeCIdentifier(name);
 }

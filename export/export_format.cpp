@@ -84,6 +84,12 @@ constexpr OutputFormat kFormats[] = {
     TargetBin("epaper-yellow", IsFullMode, ColorMode::Full, WriteEpaperBin, true),
 };
 
+bool TwoColoursByBrightness(const OutputFormat& format)
+{
+    // The channel rule keeps pure red and blue white: a red logo vanishes.
+    return format.id != ExportFormat::Format1 && format.id != ExportFormat::Format2;
+}
+
 } // namespace
 
 std::span<const OutputFormat> OutputFormats()
@@ -193,9 +199,19 @@ std::optional<std::string> ReductionErrorFor(const OutputFormat& format, const R
     return ReductionError(checked, mode);
 }
 
-CapturedPicture ReducedFor(const OutputFormat& format, CapturedPicture picture, const ReductionSettings& settings,
+ReductionSettings ResolvedFor(const OutputFormat& format, ColorMode mode, ReductionSettings settings)
+{
+    const PixelFormat* pixelFormat = FindPixelFormat(mode);
+    if (!settings.monoRule && pixelFormat != nullptr && pixelFormat->rule == ChannelRule::Threshold)
+        settings.monoRule = TwoColoursByBrightness(format) ? ReductionSettings::MonoRule::Luminance
+                                                           : ReductionSettings::MonoRule::Channels;
+    return settings;
+}
+
+CapturedPicture ReducedFor(const OutputFormat& format, CapturedPicture picture, const ReductionSettings& chosen,
                            ReducedValues& kept)
 {
+    const ReductionSettings settings = ResolvedFor(format, picture.mode, chosen);
     if (format.bReducesColours) {
         picture.mode = ColorMode::Index2;
         kept.palette = EpaperInks(format.pszTarget);

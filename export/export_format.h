@@ -75,6 +75,12 @@ std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::opti
 // or nothing when they can.
 std::optional<std::string> ReductionErrorFor(const OutputFormat& format, const ReductionSettings& settings, ColorMode mode);
 
+// The settings with which the format reduces a picture of the mode: a
+// two-colour picture's rule, when none is chosen, is the format's own:
+// brightness in every output but FORMAT_1 and FORMAT_2, which keep the six
+// modes' rule by the channels.
+ReductionSettings ResolvedFor(const OutputFormat& format, ColorMode mode, ReductionSettings settings);
+
 // A reduced picture's values and palette, which its spans point into.
 struct ReducedValues {
     std::vector<std::uint32_t> values;

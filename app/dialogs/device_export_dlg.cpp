@@ -54,6 +54,12 @@ void Select(QComboBox* pBox, int nValue)
     if (nIndex >= 0) pBox->setCurrentIndex(nIndex);
 }
 
+// The two-colour rule the output takes when none is chosen.
+ReductionSettings::MonoRule DefaultMonoRule(const OutputFormat& output)
+{
+    return *ResolvedFor(output, ColorMode::Mono, {}).monoRule;
+}
+
 template <typename Enum>
 void SelectOption(QComboBox* pBox, const std::optional<Enum>& value, Enum fallback)
 {
@@ -340,7 +346,7 @@ void CDeviceExportDlg::ShowChoices()
     m_pInvert->setChecked(c.bytes.bInvert);
     SelectOption(m_pPaletteFormat, c.bytes.paletteFormat, PaletteFormat::Rgb888);
     Select(m_pDither, static_cast<int>(c.reduction.dither));
-    Select(m_pMonoRule, static_cast<int>(c.reduction.monoRule));
+    Select(m_pMonoRule, static_cast<int>(c.reduction.monoRule.value_or(DefaultMonoRule(c.Output()))));
     m_pLuminance->setValue(c.reduction.nLuminanceThreshold);
     m_pRound->setChecked(c.reduction.bRound);
     ShowPalette();
@@ -385,8 +391,11 @@ void CDeviceExportDlg::ReadControls()
     c.bytes.bInvert = m_pInvert->isEnabled() && m_pInvert->isChecked();
     c.bHeader = m_pHeader->isEnabled() && m_pHeader->isChecked();
     c.reduction.dither = m_pDither->isEnabled() ? static_cast<DitherMethod>(Value(m_pDither)) : DitherMethod::None;
-    c.reduction.monoRule = m_pMonoRule->isEnabled() ? static_cast<ReductionSettings::MonoRule>(Value(m_pMonoRule))
-                                                    : ReductionSettings::MonoRule::Channels;
+    // The format's own rule stays unchosen until another is chosen, so that
+    // the document keeps no rule it was never given.
+    const auto rule = static_cast<ReductionSettings::MonoRule>(Value(m_pMonoRule));
+    const bool bChosen = c.reduction.monoRule || rule != DefaultMonoRule(c.Output());
+    c.reduction.monoRule = m_pMonoRule->isEnabled() && bChosen ? std::optional(rule) : std::nullopt;
     c.reduction.nLuminanceThreshold = m_pLuminance->value();
     c.reduction.bRound = m_pRound->isEnabled() && m_pRound->isChecked();
     const PixelFormat* format = FindPixelFormat(c.mode);

@@ -6,6 +6,7 @@
 #include "app/device/preview_canvas.h"
 #include "app/device/preview_worker.h"
 #include "app/dialogs/device_export_dlg.h"
+#include "app/res/device_strings.h"
 #include "app/res/resource.h"
 #include "core/device_settings.h"
 #include "core/file_write.h"
@@ -320,6 +321,38 @@ TEST_F(DeviceExportTest, ViewShowsTheShapedPictureAsExported)
     ExportThroughDialog({{"format", "grey4"}}, "grey.c");
     Run(res::ID_COLOR_MONO);
     EXPECT_EQ(ActiveDoc().DeviceMode(), ColorMode::Mono) << "a format beyond the six modes gives way too";
+}
+
+// Two colours go by brightness, so that red is black, until another rule is
+// chosen; the document keeps a chosen rule and no other.
+TEST_F(DeviceExportTest, TwoColoursGoByBrightnessUntilAnotherRuleIsChosen)
+{
+    WriteFile(dir.File("red.bmp"), BuildBmp(8, 1, [](int, int) { return testing_support::Rgb{255, 0, 0}; }));
+    ImportThroughMenu(dir.File("red.bmp"));
+    // Exports with the settings; the rule the dialog showed, and red's value in the file.
+    const auto exportWith = [&](const std::vector<Setting>& settings, const std::string& file) {
+        QString shown;
+        dialogs.savePath = dir.File(file);
+        OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
+            Apply(dialog, settings);
+            shown = dialog.findChild<QComboBox*>("monoRule")->currentText();
+            if (WaitForPreview(dialog)) dialog.accept();
+        });
+        Run(res::ID_EXPORT_DEVICE);
+        PictureBuffer decoded;
+        const bool bRead = !Decoded(file, decoded) && !decoded.pixels.empty();
+        return std::pair(shown, bRead ? static_cast<int>(decoded.pixels[0] & 0xFFFFFF) : -1);
+    };
+    const auto brightness = std::pair(QString::fromUtf8(res::str::device::kMonoLuminance), 0);
+    const auto channels = std::pair(QString::fromUtf8(res::str::device::kMonoChannels), 0xFFFFFF);
+    EXPECT_EQ(exportWith({{"target", "ｶｽﾀﾑ"}, {"format", "mono"}}, "plain.c"), brightness);
+    EXPECT_FALSE(ActiveDoc().DeviceSettings().reduction.monoRule) << "none chosen, none kept";
+    EXPECT_EQ(exportWith({{"target", "u8g2"}}, "u8g2.c"), brightness);
+    EXPECT_EQ(exportWith({{"monoRule", "RGB"}}, "channels.c"), channels);
+    EXPECT_EQ(ActiveDoc().DeviceSettings().reduction.monoRule, ReductionSettings::MonoRule::Channels);
+    EXPECT_EQ(exportWith({}, "kept.c"), channels) << "a chosen rule stays chosen";
+    EXPECT_EQ(exportWith({{"monoRule", "明るさ"}}, "chosen.c"), brightness);
+    EXPECT_EQ(ActiveDoc().DeviceSettings().reduction.monoRule, ReductionSettings::MonoRule::Luminance);
 }
 
 // What the dialog's boxes say reaches the document the export leaves behind.
@@ -650,6 +683,8 @@ TEST(DeviceRenderTest, ALargePictureShowsEveryPixelAsASmallOneDoes)
     for (ColorMode mode : {ColorMode::Mono, ColorMode::Colors64, ColorMode::Rgb565}) {
         DeviceChoices choices;
         choices.mode = mode;
+        // The six modes' encoder takes two colours by the channels.
+        choices.reduction.monoRule = ReductionSettings::MonoRule::Channels;
         const DeviceRender smallRender = RenderForDevice(small, choices);
         const DeviceRender bigRender = RenderForDevice(big, choices);
         std::vector<std::uint32_t> smallShown(tile.size(), 0xFFFFFFFF);

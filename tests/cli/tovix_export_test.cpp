@@ -131,6 +131,8 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -m 1 -t 90", 2, "-t with one threshold goes with --mono luminance"},
         {"pic.bmp -m 1 --mono luminance -t 1,2,3", 2, "--mono luminance takes one threshold"},
         {"pic.bmp -t", 2, "needs a value"},
+        {"pic.bmp -n return", 2, "-n 'return' is a C or C++ keyword"},
+        {"pic.bmp -f bytes -n clock", 2, "-n 'clock' is a name the C standard library declares"},
         {"pic.bmp other.bmp -o x.c", 2, "-o cannot go with more than one INPUT"},
         {"missing.bmp", 1, "missing.bmp: ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開けません"},
         {"notes.bmp", 1, "notes.bmp: 読み込んだファイルの形式が正しくありません。"},
@@ -723,6 +725,49 @@ TEST_F(TovixExportTest, ReductionSettingsChangeTheValuesWithinTheMode)
     }
 }
 
+// Pure red and blue are darker than half (Rec. 709: 127 and 76 of 255) but
+// have a channel of 255: by brightness they turn black, by the channels
+// white. Every output beyond FORMAT_1 and FORMAT_2 goes by brightness unless
+// told otherwise, so that a red logo does not vanish.
+TEST_F(TovixExportTest, TwoColoursGoByBrightnessBeyondFormat1AndFormat2)
+{
+    WriteFile(dir.File("red.bmp"), BuildBmp(8, 2, [](int, int y) {
+        return y == 0 ? testing_support::Rgb{255, 0, 0} : testing_support::Rgb{0, 0, 255};
+    }));
+    const struct {
+        const char* args;
+        bool bBlack;           // the row of eight red pixels is one byte: 0xff black, 0x00 white
+    } cases[] = {
+        {"-f bytes -m 1", true},
+        {"-f bytes -m 1 --frames", true},
+        {"--for u8g2", true},
+        {"--for xbm", true},
+        {"-f bytes -m 1 -t 200", true},
+        {"-f bytes -m 1 --mono channels", false},
+        {"-f bytes -m 1 -t 128,128,128", false},
+        {"--for u8g2 --mono channels", false},
+    };
+    // The first array element's value, or -1.
+    const auto firstByte = [this](const std::string& args) {
+        const RunResult result = Run(args + " -o - red.bmp");
+        const std::size_t nData = result.strOut.find("= {");
+        const std::size_t nHex = result.strOut.find("0x", nData);
+        return nData == std::string::npos || nHex == std::string::npos ? -1 : std::stoi(result.strOut.substr(nHex, 4), nullptr, 16);
+    };
+    for (const auto& c : cases) EXPECT_EQ(firstByte(c.args), c.bBlack ? 0xff : 0x00) << c.args;
+    // Dithered, the red row still has black pixels, the first among them.
+    EXPECT_EQ(firstByte("--for u8g2 --dither floyd-steinberg") & 1, 1);
+    ASSERT_EQ(Run("-f bin -m 1 -o red.bin red.bmp").nExit, 0);
+    EXPECT_EQ(Text("red.bin"), std::string("\xff\xff", 2)) << "-f bin";
+    // FORMAT_1 and FORMAT_2 keep the channels, as the program's six modes do.
+    for (const char* format : {"-f 1", "-f 2"}) {
+        const std::string plain = Run(std::string(format) + " -m 1 -o - red.bmp").strOut;
+        EXPECT_EQ(plain, Run(std::string(format) + " -m 1 --mono channels -o - red.bmp").strOut) << format;
+        EXPECT_NE(plain, Run(std::string(format) + " -m 1 --mono luminance -o - red.bmp").strOut) << format;
+    }
+    EXPECT_EQ(Run("-m 1 -t 100 red.bmp").nExit, 2) << "FORMAT_1 takes one threshold only with --mono luminance";
+}
+
 // Grey and palette modes go by name, with the byte layouts only; the palette
 // is libimagequant's or the user's, exactly.
 TEST_F(TovixExportTest, GreyAndPaletteModesGoByNameWithTheirPalette)
@@ -809,7 +854,7 @@ TEST_F(TovixExportTest, DocumentKeepsTheReductionSettingsForItsExports)
           {"--mono luminance", "-m 1 --dither atkinson --mono luminance"}}},
         {"-m 565 --round --dither ordered",
          {{"--dither floyd-steinberg", "-m 565 --round --dither floyd-steinberg"}, {"-m 1", "-m 1 --dither ordered"}}},
-        {"-m 1 --mono luminance -t 200", {{"-t 20", "-m 1 --mono luminance -t 20"}, {"--mono channels", "-m 1"}, {"-m 6", "-m 6"}}},
+        {"-m 1 --mono luminance -t 200", {{"-t 20", "-m 1 --mono luminance -t 20"}, {"--mono channels", "-m 1 --mono channels"}, {"-m 6", "-m 6"}}},
     };
     for (const Case& c : cases) {
         ASSERT_EQ(Run("ramp.bmp --force --save-doc d.tvx " + c.saved).nExit, 0) << c.saved;

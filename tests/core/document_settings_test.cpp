@@ -22,7 +22,7 @@ constexpr std::size_t kPixelsEnd = 26 + 4 * kWidth * kHeight;
 // Every setting beyond the six modes, each one alone, then all together.
 std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
 {
-    std::vector<std::pair<const char*, DeviceSettings>> cases(16);
+    std::vector<std::pair<const char*, DeviceSettings>> cases(17);
     cases[0] = {"pixel format", {}};
     cases[0].second.strPixelFormat = "grey4";
     cases[1].first = "dither";
@@ -57,8 +57,10 @@ std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
     cases[14].first = "rgb order and invert";
     cases[14].second.output.strRgbOrder = "bgr";
     cases[14].second.output.bInvert = true;
-    cases[15].first = "all";
-    DeviceSettings& all = cases[15].second;
+    cases[15].first = "the channel rule, chosen";
+    cases[15].second.reduction.monoRule = ReductionSettings::MonoRule::Channels;
+    cases[16].first = "all";
+    DeviceSettings& all = cases[16].second;
     all.strPixelFormat = "grey4";
     all.reduction = {DitherMethod::Ordered, true, ReductionSettings::MonoRule::Luminance, 70, cases[5].second.reduction.palette};
     all.output = {"u8g2", "pages", "lsb", "big", "565", "bgr", true, "logo", true, "bin"};
@@ -166,6 +168,8 @@ TEST_F(DocumentSettingsTest, ARestThatIsNotOneWellFormedBlockOpensAsTheSixModesO
         {"rotation out of range", withTail({7, 0, 0, 0, 16, 0, 1, 0, 0, 0, 3})},
         {"flip of neither axis", withTail({7, 0, 0, 0, 17, 0, 1, 0, 0, 0, 0})},
         {"invert neither off nor on", withTail({7, 0, 0, 0, 20, 0, 1, 0, 0, 0, 0})},
+        {"channel rule neither off nor on", withTail({7, 0, 0, 0, 21, 0, 1, 0, 0, 0, 0})},
+        {"both two-colour rules", withTail({14, 0, 0, 0, 4, 0, 1, 0, 0, 0, 1, 21, 0, 1, 0, 0, 0, 1})},
         {"resize to no width", withTail({12, 0, 0, 0, 18, 0, 6, 0, 0, 0, 0, 0, 7, 0, 0, 0})},
         {"resize past the largest side", withTail({12, 0, 0, 0, 18, 0, 6, 0, 0, 0, 1, 16, 7, 0, 0, 0})},
         {"resize of five bytes", withTail({11, 0, 0, 0, 18, 0, 5, 0, 0, 0, 8, 0, 7, 0, 0})},
