@@ -125,6 +125,7 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -m 1 --dither fs", 2, "--dither must be"},
         {"pic.bmp --dither ordered", 2, "--dither does not apply to colour mode 24"},
         {"pic.bmp -m 6 --round", 2, "--round does not apply to colour mode 6"},
+        {"pic.bmp --for lvgl9 -m a8 --round -o a8.c", 2, "--round does not apply to colour mode a8"},
         {"pic.bmp -m 8 --mono luminance", 2, "--mono does not apply to colour mode 8"},
         {"pic.bmp -m 1 -t 90", 2, "-t with one threshold goes with --mono luminance"},
         {"pic.bmp -m 1 --mono luminance -t 1,2,3", 2, "--mono luminance takes one threshold"},
