@@ -578,3 +578,8 @@ ParsedExportOptions ParseExportOptions(int argc, char** argv)
     line.request.inputs.assign(argv + optind, argv + argc);
     return Validate(std::move(line));
 }
+
+std::span<const option> ExportOptionTable()
+{
+    return {kOptions, std::size(kOptions) - 1};
+}

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/tool_run.h"
+
 #include "cli/console_dialogs.h"
 #include "cli/decode_run.h"
 #include "cli/export_options.h"
@@ -60,7 +62,7 @@ std::string Subject(const std::variant<ExportRequest, DecodeRequest>& request)
 
 } // namespace
 
-int main(int argc, char** argv)
+int RunTool(int argc, char** argv)
 {
     // Only allocation failures are thrown; whatever escapes ends the run
     // with a message instead of an abort.
