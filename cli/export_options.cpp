@@ -334,10 +334,6 @@ ParsedExportOptions Validate(CommandLine line)
     request.reduction.nLuminanceThreshold = line.luminanceThreshold.value_or(128);
     request.given.bLuminanceThreshold = line.luminanceThreshold.has_value();
     if (line.saveDoc && request.bytes.bFrames) return UsageError("--frames cannot go with --save-doc: a document holds one picture");
-    // The alpha plane is read beside the picture, and the shapes turn the picture alone.
-    if (request.mode && FindPixelFormat(*request.mode)->KeepsAlpha() && !request.geometry.DoesNothing())
-        return UsageError("--trim, --rotate, --flip and --resize do not go with colour mode " + ModeWord(*request.mode) +
-                          ", which keeps the picture's alpha");
     // Each frame would be given a palette of its own.
     if (request.bytes.bFrames && request.mode && FindPixelFormat(*request.mode)->UsesPalette())
         return UsageError("--frames does not apply to colour mode " + ModeWord(*request.mode) + ", whose palette would differ from frame to frame");
@@ -503,7 +499,8 @@ std::string UsageText()
            "                         for -f bytes, -f bin, --for and --frames (unless -t R,G,B is given)\n"
            "      --palette FILE     index1..index8: the palette's colours, one #rrggbb a line, instead of\n"
            "                         the at most 2, 4, 16 or 256 that libimagequant chooses\n"
-           "      --trim             cut off a border of the background colour (--background, default white)\n"
+           "      --trim             cut off a border of the background colour (--background, default white),\n"
+           "                         or of alpha 0 in the modes that keep alpha\n"
            "      --rotate DEGREES   90, 180 or 270, clockwise\n"
            "      --flip h|v         mirror left and right (h) or top and bottom (v); both may be given\n"
            "      --resize WxH       fit the picture inside W x H pixels, keeping its aspect (one side may\n"
@@ -580,4 +577,9 @@ ParsedExportOptions ParseExportOptions(int argc, char** argv)
     }
     line.request.inputs.assign(argv + optind, argv + argc);
     return Validate(std::move(line));
+}
+
+std::span<const option> ExportOptionTable()
+{
+    return {kOptions, std::size(kOptions) - 1};
 }

@@ -8,7 +8,9 @@
 #include "export/export_format.h"
 #include "picture/picture_reader.h"
 
+#include <getopt.h>
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -111,6 +113,9 @@ struct ParsedExportOptions {
 };
 
 ParsedExportOptions ParseExportOptions(int argc, char** argv);
+
+// Every option the parser takes, as getopt_long reads them (without the closing row of nulls).
+std::span<const option> ExportOptionTable();
 
 // The usage text for --help.
 std::string UsageText();

@@ -57,7 +57,7 @@ bool ReadInput(const ExportRequest& request, const std::string& input, bool bSha
         return bShaped ? ImportShapedBmp(doc, input, dialogs, request.geometry, InputLimits(request))
                        : ImportBmp(doc, input, dialogs, InputLimits(request));
     case InputKind::Picture:
-        return bShaped ? ImportShapedPicture(doc, input, dialogs, request.background, request.geometry, InputLimits(request))
+        return bShaped ? ImportShapedPicture(doc, input, dialogs, request.background, request.geometry, InputLimits(request), pAlpha)
                        : ImportPicture(doc, input, dialogs, request.background, pAlpha, InputLimits(request));
     }
     return false;

@@ -6,15 +6,18 @@
 
 namespace {
 
-// A picture of the given size whose pixel (x, y) comes from source(x, y).
+// A picture of the given size whose pixel (x, y), and its alpha, come from source(x, y).
 template <class Source>
 RgbImage Remapped(const RgbImage& picture, std::int32_t nWidth, std::int32_t nHeight, Source source)
 {
     RgbImage out(nWidth, nHeight);
+    const bool bAlpha = !picture.alpha.empty();
+    if (bAlpha) out.alpha.resize(out.rgb.size() / 3);
     for (std::int32_t y = 0; y < nHeight; ++y) {
         for (std::int32_t x = 0; x < nWidth; ++x) {
             const auto [sx, sy] = source(x, y);
             std::memcpy(out.Pixel(x, y), picture.Pixel(sx, sy), 3);
+            if (bAlpha) out.alpha[out.Index(x, y)] = picture.alpha[picture.Index(sx, sy)];
         }
     }
     return out;
@@ -47,10 +50,15 @@ RgbImage Flipped(const RgbImage& picture, FlipAxis axis)
 
 RgbImage Trimmed(const RgbImage& picture, Rgb background)
 {
+    // With alpha, the border is what cannot be seen, whatever its colour.
+    const auto isBorder = [&](std::int32_t x, std::int32_t y) {
+        if (picture.alpha.empty()) return picture.At(x, y) == background;
+        return picture.alpha[picture.Index(x, y)] == 0;
+    };
     std::int32_t nLeft = picture.nWidth, nRight = -1, nTop = picture.nHeight, nBottom = -1;
     for (std::int32_t y = 0; y < picture.nHeight; ++y) {
         for (std::int32_t x = 0; x < picture.nWidth; ++x) {
-            if (picture.At(x, y) == background) continue;
+            if (isBorder(x, y)) continue;
             nLeft = std::min(nLeft, x);
             nRight = std::max(nRight, x);
             nTop = std::min(nTop, y);

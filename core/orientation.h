@@ -21,6 +21,6 @@ RgbImage Rotated(const RgbImage& picture, Rotation rotation);
 RgbImage Flipped(const RgbImage& picture, FlipAxis axis);
 
 // The picture without its border rows and columns of the background colour
-// alone; a picture of nothing but the background becomes its top-left pixel,
-// as ImageMagick's -trim leaves one.
+// alone, or of alpha 0 alone when it keeps its alpha; a picture of nothing
+// but the border becomes its top-left pixel, as ImageMagick's -trim leaves one.
 RgbImage Trimmed(const RgbImage& picture, Rgb background);

@@ -15,11 +15,15 @@ struct PictureLimits {
 
     enum class Excess { None, Width, Height, Pixels };
     // The first limit a picture of nWidth x nHeight passes, in that order.
+    // The height counts by its magnitude: a BMP stored top-down gives it
+    // negative, and its readers allocate for the magnitude. A width of 0 or
+    // less is no picture, which every reader refuses before it allocates.
     constexpr Excess Passed(std::int64_t nWidth, std::int64_t nHeight) const
     {
+        const std::int64_t nRows = nHeight < 0 ? -nHeight : nHeight;
         if (nWidth > nMaxSide) return Excess::Width;
-        if (nHeight > nMaxSide) return Excess::Height;
-        if (nMaxPixels > 0 && nWidth * nHeight > nMaxPixels) return Excess::Pixels;
+        if (nRows > nMaxSide) return Excess::Height;
+        if (nMaxPixels > 0 && nWidth * nRows > nMaxPixels) return Excess::Pixels;
         return Excess::None;
     }
 };

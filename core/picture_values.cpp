@@ -102,7 +102,9 @@ std::optional<std::string> ReductionError(const ReductionSettings& settings, Col
     if (format == nullptr) return {};
     const std::string forMode = " does not apply to colour mode " + format->Word();
     if (settings.dither != DitherMethod::None && format->nStorageBits == 24) return "--dither" + forMode + ", which keeps every colour";
-    if (settings.bRound && (format->rule != ChannelRule::HighBits || format->nStorageBits == 24))
+    // Rounding spreads a channel's levels over 0..255: nothing to spread in a
+    // channel of 8 bits, and none at all in one of 0 (a8 keeps no colour).
+    if (settings.bRound && (format->rule != ChannelRule::HighBits || format->nStorageBits == 24 || format->bits.nRed == 0))
         return "--round" + forMode + "; it is for 8, 15 and 16";
     if (settings.monoRule == ReductionSettings::MonoRule::Luminance && format->rule != ChannelRule::Threshold)
         return "--mono" + forMode + "; it is for 1";

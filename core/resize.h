@@ -16,6 +16,7 @@ enum class ResizeFit {
     Fill,   // the size filled, aspect kept: the middle is kept, the overhang cut off
 };
 
-// The picture resized to nWidth x nHeight (both 1 or more) by fit and filter.
+// The picture resized to nWidth x nHeight (both 1 or more) by fit and filter;
+// its alpha too, if it has any, with the colours weighed by it.
 RgbImage Resized(const RgbImage& picture, std::int32_t nWidth, std::int32_t nHeight, ResizeFit fit,
                  ResizeFilter filter);

@@ -14,11 +14,15 @@ struct Rgb {
 };
 
 // A picture of 24-bit pixels, bytes red, green, blue, top row first, rows
-// unpadded: what geometry and the pixel formats' reductions work on.
+// unpadded: what geometry and the pixel formats' reductions work on. A
+// picture that keeps its transparency has an alpha plane beside it, a byte a
+// pixel in the same order, its colours not premultiplied; the geometry
+// carries it along.
 struct RgbImage {
     std::int32_t nWidth = 0;
     std::int32_t nHeight = 0;
     std::vector<std::uint8_t> rgb;
+    std::vector<std::uint8_t> alpha;   // empty: opaque
 
     RgbImage() = default;
     RgbImage(std::int32_t w, std::int32_t h) : nWidth(w), nHeight(h), rgb(3 * std::size_t(w) * std::size_t(h)) {}
@@ -30,13 +34,12 @@ struct RgbImage {
         const std::uint8_t* p = Pixel(x, y);
         return {p[0], p[1], p[2]};
     }
+    // Pixel (x, y)'s place counted in pixels: its alpha's in the plane.
+    std::size_t Index(std::int32_t x, std::int32_t y) const { return std::size_t(y) * std::size_t(nWidth) + std::size_t(x); }
     bool operator==(const RgbImage&) const = default;
 
 private:
-    std::size_t Offset(std::int32_t x, std::int32_t y) const
-    {
-        return 3 * (std::size_t(y) * std::size_t(nWidth) + std::size_t(x));
-    }
+    std::size_t Offset(std::int32_t x, std::int32_t y) const { return 3 * Index(x, y); }
 };
 
 // One byte a pixel, top row first: a picture's luminance or grey levels.

@@ -70,14 +70,18 @@ bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs
 }
 
 bool ImportShapedPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,
-                         const Geometry& geometry, const PictureLimits& limits)
+                         const Geometry& geometry, const PictureLimits& limits, std::vector<std::uint8_t>* pAlpha)
 {
     doc.m_bLoaded = 0;
     doc.m_image.Free();
     RgbImage picture;
-    PictureFault fault = ReadPicturePixels(path, background, picture, limits);
-    if (fault == PictureFault::None && !StoreBitmap(doc.m_image, Transformed(std::move(picture), geometry)))
-        fault = PictureFault::CannotOpen;
+    PictureFault fault = pAlpha != nullptr ? ReadPicturePixelsWithAlpha(path, picture, limits)
+                                           : ReadPicturePixels(path, background, picture, limits);
+    if (fault == PictureFault::None) {
+        RgbImage shaped = Transformed(std::move(picture), geometry);
+        if (!StoreBitmap(doc.m_image, shaped)) fault = PictureFault::CannotOpen;
+        else if (pAlpha != nullptr) *pAlpha = std::move(shaped.alpha);
+    }
     return FinishPictureImport(doc, fault, dialogs, limits);
 }
 

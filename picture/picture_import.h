@@ -20,9 +20,10 @@ bool ImportPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs
 
 // Imports a picture as ImportPicture does, with the geometry done to it as
 // it comes in, so that one larger than a document holds (within the limits)
-// takes no more than its pixels and the shaped ones.
+// takes no more than its pixels and the shaped ones. With pAlpha, the
+// picture's alpha is shaped with it and goes there, as ImportPicture's does.
 bool ImportShapedPicture(CTOVIXDoc& doc, const std::string& path, UserDialogs& dialogs, BackgroundColor background,
-                         const Geometry& geometry, const PictureLimits& limits);
+                         const Geometry& geometry, const PictureLimits& limits, std::vector<std::uint8_t>* pAlpha = nullptr);
 
 // Reads every frame of a picture (ReadPictureFrames) and imports the first
 // into the document, laid on the background, as ImportPicture does; a

@@ -119,6 +119,22 @@ PictureFault ReadPicturePixels(const std::string& path, BackgroundColor backgrou
     return DecodeInto(path, picture, background, limits);
 }
 
+PictureFault ReadPicturePixelsWithAlpha(const std::string& path, RgbImage& picture, const PictureLimits& limits)
+{
+    picture = {};
+    PictureFrames frames;
+    if (const PictureFault fault = DecodeInto(path, frames, PictureRows::Frames::FirstPicture, limits); fault != PictureFault::None)
+        return fault;
+    const std::vector<std::uint8_t>& rgba = frames.frames.front().rgba;
+    picture = RgbImage(frames.nWidth, frames.nHeight);
+    picture.alpha.resize(rgba.size() / 4);
+    for (std::size_t i = 0; i < picture.alpha.size(); ++i) {
+        std::copy(&rgba[4 * i], &rgba[4 * i + 3], &picture.rgb[3 * i]);
+        picture.alpha[i] = rgba[4 * i + 3];
+    }
+    return PictureFault::None;
+}
+
 PictureFault ReadPictureFrames(const std::string& path, PictureFrames& frames, const PictureLimits& limits)
 {
     return DecodeInto(path, frames, PictureRows::Frames::Every, limits);

@@ -45,6 +45,11 @@ PictureFault ReadPictureFile(const std::string& path, BackgroundColor background
 PictureFault ReadPicturePixels(const std::string& path, BackgroundColor background, RgbImage& picture,
                                const PictureLimits& limits = kDocumentLimits);
 
+// Reads the first frame as ReadPicturePixels does, its colours unblended and
+// its alpha in the picture's alpha plane, for the formats that keep transparency.
+PictureFault ReadPicturePixelsWithAlpha(const std::string& path, RgbImage& picture,
+                                        const PictureLimits& limits = kDocumentLimits);
+
 // ReadPictureFile's answer in the BMP import's terms: CannotOpen when the
 // file cannot be opened (or memory runs out), TooWide or TooHigh past the
 // limits, NotBitmap for every other refusal.

@@ -13,11 +13,18 @@
 
 namespace {
 
+// The size the header tells, the height by its magnitude: a BMP stored top
+// row first tells its height as a negative number.
+QSize StoredSize(QImageReader& reader)
+{
+    return {reader.size().width(), std::abs(reader.size().height())};
+}
+
 // The size read() will give, from the header alone; invalid when the
 // reader cannot tell without decoding.
 QSize HeaderSize(QImageReader& reader)
 {
-    QSize size = reader.size();
+    QSize size = StoredSize(reader);
     if (reader.transformation() & QImageIOHandler::TransformationRotate90) size.transpose();
     return size;
 }
@@ -40,8 +47,7 @@ std::unique_ptr<QImageReader> OpenReader(QBuffer& buffer, const QByteArray& form
 // image when it cannot read it.
 QImage ReadOver(QImageReader& reader, int nFill)
 {
-    // A BMP stored top row first tells its height as a negative number.
-    const QSize size(std::abs(reader.size().width()), std::abs(reader.size().height()));
+    const QSize size = StoredSize(reader);
     QImage picture;
     if (!size.isEmpty() && reader.imageFormat() != QImage::Format_Invalid) {
         picture = QImage(size, reader.imageFormat());

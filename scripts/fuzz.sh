@@ -7,7 +7,9 @@
 #   fuzz.sh replay SECONDS  fuzz on a throw-away copy of the committed corpus,
 #                           so the tree stays clean (for make test)
 # The hand-picked seeds in fuzz/seeds/TARGET and the inputs of past crashes in
-# fuzz/regressions/TARGET are always run first and never shrunk away.
+# fuzz/regressions/TARGET are always run first and never shrunk away. Each
+# input of fuzz/regressions must run alone within FUZZ_REGRESSION_MS (default
+# 5000), half the timeout: one that was slow and turns slow again fails.
 # Each target reports its executions, new corpus entries and slowest unit.
 # A crash, or a unit over the 10 s timeout, leaves its input in
 # FUZZ_BIN/../artifacts and fails the script.
@@ -17,6 +19,7 @@ mode=${1:?grow or replay}
 seconds=${2:?seconds per target}
 bin=${FUZZ_BIN:-build-fuzz/bin}
 jobs=${FUZZ_JOBS:-1}
+regression_ms=${FUZZ_REGRESSION_MS:-5000}
 artifacts="$bin/../artifacts"
 [[ "$jobs" =~ ^[1-9][0-9]*$ ]] || { echo "fuzz: FUZZ_JOBS must be a positive number" >&2; exit 2; }
 
@@ -81,6 +84,13 @@ fuzz_target() {
   fi
   slowest=$(sed -n 's/^Executed \(.*\) in \([0-9]*\) ms$/\2 ms, \1/p' "$log" | sort -n | tail -n 1)
   slowest=${slowest:-no input kept to time}
+  local too_slow
+  too_slow=$(sed -n "s|^Executed \\($regressions/.*\\) in \\([0-9]*\\) ms$|\\2 ms, \\1|p" "$log" |
+             awk -v limit="$regression_ms" '$1 + 0 > limit + 0')
+  if [ -n "$too_slow" ]; then
+    { echo "$too_slow"; echo "fuzz: $target FAILED: a regression input over ${regression_ms} ms"; } >"$report"
+    return 1
+  fi
 
   {
     echo "fuzz: $target, ${seconds}s"

@@ -15,6 +15,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QTransform>
 
 #include <algorithm>
 #include <cctype>
@@ -127,6 +128,7 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -m 1 --dither fs", 2, "--dither must be"},
         {"pic.bmp --dither ordered", 2, "--dither does not apply to colour mode 24"},
         {"pic.bmp -m 6 --round", 2, "--round does not apply to colour mode 6"},
+        {"pic.bmp --for lvgl9 -m a8 --round -o a8.c", 2, "--round does not apply to colour mode a8"},
         {"pic.bmp -m 8 --mono luminance", 2, "--mono does not apply to colour mode 8"},
         {"pic.bmp -m 1 -t 90", 2, "-t with one threshold goes with --mono luminance"},
         {"pic.bmp -m 1 --mono luminance -t 1,2,3", 2, "--mono luminance takes one threshold"},
@@ -476,6 +478,42 @@ TEST_F(TovixExportTest, OutputsThatMeetEachOtherOrAnInputAreRefusedBeforeAnythin
     EXPECT_EQ(apart.nExit, 0) << apart.strErr;
     for (const char* name : {"pic.c", "sub/pic.c", "keep.xbm", "keep.c"}) EXPECT_TRUE(fs::exists(dir.File(name))) << name;
     EXPECT_EQ(Run("pic.bmp sub/pic.bmp --force").nExit, 0);
+}
+
+// Trim, rotate, flip and resize keep the alpha of the modes that keep it: a
+// shape gives what the shaped picture gives, trim cuts off alpha 0, and a
+// resize weighs colours by their alpha, so red beside transparency stays red.
+TEST_F(TovixExportTest, GeometryKeepsTheAlphaOfTheModesThatKeepIt)
+{
+    // 20 x 12: a border of 3 transparent pixels around red, one blue pixel of alpha 200.
+    QImage icon(20, 12, QImage::Format_ARGB32);
+    icon.fill(qRgba(0, 0, 0, 0));
+    for (int y = 3; y < 9; ++y)
+        for (int x = 3; x < 17; ++x) icon.setPixel(x, y, qRgba(255, 0, 0, 255));
+    icon.setPixel(5, 4, qRgba(0, 0, 255, 200));
+    ASSERT_TRUE(icon.save(QString::fromStdString(dir.File("icon.png"))));
+    const std::string bin = "--for lvgl9 -f bin -m argb8888 -o - ";
+    const std::pair<std::string, QImage> shapes[] = {
+        {"--rotate 90", icon.transformed(QTransform().rotate(90))},
+        {"--rotate 270 --flip h", icon.transformed(QTransform().rotate(270)).mirrored(true, false)},
+        {"--flip v", icon.mirrored(false, true)},
+    };
+    for (const auto& [shape, shaped] : shapes) {
+        ASSERT_TRUE(shaped.save(QString::fromStdString(dir.File("shaped.png"))));
+        const RunResult result = Run(bin + shape + " icon.png");
+        EXPECT_EQ(result.nExit, 0) << shape << result.strErr;
+        EXPECT_EQ(result.strOut, Run(bin + "shaped.png").strOut) << shape;
+    }
+    EXPECT_TRUE(Run("--for lvgl9 -m argb8888 --trim -o - icon.png").strOut.starts_with("/* 14x6 pixels")) << "trimmed";
+    EXPECT_EQ(Run("--for adafruit-gfx -m 565a1 --resize 10x6 -o - icon.png").nExit, 0);
+    ASSERT_EQ(Run("--for lvgl9 -m argb8888 --resize 10x6 -o small.c icon.png").nExit, 0);
+    ASSERT_EQ(Run("--decode small.c -o small.png").nExit, 0);
+    const QImage small = QImage(QString::fromStdString(dir.File("small.png"))).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(small.size(), QSize(10, 6));
+    EXPECT_EQ(small.pixel(0, 0), qRgba(0, 0, 0, 0));
+    EXPECT_EQ(small.pixel(1, 1), qRgba(255, 0, 0, 64)) << "a quarter seen, all red";
+    EXPECT_EQ(small.pixel(1, 2), qRgba(255, 0, 0, 128)) << "half seen, all red";
+    EXPECT_EQ(small.pixel(5, 2), qRgba(255, 0, 0, 255));
 }
 
 // A PNG decoded from an export that keeps alpha keeps it too, so the same

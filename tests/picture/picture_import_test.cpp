@@ -4,6 +4,7 @@
 #include "core/tovix_doc.h"
 #include "picture/picture_import.h"
 #include "picture/picture_messages.h"
+#include "picture/picture_reader.h"
 #include "testkit/bmp_builder.h"
 #include "testkit/recording_dialogs.h"
 #include "tests/support/temp_dir.h"
@@ -17,6 +18,8 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
+
+#include <sys/resource.h>
 
 using namespace testing_support;
 
@@ -175,6 +178,26 @@ TEST_F(PictureImportTest, RefusedFilesSayWhyAndLeaveNoPicture)
         EXPECT_EQ(dialogs.messages, c.messages) << c.name << ", frames";
         EXPECT_FALSE(doc->m_image.IsLoaded()) << c.name << ", frames";
     }
+}
+
+// A header's height counts by its magnitude before anything is allocated:
+// 4096 x -65,536 (rows top-down) in a file of 102 bytes once took 1 GiB.
+TEST_F(PictureImportTest, TopDownHeightPastTheLimitIsRefusedBeforeAnyAllocation)
+{
+    std::vector<std::uint8_t> bytes = BuildBmp(4, 4, PatternPixel, {.bTopDown = true});
+    const auto put32 = [&bytes](std::size_t nOffset, std::int32_t nValue) {
+        for (int i = 0; i < 4; ++i) bytes[nOffset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(nValue) >> (8 * i));
+    };
+    put32(18, 4096);
+    put32(22, -65536);
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    EXPECT_FALSE(Import(bytes, "tall.png"));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{msg::kTooHigh});
+    CDibImage image;
+    EXPECT_EQ(ReadPictureFile(dir.File("tall.png"), {}, image, nullptr, kResizeInputLimits), PictureFault::TooHigh);
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 << 10) << "KiB taken at the peak";
 }
 
 TEST_F(PictureImportTest, PicturesAsWideOrAsHighAsTheLimitComeIn)
