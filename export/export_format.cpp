@@ -214,16 +214,23 @@ std::optional<std::string> ReducedPictureError(const CapturedPicture& reduced)
     return std::nullopt;
 }
 
-bool WriteExportFile(std::FILE* file, const OutputFormat& format, const ExportJob& job)
+bool WriteExport(OutputSink sink, const OutputFormat& format, const ExportJob& job)
 {
-    TextWriter out(file, format.lineEnds);
+    TextWriter out(sink, format.lineEnds);
     format.Write(out, job);
     return out.Flush();
 }
 
+bool WriteExportFile(std::FILE* file, const OutputFormat& format, const ExportJob& job)
+{
+    FileSink sink(file);
+    return WriteExport(sink.Sink(), format, job);
+}
+
 bool WriteBytesHeaderFile(std::FILE* file, const std::string& headerPath, const ExportJob& job)
 {
-    TextWriter out(file, FindOutputFormat(ExportFormat::Bytes).lineEnds);
+    FileSink sink(file);
+    TextWriter out(sink.Sink(), FindOutputFormat(ExportFormat::Bytes).lineEnds);
     WriteBytesHeader(out, job, HeaderGuard(headerPath));
     return out.Flush();
 }

@@ -4,6 +4,7 @@
 #include "core/color_mode.h"
 #include "export/export_job.h"
 #include "export/format_readers.h"
+#include "export/output_sink.h"
 #include "export/text_writer.h"
 
 #include <cstdio>
@@ -91,8 +92,11 @@ CapturedPicture ReducedFor(const OutputFormat& format, CapturedPicture picture, 
 // which no palette could be chosen.
 std::optional<std::string> ReducedPictureError(const CapturedPicture& reduced);
 
-// Writes a job in the format to an open file, with the format's line ends.
+// Writes a job in the format to a sink, with the format's line ends.
 // Returns false when a write failed.
+bool WriteExport(OutputSink sink, const OutputFormat& format, const ExportJob& job);
+
+// The same to an open file.
 bool WriteExportFile(std::FILE* file, const OutputFormat& format, const ExportJob& job);
 
 // Writes the header that goes with a bytes-format source. Returns false when
