@@ -4,11 +4,16 @@
 #include "core/picture_values.h"
 #include "core/pixel_format.h"
 #include "export/bytes_writer.h"
+#include "export/display_target.h"
 #include "export/display_targets.h"
 #include "export/epaper_target.h"
 #include "export/format1_writer.h"
 #include "export/format2_writer.h"
 #include "export/mode_layout.h"
+#include "export/target_data.h"
+#include "export/target_reader.h"
+
+#include <vector>
 
 namespace {
 
@@ -28,84 +33,71 @@ constexpr const char* kSourceFilters =
     "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)";
 constexpr const char* kBinFilters = "Binary Files (*.bin);;All Files (*)";
 
-// A target's C source and its raw bytes, the same rows but for the writer.
-constexpr OutputFormat TargetSource(const char* pszTarget, const char* pszExtension, bool (*TakesMode)(ColorMode),
-                                    ColorMode defaultMode, void (*Write)(TextWriter&, const ExportJob&),
-                                    bool bReducesColours = false)
+// A target's C source and its raw bytes.
+OutputFormat TargetSource(const DisplayTarget& target)
 {
-    return {ExportFormat::ForTarget, "bytes", pszExtension, kSourceFilters, LineEnds::Lf, false, false, TakesMode,
-            Write, IsTargetStart, ReadTargetSource, pszTarget, defaultMode, bReducesColours};
+    return {ExportFormat::ForTarget, "bytes", target.pszExtension, kSourceFilters, LineEnds::Lf, false, false,
+            target.TakesMode, nullptr, IsTargetStart, ReadTargetSource, target.pszWord, target.defaultMode, &target,
+            target.WriteSource};
 }
 
-constexpr OutputFormat TargetBin(const char* pszTarget, bool (*TakesMode)(ColorMode), ColorMode defaultMode,
-                                 void (*Write)(TextWriter&, const ExportJob&), bool bReducesColours = false)
+OutputFormat TargetBin(const DisplayTarget& target)
 {
-    return {ExportFormat::ForTarget, "bin", "bin", kBinFilters, LineEnds::Lf, false, false, TakesMode,
-            Write, nullptr, nullptr, pszTarget, defaultMode, bReducesColours};
+    return {ExportFormat::ForTarget, "bin", "bin", kBinFilters, LineEnds::Lf, false, false, target.TakesMode, nullptr,
+            nullptr, nullptr, target.pszWord, target.defaultMode, &target, target.WriteBin};
 }
 
-// Alpha variants of a target come in as rows here once the pixel-format
-// table has those formats: a TakesMode that names them, and a layout in
-// display_targets.cpp.
-constexpr OutputFormat kFormats[] = {
-    {ExportFormat::Format1, "1", "c",
-     "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)",
-     LineEnds::CrLf, false, true, HasModeLayout, WriteFormat1, IsFormat1Start, ReadFormat1},
-    {ExportFormat::Format2, "2", "txt",
-     "Text Files (*.txt);;C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;All Files (*)",
-     LineEnds::CrLf, false, true, HasModeLayout, WriteFormat2, IsFormat2Start, ReadFormat2},
-    {ExportFormat::Bytes, "bytes", "c",
-     "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)",
-     LineEnds::Lf, true, false, HasPixelFormat, WriteBytesSource, IsBytesFormatStart, ReadBytesFormat},
-    {ExportFormat::Bin, "bin", "bin", kBinFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesBin, nullptr, nullptr},
-    TargetSource("u8g2", "c", IsMonoMode, ColorMode::Mono, WriteU8g2Source),
-    TargetSource("adafruit-gfx", "c", IsAdafruitGfxMode, ColorMode::Mono, WriteAdafruitGfxSource),
-    TargetSource("tft-espi", "c", Is565Mode, ColorMode::Rgb565, WriteTftEspiSource),
-    TargetSource("ssd1306", "c", IsMonoMode, ColorMode::Mono, WriteSsd1306Source),
-    TargetSource("sh1106", "c", IsMonoMode, ColorMode::Mono, WriteSh1106Source),
-    TargetSource("xbm", "xbm", IsMonoMode, ColorMode::Mono, WriteXbmSource),
-    TargetSource("lvgl9", "c", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Source),
-    TargetSource("lvgl9-xrgb8888", "c", IsFullMode, ColorMode::Full, WriteLvgl9XrgbSource),
-    TargetSource("lvgl8", "c", IsLvgl8Mode, ColorMode::Rgb565, WriteLvgl8Source),
-    TargetSource("epaper", "c", IsFullMode, ColorMode::Full, WriteEpaperRedSource, true),
-    TargetSource("epaper-yellow", "c", IsFullMode, ColorMode::Full, WriteEpaperYellowSource, true),
-    TargetBin("u8g2", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
-    TargetBin("adafruit-gfx", IsAdafruitGfxMode, ColorMode::Mono, WriteGfxBin),
-    TargetBin("tft-espi", Is565Mode, ColorMode::Rgb565, WriteGfxBin),
-    TargetBin("ssd1306", IsMonoMode, ColorMode::Mono, WritePagesBin),
-    TargetBin("sh1106", IsMonoMode, ColorMode::Mono, WritePagesBin),
-    TargetBin("xbm", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
-    TargetBin("lvgl9", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Bin),
-    TargetBin("lvgl9-xrgb8888", IsFullMode, ColorMode::Full, WriteLvgl9XrgbBin),
-    TargetBin("lvgl8", IsLvgl8Mode, ColorMode::Rgb565, WriteLvgl8Bin),
-    TargetBin("epaper", IsFullMode, ColorMode::Full, WriteEpaperBin, true),
-    TargetBin("epaper-yellow", IsFullMode, ColorMode::Full, WriteEpaperBin, true),
-};
+// The formats of their own, then every target's source, then every target's raw bytes.
+std::vector<OutputFormat> MakeFormats()
+{
+    std::vector<OutputFormat> formats = {
+        {ExportFormat::Format1, "1", "c",
+         "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)",
+         LineEnds::CrLf, false, true, HasModeLayout, WriteFormat1, IsFormat1Start, ReadFormat1},
+        {ExportFormat::Format2, "2", "txt",
+         "Text Files (*.txt);;C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;All Files (*)",
+         LineEnds::CrLf, false, true, HasModeLayout, WriteFormat2, IsFormat2Start, ReadFormat2},
+        {ExportFormat::Bytes, "bytes", "c", kSourceFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesSource,
+         IsBytesFormatStart, ReadBytesFormat},
+        {ExportFormat::Bin, "bin", "bin", kBinFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesBin, nullptr,
+         nullptr},
+    };
+    for (const DisplayTarget& target : DisplayTargets()) formats.push_back(TargetSource(target));
+    for (const DisplayTarget& target : DisplayTargets()) formats.push_back(TargetBin(target));
+    return formats;
+}
+
+// Whether the format reduces full colour to a panel's inks.
+bool ReducesColours(const OutputFormat& format)
+{
+    return format.pTarget != nullptr && format.pTarget->ReducesColours();
+}
 
 } // namespace
 
 std::span<const OutputFormat> OutputFormats()
 {
-    return kFormats;
+    static const std::vector<OutputFormat> formats = MakeFormats();
+    return formats;
 }
 
 const OutputFormat& FindOutputFormat(ExportFormat format)
 {
-    for (const OutputFormat& row : kFormats)
+    for (const OutputFormat& row : OutputFormats())
         if (row.id == format) return row;
-    return kFormats[0];
+    return OutputFormats()[0];
 }
 
 const OutputFormat* FindOutputFormat(std::string_view name)
 {
-    for (const OutputFormat& row : kFormats)
+    for (const OutputFormat& row : OutputFormats())
         if (name == row.pszName && row.pszTarget == nullptr) return &row;
     return nullptr;
 }
 
 const OutputFormat* FindOutputFormat(std::string_view name, std::string_view target)
 {
-    for (const OutputFormat& row : kFormats)
+    for (const OutputFormat& row : OutputFormats())
         if (name == row.pszName && row.pszTarget != nullptr && target == row.pszTarget) return &row;
     return nullptr;
 }
@@ -113,7 +105,7 @@ const OutputFormat* FindOutputFormat(std::string_view name, std::string_view tar
 std::string OutputFormatNames()
 {
     std::string names;
-    for (const OutputFormat& row : kFormats)
+    for (const OutputFormat& row : OutputFormats())
         if (row.pszTarget == nullptr) names += (names.empty() ? "" : "|") + std::string(row.pszName);
     return names;
 }
@@ -121,9 +113,7 @@ std::string OutputFormatNames()
 std::string TargetNames()
 {
     std::string names;
-    for (const OutputFormat& row : kFormats)
-        if (row.pszTarget != nullptr && FindOutputFormat("bytes", row.pszTarget) == &row)
-            names += (names.empty() ? "" : "|") + std::string(row.pszTarget);
+    for (const DisplayTarget& target : DisplayTargets()) names += (names.empty() ? "" : "|") + std::string(target.pszWord);
     return names;
 }
 
@@ -141,7 +131,7 @@ std::optional<std::string> RefusalFor(const OutputFormat& format, const Captured
     if (!format.TakesMode(picture.mode))
         return "colour mode " + ModeWord(picture.mode) + " has no " + format.pszName + " layout";
     if (picture.PixelCount() == 0) return std::string("the picture has no pixels, and a C array cannot be empty");
-    if (format.pszTarget != nullptr) return TargetSizeRefusal(format.pszTarget, picture);
+    if (format.pTarget != nullptr) return TargetSizeRefusal(*format.pTarget, picture);
     return {};
 }
 
@@ -187,16 +177,16 @@ std::optional<std::string> ReductionErrorFor(const OutputFormat& format, const R
 {
     // Full colour keeps every colour, but a panel's inks do not.
     ReductionSettings checked = settings;
-    if (format.bReducesColours) checked.dither = DitherMethod::None;
+    if (ReducesColours(format)) checked.dither = DitherMethod::None;
     return ReductionError(checked, mode);
 }
 
 CapturedPicture ReducedFor(const OutputFormat& format, CapturedPicture picture, const ReductionSettings& settings,
                            ReducedValues& kept)
 {
-    if (format.bReducesColours) {
+    if (ReducesColours(format)) {
         picture.mode = ColorMode::Index2;
-        kept.palette = EpaperInks(format.pszTarget);
+        kept.palette = EpaperInks(*format.pTarget->pInk);
     } else {
         kept.palette = PaletteFor(picture, settings);
     }
@@ -217,7 +207,10 @@ std::optional<std::string> ReducedPictureError(const CapturedPicture& reduced)
 bool WriteExport(OutputSink sink, const OutputFormat& format, const ExportJob& job)
 {
     TextWriter out(sink, format.lineEnds);
-    format.Write(out, job);
+    if (format.pTarget != nullptr)
+        format.WriteTarget(out, job, *format.pTarget);
+    else
+        format.Write(out, job);
     return out.Flush();
 }
 
@@ -240,7 +233,7 @@ ReadError ReadExportText(std::string_view text, PictureBuffer& picture)
     Lines lines(text);
     std::string_view first;
     if (!lines.Next(first)) return AtLine(1, "the file is empty");
-    for (const OutputFormat& format : kFormats)
+    for (const OutputFormat& format : OutputFormats())
         if (format.IsStart != nullptr && format.IsStart(first)) return format.Read(first, lines, picture);
     return AtLine(1, "not an export of tovix-export");
 }

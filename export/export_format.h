@@ -15,6 +15,7 @@
 #include <vector>
 
 struct ReductionSettings;   // core/reduction_settings.h, whose colour types stay out of here
+struct DisplayTarget;       // export/display_target.h, the same
 
 enum class ExportFormat {
     Format1,   // C array declarations
@@ -25,7 +26,9 @@ enum class ExportFormat {
 };
 
 // Everything the program, the tool and --decode know about one output
-// format. Adding a format is a row here with its writer and reader.
+// format. Adding a format is a row here with its writer and reader; each
+// display target gives two rows, its C source and its raw bytes, made from
+// its row of DisplayTargets().
 struct OutputFormat {
     ExportFormat id;
     const char* pszName;            // the tool's -f word
@@ -35,12 +38,13 @@ struct OutputFormat {
     bool bLayoutOptions;            // takes the bytes options and --header
     bool bAnyDocument;              // writes whatever a document holds: any mode, no pixels
     bool (*TakesMode)(ColorMode mode);   // the modes -m may choose for it
-    void (*Write)(TextWriter& out, const ExportJob& job);
+    void (*Write)(TextWriter& out, const ExportJob& job);   // null for a target's rows
     bool (*IsStart)(std::string_view firstLine);
     ReadError (*Read)(std::string_view firstLine, Lines& lines, PictureBuffer& picture);
     const char* pszTarget = nullptr;    // the --for word; null for a format of no one library
     ColorMode defaultMode = ColorMode::Full;   // a target's mode when -m does not choose
-    bool bReducesColours = false;   // reduces full colour to a panel's inks, and takes --dither for it
+    const DisplayTarget* pTarget = nullptr;    // the target's row, whose writer WriteTarget is
+    void (*WriteTarget)(TextWriter& out, const ExportJob& job, const DisplayTarget& target) = nullptr;
 };
 
 std::span<const OutputFormat> OutputFormats();
