@@ -20,8 +20,9 @@ for name, w, h in (("oled", 128, 64), ("odd", 37, 21)):
     rows = [[random.randrange(256) for _ in range(w * 3)] for _ in range(h)]
     png.Writer(w, h, greyscale=False).write(open(name + ".png", "wb"), rows)
 EOF
+# Two colours by brightness, as every library target takes them by default.
 for picture in oled odd; do
-    "$tool" -f 2 -m 1 -o "$picture-mono.txt" "$picture.png"
+    "$tool" -f 2 -m 1 --mono luminance -o "$picture-mono.txt" "$picture.png"
     "$tool" -f 2 -m 16 -o "$picture-565.txt" "$picture.png"
 done
 "$tool" -f bin -m grey8 -o odd-grey8.txt odd.png
