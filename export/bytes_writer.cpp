@@ -134,6 +134,16 @@ void WriteBytesSource(TextWriter& out, const ExportJob& job)
     else WritePictureArrays(out, identifier, picture, job.bytes);
 }
 
+void WriteBytesBin(TextWriter& out, const ExportJob& job)
+{
+    // A palette format's palette goes first, as LVGL lays its indexed images out.
+    if (FindPixelFormat(job.picture.mode)->UsesPalette()) {
+        const std::vector<std::uint8_t> palette = PackPalette(job.picture, job.bytes);
+        out.Raw(palette.data(), palette.size());
+    }
+    PackBlocks(job.picture, job.bytes, 1, [&out](std::span<const std::uint8_t> block, bool) { out.Raw(block.data(), block.size()); });
+}
+
 void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
 {
     const CapturedPicture& picture = job.picture;

@@ -16,6 +16,9 @@ class TextWriter;
 // an array of its own named NAME_palette.
 void WriteBytesSource(TextWriter& out, const ExportJob& job);
 
+// The raw bytes of -f bin: the same layout, a palette format's palette first.
+void WriteBytesBin(TextWriter& out, const ExportJob& job);
+
 // The header for such a source: include guard, size macros and the array's
 // extern declaration.
 void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& guard);

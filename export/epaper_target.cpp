@@ -1,36 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/epaper_target.h"
 
-#include "core/rgb_image.h"
-#include "export/bytes_writer.h"
-#include "export/display_targets.h"
 #include "export/export_job.h"
 #include "export/export_name.h"
+#include "export/target_source.h"
 #include "export/text_writer.h"
 
-#include <array>
+#include <string>
 
 namespace {
-
-constexpr int kBytesPerLine = 16;
-
-struct Panel {
-    const char* pszTarget;
-    const char* pszInk;   // the colour plane's name and the ink's word
-    Rgb ink;
-};
-
-constexpr Panel kPanels[] = {
-    {"epaper", "red", {255, 0, 0}},
-    {"epaper-yellow", "yellow", {255, 255, 0}},
-};
-
-const Panel* FindPanel(std::string_view target)
-{
-    for (const Panel& panel : kPanels)
-        if (target == panel.pszTarget) return &panel;
-    return nullptr;
-}
 
 std::int64_t PlaneBytes(std::int64_t nWidth, std::int64_t nHeight)
 {
@@ -62,91 +40,63 @@ std::vector<std::uint8_t> Planes(const CapturedPicture& picture)
     return planes;
 }
 
-std::string SettingsLine(const CapturedPicture& picture, const Panel& panel)
+std::string SettingsLine(const CapturedPicture& picture, const DisplayTarget& target)
 {
     // The tool takes -m 24 for a panel; the picture comes in the mode of its reduction.
-    return TargetSettingsLine(picture.nWidth, picture.nHeight, panel.pszTarget, ColorMode::Full, false);
+    return TargetSettingsLine(picture.nWidth, picture.nHeight, target, ColorMode::Full, false);
 }
 
-std::vector<std::string> Declarators(const CapturedPicture& picture, const std::string& name, const Panel& panel)
+std::vector<std::string> Declarators(const CapturedPicture& picture, const std::string& name, const DisplayTarget& target)
 {
     const std::string size = "[" + std::to_string(PlaneBytes(picture.nWidth, picture.nHeight)) + "] PROGMEM";
-    return {"const uint8_t " + name + "_black" + size, "const uint8_t " + name + "_" + panel.pszInk + size};
+    return {"const uint8_t " + name + "_black" + size, "const uint8_t " + name + "_" + target.pInk->pszName + size};
 }
 
-void WriteSource(TextWriter& out, const ExportJob& job, const Panel& panel)
+} // namespace
+
+void WriteEpaperSource(TextWriter& out, const ExportJob& job, const DisplayTarget& target)
 {
     const CapturedPicture& picture = job.picture;
     const std::string name = MakeCIdentifier(job.exportName);
-    const std::string ink = panel.pszInk;
+    const std::string ink = target.pInk->pszName;
     const std::vector<std::uint8_t> planes = Planes(job.picture);
     const std::size_t nPlane = planes.size() / 2;
-    out.Text(SettingsLine(picture, panel) + "\n");
+    out.Text(SettingsLine(picture, target) + "\n");
     out.Text("/* Three-colour e-paper (black, white, " + ink + "): GxEPD2\n   display.drawImage(" + name + "_black, " +
              name + "_" + ink + ", x, y, " + name + "_WIDTH, " + name + "_HEIGHT, false, false, true);\n"
              "   Waveshare: send " + name + "_black as the black data and " + name + "_" + ink +
              " as the colour data.\n   Each plane: rows from the top, (width + 7) / 8 bytes a row, the leftmost pixel "
              "in bit 7;\n   a 0 bit is ink, a 1 bit white. A " + ink + " pixel is white in " + name + "_black. */\n");
-    const std::vector<std::string> declarators = Declarators(picture, name, panel);
+    const std::vector<std::string> declarators = Declarators(picture, name, target);
     out.Text(DeclarationsOrInclude(job, ArrayDeclarations(name, picture, declarators)));
     for (std::size_t k = 0; k < 2; ++k) {
         out.Text((k == 0 ? "" : "\n") + declarators[k] + " = {\n");
-        out.ByteList(planes.data() + k * nPlane, nPlane, kBytesPerLine);
+        out.ByteList(planes.data() + k * nPlane, nPlane, kTargetBytesPerLine);
         out.Text("};\n");
     }
 }
 
-void WriteHeader(TextWriter& out, const ExportJob& job, const std::string& guard, const Panel& panel)
+void WriteEpaperHeader(TextWriter& out, const ExportJob& job, const DisplayTarget& target, const std::string& guard)
 {
     const std::string name = MakeCIdentifier(job.exportName);
-    WriteTargetHeader(out, SettingsLine(job.picture, panel), guard,
-                      ArrayDeclarations(name, job.picture, Declarators(job.picture, name, panel)));
+    WriteTargetHeader(out, SettingsLine(job.picture, target), guard,
+                      ArrayDeclarations(name, job.picture, Declarators(job.picture, name, target)));
 }
 
-} // namespace
-
-void WriteEpaperRedSource(TextWriter& out, const ExportJob& job)
-{
-    WriteSource(out, job, kPanels[0]);
-}
-
-void WriteEpaperYellowSource(TextWriter& out, const ExportJob& job)
-{
-    WriteSource(out, job, kPanels[1]);
-}
-
-void WriteEpaperRedHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
-{
-    WriteHeader(out, job, guard, kPanels[0]);
-}
-
-void WriteEpaperYellowHeader(TextWriter& out, const ExportJob& job, const std::string& guard)
-{
-    WriteHeader(out, job, guard, kPanels[1]);
-}
-
-void WriteEpaperBin(TextWriter& out, const ExportJob& job)
+void WriteEpaperBin(TextWriter& out, const ExportJob& job, const DisplayTarget&)
 {
     const std::vector<std::uint8_t> planes = Planes(job.picture);
     out.Raw(planes.data(), planes.size());
 }
 
-std::vector<std::uint32_t> EpaperInks(std::string_view target)
+std::vector<std::uint32_t> EpaperInks(const PanelInk& ink)
 {
-    const Panel* panel = FindPanel(target);
-    if (panel == nullptr) return {};
-    return {0xFFFFFF, 0x000000, Packed(panel->ink)};
+    return {0xFFFFFF, 0x000000, Packed(ink.colour)};
 }
 
-bool IsEpaperTarget(std::string_view target)
-{
-    return FindPanel(target) != nullptr;
-}
-
-ReadError ReadEpaperPlanes(std::string_view target, std::int32_t nWidth, std::int32_t nHeight, Lines& lines,
+ReadError ReadEpaperPlanes(const PanelInk& ink, std::int32_t nWidth, std::int32_t nHeight, Lines& lines,
                            PictureBuffer& picture)
 {
-    const Panel& panel = *FindPanel(target);
     const std::size_t nPlane = static_cast<std::size_t>(PlaneBytes(nWidth, nHeight));
     std::vector<std::uint32_t> planes[2];
     for (std::vector<std::uint32_t>& plane : planes) {
@@ -158,7 +108,7 @@ ReadError ReadEpaperPlanes(std::string_view target, std::int32_t nWidth, std::in
         if (!lines.Next(line) || line != "};") return AtLine(lines.Number(), "\"};\" does not follow the values");
     }
     // Full colour's value is 0xRRGGBB.
-    const std::uint32_t ink = static_cast<std::uint32_t>(panel.ink.r << 16 | panel.ink.g << 8 | panel.ink.b);
+    const std::uint32_t nInk = static_cast<std::uint32_t>(ink.colour.r << 16 | ink.colour.g << 8 | ink.colour.b);
     std::vector<std::uint32_t> pixels;
     pixels.reserve(static_cast<std::size_t>(nWidth) * static_cast<std::size_t>(nHeight));
     const std::size_t nRowBytes = (static_cast<std::size_t>(nWidth) + 7) / 8;
@@ -168,7 +118,7 @@ ReadError ReadEpaperPlanes(std::string_view target, std::int32_t nWidth, std::in
             const std::uint32_t nBit = 0x80u >> (x % 8);
             const bool bInk = (planes[1][nByte] & nBit) == 0;
             const bool bBlack = (planes[0][nByte] & nBit) == 0;
-            pixels.push_back(bInk ? ink : bBlack ? 0x000000 : 0xFFFFFF);
+            pixels.push_back(bInk ? nInk : bBlack ? 0x000000 : 0xFFFFFF);
         }
     }
     picture = DecodedPicture(ColorMode::Full, nWidth, nHeight, pixels);

@@ -4,11 +4,16 @@
 #include "core/picture_values.h"
 #include "core/pixel_format.h"
 #include "export/bytes_writer.h"
+#include "export/display_target.h"
 #include "export/display_targets.h"
 #include "export/epaper_target.h"
 #include "export/format1_writer.h"
 #include "export/format2_writer.h"
 #include "export/mode_layout.h"
+#include "export/target_data.h"
+#include "export/target_reader.h"
+
+#include <vector>
 
 namespace {
 
@@ -28,61 +33,45 @@ constexpr const char* kSourceFilters =
     "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)";
 constexpr const char* kBinFilters = "Binary Files (*.bin);;All Files (*)";
 
-// A target's C source and its raw bytes, the same rows but for the writer.
-constexpr OutputFormat TargetSource(const char* pszTarget, const char* pszExtension, bool (*TakesMode)(ColorMode),
-                                    ColorMode defaultMode, void (*Write)(TextWriter&, const ExportJob&),
-                                    void (*WriteHeader)(TextWriter&, const ExportJob&, const std::string&),
-                                    bool bReducesColours = false)
+// A target's C source and its raw bytes.
+OutputFormat TargetSource(const DisplayTarget& target)
 {
-    return {ExportFormat::ForTarget, "bytes", pszExtension, kSourceFilters, LineEnds::Lf, false, false, TakesMode,
-            Write, IsTargetStart, ReadTargetSource, pszTarget, defaultMode, bReducesColours, WriteHeader};
+    return {ExportFormat::ForTarget, "bytes", target.pszExtension, kSourceFilters, LineEnds::Lf, false, false,
+            target.TakesMode, nullptr, IsTargetStart, ReadTargetSource, target.pszWord, target.defaultMode, &target,
+            target.WriteSource, nullptr, target.WriteHeader};
 }
 
-constexpr OutputFormat TargetBin(const char* pszTarget, bool (*TakesMode)(ColorMode), ColorMode defaultMode,
-                                 void (*Write)(TextWriter&, const ExportJob&), bool bReducesColours = false)
+OutputFormat TargetBin(const DisplayTarget& target)
 {
-    return {ExportFormat::ForTarget, "bin", "bin", kBinFilters, LineEnds::Lf, false, false, TakesMode,
-            Write, nullptr, nullptr, pszTarget, defaultMode, bReducesColours};
+    return {ExportFormat::ForTarget, "bin", "bin", kBinFilters, LineEnds::Lf, false, false, target.TakesMode, nullptr,
+            nullptr, nullptr, target.pszWord, target.defaultMode, &target, target.WriteBin};
 }
 
-// Alpha variants of a target come in as rows here once the pixel-format
-// table has those formats: a TakesMode that names them, and a layout in
-// display_targets.cpp.
-constexpr OutputFormat kFormats[] = {
-    {ExportFormat::Format1, "1", "c",
-     "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)",
-     LineEnds::CrLf, false, true, HasModeLayout, WriteFormat1, IsFormat1Start, ReadFormat1},
-    {ExportFormat::Format2, "2", "txt",
-     "Text Files (*.txt);;C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;All Files (*)",
-     LineEnds::CrLf, false, true, HasModeLayout, WriteFormat2, IsFormat2Start, ReadFormat2},
-    {ExportFormat::Bytes, "bytes", "c",
-     "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)",
-     LineEnds::Lf, true, false, HasPixelFormat, WriteBytesSource, IsBytesFormatStart, ReadBytesFormat, nullptr,
-     ColorMode::Full, false, WriteBytesHeader},
-    {ExportFormat::Bin, "bin", "bin", kBinFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesBin, nullptr, nullptr},
-    TargetSource("u8g2", "c", IsMonoMode, ColorMode::Mono, WriteU8g2Source, WriteU8g2Header),
-    TargetSource("adafruit-gfx", "c", IsAdafruitGfxMode, ColorMode::Mono, WriteAdafruitGfxSource, WriteAdafruitGfxHeader),
-    TargetSource("tft-espi", "c", Is565Mode, ColorMode::Rgb565, WriteTftEspiSource, WriteTftEspiHeader),
-    TargetSource("ssd1306", "c", IsMonoMode, ColorMode::Mono, WriteSsd1306Source, WriteSsd1306Header),
-    TargetSource("sh1106", "c", IsMonoMode, ColorMode::Mono, WriteSh1106Source, WriteSh1106Header),
-    TargetSource("xbm", "xbm", IsMonoMode, ColorMode::Mono, WriteXbmSource, nullptr),
-    TargetSource("lvgl9", "c", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Source, WriteLvgl9Header),
-    TargetSource("lvgl9-xrgb8888", "c", IsFullMode, ColorMode::Full, WriteLvgl9XrgbSource, WriteLvgl9XrgbHeader),
-    TargetSource("lvgl8", "c", IsLvgl8Mode, ColorMode::Rgb565, WriteLvgl8Source, WriteLvgl8Header),
-    TargetSource("epaper", "c", IsFullMode, ColorMode::Full, WriteEpaperRedSource, WriteEpaperRedHeader, true),
-    TargetSource("epaper-yellow", "c", IsFullMode, ColorMode::Full, WriteEpaperYellowSource, WriteEpaperYellowHeader, true),
-    TargetBin("u8g2", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
-    TargetBin("adafruit-gfx", IsAdafruitGfxMode, ColorMode::Mono, WriteGfxBin),
-    TargetBin("tft-espi", Is565Mode, ColorMode::Rgb565, WriteGfxBin),
-    TargetBin("ssd1306", IsMonoMode, ColorMode::Mono, WritePagesBin),
-    TargetBin("sh1106", IsMonoMode, ColorMode::Mono, WritePagesBin),
-    TargetBin("xbm", IsMonoMode, ColorMode::Mono, WriteXbmRowsBin),
-    TargetBin("lvgl9", IsLvgl9Mode, ColorMode::Rgb565, WriteLvgl9Bin),
-    TargetBin("lvgl9-xrgb8888", IsFullMode, ColorMode::Full, WriteLvgl9XrgbBin),
-    TargetBin("lvgl8", IsLvgl8Mode, ColorMode::Rgb565, WriteLvgl8Bin),
-    TargetBin("epaper", IsFullMode, ColorMode::Full, WriteEpaperBin, true),
-    TargetBin("epaper-yellow", IsFullMode, ColorMode::Full, WriteEpaperBin, true),
-};
+// The formats of their own, then every target's source, then every target's raw bytes.
+std::vector<OutputFormat> MakeFormats()
+{
+    std::vector<OutputFormat> formats = {
+        {ExportFormat::Format1, "1", "c",
+         "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)",
+         LineEnds::CrLf, false, true, HasModeLayout, WriteFormat1, IsFormat1Start, ReadFormat1},
+        {ExportFormat::Format2, "2", "txt",
+         "Text Files (*.txt);;C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;All Files (*)",
+         LineEnds::CrLf, false, true, HasModeLayout, WriteFormat2, IsFormat2Start, ReadFormat2},
+        {ExportFormat::Bytes, "bytes", "c", kSourceFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesSource,
+         IsBytesFormatStart, ReadBytesFormat, nullptr, ColorMode::Full, nullptr, nullptr, WriteBytesHeader},
+        {ExportFormat::Bin, "bin", "bin", kBinFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesBin, nullptr,
+         nullptr},
+    };
+    for (const DisplayTarget& target : DisplayTargets()) formats.push_back(TargetSource(target));
+    for (const DisplayTarget& target : DisplayTargets()) formats.push_back(TargetBin(target));
+    return formats;
+}
+
+// Whether the format reduces full colour to a panel's inks.
+bool ReducesColours(const OutputFormat& format)
+{
+    return format.pTarget != nullptr && format.pTarget->ReducesColours();
+}
 
 bool TwoColoursByBrightness(const OutputFormat& format)
 {
@@ -94,26 +83,27 @@ bool TwoColoursByBrightness(const OutputFormat& format)
 
 std::span<const OutputFormat> OutputFormats()
 {
-    return kFormats;
+    static const std::vector<OutputFormat> formats = MakeFormats();
+    return formats;
 }
 
 const OutputFormat& FindOutputFormat(ExportFormat format)
 {
-    for (const OutputFormat& row : kFormats)
+    for (const OutputFormat& row : OutputFormats())
         if (row.id == format) return row;
-    return kFormats[0];
+    return OutputFormats()[0];
 }
 
 const OutputFormat* FindOutputFormat(std::string_view name)
 {
-    for (const OutputFormat& row : kFormats)
+    for (const OutputFormat& row : OutputFormats())
         if (name == row.pszName && row.pszTarget == nullptr) return &row;
     return nullptr;
 }
 
 const OutputFormat* FindOutputFormat(std::string_view name, std::string_view target)
 {
-    for (const OutputFormat& row : kFormats)
+    for (const OutputFormat& row : OutputFormats())
         if (name == row.pszName && row.pszTarget != nullptr && target == row.pszTarget) return &row;
     return nullptr;
 }
@@ -121,7 +111,7 @@ const OutputFormat* FindOutputFormat(std::string_view name, std::string_view tar
 std::string OutputFormatNames()
 {
     std::string names;
-    for (const OutputFormat& row : kFormats)
+    for (const OutputFormat& row : OutputFormats())
         if (row.pszTarget == nullptr) names += (names.empty() ? "" : "|") + std::string(row.pszName);
     return names;
 }
@@ -129,9 +119,7 @@ std::string OutputFormatNames()
 std::string TargetNames()
 {
     std::string names;
-    for (const OutputFormat& row : kFormats)
-        if (row.pszTarget != nullptr && FindOutputFormat("bytes", row.pszTarget) == &row)
-            names += (names.empty() ? "" : "|") + std::string(row.pszTarget);
+    for (const DisplayTarget& target : DisplayTargets()) names += (names.empty() ? "" : "|") + std::string(target.pszWord);
     return names;
 }
 
@@ -149,7 +137,7 @@ std::optional<std::string> RefusalFor(const OutputFormat& format, const Captured
     if (!format.TakesMode(picture.mode))
         return "colour mode " + ModeWord(picture.mode) + " has no " + format.pszName + " layout";
     if (picture.PixelCount() == 0) return std::string("the picture has no pixels, and a C array cannot be empty");
-    if (format.pszTarget != nullptr) return TargetSizeRefusal(format.pszTarget, picture);
+    if (format.pTarget != nullptr) return TargetSizeRefusal(*format.pTarget, picture);
     return {};
 }
 
@@ -163,7 +151,7 @@ std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::opti
         BytesOptions others = options;
         others.bInvert = false;
         const char* other = FirstGivenOption(others);
-        if (other == nullptr && bHeader && format.WriteHeader == nullptr) other = "--header";
+        if (other == nullptr && bHeader && !format.WritesHeader()) other = "--header";
         if (other != nullptr) return std::string(other) + " does not apply to " + target;
         if (mode && options.bInvert && *mode != ColorMode::Mono) return "--invert applies only to colour mode 1";
         return {};
@@ -195,7 +183,7 @@ std::optional<std::string> ReductionErrorFor(const OutputFormat& format, const R
 {
     // Full colour keeps every colour, but a panel's inks do not.
     ReductionSettings checked = settings;
-    if (format.bReducesColours) checked.dither = DitherMethod::None;
+    if (ReducesColours(format)) checked.dither = DitherMethod::None;
     return ReductionError(checked, mode);
 }
 
@@ -212,9 +200,9 @@ CapturedPicture ReducedFor(const OutputFormat& format, CapturedPicture picture, 
                            ReducedValues& kept)
 {
     const ReductionSettings settings = ResolvedFor(format, picture.mode, chosen);
-    if (format.bReducesColours) {
+    if (ReducesColours(format)) {
         picture.mode = ColorMode::Index2;
-        kept.palette = EpaperInks(format.pszTarget);
+        kept.palette = EpaperInks(*format.pTarget->pInk);
     } else {
         kept.palette = PaletteFor(picture, settings);
     }
@@ -232,17 +220,30 @@ std::optional<std::string> ReducedPictureError(const CapturedPicture& reduced)
     return std::nullopt;
 }
 
+bool WriteExport(OutputSink sink, const OutputFormat& format, const ExportJob& job)
+{
+    TextWriter out(sink, format.lineEnds);
+    if (format.pTarget != nullptr)
+        format.WriteTarget(out, job, *format.pTarget);
+    else
+        format.Write(out, job);
+    return out.Flush();
+}
+
 bool WriteExportFile(std::FILE* file, const OutputFormat& format, const ExportJob& job)
 {
-    TextWriter out(file, format.lineEnds);
-    format.Write(out, job);
-    return out.Flush();
+    FileSink sink(file);
+    return WriteExport(sink.Sink(), format, job);
 }
 
 bool WriteHeaderFile(std::FILE* file, const OutputFormat& format, const std::string& headerPath, const ExportJob& job)
 {
-    TextWriter out(file, format.lineEnds);
-    format.WriteHeader(out, job, HeaderGuard(headerPath));
+    FileSink sink(file);
+    TextWriter out(sink.Sink(), format.lineEnds);
+    if (format.pTarget != nullptr)
+        format.WriteTargetHeader(out, job, *format.pTarget, HeaderGuard(headerPath));
+    else
+        format.WriteHeader(out, job, HeaderGuard(headerPath));
     return out.Flush();
 }
 
@@ -251,7 +252,7 @@ ReadError ReadExportText(std::string_view text, PictureBuffer& picture)
     Lines lines(text);
     std::string_view first;
     if (!lines.Next(first)) return AtLine(1, "the file is empty");
-    for (const OutputFormat& format : kFormats)
+    for (const OutputFormat& format : OutputFormats())
         if (format.IsStart != nullptr && format.IsStart(first)) return format.Read(first, lines, picture);
     return AtLine(1, "not an export of tovix-export");
 }

@@ -4,6 +4,7 @@
 #include "core/color_mode.h"
 #include "export/export_job.h"
 #include "export/format_readers.h"
+#include "export/output_sink.h"
 #include "export/text_writer.h"
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include <vector>
 
 struct ReductionSettings;   // core/reduction_settings.h, whose colour types stay out of here
+struct DisplayTarget;       // export/display_target.h, the same
 
 enum class ExportFormat {
     Format1,   // C array declarations
@@ -24,7 +26,9 @@ enum class ExportFormat {
 };
 
 // Everything the program, the tool and --decode know about one output
-// format. Adding a format is a row here with its writer and reader.
+// format. Adding a format is a row here with its writer and reader; each
+// display target gives two rows, its C source and its raw bytes, made from
+// its row of DisplayTargets().
 struct OutputFormat {
     ExportFormat id;
     const char* pszName;            // the tool's -f word
@@ -34,15 +38,21 @@ struct OutputFormat {
     bool bLayoutOptions;            // takes the bytes options and --header
     bool bAnyDocument;              // writes whatever a document holds: any mode, no pixels
     bool (*TakesMode)(ColorMode mode);   // the modes -m may choose for it
-    void (*Write)(TextWriter& out, const ExportJob& job);
+    void (*Write)(TextWriter& out, const ExportJob& job);   // null for a target's rows
     bool (*IsStart)(std::string_view firstLine);
     ReadError (*Read)(std::string_view firstLine, Lines& lines, PictureBuffer& picture);
     const char* pszTarget = nullptr;    // the --for word; null for a format of no one library
     ColorMode defaultMode = ColorMode::Full;   // a target's mode when -m does not choose
-    bool bReducesColours = false;   // reduces full colour to a panel's inks, and takes --dither for it
-    // The header --header writes beside the source, which then includes it;
-    // null for a format that takes none.
+    const DisplayTarget* pTarget = nullptr;    // the target's row, whose writer WriteTarget is
+    void (*WriteTarget)(TextWriter& out, const ExportJob& job, const DisplayTarget& target) = nullptr;
+    // The header --header writes beside the source, which then includes it:
+    // WriteHeader for a format of its own, WriteTargetHeader for a target's
+    // source; both null for a format that takes none.
     void (*WriteHeader)(TextWriter& out, const ExportJob& job, const std::string& guard) = nullptr;
+    void (*WriteTargetHeader)(TextWriter& out, const ExportJob& job, const DisplayTarget& target,
+                              const std::string& guard) = nullptr;
+
+    bool WritesHeader() const { return WriteHeader != nullptr || WriteTargetHeader != nullptr; }
 };
 
 std::span<const OutputFormat> OutputFormats();
@@ -100,8 +110,11 @@ CapturedPicture ReducedFor(const OutputFormat& format, CapturedPicture picture, 
 // which no palette could be chosen.
 std::optional<std::string> ReducedPictureError(const CapturedPicture& reduced);
 
-// Writes a job in the format to an open file, with the format's line ends.
+// Writes a job in the format to a sink, with the format's line ends.
 // Returns false when a write failed.
+bool WriteExport(OutputSink sink, const OutputFormat& format, const ExportJob& job);
+
+// The same to an open file.
 bool WriteExportFile(std::FILE* file, const OutputFormat& format, const ExportJob& job);
 
 // Writes the header that goes with a source of the format. Returns false when

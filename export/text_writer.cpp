@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <fcntl.h>
 
 namespace {
 
@@ -127,16 +126,7 @@ void TextWriter::Raw(const std::uint8_t* bytes, std::size_t nCount)
 
 bool TextWriter::Flush()
 {
-    if (m_nUsed > 0 && !m_bFailed && std::fwrite(m_buffer, 1, m_nUsed, m_file) != m_nUsed) m_bFailed = true;
-    m_nUnsynced += m_nUsed;
+    if (m_nUsed > 0 && !m_bFailed && !m_sink.Take(m_sink.context, m_buffer, m_nUsed)) m_bFailed = true;
     m_nUsed = 0;
-    if (!m_bFailed && std::fflush(m_file) != 0) m_bFailed = true;
-    // The file is synced once written; starting the disk on each few
-    // megabytes meanwhile leaves that sync little to wait for. Files that
-    // cannot be synced (pipes, terminals) refuse it, which changes nothing.
-    if (!m_bFailed && m_nUnsynced >= kWritebackStep) {
-        sync_file_range(fileno(m_file), 0, 0, SYNC_FILE_RANGE_WRITE);
-        m_nUnsynced = 0;
-    }
     return !m_bFailed;
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "export/output_sink.h"
+
 #include <cstdint>
-#include <cstdio>
 #include <string_view>
 
 // How "\n" goes out: CR LF in the program's formats, LF in C sources for
@@ -10,11 +11,11 @@
 enum class LineEnds { CrLf, Lf };
 
 // Buffered export text: every "\n" goes out as the chosen line end,
-// hexadecimal comes from a lookup table, and bytes reach the file in large
+// hexadecimal comes from a lookup table, and bytes reach the sink in large
 // blocks. A failed write is remembered; everything after it is dropped.
 class TextWriter {
 public:
-    explicit TextWriter(std::FILE* file, LineEnds lineEnds = LineEnds::CrLf) : m_file(file), m_bCrLf(lineEnds == LineEnds::CrLf) {}
+    explicit TextWriter(OutputSink sink, LineEnds lineEnds = LineEnds::CrLf) : m_sink(sink), m_bCrLf(lineEnds == LineEnds::CrLf) {}
     ~TextWriter() { Flush(); }
     TextWriter(const TextWriter&) = delete;
     TextWriter& operator=(const TextWriter&) = delete;
@@ -46,22 +47,20 @@ public:
     // Bytes exactly as they are, for binary files.
     void Raw(const std::uint8_t* bytes, std::size_t nCount);
 
-    // Sends buffered bytes to the file; false once any write failed.
+    // Sends buffered bytes to the sink; false once any write failed.
     bool Flush();
     bool Failed() const { return m_bFailed; }
 
 private:
     static constexpr std::size_t kBufferSize = 1 << 16;
-    static constexpr std::size_t kWritebackStep = 1 << 22;
 
     void Reserve(std::size_t nBytes)
     {
         if (m_nUsed + nBytes > kBufferSize) Flush();
     }
 
-    std::FILE* m_file;
+    OutputSink m_sink;
     bool m_bCrLf;
-    std::size_t m_nUnsynced = 0;   // bytes sent since the last writeback was started
     char m_buffer[kBufferSize];
     std::size_t m_nUsed = 0;
     bool m_bFailed = false;

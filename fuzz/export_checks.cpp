@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fuzz/export_checks.h"
 
-#include "core/file_ptr.h"
 #include "core/tovix_doc.h"
 #include "export/export_format.h"
 #include "export/mode_layout.h"
+#include "export/output_sink.h"
 #include "fuzz/fuzz_support.h"
 
 #include <charconv>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,22 +41,14 @@ void FillExpectedElements(const CTOVIXDoc& doc, std::vector<std::uint32_t>& elem
     }
 }
 
-ssize_t AppendToString(void* pText, const char* pData, std::size_t nSize)
-{
-    static_cast<std::string*>(pText)->append(pData, nSize);
-    return static_cast<ssize_t>(nSize);
-}
-
 // The export lands in a string kept from run to run: a full-store export is
 // tens of megabytes, and the sanitizer holds freed blocks back, so fresh
 // memory every run would mean faulting in new pages, dearer than the writing.
 const std::string& WriteInto(std::string& text, ExportFormat format, const CTOVIXDoc& doc)
 {
     text.clear();
-    FilePtr file(fopencookie(&text, "w", {nullptr, AppendToString, nullptr, nullptr}));
-    Require(file != nullptr, "fopencookie");
-    const bool bWritten = WriteExportFile(file.get(), FindOutputFormat(format), {doc.Captured(), kExportName, {}});
-    Require(CloseFile(file) && bWritten, "export to memory failed");
+    StringSink sink(text);
+    Require(WriteExport(sink.Sink(), FindOutputFormat(format), {doc.Captured(), kExportName, {}}), "export to memory failed");
     return text;
 }
 

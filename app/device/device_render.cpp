@@ -6,8 +6,8 @@
 #include "core/pixel_format.h"
 #include "export/bytes_layout.h"
 #include "export/export_format.h"
+#include "export/output_sink.h"
 
-#include <cstdio>
 #include <thread>
 
 namespace {
@@ -52,23 +52,13 @@ void InTwoHalves(std::size_t nCount, Work work)
     other.join();
 }
 
-// A display library's own bytes are counted by writing its raw form nowhere;
-// the count is all that is kept.
+// A display library's own bytes are counted by writing its raw form to a
+// counter; the count is all that is kept.
 std::int64_t CountedBytes(const OutputFormat& bin, const ExportJob& job)
 {
-    static const cookie_io_functions_t kCounter = {
-        nullptr,
-        [](void* pCount, const char*, std::size_t nSize) -> ssize_t {
-            *static_cast<std::int64_t*>(pCount) += static_cast<std::int64_t>(nSize);
-            return static_cast<ssize_t>(nSize);
-        },
-        nullptr, nullptr};
-    std::int64_t nCount = 0;
-    std::FILE* file = fopencookie(&nCount, "wb", kCounter);
-    if (file == nullptr) return 0;
-    WriteExportFile(file, bin, job);
-    std::fclose(file);
-    return nCount;
+    ByteCounter counter;
+    WriteExport(counter.Sink(), bin, job);
+    return counter.Count();
 }
 
 std::int64_t FlashBytes(const DeviceRender& render, const DeviceChoices& choices)

@@ -4,6 +4,7 @@
 #include "core/picture_values.h"
 #include "core/pixel_encoder.h"
 #include "core/pixel_format.h"
+#include "export/display_target.h"
 #include "export/export_format.h"
 
 #include <gtest/gtest.h>
@@ -118,7 +119,7 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
     std::vector<std::uint8_t> alpha(pixels.size());
     for (std::uint8_t& value : alpha) value = static_cast<std::uint8_t>(random());
     for (const OutputFormat& format : OutputFormats()) {
-        if (format.pszTarget == nullptr || std::string_view(format.pszName) != "bytes" || format.bReducesColours) continue;
+        if (format.pszTarget == nullptr || std::string_view(format.pszName) != "bytes" || format.pTarget->ReducesColours()) continue;
         for (const PixelFormat& pixel : PixelFormats()) {
             if (!format.TakesMode(pixel.mode)) continue;
             // A palette format's indices come from its palette, as the tool makes them.
