@@ -21,13 +21,5 @@ std::string MakeCIdentifier(const std::string& name);
 // code-page-932 conversion.
 std::string MakeFormat1Identifier(const std::string& name);
 
-// Whether an identifier is a keyword of C23 or C++23, which no array can be named.
-bool IsKeyword(std::string_view identifier);
-
-// Whether an identifier is a keyword or a name the C standard library
-// declares: an array of a library name fails to compile beside its header,
-// or takes the library's place when the program is linked.
-bool IsReservedName(std::string_view identifier);
-
 // Why a name the user chose cannot name an array, or nothing when it can.
 std::optional<std::string> ChosenNameError(const std::string& name);
