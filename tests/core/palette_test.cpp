@@ -72,6 +72,13 @@ TEST(PaletteQuantiser, UnditheredIndicesAreEachPixelsNearest)
     CapturedPicture picture{6, 2, ColorMode::Index2, {128, 128, 128}, pixels, {}};
     picture.palette = palette;
     EXPECT_EQ(EncodedValues(picture, {}), (std::vector<std::uint32_t>{1, 1, 2, 3, 3, 0, 0, 1, 2, 0, 0, 0}));
+
+    // Half levels, whose bits a wrong shift of the packed colour would lose.
+    const std::vector<std::uint32_t> halves = {0x000000, 0x800000, 0x008000, 0x000080};
+    const std::vector<std::uint32_t> halfPixels = {0x800000, 0x008000, 0x000080, 0x000000};
+    CapturedPicture halfPicture{4, 1, ColorMode::Index2, {128, 128, 128}, halfPixels, {}};
+    halfPicture.palette = halves;
+    EXPECT_EQ(EncodedValues(halfPicture, {}), (std::vector<std::uint32_t>{1, 2, 3, 0}));
 }
 
 TEST(PaletteChoice, KeepsAFewColoursExactlyAndMapsAGradientClosely)
