@@ -146,7 +146,9 @@ TEST(DisplayTargets, SourcesDecodeAndBinFilesHoldTheSameBytes)
             }
             // Blocks join seamlessly: every line of the data but its last is full.
             const std::size_t nData = source.find("= {\n") + 4;
-            std::istringstream lines(source.substr(nData, source.find("};", nData) - nData));
+            const std::string data = source.substr(nData, source.find("};", nData) - nData);
+            EXPECT_NE(data[data.find_last_not_of('\n')], ',') << where << ": the last value has no comma";
+            std::istringstream lines(data);
             std::vector<std::size_t> perLine;
             for (std::string line; std::getline(lines, line);) perLine.push_back(std::count(line.begin(), line.end(), 'x'));
             for (std::size_t i = 0; i + 1 < perLine.size(); ++i) ASSERT_EQ(perLine[i], perLine[0]) << where << " line " << i;
