@@ -20,13 +20,6 @@ namespace {
 std::string g_folder;
 std::string g_large, g_store, g_pixels, g_document;
 
-class SilentDialogs : public UserDialogs {
-public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    std::optional<std::string> AskSaveFileName(const SaveFileQuestion&) override { return std::nullopt; }
-};
-
 } // namespace
 
 UserDialogs& Dialogs()

@@ -101,13 +101,6 @@ std::optional<std::string> MeetingError(const std::vector<NamedFile>& inputs, co
     return std::nullopt;
 }
 
-class SilentDialogs : public UserDialogs {
-public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    std::optional<std::string> AskSaveFileName(const SaveFileQuestion&) override { return std::nullopt; }
-};
-
 // The format the run will take for INPUT; a document is read for the one
 // it keeps, and one that cannot be read takes the request's, as its
 // refusal comes when the run reads it.

@@ -28,3 +28,12 @@ public:
     // The path chosen in a save dialog; nothing when the dialog is cancelled.
     virtual std::optional<std::string> AskSaveFileName(const SaveFileQuestion& question) = 0;
 };
+
+// Shows nothing and answers no to every question: for reading a file whose
+// messages nobody is to see, its refusal coming later or not mattering.
+class SilentDialogs : public UserDialogs {
+public:
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    std::optional<std::string> AskSaveFileName(const SaveFileQuestion&) override { return std::nullopt; }
+};
