@@ -102,15 +102,15 @@ void CTOVIXView::SetColorMode(ColorMode mode)
     // the picture's own shape, which their exports write.
     CTOVIXDoc& doc = GetTOVIXDoc();
     if (m_pDeviceChoices) {
-        m_pDeviceChoices->mode = mode;
-        m_pDeviceChoices->reduction = {};
-        m_pDeviceChoices->geometry = {};
+        m_pDeviceChoices->settings.mode = mode;
+        m_pDeviceChoices->settings.reduction = {};
+        m_pDeviceChoices->settings.geometry = {};
     }
-    ::DeviceSettings settings = doc.DeviceSettings();
-    settings.strPixelFormat.clear();
+    ::ExportSettings settings = doc.ExportSettings();
+    settings.mode.reset();
     settings.reduction = {};
     settings.geometry = {};
-    doc.SetDeviceSettings(settings);
+    doc.SetExportSettings(settings);
     doc.SetColorMode(mode);
     ShowDeviceFormat();
     FitScrollSizes();
@@ -120,7 +120,7 @@ void CTOVIXView::SetColorMode(ColorMode mode)
 void CTOVIXView::SetDeviceChoices(const DeviceChoices& choices)
 {
     m_pDeviceChoices = std::make_unique<DeviceChoices>(choices);
-    GetTOVIXDoc().SetDeviceSettings(SettingsOf(choices));
+    GetTOVIXDoc().SetExportSettings(choices.settings);
     ShowDeviceFormat();
     FitScrollSizes();
     viewport()->update();
@@ -141,17 +141,17 @@ void CTOVIXView::ShowDeviceFormat()
     CTOVIXDoc& doc = GetTOVIXDoc();
     m_nDeviceBytes.reset();
     m_shaped = QImage();
-    if (!doc.HasPicture() || (!m_pDeviceChoices && doc.DeviceSettings().IsDefault()) || !doc.CopyBitmapToPixels()) return;
+    if (!doc.HasPicture() || (!m_pDeviceChoices && doc.ExportSettings() == ::ExportSettings()) || !doc.CopyBitmapToPixels()) return;
     const DeviceChoices shown = CurrentDeviceChoices();
     const DeviceRender render = RenderForDevice(doc.Captured(), shown);
     m_nDeviceBytes = render.nFlashBytes;
     // A picture of another shape cannot be written into the displayed copy.
-    if (!shown.geometry.DoesNothing()) {
+    if (!shown.settings.geometry.DoesNothing()) {
         m_shaped = ShownImage(render);
         return;
     }
     // A panel's inks are a reduction of their own, even of full colour.
-    if (!ShowsOtherFormat() && shown.reduction.IsDefault() && render.picture.mode == doc.DeviceMode()) return;
+    if (!ShowsOtherFormat() && shown.settings.reduction.IsDefault() && render.picture.mode == doc.DeviceMode()) return;
     std::vector<std::uint32_t> pixels(render.values.size());
     render.ShownPixels(pixels);
     CDibImage& image = doc.m_image;

@@ -28,10 +28,10 @@ void Preview(benchmark::State& state, int nWidth, int nHeight, ColorMode mode, c
     const std::vector<std::uint32_t> pixels = Ramps(nWidth, nHeight);
     const CapturedPicture source{nWidth, nHeight, ColorMode::Full, {128, 128, 128}, pixels, {}};
     DeviceChoices choices;
-    choices.pszTarget = pszTarget;
-    choices.mode = mode;
-    choices.reduction.dither = dither;
-    choices.arrayName = "image";
+    choices.settings.target = pszTarget != nullptr ? pszTarget : "";
+    choices.settings.mode = mode;
+    choices.settings.reduction.dither = dither;
+    choices.settings.name = "image";
     for (auto _ : state) benchmark::DoNotOptimize(MakePreview(source, choices)->shown.constBits());
 }
 

@@ -19,7 +19,7 @@ namespace {
 // The arguments as given, before any check across options.
 struct CommandLine {
     ExportRequest request;
-    std::optional<std::string> output, saveDoc, header, decode, target;
+    std::optional<std::string> output, saveDoc, header, decode, target, name;
     bool bFormatGiven = false;
     bool bBackground = false;
     std::string firstExportOption;   // one that --decode has no use for
@@ -139,7 +139,7 @@ std::optional<std::pair<int, int>> ParseSize(const std::string& text)
 // Takes a geometry option's value; the reason when it is wrong.
 std::optional<std::string> TakeGeometryOption(CommandLine& line, int c, const std::string& arg)
 {
-    Geometry& geometry = line.request.geometry;
+    Geometry& geometry = line.request.settings.geometry;
     switch (c) {
     case kResize: {
         const std::optional<std::pair<int, int>> size = ParseSize(arg);
@@ -178,16 +178,19 @@ std::optional<std::string> TakeGeometryOption(CommandLine& line, int c, const st
 std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszLongName, const std::string& arg)
 {
     ExportRequest& request = line.request;
+    ExportSettings& settings = request.settings;
     switch (c) {
-    case 'f':
-        request.format = FindOutputFormat(arg);
-        if (request.format == nullptr) return "format must be " + FormatChoices() + ", not '" + arg + "'";
+    case 'f': {
+        const std::optional<ExportFormat> format = FormatOfWord(arg);
+        if (!format) return "format must be " + FormatChoices() + ", not '" + arg + "'";
+        settings.format = *format;
         line.bFormatGiven = true;
         return {};
+    }
     case 'm': {
         const PixelFormat* format = FindPixelFormat(arg);
         if (format == nullptr) return "unknown colour mode '" + arg + "'; give a number or a name of: " + ModeList(", ");
-        request.mode = format->mode;
+        settings.mode = format->mode;
         return {};
     }
     case 't': {
@@ -198,27 +201,27 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
         }
         const std::optional<std::array<int, 3>> channels = ParseChannels(arg);
         if (!channels) return "thresholds must be R,G,B with each 0..255, or one 0..255 with --mono luminance, not '" + arg + "'";
-        request.thresholds = Thresholds{(*channels)[0], (*channels)[1], (*channels)[2]};
+        settings.thresholds = Thresholds{(*channels)[0], (*channels)[1], (*channels)[2]};
         return {};
     }
     case kDither: {
         const std::optional<DitherMethod> method = DitherMethodNamed(arg);
         if (!method) return "--dither must be none, floyd-steinberg, atkinson or ordered, not '" + arg + "'";
-        request.reduction.dither = *method;
+        settings.reduction.dither = *method;
         request.given.bDither = true;
         return {};
     }
     case kRound:
-        request.reduction.bRound = true;
+        settings.reduction.bRound = true;
         request.given.bRound = true;
         return {};
     case kMono:
         request.given.bMono = true;
-        if (arg == "luminance") request.reduction.monoRule = ReductionSettings::MonoRule::Luminance;
-        else if (arg == "channels") request.reduction.monoRule = ReductionSettings::MonoRule::Channels;
+        if (arg == "luminance") settings.reduction.monoRule = ReductionSettings::MonoRule::Luminance;
+        else if (arg == "channels") settings.reduction.monoRule = ReductionSettings::MonoRule::Channels;
         else return "--mono must be channels or luminance, not '" + arg + "'";
         return {};
-    case 'n': request.name = arg; return {};
+    case 'n': line.name = arg; return {};
     case 'o': return TakePath(line.output, arg, "the output path is empty");
     case kForce: request.bForce = true; return {};
     case kSaveDoc: return TakePath(line.saveDoc, arg, "the document path is empty");
@@ -227,7 +230,7 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
         const std::optional<std::array<int, 3>> colour = ParseChannels(arg);
         if (!colour) return "the background must be R,G,B with each 0..255, not '" + arg + "'";
         line.bBackground = true;
-        request.background = {static_cast<std::uint8_t>((*colour)[0]), static_cast<std::uint8_t>((*colour)[1]),
+        settings.background = {static_cast<std::uint8_t>((*colour)[0]), static_cast<std::uint8_t>((*colour)[1]),
                               static_cast<std::uint8_t>((*colour)[2])};
         return {};
     }
@@ -235,18 +238,18 @@ std::optional<std::string> TakeOption(CommandLine& line, int c, const char* pszL
     case kByteOrder:
     case kPack:
     case kBitOrder:
-    case kPaletteFormat: return SetBytesOption(request.bytes, std::string("--") + pszLongName, arg);
+    case kPaletteFormat: return SetLayoutOption(settings.layout, std::string("--") + pszLongName, arg);
     case kPalette: {
         const PaletteFile file = ReadPaletteFile(arg);
         if (file.fault != PaletteFileFault::None) return DescribePaletteFault(arg, file);
-        request.reduction.palette = file.colours;
+        settings.reduction.palette = file.colours;
         request.given.bPalette = true;
         return {};
     }
-    case kInvert: request.bytes.bInvert = true; return {};
-    case kStatic: request.bytes.bStatic = true; return {};
-    case kFrames: request.bytes.bFrames = true; return {};
-    case kAttribute: request.bytes.strAttribute = arg; return {};
+    case kInvert: settings.layout.bInvert = true; return {};
+    case kStatic: settings.layout.bStatic = true; return {};
+    case kFrames: settings.layout.bFrames = true; return {};
+    case kAttribute: settings.layout.strAttribute = arg; return {};
     case kHeader: return TakePath(line.header, arg, "the header path is empty");
     case kDecode: return TakePath(line.decode, arg, "the path to decode is empty");
     case kResize:
@@ -304,60 +307,64 @@ ParsedExportOptions Validate(CommandLine line)
 {
     if (line.decode) return ValidateDecode(line);
     ExportRequest& request = line.request;
+    ExportSettings& settings = request.settings;
     if (line.target) {
         // A target writes a C source unless -f bin asks for its raw bytes,
         // and takes its own mode unless -m chooses one it can take.
-        const char* pszFormat = line.bFormatGiven ? request.format->pszName : "bytes";
-        request.format = FindOutputFormat(pszFormat, *line.target);
-        if (request.format == nullptr) return UsageError("--for goes with -f bytes or -f bin, not -f " + std::string(pszFormat));
-        if (!request.mode) request.mode = request.format->defaultMode;
+        if (!line.bFormatGiven) settings.format = ExportFormat::Bytes;
+        settings.target = *line.target;
+        if (OutputFormatOf(settings) == nullptr)
+            return UsageError("--for goes with -f bytes or -f bin, not -f " + std::string(FormatWord(settings.format)));
+        if (!settings.mode) settings.mode = request.Format().defaultMode;
     }
-    request.bFormatGiven = line.bFormatGiven || line.target.has_value();
-    if (auto error = OptionsErrorFor(*request.format, request.mode, request.bytes, line.header.has_value()))
+    request.given.bFormat = line.bFormatGiven || line.target.has_value();
+    const OutputFormat& format = request.Format();
+    if (auto error = OptionsErrorFor(format, settings.mode, settings.layout, line.header.has_value()))
         return UsageError(*error);
     if (request.inputs.empty()) return UsageError("no INPUT given");
-    if (const auto error = request.name ? ChosenNameError(*request.name) : std::nullopt) return UsageError("-n " + *error);
-    if ((line.bFill || line.bFilter) && !request.geometry.Resizes())
+    if (const auto error = line.name ? ChosenNameError(*line.name) : std::nullopt) return UsageError("-n " + *error);
+    settings.name = line.name.value_or("");
+    if ((line.bFill || line.bFilter) && !settings.geometry.Resizes())
         return UsageError(std::string(line.bFill ? "--fill" : "--filter") + " goes with --resize");
-    request.geometry.trimColour = {request.background.r, request.background.g, request.background.b};
-    const bool bLuminance = request.reduction.monoRule == ReductionSettings::MonoRule::Luminance;
+    settings.geometry.trimColour = settings.background;
+    const bool bLuminance = settings.reduction.monoRule == ReductionSettings::MonoRule::Luminance;
     // A picture's two colours go by brightness here when the format takes it unasked.
     const bool bLuminanceByDefault =
-        ResolvedFor(*request.format, request.mode.value_or(ColorMode::Full), request.reduction).monoRule ==
+        ResolvedFor(format, settings.mode.value_or(ColorMode::Full), settings.reduction).monoRule ==
         ReductionSettings::MonoRule::Luminance;
     // A document may keep the brightness rule; its export checks then.
     const bool bDocumentInput = std::any_of(request.inputs.begin(), request.inputs.end(), [&request](const std::string& input) {
         return KindOfInput(request, input) == InputKind::Document;
     });
     if (line.luminanceThreshold && !bLuminanceByDefault && !bDocumentInput) return UsageError(kLoneLuminanceThreshold);
-    if (request.thresholds && bLuminance) return UsageError("--mono luminance takes one threshold, -t N");
-    request.reduction.nLuminanceThreshold = line.luminanceThreshold.value_or(128);
+    if (settings.thresholds && bLuminance) return UsageError("--mono luminance takes one threshold, -t N");
+    settings.reduction.nLuminanceThreshold = line.luminanceThreshold.value_or(128);
     request.given.bLuminanceThreshold = line.luminanceThreshold.has_value();
-    if (line.saveDoc && request.bytes.bFrames) return UsageError("--frames cannot go with --save-doc: a document holds one picture");
+    if (line.saveDoc && settings.layout.bFrames) return UsageError("--frames cannot go with --save-doc: a document holds one picture");
     // Each frame would be given a palette of its own.
-    if (request.bytes.bFrames && request.mode && FindPixelFormat(*request.mode)->UsesPalette())
-        return UsageError("--frames does not apply to colour mode " + ModeWord(*request.mode) + ", whose palette would differ from frame to frame");
+    if (settings.layout.bFrames && settings.mode && FindPixelFormat(*settings.mode)->UsesPalette())
+        return UsageError("--frames does not apply to colour mode " + ModeWord(*settings.mode) + ", whose palette would differ from frame to frame");
     if (std::count(request.inputs.begin(), request.inputs.end(), kStandardInput) > 1)
         return UsageError("standard input can be read only once");
     request.outputs = RequestedOutputs(line);
     // A document alone keeps any mode.
-    if (request.mode && WritesExport(request)) {
-        if (auto error = NamedModeError(*request.format, *request.mode)) return UsageError(*error);
+    if (settings.mode && WritesExport(request)) {
+        if (auto error = NamedModeError(format, *settings.mode)) return UsageError(*error);
     }
     if (auto error = OutputsError(request)) return UsageError(*error);
     // A picture's mode is known before it is read: the one asked for, or full colour.
     for (const std::string& input : request.inputs) {
         const std::optional<ColorMode> mode =
-            KindOfInput(request, input) == InputKind::Document ? request.mode : request.mode.value_or(ColorMode::Full);
+            KindOfInput(request, input) == InputKind::Document ? settings.mode : settings.mode.value_or(ColorMode::Full);
         if (mode && !ThresholdsApply(request, *mode)) return UsageError(ThresholdError(*mode));
         if (mode) {
-            if (auto error = ReductionErrorFor(*request.format, request.reduction, *mode)) return UsageError(*error);
+            if (auto error = ReductionErrorFor(format, settings.reduction, *mode)) return UsageError(*error);
         }
     }
     for (const std::string& input : request.inputs) {
         if (line.bBackground && KindOfInput(request, input) == InputKind::Document)
             return UsageError("--background is for pictures, not for a .tvx document");
-        if (request.bytes.bFrames && KindOfInput(request, input) == InputKind::Document)
+        if (settings.layout.bFrames && KindOfInput(request, input) == InputKind::Document)
             return UsageError("--frames is for pictures, not for a .tvx document");
     }
     ParsedExportOptions parsed;
@@ -386,7 +393,7 @@ bool ThresholdsApply(const ExportRequest& request, ColorMode mode)
     const bool bDocument = std::any_of(request.outputs.begin(), request.outputs.end(),
                                        [](const RequestedOutput& output) { return output.kind == OutputKind::Document; });
     const PixelFormat* format = FindPixelFormat(mode);
-    return !request.thresholds || bDocument || format == nullptr || format->UsesThresholds();
+    return !request.settings.thresholds || bDocument || format == nullptr || format->UsesThresholds();
 }
 
 std::string ThresholdError(ColorMode mode)
@@ -400,7 +407,7 @@ std::string ThresholdError(ColorMode mode)
 
 ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSettings& stored, ColorMode mode)
 {
-    ReductionSettings settings = request.reduction;
+    ReductionSettings settings = request.settings.reduction;
     // Each stored setting alone, so that one the mode cannot take drops out by itself.
     const auto take = [mode](auto ReductionSettings::*field, const ReductionSettings& from, ReductionSettings& to) {
         ReductionSettings alone;
@@ -413,6 +420,11 @@ ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSett
     if (!request.given.bLuminanceThreshold) settings.nLuminanceThreshold = stored.nLuminanceThreshold;
     if (!request.given.bPalette) take(&ReductionSettings::palette, stored, settings);
     return settings;
+}
+
+BackgroundColor BackgroundOf(const ExportSettings& settings)
+{
+    return {settings.background.r, settings.background.g, settings.background.b};
 }
 
 std::string ModeList(const std::string& separator)

@@ -2,9 +2,7 @@
 #pragma once
 
 #include "core/color_mode.h"
-#include "core/picture_geometry.h"
-#include "core/reduction_settings.h"
-#include "core/thresholds.h"
+#include "core/export_settings.h"
 #include "export/export_format.h"
 #include "picture/picture_reader.h"
 
@@ -27,8 +25,10 @@ struct RequestedOutput {
     std::optional<std::string> path;
 };
 
-// Which reduction settings the command line gave, laid over a document's own.
-struct GivenReduction {
+// Which settings the command line gave, laid over a document's own; the
+// rest tell it by being set at all.
+struct GivenSettings {
+    bool bFormat = false;   // -f or --for: a document's stored format and target stay out
     bool bDither = false;
     bool bRound = false;
     bool bMono = false;
@@ -36,22 +36,18 @@ struct GivenReduction {
     bool bPalette = false;
 };
 
-// What one export run of tovix-export was asked to do.
+// What one export run of tovix-export was asked to do: the export, and
+// where it reads and writes.
 struct ExportRequest {
+    ExportSettings settings;
+    GivenSettings given;
     std::vector<std::string> inputs;
-    const OutputFormat* format = &FindOutputFormat(ExportFormat::Format1);
-    bool bFormatGiven = false;                      // -f or --for: a document's stored --for stays out
-    std::optional<ColorMode> mode;
-    std::optional<Thresholds> thresholds;
-    std::optional<std::string> name;
-    std::vector<RequestedOutput> outputs;           // in the order they are written
+    std::vector<RequestedOutput> outputs;   // in the order they are written
     bool bForce = false;
-    bool bPicture = false;                          // INPUT goes through the picture import whatever its name
-    BackgroundColor background;                     // under transparent parts of a picture
-    BytesOptions bytes;                             // layout formats only
-    ReductionSettings reduction;                    // dithering, rounding, the brightness rule
-    GivenReduction given;                           // which of them were given
-    Geometry geometry;                              // trim, rotate, flip, resize, before the reduction
+    bool bPicture = false;                  // INPUT goes through the picture import whatever its name
+
+    // The row that writes the export; the parser lets through only settings that have one.
+    const OutputFormat& Format() const { return *OutputFormatOf(settings); }
 };
 
 // What a --decode run was asked to do.
@@ -84,6 +80,9 @@ inline constexpr const char* kLoneLuminanceThreshold = "-t with one threshold go
 // The reduction settings for an INPUT in a mode: those given over the
 // stored ones of a document, less stored ones the mode has no use for.
 ReductionSettings ReductionFor(const ExportRequest& request, const ReductionSettings& stored, ColorMode mode);
+
+// The colour under a picture's transparent parts.
+BackgroundColor BackgroundOf(const ExportSettings& settings);
 
 // The colour modes as --list-modes lists them, each its number and name or
 // its name alone, joined by the separator.

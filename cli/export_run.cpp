@@ -10,7 +10,6 @@
 #include "core/picture_limits.h"
 #include "core/pixel_format.h"
 #include "core/bmp_import.h"
-#include "core/device_settings.h"
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "export/export_name.h"
@@ -36,14 +35,14 @@ constexpr int kExitUsage = 2;
 // document's limits before anything else sees it may be larger.
 const PictureLimits& InputLimits(const ExportRequest& request)
 {
-    return request.geometry.Resizes() ? kResizeInputLimits : kDocumentLimits;
+    return request.settings.geometry.Resizes() ? kResizeInputLimits : kDocumentLimits;
 }
 
 // Whether INPUT is shaped by the command line as it is read: a still
 // picture, which then takes no more memory than its pixels and the shaped ones.
 bool ShapedOnArrival(const ExportRequest& request, const std::string& input)
 {
-    return !request.geometry.DoesNothing() && !request.bytes.bFrames && KindOfInput(request, input) != InputKind::Document;
+    return !request.settings.geometry.DoesNothing() && !request.settings.layout.bFrames && KindOfInput(request, input) != InputKind::Document;
 }
 
 // Reads INPUT into the document, shaped as it comes in when bShaped; a
@@ -54,18 +53,18 @@ bool ReadInput(const ExportRequest& request, const std::string& input, bool bSha
     switch (KindOfInput(request, input)) {
     case InputKind::Document: return ReadDocumentFile(doc, input, dialogs);
     case InputKind::Bmp:
-        return bShaped ? ImportShapedBmp(doc, input, dialogs, request.geometry, InputLimits(request))
+        return bShaped ? ImportShapedBmp(doc, input, dialogs, request.settings.geometry, InputLimits(request))
                        : ImportBmp(doc, input, dialogs, InputLimits(request));
     case InputKind::Picture:
-        return bShaped ? ImportShapedPicture(doc, input, dialogs, request.background, request.geometry, InputLimits(request), pAlpha)
-                       : ImportPicture(doc, input, dialogs, request.background, pAlpha, InputLimits(request));
+        return bShaped ? ImportShapedPicture(doc, input, dialogs, BackgroundOf(request.settings), request.settings.geometry, InputLimits(request), pAlpha)
+                       : ImportPicture(doc, input, dialogs, BackgroundOf(request.settings), pAlpha, InputLimits(request));
     }
     return false;
 }
 
 bool KeepsAlpha(const ExportRequest& request)
 {
-    const PixelFormat* format = request.mode ? FindPixelFormat(*request.mode) : nullptr;
+    const PixelFormat* format = request.settings.mode ? FindPixelFormat(*request.settings.mode) : nullptr;
     return format != nullptr && format->KeepsAlpha();
 }
 
@@ -125,7 +124,8 @@ std::string IncludeName(const OutputTarget& header, const OutputTarget& source)
 ExportJob MakeJob(const ExportRequest& request, const std::string& input, const CapturedPicture& picture,
                   const std::vector<OutputTarget>& outputs)
 {
-    ExportJob job{picture, request.name.value_or(DefaultExportName(input)), request.bytes};
+    const std::string& name = request.settings.name;
+    ExportJob job{picture, name.empty() ? DefaultExportName(input) : name, request.settings.layout};
     const OutputTarget* header = nullptr;
     const OutputTarget* source = nullptr;
     for (const OutputTarget& output : outputs) {
@@ -143,19 +143,39 @@ bool WritesBytesLayout(const OutputFormat& format)
     return format.bLayoutOptions || format.pszTarget != nullptr;
 }
 
+// The layout options left unset in options, filled from the kept ones,
+// each alone where it fits.
+template <typename Fits>
+LayoutOptions WithKeptLayout(LayoutOptions options, const LayoutOptions& kept, Fits fits)
+{
+    const auto take = [&](auto LayoutOptions::*option) {
+        LayoutOptions trial = options;
+        if (trial.*option || !(kept.*option)) return;
+        trial.*option = kept.*option;
+        if (fits(trial)) options = trial;
+    };
+    take(&LayoutOptions::packing);
+    take(&LayoutOptions::bitOrder);
+    take(&LayoutOptions::byteOrder);
+    take(&LayoutOptions::paletteFormat);
+    take(&LayoutOptions::rgbOrder);
+    take(&LayoutOptions::bInvert);
+    return options;
+}
+
 // What a document saved from the request keeps of its output: the format,
 // if given, and for a format of the bytes layout the name and layout
 // options given.
-void KeepOutput(const ExportRequest& request, DeviceOutputChoices& kept)
+void KeepOutput(const ExportRequest& request, ExportSettings& kept)
 {
-    const OutputFormat& format = *request.format;
-    if (request.bFormatGiven) {
-        kept.strTarget = format.pszTarget != nullptr ? format.pszTarget : "";
-        kept.strFormat = std::string_view(format.pszName) == "bin" ? format.pszName : "";
+    const OutputFormat& format = request.Format();
+    if (request.given.bFormat) {
+        kept.format = format.id;
+        kept.target = request.settings.target;
     }
     if (!WritesBytesLayout(format)) return;
-    if (request.name) kept.strArrayName = *request.name;
-    KeepLayout(request.bytes, kept);
+    if (!request.settings.name.empty()) kept.name = request.settings.name;
+    kept.layout = WithKeptLayout(request.settings.layout, kept.layout, [](const LayoutOptions&) { return true; });
 }
 
 // The picture the document holds as the export takes it: shaped, unless it
@@ -164,24 +184,26 @@ void KeepOutput(const ExportRequest& request, DeviceOutputChoices& kept)
 std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc,
                                                  UserDialogs& dialogs, ReducedValues& kept, bool bShaped)
 {
-    DeviceSettings settings = doc.DeviceSettings();
+    const ExportSettings& given = request.settings;
+    ExportSettings settings = doc.ExportSettings();
     // The command line's shape stands in for the one a document keeps. It is
     // done to the picture here, so a document saved from it keeps none.
-    const Geometry geometry = bShaped                         ? Geometry{}
-                              : request.geometry.DoesNothing() ? settings.geometry
-                                                               : request.geometry;
+    const Geometry geometry = bShaped                       ? Geometry{}
+                              : given.geometry.DoesNothing() ? settings.geometry
+                                                             : given.geometry;
     if (!geometry.DoesNothing() && !TransformBitmap(doc.m_image, geometry)) throw std::bad_alloc();
     settings.geometry = {};
-    if (request.mode) settings.strPixelFormat = FindPixelFormat(*request.mode)->pszName;
-    KeepOutput(request, settings.output);
-    settings.reduction = ReductionFor(request, settings.reduction, request.mode.value_or(doc.DeviceMode()));
-    doc.SetDeviceSettings(settings);
+    if (given.mode) settings.mode = given.mode;
+    KeepOutput(request, settings);
+    settings.reduction = ReductionFor(request, settings.reduction, given.mode.value_or(doc.DeviceMode()));
+    doc.SetExportSettings(settings);
+    const OutputFormat& format = request.Format();
     if (request.given.bLuminanceThreshold &&
-        ResolvedFor(*request.format, doc.DeviceMode(), settings.reduction).monoRule != ReductionSettings::MonoRule::Luminance) {
+        ResolvedFor(format, doc.DeviceMode(), settings.reduction).monoRule != ReductionSettings::MonoRule::Luminance) {
         ReportError(input, kLoneLuminanceThreshold);
         return kExitUsage;
     }
-    if (request.thresholds) doc.SetThresholds(*request.thresholds);
+    if (given.thresholds) doc.SetThresholds(*given.thresholds);
     if (!ThresholdsApply(request, doc.DeviceMode())) {
         ReportError(input, ThresholdError(doc.DeviceMode()));
         return kExitUsage;
@@ -190,29 +212,29 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
     if (!picture) return kExitRefused;
     picture->mode = doc.DeviceMode();
     const bool bExport = WritesExport(request);
-    if (const auto refusal = bExport ? RefusalFor(*request.format, *picture) : std::nullopt) {
+    if (const auto refusal = bExport ? RefusalFor(format, *picture) : std::nullopt) {
         ReportError(input, *refusal);
         return kExitRefused;
     }
     // A document brings its own mode, which the format or the layout options may not fit.
-    if (const auto error = bExport ? NamedModeError(*request.format, picture->mode) : std::nullopt) {
+    if (const auto error = bExport ? NamedModeError(format, picture->mode) : std::nullopt) {
         ReportError(input, *error);
         return kExitUsage;
     }
-    if (const auto error = bExport ? OptionsErrorFor(*request.format, picture->mode, request.bytes, false) : std::nullopt) {
+    if (const auto error = bExport ? OptionsErrorFor(format, picture->mode, given.layout, false) : std::nullopt) {
         ReportError(input, *error);
         return kExitUsage;
     }
 
-    ReductionSettings reduction = doc.DeviceSettings().reduction;
+    ReductionSettings reduction = doc.ExportSettings().reduction;
     // A threshold for each channel asks for the rule that reads them; a
     // document saved from the command line keeps the thresholds alone.
-    if (!reduction.monoRule && request.thresholds) reduction.monoRule = ReductionSettings::MonoRule::Channels;
-    if (const auto error = ReductionErrorFor(*request.format, reduction, picture->mode)) {
+    if (!reduction.monoRule && given.thresholds) reduction.monoRule = ReductionSettings::MonoRule::Channels;
+    if (const auto error = ReductionErrorFor(format, reduction, picture->mode)) {
         ReportError(input, *error);
         return kExitUsage;
     }
-    const CapturedPicture reduced = ReducedFor(*request.format, *picture, reduction, kept);
+    const CapturedPicture reduced = ReducedFor(format, *picture, reduction, kept);
     if (const auto error = ReducedPictureError(reduced)) {
         ReportError(input, *error);
         return kExitRefused;
@@ -227,25 +249,16 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
 ExportRequest RequestFor(const ExportRequest& request, const CTOVIXDoc& doc)
 {
     ExportRequest resolved = request;
-    const DeviceOutputChoices& kept = doc.DeviceSettings().output;
-    resolved.format = &FormatFor(request, kept);
-    const OutputFormat& format = *resolved.format;
+    const ExportSettings& kept = doc.ExportSettings();
+    const OutputFormat& format = FormatFor(request, kept);
+    resolved.settings.format = format.id;
+    resolved.settings.target = format.pszTarget != nullptr ? format.pszTarget : "";
     if (!WritesBytesLayout(format)) return resolved;
-    if (!resolved.name && !kept.strArrayName.empty()) resolved.name = kept.strArrayName;
-    const ColorMode mode = request.mode.value_or(doc.DeviceMode());
-    const BytesOptions layout = KeptLayout(kept);
-    const auto take = [&](auto BytesOptions::*option) {
-        BytesOptions trial = resolved.bytes;
-        if (trial.*option || !(layout.*option)) return;
-        trial.*option = layout.*option;
-        if (!OptionsErrorFor(format, mode, trial, false)) resolved.bytes = trial;
-    };
-    take(&BytesOptions::packing);
-    take(&BytesOptions::bitOrder);
-    take(&BytesOptions::byteOrder);
-    take(&BytesOptions::paletteFormat);
-    take(&BytesOptions::rgbOrder);
-    take(&BytesOptions::bInvert);
+    if (resolved.settings.name.empty()) resolved.settings.name = kept.name;
+    const ColorMode mode = request.settings.mode.value_or(doc.DeviceMode());
+    resolved.settings.layout = WithKeptLayout(resolved.settings.layout, kept.layout, [&](const LayoutOptions& trial) {
+        return !OptionsErrorFor(format, mode, trial, false);
+    });
     return resolved;
 }
 
@@ -269,7 +282,7 @@ std::optional<int> AddFrames(const ExportRequest& request, const std::string& in
         picture.palette = frame.reduced.palette;
         job.frames.push_back({picture, frames.frames[i].nDelayMs});
         if (++i == frames.frames.size()) break;
-        if (!ImportPictureFrame(doc, frames, i, dialogs, request.background, InputLimits(request))) return kExitRefused;
+        if (!ImportPictureFrame(doc, frames, i, dialogs, BackgroundOf(request.settings), InputLimits(request))) return kExitRefused;
         const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, doc, dialogs, values, false);
         if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
         picture = std::get<CapturedPicture>(prepared);
@@ -284,7 +297,7 @@ std::optional<int> AddFrames(const ExportRequest& request, const std::string& in
 int ExportInput(const ExportRequest& given, const std::string& input)
 {
     // Frames come in through the picture import, whatever INPUT's name.
-    ConsoleDialogs inputDialogs(input, given.bytes.bFrames || KindOfInput(given, input) == InputKind::Picture);
+    ConsoleDialogs inputDialogs(input, given.settings.layout.bFrames || KindOfInput(given, input) == InputKind::Picture);
     auto doc = std::make_unique<CTOVIXDoc>();
     std::optional<StandardInputFile> standardInput;
     if (input == kStandardInput) {
@@ -310,8 +323,8 @@ int ExportInput(const ExportRequest& given, const std::string& input)
     PictureFrames frames;
     std::vector<std::uint8_t> alpha;
     const bool bShaped = ShapedOnArrival(given, path);
-    const bool bRead = given.bytes.bFrames
-                           ? ImportPictureFrames(*doc, path, inputDialogs, given.background, frames, InputLimits(given))
+    const bool bRead = given.settings.layout.bFrames
+                           ? ImportPictureFrames(*doc, path, inputDialogs, BackgroundOf(given.settings), frames, InputLimits(given))
                            : ReadInput(given, path, bShaped, *doc, inputDialogs, KeepsAlpha(given) ? &alpha : nullptr);
     if (!bRead) return kExitRefused;
     const ExportRequest request = RequestFor(given, *doc);
@@ -323,13 +336,13 @@ int ExportInput(const ExportRequest& given, const std::string& input)
     reduced.alpha = alpha;
 
     // Every target is checked before any is written.
-    const std::vector<OutputTarget> outputs = PlanOutputs(request.outputs, *request.format, input);
+    const std::vector<OutputTarget> outputs = PlanOutputs(request.outputs, request.Format(), input);
     for (const OutputTarget& output : outputs)
         if (!CheckOutputFree(output, request.bForce)) return kExitRefused;
 
     ExportJob job = MakeJob(request, input, reduced, outputs);
     std::deque<KeptFrame> kept;
-    if (request.bytes.bFrames) {
+    if (request.settings.layout.bFrames) {
         const std::optional<int> nExit =
             AddFrames(request, input, *doc, inputDialogs, frames, reduced, std::move(values), job, kept);
         if (nExit) return *nExit;
@@ -342,8 +355,8 @@ int ExportInput(const ExportRequest& given, const std::string& input)
         const bool bWritten = WriteOutput(files, output, [&](std::FILE* file) {
             switch (output.kind) {
             case OutputKind::Document: return StoreDocument(*doc, file);
-            case OutputKind::Header: return WriteHeaderFile(file, *request.format, output.path, job);
-            case OutputKind::Export: return WriteExportFile(file, *request.format, job);
+            case OutputKind::Header: return WriteHeaderFile(file, request.Format(), output.path, job);
+            case OutputKind::Export: return WriteExportFile(file, request.Format(), job);
             case OutputKind::Picture: break;
             }
             return false;

@@ -106,18 +106,18 @@ std::optional<std::string> MeetingError(const std::vector<NamedFile>& inputs, co
 // refusal comes when the run reads it.
 const OutputFormat& PlannedFormat(const ExportRequest& request, const std::string& input)
 {
-    if (request.bFormatGiven || KindOfInput(request, input) != InputKind::Document) return *request.format;
+    if (request.given.bFormat || KindOfInput(request, input) != InputKind::Document) return request.Format();
     auto doc = std::make_unique<CTOVIXDoc>();
     SilentDialogs dialogs;
-    return ReadDocumentFile(*doc, input, dialogs) ? FormatFor(request, doc->DeviceSettings().output) : *request.format;
+    return ReadDocumentFile(*doc, input, dialogs) ? FormatFor(request, doc->ExportSettings()) : request.Format();
 }
 
 } // namespace
 
-const OutputFormat& FormatFor(const ExportRequest& request, const DeviceOutputChoices& kept)
+const OutputFormat& FormatFor(const ExportRequest& request, const ExportSettings& kept)
 {
-    const OutputFormat* target = FindOutputFormat(kept.strFormat.empty() ? "bytes" : kept.strFormat, kept.strTarget);
-    return !request.bFormatGiven && target != nullptr ? *target : *request.format;
+    const OutputFormat* stored = OutputFormatOf(kept);
+    return !request.given.bFormat && stored != nullptr ? *stored : request.Format();
 }
 
 std::vector<OutputTarget> PlanOutputs(const std::vector<RequestedOutput>& outputs, const OutputFormat& format,

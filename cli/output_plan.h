@@ -3,15 +3,15 @@
 
 #include "cli/export_options.h"
 #include "cli/output_file.h"
-#include "core/device_settings.h"
+#include "core/export_settings.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-// The format an INPUT's export takes: without -f or --for, the target a
-// document keeps, as a C source or its .bin; otherwise the request's.
-const OutputFormat& FormatFor(const ExportRequest& request, const DeviceOutputChoices& kept);
+// The format an INPUT's export takes: without -f or --for, the one a
+// document keeps, for its target if it keeps one; otherwise the request's.
+const OutputFormat& FormatFor(const ExportRequest& request, const ExportSettings& kept);
 
 // The files one INPUT's export writes in the format, in the order the
 // outputs asked for are written.

@@ -2,6 +2,7 @@
 #include "core/settings_block.h"
 
 #include "core/dib_image.h"
+#include "core/pixel_format.h"
 
 #include <bitset>
 #include <string>
@@ -86,13 +87,22 @@ bool TakeResize(Geometry& geometry, std::span<const std::uint8_t> value)
            geometry.nHeight <= CDibImage::kMaxSide;
 }
 
+// A layout option's word; one this build does not know leaves it unset.
+bool TakeLayoutWord(LayoutOptions& layout, const char* pszOption, const std::string& word)
+{
+    SetLayoutOption(layout, pszOption, word);
+    return !word.empty();
+}
+
 // Takes one entry's value into the settings; false when it is out of range.
-bool TakeEntry(DeviceSettings& settings, std::uint16_t tag, std::span<const std::uint8_t> value)
+bool TakeEntry(ExportSettings& settings, std::uint16_t tag, std::span<const std::uint8_t> value)
 {
     const std::string text(value.begin(), value.end());
     const bool bOneByte = value.size() == 1;
     switch (tag) {
-    case kPixelFormat: settings.strPixelFormat = text; return !text.empty();
+    case kPixelFormat:
+        if (const PixelFormat* format = FindPixelFormat(text)) settings.mode = format->mode;
+        return !text.empty();
     case kDither:
         if (!bOneByte || value[0] > static_cast<int>(DitherMethod::Ordered)) return false;
         settings.reduction.dither = static_cast<DitherMethod>(value[0]);
@@ -112,13 +122,16 @@ bool TakeEntry(DeviceSettings& settings, std::uint16_t tag, std::span<const std:
         for (std::size_t i = 0; i < value.size(); i += 3)
             settings.reduction.palette.push_back({value[i], value[i + 1], value[i + 2]});
         return true;
-    case kTarget: settings.output.strTarget = text; return !text.empty();
-    case kPack: settings.output.strPack = text; return !text.empty();
-    case kBitOrder: settings.output.strBitOrder = text; return !text.empty();
-    case kByteOrder: settings.output.strByteOrder = text; return !text.empty();
-    case kArrayName: settings.output.strArrayName = text; return !text.empty();
-    case kHeader: settings.output.bHeader = true; return bOneByte && value[0] == 1;
-    case kFormat: settings.output.strFormat = text; return !text.empty();
+    case kTarget: settings.target = text; return !text.empty();
+    case kPack: return TakeLayoutWord(settings.layout, "--pack", text);
+    case kBitOrder: return TakeLayoutWord(settings.layout, "--bit-order", text);
+    case kByteOrder: return TakeLayoutWord(settings.layout, "--byte-order", text);
+    case kArrayName: settings.name = text; return !text.empty();
+    case kHeader: settings.bHeader = true; return bOneByte && value[0] == 1;
+    case kFormat:
+        // A later version's format leaves the one implied by the target.
+        if (const std::optional<ExportFormat> format = FormatOfWord(text)) settings.format = *format;
+        return !text.empty();
     case kTrim: settings.geometry.bTrim = true; return bOneByte && value[0] == 1;
     case kRotation:
         if (!bOneByte || value[0] > static_cast<int>(Rotation::Clockwise270)) return false;
@@ -129,21 +142,28 @@ bool TakeEntry(DeviceSettings& settings, std::uint16_t tag, std::span<const std:
         settings.geometry.bFlipVertical = bOneByte && (value[0] & 2) != 0;
         return bOneByte && value[0] >= 1 && value[0] <= 3;
     case kResize: return TakeResize(settings.geometry, value);
-    case kPaletteFormat: settings.output.strPaletteFormat = text; return !text.empty();
-    case kRgbOrder: settings.output.strRgbOrder = text; return !text.empty();
-    case kInvert: settings.output.bInvert = true; return bOneByte && value[0] == 1;
+    case kPaletteFormat: return TakeLayoutWord(settings.layout, "--palette-format", text);
+    case kRgbOrder: return TakeLayoutWord(settings.layout, "--rgb-order", text);
+    case kInvert: settings.layout.bInvert = true; return bOneByte && value[0] == 1;
     }
     return true;   // a later version's setting
 }
 
+// The format a file names by its target alone: a display target's C source,
+// or the six modes' C arrays with no target.
+ExportFormat ImpliedFormat(const ExportSettings& settings)
+{
+    return settings.target.empty() ? ExportFormat::Format1 : ExportFormat::Bytes;
+}
+
 } // namespace
 
-std::vector<std::uint8_t> SettingsBlock(const DeviceSettings& settings)
+std::vector<std::uint8_t> SettingsBlock(const ExportSettings& settings)
 {
-    const DeviceSettings defaults;
+    const ExportSettings defaults;
     const ReductionSettings& reduction = settings.reduction;
     BlockWriter writer;
-    writer.Text(kPixelFormat, settings.strPixelFormat);
+    if (settings.mode) writer.Text(kPixelFormat, FindPixelFormat(*settings.mode)->pszName);
     if (reduction.dither != defaults.reduction.dither) writer.Byte(kDither, static_cast<std::uint8_t>(reduction.dither));
     if (reduction.bRound) writer.Byte(kRound, 1);
     if (reduction.monoRule) writer.Byte(*reduction.monoRule == ReductionSettings::MonoRule::Luminance ? kMonoRule : kMonoChannels, 1);
@@ -154,13 +174,14 @@ std::vector<std::uint8_t> SettingsBlock(const DeviceSettings& settings)
         for (const Rgb& colour : reduction.palette) colours.insert(colours.end(), {colour.r, colour.g, colour.b});
         writer.Entry(kPalette, colours);
     }
-    writer.Text(kTarget, settings.output.strTarget);
-    writer.Text(kPack, settings.output.strPack);
-    writer.Text(kBitOrder, settings.output.strBitOrder);
-    writer.Text(kByteOrder, settings.output.strByteOrder);
-    writer.Text(kArrayName, settings.output.strArrayName);
-    if (settings.output.bHeader) writer.Byte(kHeader, 1);
-    writer.Text(kFormat, settings.output.strFormat);
+    const LayoutOptions& layout = settings.layout;
+    writer.Text(kTarget, settings.target);
+    writer.Text(kPack, LayoutWord(layout, "--pack"));
+    writer.Text(kBitOrder, LayoutWord(layout, "--bit-order"));
+    writer.Text(kByteOrder, LayoutWord(layout, "--byte-order"));
+    writer.Text(kArrayName, settings.name);
+    if (settings.bHeader) writer.Byte(kHeader, 1);
+    if (settings.format != ImpliedFormat(settings)) writer.Text(kFormat, FormatWord(settings.format));
     const Geometry& geometry = settings.geometry;
     if (geometry.bTrim) writer.Byte(kTrim, 1);
     if (geometry.rotation) writer.Byte(kRotation, static_cast<std::uint8_t>(*geometry.rotation));
@@ -173,16 +194,16 @@ std::vector<std::uint8_t> SettingsBlock(const DeviceSettings& settings)
         resize.insert(resize.end(), {static_cast<std::uint8_t>(geometry.fit), static_cast<std::uint8_t>(geometry.filter)});
         writer.Entry(kResize, resize);
     }
-    writer.Text(kPaletteFormat, settings.output.strPaletteFormat);
-    writer.Text(kRgbOrder, settings.output.strRgbOrder);
-    if (settings.output.bInvert) writer.Byte(kInvert, 1);
+    writer.Text(kPaletteFormat, LayoutWord(layout, "--palette-format"));
+    writer.Text(kRgbOrder, LayoutWord(layout, "--rgb-order"));
+    if (layout.bInvert) writer.Byte(kInvert, 1);
     return writer.Block();
 }
 
-std::optional<DeviceSettings> ReadSettingsBlock(std::span<const std::uint8_t> bytes)
+std::optional<ExportSettings> ReadSettingsBlock(std::span<const std::uint8_t> bytes)
 {
     if (bytes.size() < 4 || GetLe(bytes, 0, 4) != bytes.size() - 4) return std::nullopt;
-    DeviceSettings settings;
+    ExportSettings settings;
     std::bitset<kTagCount> seen;
     for (std::size_t nAt = 4; nAt < bytes.size();) {
         if (bytes.size() - nAt < 6) return std::nullopt;
@@ -197,5 +218,11 @@ std::optional<DeviceSettings> ReadSettingsBlock(std::span<const std::uint8_t> by
         if (!TakeEntry(settings, tag, bytes.subspan(nAt, nLength))) return std::nullopt;
         nAt += nLength;
     }
+    if (!seen[kFormat]) settings.format = ImpliedFormat(settings);
     return settings;
+}
+
+ExportSettings KeptInDocument(const ExportSettings& settings)
+{
+    return *ReadSettingsBlock(SettingsBlock(settings));
 }

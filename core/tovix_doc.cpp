@@ -2,7 +2,7 @@
 #include "core/tovix_doc.h"
 
 #include "core/archive.h"
-#include "core/device_settings.h"
+#include "core/export_settings.h"
 #include "core/captured_picture.h"
 #include "core/document_file.h"
 #include "core/page_memory.h"
@@ -30,7 +30,7 @@ constexpr std::size_t kMaxSettingsBytes = 65536;
 struct SettingsTail {
     std::int32_t nViewZoom;
     std::int32_t nPrintZoom;
-    DeviceSettings settings;
+    ExportSettings settings;
 };
 
 std::optional<SettingsTail> ReadSettingsTail(CArchive& ar)
@@ -41,7 +41,7 @@ std::optional<SettingsTail> ReadSettingsTail(CArchive& ar)
         return static_cast<std::int32_t>(rest[nAt] | rest[nAt + 1] << 8 | rest[nAt + 2] << 16 |
                                          static_cast<std::uint32_t>(rest[nAt + 3]) << 24);
     };
-    const std::optional<DeviceSettings> settings = ReadSettingsBlock(std::span(rest).subspan(8));
+    const std::optional<ExportSettings> settings = ReadSettingsBlock(std::span(rest).subspan(8));
     if (!settings) return std::nullopt;
     return SettingsTail{zoom(0), zoom(4), *settings};
 }
@@ -50,7 +50,7 @@ std::optional<SettingsTail> ReadSettingsTail(CArchive& ar)
 
 // Defined here, not defaulted in the class, so that a new document does not
 // zero its 8 MiB pixel store: only entries a capture or load wrote are read.
-CTOVIXDoc::CTOVIXDoc() : m_pDeviceSettings(std::make_unique<::DeviceSettings>()) {}
+CTOVIXDoc::CTOVIXDoc() : m_pExportSettings(std::make_unique<::ExportSettings>()) {}
 
 CTOVIXDoc::~CTOVIXDoc() = default;
 
@@ -100,20 +100,20 @@ void CTOVIXDoc::SetColorMode(ColorMode mode)
     ReduceDisplayedCopy();
 }
 
-void CTOVIXDoc::SetDeviceSettings(const ::DeviceSettings& settings)
+void CTOVIXDoc::SetExportSettings(const ::ExportSettings& settings)
 {
-    *m_pDeviceSettings = settings;
-    if (const PixelFormat* format = FindPixelFormat(settings.strPixelFormat)) {
+    ::ExportSettings kept = settings;
+    if (const PixelFormat* format = settings.mode ? FindPixelFormat(*settings.mode) : nullptr) {
         m_nColorMode = NearestDocumentMode(*format);
-        if (!format->bNamedOnly) m_pDeviceSettings->strPixelFormat.clear();
+        if (!format->bNamedOnly) kept.mode.reset();
     }
+    *m_pExportSettings = KeptInDocument(kept);
     ReduceDisplayedCopy();
 }
 
 ColorMode CTOVIXDoc::DeviceMode() const
 {
-    const PixelFormat* format = FindPixelFormat(m_pDeviceSettings->strPixelFormat);
-    return format != nullptr ? format->mode : m_nColorMode;
+    return m_pExportSettings->mode.value_or(m_nColorMode);
 }
 
 void CTOVIXDoc::ReduceDisplayedCopy()
@@ -142,12 +142,12 @@ SerializeResult CTOVIXDoc::Store(CArchive& ar)
 {
     if (!CopyBitmapToPixels()) return SerializeResult::BadSize;
 
-    const bool bSettings = !m_pDeviceSettings->IsDefault();
+    const bool bSettings = *m_pExportSettings != ::ExportSettings();
     ar << (bSettings ? kSettingsFileVersion : m_nVersion) << m_nWidth << m_nHeight << static_cast<std::uint16_t>(m_nColorMode) << m_nThresholdR
        << m_nThresholdG << m_nThresholdB;
     ar.Write(PixelArray, static_cast<std::size_t>(StoredPixelCount(m_nWidth, m_nHeight)));
     ar << m_nViewZoom << m_nPrintZoom;
-    if (bSettings) ar.Write(SettingsBlock(*m_pDeviceSettings));
+    if (bSettings) ar.Write(SettingsBlock(*m_pExportSettings));
     return ar.Flush() ? SerializeResult::Ok : SerializeResult::Failed;
 }
 
@@ -163,7 +163,7 @@ SerializeResult CTOVIXDoc::Load(CArchive& ar)
 
     ar.Read(PixelArray, static_cast<std::size_t>(nCount));
     std::int32_t nViewZoom = 100, nPrintZoom = 100;
-    ::DeviceSettings settings;
+    ::ExportSettings settings;
     if (nVersion == kFileVersion) ar >> nViewZoom >> nPrintZoom;
     // A rest that is not a well-formed block is read as a reader of the
     // six modes reads it: not at all.
@@ -185,7 +185,7 @@ SerializeResult CTOVIXDoc::Load(CArchive& ar)
     m_nThresholdB = nThresholdB;
     m_nViewZoom = nViewZoom;
     m_nPrintZoom = nPrintZoom;
-    *m_pDeviceSettings = settings;
+    *m_pExportSettings = settings;
     if (!CopyPixelsToBitmap()) return SerializeResult::Failed;
     m_bLoaded = 1;
     ReduceDisplayedCopy();

@@ -14,7 +14,7 @@
 #include <string>
 
 class CArchive;
-struct DeviceSettings;
+struct ExportSettings;
 
 // How reading or writing a document file ended.
 enum class SerializeResult {
@@ -78,8 +78,10 @@ public:
     // mode to the nearest of the six (NearestDocumentMode), which the
     // displayed copy shows. Nothing marks the document modified: nothing
     // does in this program.
-    const ::DeviceSettings& DeviceSettings() const { return *m_pDeviceSettings; }
-    void SetDeviceSettings(const ::DeviceSettings& settings);
+    const ::ExportSettings& ExportSettings() const { return *m_pExportSettings; }
+    // Keeps what a document file holds of the settings; a pixel format of
+    // the six modes becomes the colour mode.
+    void SetExportSettings(const ::ExportSettings& settings);
 
     // The format an export of the document writes: the one its settings
     // name, when this build knows it, else the colour mode.
@@ -119,5 +121,5 @@ private:
 
     // Behind a pointer, so that this header does not bring the colour
     // types into every file that includes it.
-    std::unique_ptr<::DeviceSettings> m_pDeviceSettings;
+    std::unique_ptr<::ExportSettings> m_pExportSettings;
 };

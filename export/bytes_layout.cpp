@@ -33,7 +33,7 @@ struct BitPlace {
 
 class PackedPlaces {
 public:
-    PackedPlaces(std::int32_t nWidth, int nBits, const BytesOptions& options)
+    PackedPlaces(std::int32_t nWidth, int nBits, const LayoutOptions& options)
         : m_nWidth(nWidth), m_nBits(nBits), m_nPerByteShift(nBits == 1 ? 3 : nBits == 2 ? 2 : 1),
           m_nRowBytes(RowBytes(nWidth, nBits)), m_bPages(options.GetPacking() == MonoPacking::Pages),
           m_bMsb(options.GetBitOrder() == BitOrder::Msb)
@@ -61,7 +61,7 @@ private:
 };
 
 // The bytes of one encoded value, in the order they are written.
-inline void PutValue(std::uint8_t* out, std::uint32_t nValue, int nBytesPerPixel, const BytesOptions& options)
+inline void PutValue(std::uint8_t* out, std::uint32_t nValue, int nBytesPerPixel, const LayoutOptions& options)
 {
     switch (nBytesPerPixel) {
     case 3: {
@@ -81,7 +81,7 @@ inline void PutValue(std::uint8_t* out, std::uint32_t nValue, int nBytesPerPixel
     }
 }
 
-std::uint32_t GetValue(const std::uint8_t* in, ColorMode mode, const BytesOptions& options)
+std::uint32_t GetValue(const std::uint8_t* in, ColorMode mode, const LayoutOptions& options)
 {
     switch (BytesPerPixel(mode)) {
     case 3:
@@ -95,7 +95,7 @@ std::uint32_t GetValue(const std::uint8_t* in, ColorMode mode, const BytesOption
 }
 
 template <int nStep>
-void PackPixelsOf(const CapturedPicture& picture, const PixelEncoder& encoder, const BytesOptions& options,
+void PackPixelsOf(const CapturedPicture& picture, const PixelEncoder& encoder, const LayoutOptions& options,
                   std::size_t nFirst, std::span<std::uint8_t> out)
 {
     std::size_t nPixel = nFirst;
@@ -105,7 +105,7 @@ void PackPixelsOf(const CapturedPicture& picture, const PixelEncoder& encoder, c
 
 // The bytes of whole pixels from pixel nFirst on, as many as out holds; the
 // pixel's size is settled once, not for every pixel.
-void PackPixels(const CapturedPicture& picture, const PixelEncoder& encoder, const BytesOptions& options,
+void PackPixels(const CapturedPicture& picture, const PixelEncoder& encoder, const LayoutOptions& options,
                 std::size_t nFirst, std::span<std::uint8_t> out)
 {
     switch (BytesPerPixel(picture.mode)) {
@@ -117,14 +117,14 @@ void PackPixels(const CapturedPicture& picture, const PixelEncoder& encoder, con
 
 } // namespace
 
-std::int64_t BytesCount(ColorMode mode, std::int64_t nWidth, std::int64_t nHeight, const BytesOptions& options)
+std::int64_t BytesCount(ColorMode mode, std::int64_t nWidth, std::int64_t nHeight, const LayoutOptions& options)
 {
     if (!PacksBits(mode)) return nWidth * nHeight * BytesPerPixel(mode);
     if (options.GetPacking() == MonoPacking::Pages) return (nHeight + 7) / 8 * nWidth;
     return PackedPlaces::RowBytes(nWidth, FindPixelFormat(mode)->nStorageBits) * nHeight;
 }
 
-std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const BytesOptions& options)
+std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const LayoutOptions& options)
 {
     const ColorMode mode = picture.mode;
     const std::int32_t nWidth = picture.nWidth;
@@ -153,7 +153,7 @@ std::vector<std::uint8_t> PackBytes(const CapturedPicture& picture, const BytesO
     return bytes;
 }
 
-void PackBlocks(const CapturedPicture& picture, const BytesOptions& options, std::size_t nMultiple,
+void PackBlocks(const CapturedPicture& picture, const LayoutOptions& options, std::size_t nMultiple,
                 const std::function<void(std::span<const std::uint8_t> block, bool bLast)>& take)
 {
     if (PacksBits(picture.mode)) {
@@ -176,7 +176,7 @@ void PackBlocks(const CapturedPicture& picture, const BytesOptions& options, std
 }
 
 std::vector<std::uint32_t> UnpackBytes(const std::vector<std::uint8_t>& bytes, ColorMode mode, std::int32_t nWidth,
-                                       std::int32_t nHeight, const BytesOptions& options)
+                                       std::int32_t nHeight, const LayoutOptions& options)
 {
     std::vector<std::uint32_t> values(static_cast<std::size_t>(nWidth) * static_cast<std::size_t>(nHeight));
     if (PacksBits(mode)) {
@@ -205,7 +205,7 @@ std::vector<std::uint32_t> UnpackBytes(const std::vector<std::uint8_t>& bytes, C
     return values;
 }
 
-std::int64_t PaletteBytesCount(ColorMode mode, const BytesOptions& options)
+std::int64_t PaletteBytesCount(ColorMode mode, const LayoutOptions& options)
 {
     return FindPixelFormat(mode)->PaletteSize() * (options.GetPaletteFormat() == PaletteFormat::Rgb565 ? 2 : 3);
 }
@@ -219,7 +219,7 @@ std::uint32_t PaletteWord(std::uint32_t colour)
 
 } // namespace
 
-std::vector<std::uint8_t> PackPalette(const CapturedPicture& picture, const BytesOptions& options)
+std::vector<std::uint8_t> PackPalette(const CapturedPicture& picture, const LayoutOptions& options)
 {
     const bool b565 = options.GetPaletteFormat() == PaletteFormat::Rgb565;
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(PaletteBytesCount(picture.mode, options)));
@@ -236,14 +236,14 @@ std::vector<std::uint8_t> PackPalette(const CapturedPicture& picture, const Byte
     return bytes;
 }
 
-std::vector<std::uint32_t> ShownPalette(std::vector<std::uint32_t> palette, const BytesOptions& options)
+std::vector<std::uint32_t> ShownPalette(std::vector<std::uint32_t> palette, const LayoutOptions& options)
 {
     if (options.GetPaletteFormat() == PaletteFormat::Rgb565)
         for (std::uint32_t& colour : palette) colour = DecodedPixel(ColorMode::Rgb565, PaletteWord(colour));
     return palette;
 }
 
-std::vector<std::uint32_t> UnpackPalette(const std::vector<std::uint8_t>& bytes, const BytesOptions& options)
+std::vector<std::uint32_t> UnpackPalette(const std::vector<std::uint8_t>& bytes, const LayoutOptions& options)
 {
     const bool b565 = options.GetPaletteFormat() == PaletteFormat::Rgb565;
     std::vector<std::uint32_t> palette;

@@ -2,65 +2,18 @@
 #pragma once
 
 #include "core/color_mode.h"
+#include "core/layout_options.h"
 
-#include <optional>
 #include <string>
-#include <string_view>
-
-struct DeviceOutputChoices;
-
-enum class RgbOrder { Rgb, Bgr };
-enum class ByteOrder { Little, Big };
-enum class MonoPacking { Rows, Pages };
-enum class BitOrder { Msb, Lsb };
-enum class PaletteFormat { Rgb888, Rgb565 };
-
-// How the bytes format lays out a picture and declares its array. Options
-// left unset take their defaults, which for the bit order depends on the
-// packing; being unset also tells that the user did not ask for them.
-struct BytesOptions {
-    std::optional<RgbOrder> rgbOrder;
-    std::optional<ByteOrder> byteOrder;
-    std::optional<MonoPacking> packing;
-    std::optional<BitOrder> bitOrder;
-    std::optional<PaletteFormat> paletteFormat;   // a palette format's colours: three bytes R, G, B or one 5-6-5 word
-    bool bInvert = false;   // two colours: a set bit for white instead of black
-    bool bStatic = false;
-    bool bFrames = false;        // an array for each frame of an animation, and a table of them
-    std::string strAttribute;    // written after the array's brackets
-    std::string strHeaderInclude;   // the header the source includes; empty for none
-
-    RgbOrder GetRgbOrder() const { return rgbOrder.value_or(RgbOrder::Rgb); }
-    ByteOrder GetByteOrder() const { return byteOrder.value_or(ByteOrder::Little); }
-    MonoPacking GetPacking() const { return packing.value_or(MonoPacking::Rows); }
-    BitOrder GetBitOrder() const
-    {
-        return bitOrder.value_or(GetPacking() == MonoPacking::Pages ? BitOrder::Lsb : BitOrder::Msb);
-    }
-    PaletteFormat GetPaletteFormat() const { return paletteFormat.value_or(PaletteFormat::Rgb888); }
-};
-
-// Sets one of the options that take a word ("--rgb-order", "--byte-order",
-// "--pack", "--bit-order", "--palette-format"). Returns the reason when the word is not one of
-// the option's choices.
-std::optional<std::string> SetBytesOption(BytesOptions& options, std::string_view option, const std::string& value);
 
 // The first layout option given that the colour mode does not use, or null;
 // "--pack pages" for pixels of 2 or 4 bits, which only rows hold.
-const char* OptionNotForMode(const BytesOptions& options, ColorMode mode);
+const char* OptionNotForMode(const LayoutOptions& options, ColorMode mode);
 
 // The first option given at all but the header, or null; they all belong to
 // the bytes format.
-const char* FirstGivenOption(const BytesOptions& options);
-
-// The layout options a document keeps, as the tool's words: those set are
-// written, the others left as they are.
-void KeepLayout(const BytesOptions& options, DeviceOutputChoices& kept);
-
-// The layout options a document keeps; a word this build does not know
-// leaves its option unset.
-BytesOptions KeptLayout(const DeviceOutputChoices& kept);
+const char* FirstGivenOption(const LayoutOptions& options);
 
 // The settings a reader needs, as the tool's own options: the colour mode and
 // every layout option of that mode, defaults spelled out.
-std::string DescribeLayout(ColorMode mode, const BytesOptions& options);
+std::string DescribeLayout(ColorMode mode, const LayoutOptions& options);

@@ -8,7 +8,7 @@
 namespace {
 
 // The layout options of the first line, as the tool's own options.
-ReadError ParseLayoutWords(std::string_view words, std::optional<ColorMode>& mode, BytesOptions& options)
+ReadError ParseLayoutWords(std::string_view words, std::optional<ColorMode>& mode, LayoutOptions& options)
 {
     std::vector<std::string> list;
     for (std::size_t nPos = 0; nPos < words.size();) {
@@ -28,7 +28,7 @@ ReadError ParseLayoutWords(std::string_view words, std::optional<ColorMode>& mod
             const PixelFormat* format = FindPixelFormat(value);
             if (format == nullptr || value != format->Word()) return "unknown colour mode '" + value + "'";
             mode = format->mode;
-        } else if (ReadError error = SetBytesOption(options, list[i - 1], value)) {
+        } else if (ReadError error = SetLayoutOption(options, list[i - 1], value)) {
             return error;
         }
     }
@@ -92,7 +92,7 @@ ReadError ReadBytesFormat(std::string_view first, Lines& lines, PictureBuffer& p
     std::string_view words;
     if (!ParseSize(first, nWidth, nHeight, words)) return AtLine(1, wrongFirst);
     std::optional<ColorMode> mode;
-    BytesOptions options;
+    LayoutOptions options;
     if (ReadError error = ParseLayoutWords(words, mode, options)) return AtLine(1, *error);
     if (first != BytesSettingsLine(nWidth, nHeight, *mode, options)) return AtLine(1, wrongFirst);
     if (ReadError error = CheckSize(1, nWidth, nHeight)) return error;

@@ -41,7 +41,7 @@ void WriteSizeMacros(TextWriter& out, const std::string& identifier, const Expor
 
 // "const uint8_t NAME[N] ATTRIBUTE", the part the definition and the extern
 // declaration share.
-std::string ArrayDeclarator(const std::string& identifier, std::int64_t nCount, const BytesOptions& options)
+std::string ArrayDeclarator(const std::string& identifier, std::int64_t nCount, const LayoutOptions& options)
 {
     return "const uint8_t " + identifier + "[" + std::to_string(nCount) + "]" +
            (options.strAttribute.empty() ? "" : " " + options.strAttribute);
@@ -50,7 +50,7 @@ std::string ArrayDeclarator(const std::string& identifier, std::int64_t nCount, 
 // The start of a definition, up to its opening brace. A const array at
 // namespace scope has internal linkage in C++; a declaration before the
 // definition gives it external linkage there too.
-void WriteDefinitionStart(TextWriter& out, const BytesOptions& options, const std::string& declarator)
+void WriteDefinitionStart(TextWriter& out, const LayoutOptions& options, const std::string& declarator)
 {
     if (!options.bStatic && options.strHeaderInclude.empty()) out.Text("extern " + declarator + ";\n");
     out.Text((options.bStatic ? "static " : "") + declarator + " = {\n");
@@ -63,7 +63,7 @@ struct ArrayPart {
     bool bPalette;
 };
 
-std::vector<ArrayPart> Arrays(const std::string& identifier, const CapturedPicture& picture, const BytesOptions& options)
+std::vector<ArrayPart> Arrays(const std::string& identifier, const CapturedPicture& picture, const LayoutOptions& options)
 {
     std::vector<ArrayPart> arrays;
     if (FindPixelFormat(picture.mode)->UsesPalette())
@@ -73,7 +73,7 @@ std::vector<ArrayPart> Arrays(const std::string& identifier, const CapturedPictu
 }
 
 void WritePictureArrays(TextWriter& out, const std::string& identifier, const CapturedPicture& picture,
-                        const BytesOptions& options)
+                        const LayoutOptions& options)
 {
     bool bFirst = true;
     for (const ArrayPart& array : Arrays(identifier, picture, options)) {
@@ -115,7 +115,7 @@ void WriteFrameArrays(TextWriter& out, const std::string& identifier, const Expo
 
 } // namespace
 
-std::string BytesSettingsLine(std::int64_t nWidth, std::int64_t nHeight, ColorMode mode, const BytesOptions& options)
+std::string BytesSettingsLine(std::int64_t nWidth, std::int64_t nHeight, ColorMode mode, const LayoutOptions& options)
 {
     return "/* " + std::to_string(nWidth) + "x" + std::to_string(nHeight) + " pixels, tovix-export -f bytes " +
            DescribeLayout(mode, options) + " */";

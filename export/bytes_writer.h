@@ -24,7 +24,7 @@ void WriteBytesBin(TextWriter& out, const ExportJob& job);
 void WriteBytesHeader(TextWriter& out, const ExportJob& job, const std::string& guard);
 
 // The first line, without its line end, which the reader makes again and compares.
-std::string BytesSettingsLine(std::int64_t nWidth, std::int64_t nHeight, ColorMode mode, const BytesOptions& options);
+std::string BytesSettingsLine(std::int64_t nWidth, std::int64_t nHeight, ColorMode mode, const LayoutOptions& options);
 
 // Lines that make a memory attribute macro work everywhere: avr-libc's
 // header on AVR, where it defines PROGMEM, and an empty macro elsewhere.

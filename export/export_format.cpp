@@ -36,14 +36,14 @@ constexpr const char* kBinFilters = "Binary Files (*.bin);;All Files (*)";
 // A target's C source and its raw bytes.
 OutputFormat TargetSource(const DisplayTarget& target)
 {
-    return {ExportFormat::ForTarget, "bytes", target.pszExtension, kSourceFilters, LineEnds::Lf, false, false,
+    return {ExportFormat::Bytes, FormatWord(ExportFormat::Bytes), target.pszExtension, kSourceFilters, LineEnds::Lf, false, false,
             target.TakesMode, nullptr, IsTargetStart, ReadTargetSource, target.pszWord, target.defaultMode, &target,
             target.WriteSource, nullptr, target.WriteHeader};
 }
 
 OutputFormat TargetBin(const DisplayTarget& target)
 {
-    return {ExportFormat::ForTarget, "bin", "bin", kBinFilters, LineEnds::Lf, false, false, target.TakesMode, nullptr,
+    return {ExportFormat::Bin, FormatWord(ExportFormat::Bin), "bin", kBinFilters, LineEnds::Lf, false, false, target.TakesMode, nullptr,
             nullptr, nullptr, target.pszWord, target.defaultMode, &target, target.WriteBin};
 }
 
@@ -51,15 +51,15 @@ OutputFormat TargetBin(const DisplayTarget& target)
 std::vector<OutputFormat> MakeFormats()
 {
     std::vector<OutputFormat> formats = {
-        {ExportFormat::Format1, "1", "c",
+        {ExportFormat::Format1, FormatWord(ExportFormat::Format1), "c",
          "C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;Text Files (*.txt);;All Files (*)",
          LineEnds::CrLf, false, true, HasModeLayout, WriteFormat1, IsFormat1Start, ReadFormat1},
-        {ExportFormat::Format2, "2", "txt",
+        {ExportFormat::Format2, FormatWord(ExportFormat::Format2), "txt",
          "Text Files (*.txt);;C Source Files (*.c);;Header Files (*.h);;CPP Source Files (*.cpp);;All Files (*)",
          LineEnds::CrLf, false, true, HasModeLayout, WriteFormat2, IsFormat2Start, ReadFormat2},
-        {ExportFormat::Bytes, "bytes", "c", kSourceFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesSource,
+        {ExportFormat::Bytes, FormatWord(ExportFormat::Bytes), "c", kSourceFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesSource,
          IsBytesFormatStart, ReadBytesFormat, nullptr, ColorMode::Full, nullptr, nullptr, WriteBytesHeader},
-        {ExportFormat::Bin, "bin", "bin", kBinFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesBin, nullptr,
+        {ExportFormat::Bin, FormatWord(ExportFormat::Bin), "bin", kBinFilters, LineEnds::Lf, true, false, HasPixelFormat, WriteBytesBin, nullptr,
          nullptr},
     };
     for (const DisplayTarget& target : DisplayTargets()) formats.push_back(TargetSource(target));
@@ -108,6 +108,12 @@ const OutputFormat* FindOutputFormat(std::string_view name, std::string_view tar
     return nullptr;
 }
 
+const OutputFormat* OutputFormatOf(const ExportSettings& settings)
+{
+    if (settings.target.empty()) return &FindOutputFormat(settings.format);
+    return FindOutputFormat(FormatWord(settings.format), settings.target);
+}
+
 std::string OutputFormatNames()
 {
     std::string names;
@@ -142,13 +148,13 @@ std::optional<std::string> RefusalFor(const OutputFormat& format, const Captured
 }
 
 std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::optional<ColorMode> mode,
-                                           const BytesOptions& options, bool bHeader)
+                                           const LayoutOptions& options, bool bHeader)
 {
     if (format.pszTarget != nullptr) {
         const std::string target = std::string("--for ") + format.pszTarget;
         if (mode && !format.TakesMode(*mode))
             return target + " takes colour mode " + ModesOf(format) + ", not " + ModeWord(*mode);
-        BytesOptions others = options;
+        LayoutOptions others = options;
         others.bInvert = false;
         const char* other = FirstGivenOption(others);
         if (other == nullptr && bHeader && !format.WritesHeader()) other = "--header";

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/color_mode.h"
+#include "core/export_settings.h"
 #include "export/export_job.h"
 #include "export/format_readers.h"
 #include "export/output_sink.h"
@@ -14,16 +15,7 @@
 #include <string_view>
 #include <vector>
 
-struct ReductionSettings;   // core/reduction_settings.h, whose colour types stay out of here
-struct DisplayTarget;       // export/display_target.h, the same
-
-enum class ExportFormat {
-    Format1,   // C array declarations
-    Format2,   // comma list
-    Bytes,     // uint8_t array for display drivers (the command-line tool only)
-    Bin,       // the same bytes as they are, for files on SD cards and flash file systems
-    ForTarget, // what one display library takes, named by --for
-};
+struct DisplayTarget;   // export/display_target.h, whose writers' types stay out of here
 
 // Everything the program, the tool and --decode know about one output
 // format. Adding a format is a row here with its writer and reader; each
@@ -64,6 +56,10 @@ const OutputFormat* FindOutputFormat(std::string_view name);
 // The row of a -f word ("bytes" for a C source, "bin") for a --for target, or null.
 const OutputFormat* FindOutputFormat(std::string_view name, std::string_view target);
 
+// The row that writes the settings' format for their target, or null when
+// the target has no such format (a target writes only bytes and bin).
+const OutputFormat* OutputFormatOf(const ExportSettings& settings);
+
 // "1|2|bytes|bin", for help and usage errors.
 std::string OutputFormatNames();
 
@@ -79,7 +75,7 @@ std::optional<std::string> RefusalFor(const OutputFormat& format, const Captured
 // Why the options cannot go with the format and, when known, the colour mode;
 // nothing when they can. bHeader tells that a header was asked for.
 std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::optional<ColorMode> mode,
-                                           const BytesOptions& options, bool bHeader);
+                                           const LayoutOptions& options, bool bHeader);
 
 // Why the reduction settings cannot go with the colour mode in the format,
 // or nothing when they can.

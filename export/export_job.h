@@ -19,6 +19,6 @@ struct ExportFrame {
 struct ExportJob {
     CapturedPicture picture;
     std::string exportName;
-    BytesOptions bytes;
+    LayoutOptions bytes;
     std::vector<ExportFrame> frames = {};
 };

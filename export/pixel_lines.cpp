@@ -39,7 +39,7 @@ void WriteValues(TextWriter& out, const CapturedPicture& picture, const ModeLayo
 // follows only a row of whole lines of full bytes.
 void WritePackedRows(TextWriter& out, const CapturedPicture& picture, const ModeLayout& layout)
 {
-    const std::vector<std::uint8_t> bytes = PackBytes(picture, BytesOptions());
+    const std::vector<std::uint8_t> bytes = PackBytes(picture, LayoutOptions());
     const std::size_t nRowBytes = (static_cast<std::size_t>(picture.nWidth) + 7) / 8;
     const std::size_t nFullBytes = static_cast<std::size_t>(picture.nWidth) / 8;
     for (std::size_t nStart = 0; nStart < bytes.size(); nStart += nRowBytes) {

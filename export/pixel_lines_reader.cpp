@@ -27,7 +27,7 @@ std::optional<std::string> ReadPixelLines(Lines& lines, const ModeLayout& layout
     if (format.PacksBits()) {
         // The program's packing is the bytes format's default: rows, leftmost pixel in bit 7.
         const std::vector<std::uint8_t> bytes(values.begin(), values.end());
-        values = UnpackBytes(bytes, layout.mode, static_cast<std::int32_t>(nWidth), static_cast<std::int32_t>(nHeight), BytesOptions());
+        values = UnpackBytes(bytes, layout.mode, static_cast<std::int32_t>(nWidth), static_cast<std::int32_t>(nHeight), LayoutOptions());
     }
     picture = DecodedPicture(layout.mode, nWidth, nHeight, values);
     return {};

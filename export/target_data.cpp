@@ -14,7 +14,7 @@ std::int64_t DataBytes(const TargetLayout& layout, ColorMode mode, std::int64_t 
     if (FourBytes(layout, mode)) return nWidth * nHeight * 4;
     // RGB565A8: the alpha plane after the colours.
     if (mode == ColorMode::Rgb565A8) return nWidth * nHeight * 3;
-    return BytesCount(mode, nWidth, nHeight, LayoutOptions(layout, false));
+    return BytesCount(mode, nWidth, nHeight, TargetLayoutOptions(layout, false));
 }
 
 // LVGL's palette, B, G, R, A an entry, 2^bits of them.
@@ -77,9 +77,9 @@ void TakeAlphaPlane(const CapturedPicture& picture, std::size_t nMultiple, const
 
 } // namespace
 
-BytesOptions LayoutOptions(const TargetLayout& layout, bool bInvert)
+LayoutOptions TargetLayoutOptions(const TargetLayout& layout, bool bInvert)
 {
-    BytesOptions options;
+    LayoutOptions options;
     options.packing = layout.packing;
     options.bitOrder = layout.bitOrder;
     options.byteOrder = ByteOrder::Little;
@@ -115,7 +115,7 @@ std::int64_t ArrayBytes(const TargetLayout& layout, ColorMode mode, std::int64_t
 
 void ForEachDataBlock(const TargetLayout& layout, const ExportJob& job, std::size_t nMultiple, const TakeBlock& take)
 {
-    const BytesOptions options = LayoutOptions(layout, job.bytes.bInvert);
+    const LayoutOptions options = TargetLayoutOptions(layout, job.bytes.bInvert);
     const CapturedPicture& picture = job.picture;
     if (picture.mode == ColorMode::A8) {
         TakeAlphaPlane(picture, nMultiple, take);

@@ -16,7 +16,7 @@
 // its bytes and the limits of its header.
 
 // The bytes format's options that give the target's layout.
-BytesOptions LayoutOptions(const TargetLayout& layout, bool bInvert);
+LayoutOptions TargetLayoutOptions(const TargetLayout& layout, bool bInvert);
 
 // Whether a pixel takes four bytes: B, G, R, then 0xFF or the pixel's alpha.
 bool FourBytes(const TargetLayout& layout, ColorMode mode);

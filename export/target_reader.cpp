@@ -88,7 +88,7 @@ ReadError ReadTargetSource(std::string_view first, Lines& lines, PictureBuffer& 
     const auto nWidth = static_cast<std::int32_t>(numbers[0]);
     const auto nHeight = static_cast<std::int32_t>(numbers[1]);
     picture = DecodedPicture(format->mode, nWidth, nHeight,
-                             UnpackBytes(bytes, format->mode, nWidth, nHeight, LayoutOptions(layout, bInvert)), palette);
+                             UnpackBytes(bytes, format->mode, nWidth, nHeight, TargetLayoutOptions(layout, bInvert)), palette);
     picture.alpha = std::move(alpha);
     return {};
 }

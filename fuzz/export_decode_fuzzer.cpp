@@ -46,7 +46,7 @@ void CheckRead(const PictureBuffer& picture)
     Require(bytes != nullptr, "the bytes format");
     if (!bytes->TakesMode(picture.mode) || RefusalFor(*bytes, picture.View())) return;
     PictureBuffer again;
-    const ReadError error = ReadExportText(Written(*bytes, {picture.View(), "again", BytesOptions{}}), again);
+    const ReadError error = ReadExportText(Written(*bytes, {picture.View(), "again", LayoutOptions{}}), again);
     Require(!error, "bytes written from a read picture read back");
     Require(again.nWidth == picture.nWidth && again.nHeight == picture.nHeight, "the size comes back");
     Require(again.pixels == picture.pixels, "the pixels come back");

@@ -30,13 +30,13 @@ std::string ExportText(const CTOVIXDoc& doc, bool bFormat1, const std::string& n
 }
 
 std::string ExportText(const CTOVIXDoc& doc, ExportFormat format, const std::string& name,
-                       const BytesOptions& bytesOptions)
+                       const LayoutOptions& bytesOptions)
 {
     return ExportText(doc.Captured(), format, name, bytesOptions);
 }
 
 std::string ExportText(const CapturedPicture& picture, ExportFormat format, const std::string& name,
-                       const BytesOptions& bytesOptions)
+                       const LayoutOptions& bytesOptions)
 {
     char* buffer = nullptr;
     std::size_t nSize = 0;

@@ -20,9 +20,9 @@ std::unique_ptr<CTOVIXDoc> MakeDocument(int nWidth, int nHeight, ColorMode mode,
 // What an export writer puts in a file for a document, as bytes.
 std::string ExportText(const CTOVIXDoc& doc, bool bFormat1, const std::string& name = "sample");
 std::string ExportText(const CTOVIXDoc& doc, ExportFormat format, const std::string& name,
-                       const BytesOptions& bytesOptions = {});
+                       const LayoutOptions& bytesOptions = {});
 std::string ExportText(const CapturedPicture& picture, ExportFormat format, const std::string& name,
-                       const BytesOptions& bytesOptions = {});
+                       const LayoutOptions& bytesOptions = {});
 
 // Code page 932 bytes written as UTF-8, for readable expectations.
 std::string FromCodePage932(const std::string& bytes);

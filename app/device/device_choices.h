@@ -1,32 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/color_mode.h"
-#include "core/picture_geometry.h"
-#include "core/reduction_settings.h"
-#include "export/bytes_options.h"
+#include "core/export_settings.h"
 #include "export/export_format.h"
 
-#include <cstdint>
-#include <optional>
-#include <string>
-
-// Everything the device-export dialog chooses.
+// Everything the device-export dialog chooses: the export, which writes the
+// bytes a display takes (as a C source or as they are) in a pixel format it
+// always names, and how large the preview shows it.
 struct DeviceChoices {
-    const char* pszTarget = nullptr;   // a display library's --for word; null for a layout of one's own
-    ColorMode mode = ColorMode::Rgb565;
-    BytesOptions bytes;
-    ReductionSettings reduction;
-    Geometry geometry;   // as the tool's --trim, --rotate, --flip and --resize
-    std::string arrayName;
-    bool bHeader = false;
-    bool bBinary = false;   // the raw bytes, as -f bin writes them, instead of a C source
+    ExportSettings settings;
     int nPreviewZoom = 400;
+
+    DeviceChoices()
+    {
+        settings.format = ExportFormat::Bytes;
+        settings.mode = ColorMode::Rgb565;
+    }
+
+    ColorMode Mode() const { return settings.mode.value_or(ColorMode::Rgb565); }
+    bool Binary() const { return settings.format == ExportFormat::Bin; }
 
     // The row that writes the file: the target's, or a layout of one's own.
     const OutputFormat& Output() const
     {
-        const OutputFormat* target = pszTarget ? FindOutputFormat(bBinary ? "bin" : "bytes", pszTarget) : nullptr;
-        return target ? *target : FindOutputFormat(bBinary ? ExportFormat::Bin : ExportFormat::Bytes);
+        const OutputFormat* row = OutputFormatOf(settings);
+        return row != nullptr ? *row : FindOutputFormat(settings.format);
     }
 };

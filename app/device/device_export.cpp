@@ -23,20 +23,20 @@ bool RunDeviceExport(CTOVIXDoc& doc, const DeviceChoices& choices, UserDialogs& 
     const DeviceRender render = RenderForDevice(*picture, choices);
     const OutputFormat& output = choices.Output();
     // The dialog greys its button out for these once its preview knows; it may be pressed before.
-    if (render.refusal || OptionsErrorFor(output, choices.mode, choices.bytes, choices.bHeader)) {
+    if (render.refusal || OptionsErrorFor(output, choices.Mode(), choices.settings.layout, choices.settings.bHeader)) {
         dialogs.ShowMessage(res::str::device::kCannotExport);
         return false;
     }
 
     const std::optional<std::string> path =
-        dialogs.AskSaveFileName({choices.arrayName, output.pszExtension, output.pszSaveFilters});
+        dialogs.AskSaveFileName({choices.settings.name, output.pszExtension, output.pszSaveFilters});
     if (!path || path->empty()) return false;
     const std::string headerPath = std::filesystem::path(*path).replace_extension(".h").string();
-    const bool bHeader = choices.bHeader && headerPath != *path;
+    const bool bHeader = choices.settings.bHeader && headerPath != *path;
     if ((FileExists(*path) || (bHeader && FileExists(headerPath))) && !dialogs.AskYesNo(msg::kOverwriteQuestion))
         return false;
 
-    ExportJob job{render.Captured(), choices.arrayName, choices.bytes};
+    ExportJob job{render.Captured(), choices.settings.name, choices.settings.layout};
     if (bHeader) job.bytes.strHeaderInclude = std::filesystem::path(headerPath).filename().string();
     // A target that cannot be created is not told, as with the other exports.
     CFileTransaction files;

@@ -65,11 +65,11 @@ std::int64_t FlashBytes(const DeviceRender& render, const DeviceChoices& choices
 {
     const PictureBuffer& picture = render.picture;
     // A palette comes before the pixels, as -f bin writes them.
-    if (choices.pszTarget == nullptr)
-        return PaletteBytesCount(picture.mode, choices.bytes) + BytesCount(picture.mode, picture.nWidth, picture.nHeight, choices.bytes);
-    const OutputFormat* bin = FindOutputFormat("bin", choices.pszTarget);
+    if (choices.settings.target.empty())
+        return PaletteBytesCount(picture.mode, choices.settings.layout) + BytesCount(picture.mode, picture.nWidth, picture.nHeight, choices.settings.layout);
+    const OutputFormat* bin = FindOutputFormat(FormatWord(ExportFormat::Bin), choices.settings.target);
     if (bin == nullptr) return 0;
-    return CountedBytes(*bin, {render.Captured(), choices.arrayName, choices.bytes});
+    return CountedBytes(*bin, {render.Captured(), choices.settings.name, choices.settings.layout});
 }
 
 } // namespace
@@ -99,18 +99,18 @@ void DeviceRender::ShownPixels(std::span<std::uint32_t> out, std::uint32_t nOr) 
 DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices& choices)
 {
     DeviceRender render;
-    render.picture = Shaped(source, choices.geometry);
-    render.pixels = choices.geometry.DoesNothing() ? source.pixels : std::span<const std::uint32_t>(render.picture.pixels);
-    render.picture.mode = choices.mode;
+    render.picture = Shaped(source, choices.settings.geometry);
+    render.pixels = choices.settings.geometry.DoesNothing() ? source.pixels : std::span<const std::uint32_t>(render.picture.pixels);
+    render.picture.mode = choices.Mode();
     render.thresholds = source.thresholds;
     const OutputFormat& output = choices.Output();
     // The chosen mode is the one the format must take; the reduction may show it in another.
     const std::optional<std::string> refusal = RefusalFor(output, render.Captured());
     ReducedValues reduced;
-    const CapturedPicture shaped = ReducedFor(output, render.Captured(), choices.reduction, reduced);
+    const CapturedPicture shaped = ReducedFor(output, render.Captured(), choices.settings.reduction, reduced);
     render.picture.mode = shaped.mode;
     // The display shows the palette as its bytes hold it, which the file then holds again unchanged.
-    render.palette = ShownPalette(std::move(reduced.palette), choices.bytes);
+    render.palette = ShownPalette(std::move(reduced.palette), choices.settings.layout);
     render.values = std::move(reduced.values);
     if (render.values.empty()) {
         const PixelEncoder encoder = shaped.MakeEncoder();
@@ -119,7 +119,7 @@ DeviceRender RenderForDevice(const CapturedPicture& source, const DeviceChoices&
             for (std::size_t i = nFrom; i < nTo; ++i) render.values[i] = encoder.Encode(render.pixels[i]);
         });
     }
-    if (std::optional<std::string> error = ReductionErrorFor(output, choices.reduction, choices.mode))
+    if (std::optional<std::string> error = ReductionErrorFor(output, choices.settings.reduction, choices.Mode()))
         render.refusal = std::move(error);
     else if (std::optional<std::string> missing = ReducedPictureError(shaped))
         render.refusal = std::move(missing);

@@ -2,15 +2,11 @@
 #pragma once
 
 #include "app/device/device_choices.h"
-#include "core/device_settings.h"
 
 class CTOVIXDoc;
 
-// The dialog's choices as the document keeps them. The rotation, flip and
-// resize, the colour order, inversion and the preview's magnification are
-// the dialog's alone.
-DeviceSettings SettingsOf(const DeviceChoices& choices);
-
-// The choices a document's settings give, over the defaults; the array is
-// named after the document unless the settings name it.
+// The choices a document's settings give, over the dialog's defaults: its
+// pixel format, the bytes as a source unless it keeps the raw bytes, and an
+// array named after the document unless the settings name it. The preview's
+// magnification is the dialog's alone.
 DeviceChoices ChoicesOf(const CTOVIXDoc& doc);

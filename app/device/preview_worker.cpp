@@ -21,7 +21,7 @@ std::shared_ptr<const DevicePreview> MakePreview(const CapturedPicture& source, 
     auto pPreview = std::make_shared<DevicePreview>();
     pPreview->render = RenderForDevice(source, choices);
     // A finished preview may outlive the source whose pixels the render borrowed.
-    if (choices.geometry.DoesNothing()) pPreview->render.pixels = {};
+    if (choices.settings.geometry.DoesNothing()) pPreview->render.pixels = {};
     pPreview->shown = ShownImage(pPreview->render);
     return pPreview;
 }

@@ -105,13 +105,13 @@ CDeviceExportDlg::CDeviceExportDlg(const CapturedPicture& picture, const DeviceC
       m_choices(initial),
       m_chooser(chooser),
       m_dialogs(dialogs),
-      m_palette(initial.reduction.palette),
+      m_palette(initial.settings.reduction.palette),
       m_pWorker(new CPreviewWorker(picture, this))
 {
     setWindowTitle(Text(s::kCaption));
     SetDialogFrame(this);
     BuildControls();
-    if (!m_choices.geometry.Resizes()) {
+    if (!m_choices.settings.geometry.Resizes()) {
         m_pWidth->setValue(std::max(1, picture.nWidth));
         m_pHeight->setValue(std::max(1, picture.nHeight));
     }
@@ -322,31 +322,31 @@ void CDeviceExportDlg::FillFormats()
     for (const PixelFormat& format : PixelFormats())
         if (row.TakesMode(format.mode))
             m_pFormat->addItem(PixelFormatLabel(format), format.Number());
-    if (m_pFormat->findData(static_cast<int>(m_choices.mode)) < 0)
-        m_choices.mode = row.pszTarget != nullptr ? row.defaultMode : static_cast<ColorMode>(Value(m_pFormat));
-    Select(m_pFormat, static_cast<int>(m_choices.mode));
+    if (m_pFormat->findData(static_cast<int>(m_choices.Mode())) < 0)
+        m_choices.settings.mode = row.pszTarget != nullptr ? row.defaultMode : static_cast<ColorMode>(Value(m_pFormat));
+    Select(m_pFormat, static_cast<int>(m_choices.Mode()));
 }
 
 void CDeviceExportDlg::ShowChoices()
 {
     m_bFilling = true;
-    const DeviceChoices& c = m_choices;
+    const ExportSettings& c = m_choices.settings;
     int nTarget = kNoChoice;
-    if (const OutputFormat* source = c.pszTarget ? FindOutputFormat("bytes", c.pszTarget) : nullptr)
+    if (const OutputFormat* source = FindOutputFormat(FormatWord(ExportFormat::Bytes), c.target))
         nTarget = static_cast<int>(source - OutputFormats().data());
     Select(m_pTarget, nTarget);
     FillFormats();
-    Select(m_pFileKind, c.bBinary ? 1 : 0);
-    m_pName->setText(QString::fromStdString(c.arrayName));
+    Select(m_pFileKind, m_choices.Binary() ? 1 : 0);
+    m_pName->setText(QString::fromStdString(c.name));
     m_pHeader->setChecked(c.bHeader);
-    SelectOption(m_pByteOrder, c.bytes.byteOrder, ByteOrder::Little);
-    Select(m_pBitOrder, static_cast<int>(c.bytes.GetBitOrder()));
-    SelectOption(m_pPacking, c.bytes.packing, MonoPacking::Rows);
-    SelectOption(m_pRgbOrder, c.bytes.rgbOrder, RgbOrder::Rgb);
-    m_pInvert->setChecked(c.bytes.bInvert);
-    SelectOption(m_pPaletteFormat, c.bytes.paletteFormat, PaletteFormat::Rgb888);
+    SelectOption(m_pByteOrder, c.layout.byteOrder, ByteOrder::Little);
+    Select(m_pBitOrder, static_cast<int>(c.layout.GetBitOrder()));
+    SelectOption(m_pPacking, c.layout.packing, MonoPacking::Rows);
+    SelectOption(m_pRgbOrder, c.layout.rgbOrder, RgbOrder::Rgb);
+    m_pInvert->setChecked(c.layout.bInvert);
+    SelectOption(m_pPaletteFormat, c.layout.paletteFormat, PaletteFormat::Rgb888);
     Select(m_pDither, static_cast<int>(c.reduction.dither));
-    Select(m_pMonoRule, static_cast<int>(c.reduction.monoRule.value_or(DefaultMonoRule(c.Output()))));
+    Select(m_pMonoRule, static_cast<int>(c.reduction.monoRule.value_or(DefaultMonoRule(m_choices.Output()))));
     m_pLuminance->setValue(c.reduction.nLuminanceThreshold);
     m_pRound->setChecked(c.reduction.bRound);
     ShowPalette();
@@ -360,45 +360,45 @@ void CDeviceExportDlg::ShowChoices()
     }
     Select(m_pFit, static_cast<int>(c.geometry.fit));
     Select(m_pFilter, static_cast<int>(c.geometry.filter));
-    Select(m_pZoom, c.nPreviewZoom);
+    Select(m_pZoom, m_choices.nPreviewZoom);
     m_bFilling = false;
 }
 
 void CDeviceExportDlg::ReadControls()
 {
-    DeviceChoices& c = m_choices;
+    ExportSettings& c = m_choices.settings;
     const int nTarget = Value(m_pTarget);
-    const char* pszTarget = nTarget == kNoChoice ? nullptr : OutputFormats()[static_cast<std::size_t>(nTarget)].pszTarget;
-    if (pszTarget != c.pszTarget) {
-        c.pszTarget = pszTarget;
+    const std::string target = nTarget == kNoChoice ? "" : OutputFormats()[static_cast<std::size_t>(nTarget)].pszTarget;
+    if (target != c.target) {
+        c.target = target;
         m_bFilling = true;
         FillFormats();
         m_bFilling = false;
     }
     c.mode = static_cast<ColorMode>(Value(m_pFormat));
-    c.bBinary = Value(m_pFileKind) == 1;
-    c.arrayName = m_pName->text().toStdString();
+    c.format = Value(m_pFileKind) == 1 ? ExportFormat::Bin : ExportFormat::Bytes;
+    c.name = m_pName->text().toStdString();
     // Only options that apply are given: a greyed-out box keeps its text but says nothing.
     auto option = [](const QComboBox* pBox, auto& field) {
         using Enum = typename std::remove_reference_t<decltype(field)>::value_type;
         field = pBox->isEnabled() ? std::optional<Enum>(static_cast<Enum>(Value(pBox))) : std::nullopt;
     };
-    option(m_pByteOrder, c.bytes.byteOrder);
-    option(m_pBitOrder, c.bytes.bitOrder);
-    option(m_pPacking, c.bytes.packing);
-    option(m_pRgbOrder, c.bytes.rgbOrder);
-    option(m_pPaletteFormat, c.bytes.paletteFormat);
-    c.bytes.bInvert = m_pInvert->isEnabled() && m_pInvert->isChecked();
+    option(m_pByteOrder, c.layout.byteOrder);
+    option(m_pBitOrder, c.layout.bitOrder);
+    option(m_pPacking, c.layout.packing);
+    option(m_pRgbOrder, c.layout.rgbOrder);
+    option(m_pPaletteFormat, c.layout.paletteFormat);
+    c.layout.bInvert = m_pInvert->isEnabled() && m_pInvert->isChecked();
     c.bHeader = m_pHeader->isEnabled() && m_pHeader->isChecked();
     c.reduction.dither = m_pDither->isEnabled() ? static_cast<DitherMethod>(Value(m_pDither)) : DitherMethod::None;
     // The format's own rule stays unchosen until another is chosen, so that
     // the document keeps no rule it was never given.
     const auto rule = static_cast<ReductionSettings::MonoRule>(Value(m_pMonoRule));
-    const bool bChosen = c.reduction.monoRule || rule != DefaultMonoRule(c.Output());
+    const bool bChosen = c.reduction.monoRule || rule != DefaultMonoRule(m_choices.Output());
     c.reduction.monoRule = m_pMonoRule->isEnabled() && bChosen ? std::optional(rule) : std::nullopt;
     c.reduction.nLuminanceThreshold = m_pLuminance->value();
     c.reduction.bRound = m_pRound->isEnabled() && m_pRound->isChecked();
-    const PixelFormat* format = FindPixelFormat(c.mode);
+    const PixelFormat* format = FindPixelFormat(m_choices.Mode());
     c.reduction.palette = format != nullptr && format->UsesPalette() ? m_palette : std::vector<Rgb>{};
     c.geometry.bTrim = m_pTrim->isChecked();
     const int nRotate = Value(m_pRotate);
@@ -410,7 +410,7 @@ void CDeviceExportDlg::ReadControls()
     c.geometry.nHeight = m_pResize->isChecked() ? m_pHeight->value() : 0;
     c.geometry.fit = static_cast<ResizeFit>(Value(m_pFit));
     c.geometry.filter = static_cast<ResizeFilter>(Value(m_pFilter));
-    c.nPreviewZoom = Value(m_pZoom);
+    m_choices.nPreviewZoom = Value(m_pZoom);
 }
 
 // The tables say what applies: an option is offered when the row and the
@@ -418,24 +418,24 @@ void CDeviceExportDlg::ReadControls()
 void CDeviceExportDlg::UpdateEnabled()
 {
     const OutputFormat& row = m_choices.Output();
-    const ColorMode mode = m_choices.mode;
+    const ColorMode mode = m_choices.Mode();
     auto takes = [&](auto set) {
-        BytesOptions options;
+        LayoutOptions options;
         set(options);
         return !OptionsErrorFor(row, mode, options, false);
     };
-    m_pPaletteFormat->setEnabled(takes([](BytesOptions& o) { o.paletteFormat = PaletteFormat::Rgb888; }));
+    m_pPaletteFormat->setEnabled(takes([](LayoutOptions& o) { o.paletteFormat = PaletteFormat::Rgb888; }));
     // A palette of 5-6-5 words has a byte order.
     const std::optional<PaletteFormat> palette =
         m_pPaletteFormat->isEnabled() ? std::optional(static_cast<PaletteFormat>(Value(m_pPaletteFormat))) : std::nullopt;
-    m_pByteOrder->setEnabled(takes([&](BytesOptions& o) {
+    m_pByteOrder->setEnabled(takes([&](LayoutOptions& o) {
         o.byteOrder = ByteOrder::Little;
         o.paletteFormat = palette;
     }));
-    m_pBitOrder->setEnabled(takes([](BytesOptions& o) { o.bitOrder = BitOrder::Msb; }));
-    m_pPacking->setEnabled(takes([](BytesOptions& o) { o.packing = MonoPacking::Rows; }));
-    m_pRgbOrder->setEnabled(takes([](BytesOptions& o) { o.rgbOrder = RgbOrder::Rgb; }));
-    m_pInvert->setEnabled(takes([](BytesOptions& o) { o.bInvert = true; }));
+    m_pBitOrder->setEnabled(takes([](LayoutOptions& o) { o.bitOrder = BitOrder::Msb; }));
+    m_pPacking->setEnabled(takes([](LayoutOptions& o) { o.packing = MonoPacking::Rows; }));
+    m_pRgbOrder->setEnabled(takes([](LayoutOptions& o) { o.rgbOrder = RgbOrder::Rgb; }));
+    m_pInvert->setEnabled(takes([](LayoutOptions& o) { o.bInvert = true; }));
     m_pHeader->setEnabled(!OptionsErrorFor(row, mode, {}, true));
     auto reduces = [&](auto set) {
         ReductionSettings settings;
@@ -476,7 +476,7 @@ void CDeviceExportDlg::OnPreviewReady()
                                           .arg(render.picture.nWidth)
                                           .arg(render.picture.nHeight)
                                           .arg(render.nFlashBytes));
-    m_pExport->setEnabled(!render.refusal && !OptionsErrorFor(m_choices.Output(), m_choices.mode, m_choices.bytes, m_choices.bHeader));
+    m_pExport->setEnabled(!render.refusal && !OptionsErrorFor(m_choices.Output(), m_choices.Mode(), m_choices.settings.layout, m_choices.settings.bHeader));
 }
 
 void CDeviceExportDlg::ShowPalette()

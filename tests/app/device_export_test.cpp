@@ -8,7 +8,7 @@
 #include "app/dialogs/device_export_dlg.h"
 #include "app/res/device_strings.h"
 #include "app/res/resource.h"
-#include "core/device_settings.h"
+#include "core/export_settings.h"
 #include "core/file_write.h"
 #include "core/pixel_encoder.h"
 #include "export/export_format.h"
@@ -227,7 +227,7 @@ TEST_F(DeviceExportTest, TargetsOfferOnlyTheirFormatsAndEveryTargetIsListed)
             pTarget->setCurrentIndex(nIndex);
             for (int i = 0; i < pFormat->count(); ++i)
                 EXPECT_TRUE(row.TakesMode(static_cast<ColorMode>(pFormat->itemData(i).toInt()))) << row.pszTarget;
-            EXPECT_EQ(dialog.Choices().pszTarget, std::string_view(row.pszTarget));
+            EXPECT_EQ(dialog.Choices().settings.target, row.pszTarget);
         }
     });
     Run(res::ID_EXPORT_DEVICE);
@@ -317,7 +317,7 @@ TEST_F(DeviceExportTest, ViewShowsTheShapedPictureAsExported)
     EXPECT_TRUE(Frame().Pane(Frame().m_nPicturePane)->text().startsWith(QStringLiteral("43×29 ")))
         << "a colour command brings the document's own shape back";
     EXPECT_EQ(ActiveDoc().DeviceMode(), ColorMode::Rgb565);
-    EXPECT_TRUE(ActiveDoc().DeviceSettings().reduction.IsDefault()) << "and the six modes' own reduction";
+    EXPECT_TRUE(ActiveDoc().ExportSettings().reduction.IsDefault()) << "and the six modes' own reduction";
     ExportThroughDialog({{"format", "grey4"}}, "grey.c");
     Run(res::ID_COLOR_MONO);
     EXPECT_EQ(ActiveDoc().DeviceMode(), ColorMode::Mono) << "a format beyond the six modes gives way too";
@@ -346,13 +346,13 @@ TEST_F(DeviceExportTest, TwoColoursGoByBrightnessUntilAnotherRuleIsChosen)
     const auto brightness = std::pair(QString::fromUtf8(res::str::device::kMonoLuminance), 0);
     const auto channels = std::pair(QString::fromUtf8(res::str::device::kMonoChannels), 0xFFFFFF);
     EXPECT_EQ(exportWith({{"target", "ｶｽﾀﾑ"}, {"format", "mono"}}, "plain.c"), brightness);
-    EXPECT_FALSE(ActiveDoc().DeviceSettings().reduction.monoRule) << "none chosen, none kept";
+    EXPECT_FALSE(ActiveDoc().ExportSettings().reduction.monoRule) << "none chosen, none kept";
     EXPECT_EQ(exportWith({{"target", "u8g2"}}, "u8g2.c"), brightness);
     EXPECT_EQ(exportWith({{"monoRule", "RGB"}}, "channels.c"), channels);
-    EXPECT_EQ(ActiveDoc().DeviceSettings().reduction.monoRule, ReductionSettings::MonoRule::Channels);
+    EXPECT_EQ(ActiveDoc().ExportSettings().reduction.monoRule, ReductionSettings::MonoRule::Channels);
     EXPECT_EQ(exportWith({}, "kept.c"), channels) << "a chosen rule stays chosen";
     EXPECT_EQ(exportWith({{"monoRule", "明るさ"}}, "chosen.c"), brightness);
-    EXPECT_EQ(ActiveDoc().DeviceSettings().reduction.monoRule, ReductionSettings::MonoRule::Luminance);
+    EXPECT_EQ(ActiveDoc().ExportSettings().reduction.monoRule, ReductionSettings::MonoRule::Luminance);
 }
 
 // What the dialog's boxes say reaches the document the export leaves behind.
@@ -360,22 +360,22 @@ TEST_F(DeviceExportTest, TheDialogsChoicesReachTheDocument)
 {
     ExportThroughDialog({{"format", "mono"}, {"monoRule", "明るさ"}, {"luminance", "90"}, {"packing", "ﾍﾟｰｼﾞ"}, {"flip", "左右"}},
                         "mirrored.c");
-    const DeviceSettings& kept = ActiveDoc().DeviceSettings();
+    const ExportSettings& kept = ActiveDoc().ExportSettings();
     EXPECT_EQ(kept.reduction.nLuminanceThreshold, 90);
-    EXPECT_EQ(kept.output.strPack, "pages");
+    EXPECT_EQ(kept.layout.packing, MonoPacking::Pages);
     EXPECT_TRUE(kept.geometry.bFlipHorizontal);
     EXPECT_FALSE(kept.geometry.bFlipVertical);
     ExportThroughDialog({{"format", "mono"}, {"flip", "上下"}, {"bitOrder", "上位"}, {"trim", "on"}}, "upside_down.c");
-    EXPECT_FALSE(ActiveDoc().DeviceSettings().geometry.bFlipHorizontal);
-    EXPECT_TRUE(ActiveDoc().DeviceSettings().geometry.bFlipVertical);
-    EXPECT_TRUE(ActiveDoc().DeviceSettings().geometry.bTrim);
-    EXPECT_EQ(ActiveDoc().DeviceSettings().output.strBitOrder, "msb");
+    EXPECT_FALSE(ActiveDoc().ExportSettings().geometry.bFlipHorizontal);
+    EXPECT_TRUE(ActiveDoc().ExportSettings().geometry.bFlipVertical);
+    EXPECT_TRUE(ActiveDoc().ExportSettings().geometry.bTrim);
+    EXPECT_EQ(ActiveDoc().ExportSettings().layout.bitOrder, BitOrder::Msb);
     // A check box alone is a change too; no side asked for goes past a document's.
     ExportThroughDialog({{"format", "full"}, {"rgbOrder", "BGR"}, {"width", "5000"}, {"height", "10"}, {"fit", "全体を埋める"},
                          {"resize", "on"}},
                         "wide.c");
-    const DeviceSettings& wide = ActiveDoc().DeviceSettings();
-    EXPECT_EQ(wide.output.strRgbOrder, "bgr");
+    const ExportSettings& wide = ActiveDoc().ExportSettings();
+    EXPECT_EQ(wide.layout.rgbOrder, RgbOrder::Bgr);
     EXPECT_EQ(wide.geometry.nWidth, 4096);
     EXPECT_EQ(wide.geometry.nHeight, 10);
     EXPECT_EQ(wide.geometry.fit, ResizeFit::Fill);
@@ -532,7 +532,7 @@ TEST_F(DeviceExportTest, StaleRendersAreDroppedAndOnlyTheNewestIsShown)
     QObject::connect(&worker, &CPreviewWorker::Ready, [&] { ++nReady; });
     DeviceChoices choices;
     for (ColorMode mode : {ColorMode::Mono, ColorMode::Colors64, ColorMode::Colors256, ColorMode::Rgb555}) {
-        choices.mode = mode;
+        choices.settings.mode = mode;
         worker.Request(choices);
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return !worker.Busy(); }, 20000));
@@ -594,14 +594,14 @@ TEST_F(DeviceExportTest, TheDocumentKeepsTheChoices)
     Run(res::ID_FILE_CLOSE);
     Settle();
     ASSERT_NE(app.OpenDocumentFile(dir.File("kept.tvx")), nullptr);
-    EXPECT_EQ(ActiveDoc().DeviceSettings().strPixelFormat, "grey4");
+    EXPECT_EQ(ActiveDoc().ExportSettings().mode, ColorMode::Grey4);
     Frame().UpdateCommandUI();
     EXPECT_TRUE(Frame().Pane(Frame().m_nPicturePane)->text().contains(QStringLiteral("grey4")));
     bool bSeen = false;
     OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
         bSeen = true;
         EXPECT_TRUE(dialog.findChild<QComboBox*>("format")->currentText().startsWith(QStringLiteral("grey4")));
-        EXPECT_EQ(dialog.Choices().reduction.dither, DitherMethod::Atkinson);
+        EXPECT_EQ(dialog.Choices().settings.reduction.dither, DitherMethod::Atkinson);
         EXPECT_EQ(dialog.findChild<QComboBox*>("fileKind")->currentIndex(), 1);
         EXPECT_TRUE(dialog.findChild<QCheckBox*>("resize")->isChecked());
         EXPECT_EQ(dialog.findChild<QSpinBox*>("width")->value(), 30);
@@ -615,32 +615,26 @@ TEST_F(DeviceExportTest, TheDocumentKeepsTheChoices)
 TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
 {
     DeviceChoices chosen;
-    chosen.pszTarget = "u8g2";
-    chosen.mode = ColorMode::Mono;
-    chosen.bytes.packing = MonoPacking::Pages;
-    chosen.bytes.bitOrder = BitOrder::Lsb;
-    chosen.bytes.byteOrder = ByteOrder::Big;
-    chosen.bytes.paletteFormat = PaletteFormat::Rgb565;
-    chosen.bytes.rgbOrder = RgbOrder::Bgr;
-    chosen.bytes.bInvert = true;
-    chosen.arrayName = "logo";
-    chosen.bHeader = true;
-    chosen.bBinary = true;
-    chosen.geometry.bTrim = true;
-    ActiveDoc().SetDeviceSettings(SettingsOf(chosen));
-    const DeviceChoices back = ChoicesOf(ActiveDoc());
-    ASSERT_NE(back.pszTarget, nullptr);
-    EXPECT_STREQ(back.pszTarget, "u8g2");
-    EXPECT_EQ(back.bytes.packing, chosen.bytes.packing);
-    EXPECT_EQ(back.bytes.bitOrder, chosen.bytes.bitOrder);
-    EXPECT_EQ(back.bytes.byteOrder, chosen.bytes.byteOrder);
-    EXPECT_EQ(back.bytes.paletteFormat, chosen.bytes.paletteFormat);
-    EXPECT_EQ(back.bytes.rgbOrder, chosen.bytes.rgbOrder);
-    EXPECT_TRUE(back.bytes.bInvert);
-    EXPECT_EQ(back.arrayName, "logo");
-    EXPECT_TRUE(back.bHeader);
-    EXPECT_TRUE(back.bBinary);
-    EXPECT_TRUE(back.geometry.bTrim);
+    ExportSettings& settings = chosen.settings;
+    settings.target = "u8g2";
+    settings.mode = ColorMode::Mono;
+    settings.layout.rgbOrder = RgbOrder::Bgr;
+    settings.layout.byteOrder = ByteOrder::Big;
+    settings.layout.packing = MonoPacking::Pages;
+    settings.layout.bitOrder = BitOrder::Lsb;
+    settings.layout.paletteFormat = PaletteFormat::Rgb565;
+    settings.layout.bInvert = true;
+    settings.name = "logo";
+    settings.bHeader = true;
+    settings.format = ExportFormat::Bin;
+    settings.geometry.bTrim = true;
+    ActiveDoc().SetExportSettings(settings);
+    EXPECT_EQ(ChoicesOf(ActiveDoc()).settings, settings);
+    // The six modes' formats come back as the bytes the dialog writes.
+    settings.target.clear();
+    settings.format = ExportFormat::Format2;
+    ActiveDoc().SetExportSettings(settings);
+    EXPECT_EQ(ChoicesOf(ActiveDoc()).settings.format, ExportFormat::Bytes);
 }
 
 // The flash a library's array takes, counted as its raw form: LVGL 9's with
@@ -660,8 +654,8 @@ TEST(DeviceRenderTest, FlashBytesAreWhatTheLibrarysRawFormHolds)
     };
     for (const auto& c : cases) {
         DeviceChoices choices;
-        choices.pszTarget = c.target;
-        choices.mode = c.mode;
+        choices.settings.target = c.target != nullptr ? c.target : "";
+        choices.settings.mode = c.mode;
         EXPECT_EQ(RenderForDevice(source, choices).nFlashBytes, c.nBytes) << (c.target ? c.target : "custom");
     }
 }
@@ -682,9 +676,9 @@ TEST(DeviceRenderTest, ALargePictureShowsEveryPixelAsASmallOneDoes)
     const CapturedPicture big{kSide, kSide, ColorMode::Full, {100, 128, 160}, large, {}};
     for (ColorMode mode : {ColorMode::Mono, ColorMode::Colors64, ColorMode::Rgb565}) {
         DeviceChoices choices;
-        choices.mode = mode;
+        choices.settings.mode = mode;
         // The six modes' encoder takes two colours by the channels.
-        choices.reduction.monoRule = ReductionSettings::MonoRule::Channels;
+        choices.settings.reduction.monoRule = ReductionSettings::MonoRule::Channels;
         const DeviceRender smallRender = RenderForDevice(small, choices);
         const DeviceRender bigRender = RenderForDevice(big, choices);
         std::vector<std::uint32_t> smallShown(tile.size(), 0xFFFFFFFF);
@@ -708,8 +702,8 @@ TEST(DeviceRenderTest, ShapedPixelsKeepEveryChannel)
 {
     const std::vector<std::uint32_t> pixels = {0x112233, 0x445566};
     DeviceChoices choices;
-    choices.mode = ColorMode::Full;
-    choices.geometry.bFlipHorizontal = true;
+    choices.settings.mode = ColorMode::Full;
+    choices.settings.geometry.bFlipHorizontal = true;
     const DeviceRender render = RenderForDevice({2, 1, ColorMode::Full, {128, 128, 128}, pixels, {}}, choices);
     std::vector<std::uint32_t> shown(2);
     render.ShownPixels(shown);

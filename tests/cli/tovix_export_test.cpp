@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/bmp_import.h"
 #include "core/bmp_layout.h"
-#include "core/device_settings.h"
+#include "core/export_settings.h"
 #include "core/messages.h"
 #include "core/picture_geometry.h"
 #include "core/tovix_doc.h"
@@ -933,6 +933,8 @@ TEST_F(TovixExportTest, DocumentKeepsTheOutputForItsExports)
     ASSERT_EQ(Run("pic.bmp -f bytes -m 1 --invert --save-doc inverted.tvx").nExit, 0);
     ASSERT_EQ(Run("pic.bmp -f bytes -m 24 --rgb-order bgr --save-doc bgr.tvx").nExit, 0);
     ASSERT_EQ(Run("pic.bmp -f bytes -m 16 --byte-order big --save-doc big.tvx").nExit, 0);
+    ASSERT_EQ(Run("pic.bmp -f bytes -m grey2 --save-doc grey.tvx").nExit, 0);
+    ASSERT_EQ(Run("pic.bmp -f 2 -m 16 --save-doc list.tvx").nExit, 0);
     const std::pair<std::string, std::string> kept[] = {
         {"-f bytes pages.tvx", "-f bytes -m 1 --pack pages --bit-order msb -n logo"},
         {"-f bytes --bit-order lsb -n other pages.tvx", "-f bytes -m 1 --pack pages --bit-order lsb -n other"},
@@ -943,6 +945,9 @@ TEST_F(TovixExportTest, DocumentKeepsTheOutputForItsExports)
         {"-f bytes bgr.tvx", "-f bytes -m 24 --rgb-order bgr -n bgr"},
         {"-f bytes -m 565 bgr.tvx", "-f bytes -m 565 -n bgr"},
         {"-f bytes big.tvx", "-f bytes -m 16 --byte-order big -n big"},
+        {"pages.tvx", "-f bytes -m 1 --pack pages --bit-order msb -n logo"},
+        {"grey.tvx", "-f bytes -m grey2 -n grey"},
+        {"list.tvx", "-f 2 -m 16 -n list"},
     };
     for (const auto& [document, same] : kept) {
         const RunResult result = Run("-o - " + document);
@@ -1003,10 +1008,10 @@ TEST_F(TovixExportTest, GeometryShapesThePictureBeforeItsReduction)
     RecordingDialogs dialogs;
     auto kept = std::make_unique<CTOVIXDoc>();
     ASSERT_TRUE(ImportBmp(*kept, dir.File("pic.bmp"), dialogs));
-    DeviceSettings settings;
+    ExportSettings settings;
     settings.geometry.rotation = Rotation::Clockwise90;
     settings.geometry.bFlipVertical = true;
-    kept->SetDeviceSettings(settings);
+    kept->SetExportSettings(settings);
     ASSERT_TRUE(kept->OnSaveDocument(dir.File("kept.tvx"), dialogs));
     const std::string turned = Run("-f bytes -n pic -o - pic.bmp --rotate 90 --flip v").strOut;
     EXPECT_EQ(Run("-f bytes -n pic -o - kept.tvx").strOut, turned);

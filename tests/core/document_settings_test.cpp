@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/device_settings.h"
+#include "core/export_settings.h"
 #include "core/document_file.h"
 #include "core/pixel_format.h"
 #include "core/settings_block.h"
@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 using namespace testing_support;
@@ -20,11 +21,11 @@ constexpr int kWidth = 3, kHeight = 2;
 constexpr std::size_t kPixelsEnd = 26 + 4 * kWidth * kHeight;
 
 // Every setting beyond the six modes, each one alone, then all together.
-std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
+std::vector<std::pair<const char*, ExportSettings>> EverySetting()
 {
-    std::vector<std::pair<const char*, DeviceSettings>> cases(17);
+    std::vector<std::pair<const char*, ExportSettings>> cases(19);
     cases[0] = {"pixel format", {}};
-    cases[0].second.strPixelFormat = "grey4";
+    cases[0].second.mode = ColorMode::Grey4;
     cases[1].first = "dither";
     cases[1].second.reduction.dither = DitherMethod::Atkinson;
     cases[2].first = "round";
@@ -36,34 +37,48 @@ std::vector<std::pair<const char*, DeviceSettings>> EverySetting()
     cases[5].first = "palette";
     cases[5].second.reduction.palette = {{0, 0, 0}, {255, 255, 255}, {200, 10, 30}};
     cases[6].first = "target";
-    cases[6].second.output.strTarget = "u8g2";
+    cases[6].second.target = "u8g2";
+    cases[6].second.format = ExportFormat::Bytes;
     cases[7].first = "pack";
-    cases[7].second.output.strPack = "pages";
+    cases[7].second.layout.packing = MonoPacking::Pages;
     cases[8].first = "bit order";
-    cases[8].second.output.strBitOrder = "lsb";
+    cases[8].second.layout.bitOrder = BitOrder::Lsb;
     cases[9].first = "byte order";
-    cases[9].second.output.strByteOrder = "big";
+    cases[9].second.layout.byteOrder = ByteOrder::Big;
     cases[10].first = "array name and header";
-    cases[10].second.output.strArrayName = "logo";
-    cases[10].second.output.bHeader = true;
+    cases[10].second.name = "logo";
+    cases[10].second.bHeader = true;
     cases[11].first = "raw output and trim";
-    cases[11].second.output.strFormat = "bin";
+    cases[11].second.format = ExportFormat::Bin;
     cases[11].second.geometry.bTrim = true;
     cases[12].first = "rotation, both flips and a resize";
     cases[12].second.geometry = {false, {255, 255, 255}, Rotation::Clockwise270, true, true, 4096, 7, ResizeFit::Fill,
                                  ResizeFilter::Nearest};
     cases[13].first = "palette format";
-    cases[13].second.output.strPaletteFormat = "565";
+    cases[13].second.layout.paletteFormat = PaletteFormat::Rgb565;
     cases[14].first = "rgb order and invert";
-    cases[14].second.output.strRgbOrder = "bgr";
-    cases[14].second.output.bInvert = true;
+    cases[14].second.layout.rgbOrder = RgbOrder::Bgr;
+    cases[14].second.layout.bInvert = true;
     cases[15].first = "the channel rule, chosen";
     cases[15].second.reduction.monoRule = ReductionSettings::MonoRule::Channels;
-    cases[16].first = "all";
-    DeviceSettings& all = cases[16].second;
-    all.strPixelFormat = "grey4";
+    cases[16].first = "the bytes of no target";
+    cases[16].second.format = ExportFormat::Bytes;
+    cases[17].first = "the comma list";
+    cases[17].second.format = ExportFormat::Format2;
+    cases[18].first = "all";
+    ExportSettings& all = cases[18].second;
+    all.mode = ColorMode::Grey4;
     all.reduction = {DitherMethod::Ordered, true, ReductionSettings::MonoRule::Luminance, 70, cases[5].second.reduction.palette};
-    all.output = {"u8g2", "pages", "lsb", "big", "565", "bgr", true, "logo", true, "bin"};
+    all.format = ExportFormat::Bin;
+    all.target = "u8g2";
+    all.layout.rgbOrder = RgbOrder::Bgr;
+    all.layout.byteOrder = ByteOrder::Big;
+    all.layout.packing = MonoPacking::Pages;
+    all.layout.bitOrder = BitOrder::Lsb;
+    all.layout.paletteFormat = PaletteFormat::Rgb565;
+    all.layout.bInvert = true;
+    all.name = "logo";
+    all.bHeader = true;
     all.geometry = cases[12].second.geometry;
     all.geometry.bTrim = true;
     return cases;
@@ -108,7 +123,7 @@ TEST_F(DocumentSettingsTest, EverySettingComesBackFromAVersion301FileThatReaders
 {
     for (const auto& [name, settings] : EverySetting()) {
         auto doc = NewDocument();
-        doc->SetDeviceSettings(settings);
+        doc->SetExportSettings(settings);
         // A format beyond the six sets the colour mode to the nearest of them.
         auto plain = NewDocument();
         plain->SetColorMode(doc->m_nColorMode);
@@ -121,7 +136,7 @@ TEST_F(DocumentSettingsTest, EverySettingComesBackFromAVersion301FileThatReaders
         EXPECT_TRUE(std::equal(bytes.begin() + 4, bytes.begin() + kPixelsEnd + 8, version300.begin() + 4)) << name;
 
         auto opened = Opened(bytes);
-        EXPECT_EQ(opened->DeviceSettings(), settings) << name;
+        EXPECT_EQ(opened->ExportSettings(), settings) << name;
         EXPECT_EQ(opened->m_nVersion, 300) << name;
         EXPECT_EQ(opened->m_nColorMode, doc->m_nColorMode) << name;
         EXPECT_EQ(opened->m_nViewZoom, 300) << name;
@@ -129,7 +144,7 @@ TEST_F(DocumentSettingsTest, EverySettingComesBackFromAVersion301FileThatReaders
         EXPECT_EQ(opened->PixelArray[5], doc->PixelArray[5]) << name;
         EXPECT_EQ(Saved(*opened), bytes) << name << ": saved again unchanged";
 
-        opened->SetDeviceSettings({});
+        opened->SetExportSettings({});
         EXPECT_EQ(Saved(*opened), version300) << name << ": back to the defaults, back to version 300";
     }
     EXPECT_TRUE(dialogs.messages.empty());
@@ -138,7 +153,7 @@ TEST_F(DocumentSettingsTest, EverySettingComesBackFromAVersion301FileThatReaders
 TEST_F(DocumentSettingsTest, ARestThatIsNotOneWellFormedBlockOpensAsTheSixModesOpenIt)
 {
     auto doc = NewDocument();
-    doc->SetDeviceSettings(EverySetting().back().second);
+    doc->SetExportSettings(EverySetting().back().second);
     const std::vector<std::uint8_t> whole = Saved(*doc);
     const std::size_t nBlock = kPixelsEnd + 8;
     auto changed = [&whole](std::size_t nAt, std::uint8_t value) {
@@ -176,7 +191,7 @@ TEST_F(DocumentSettingsTest, ARestThatIsNotOneWellFormedBlockOpensAsTheSixModesO
     };
     for (const auto& [name, bytes] : cases) {
         auto opened = Opened(bytes);
-        EXPECT_TRUE(opened->DeviceSettings().IsDefault()) << name;
+        EXPECT_EQ(opened->ExportSettings(), ExportSettings()) << name;
         EXPECT_EQ(opened->m_nViewZoom, 100) << name;
         EXPECT_EQ(opened->m_nPrintZoom, 100) << name;
         EXPECT_EQ(opened->m_nColorMode, doc->m_nColorMode) << name;
@@ -187,8 +202,18 @@ TEST_F(DocumentSettingsTest, ARestThatIsNotOneWellFormedBlockOpensAsTheSixModesO
 
     // Tags of a later version are skipped, and what this one knows is kept.
     auto later = Opened(withTail({15, 0, 0, 0, 99, 0, 2, 0, 0, 0, 1, 2, 3, 0, 1, 0, 0, 0, 1}));
-    EXPECT_TRUE(later->DeviceSettings().reduction.bRound);
+    EXPECT_TRUE(later->ExportSettings().reduction.bRound);
     EXPECT_EQ(later->m_nViewZoom, 300);
+    // So are a later version's words: a pixel format, a layout, a format.
+    for (const char* word : {"\x01\x00" "grey9", "\x08\x00" "spiral", "\x0d\x00" "png"}) {
+        std::vector<std::uint8_t> entry(word, word + 2 + std::strlen(word + 2));
+        entry.insert(entry.begin() + 2, {static_cast<std::uint8_t>(entry.size() - 2), 0, 0, 0});
+        std::vector<std::uint8_t> tail = {static_cast<std::uint8_t>(entry.size()), 0, 0, 0};
+        tail.insert(tail.end(), entry.begin(), entry.end());
+        auto future = Opened(withTail(tail));
+        EXPECT_EQ(future->ExportSettings(), ExportSettings()) << word + 2;
+        EXPECT_EQ(future->DeviceMode(), doc->m_nColorMode) << word + 2;
+    }
 }
 
 TEST_F(DocumentSettingsTest, AFormatBeyondTheSixStandsAsTheNearestOfThem)
@@ -215,21 +240,17 @@ TEST_F(DocumentSettingsTest, AFormatBeyondTheSixStandsAsTheNearestOfThem)
     }
 
     // A format of the six named in the settings is the colour mode, and the
-    // file stays version 300; a name this build does not know changes nothing.
+    // file stays version 300.
     auto doc = NewDocument();
-    DeviceSettings settings;
-    settings.strPixelFormat = "mono";
-    doc->SetDeviceSettings(settings);
+    ExportSettings settings;
+    settings.mode = ColorMode::Mono;
+    doc->SetExportSettings(settings);
     EXPECT_EQ(doc->m_nColorMode, ColorMode::Mono);
-    EXPECT_TRUE(doc->DeviceSettings().IsDefault());
+    EXPECT_EQ(doc->ExportSettings(), ExportSettings());
     EXPECT_EQ(Saved(*doc).size(), kPixelsEnd + 8);
-    settings.strPixelFormat = "future-format";
-    doc->SetDeviceSettings(settings);
-    EXPECT_EQ(doc->m_nColorMode, ColorMode::Mono);
-    EXPECT_EQ(doc->DeviceMode(), ColorMode::Mono);
     // One beyond the six is exported as itself and shown as the nearest.
-    settings.strPixelFormat = "grey4";
-    doc->SetDeviceSettings(settings);
+    settings.mode = ColorMode::Grey4;
+    doc->SetExportSettings(settings);
     EXPECT_EQ(doc->m_nColorMode, ColorMode::Colors64);
     EXPECT_EQ(doc->DeviceMode(), ColorMode::Grey4);
 }

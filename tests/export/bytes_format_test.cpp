@@ -34,7 +34,7 @@ struct LayoutCase {
     ColorMode mode;
     int nWidth, nHeight;
     const char* pixels;   // B, W or a letter of the colour list below, rows from the top
-    BytesOptions options;
+    LayoutOptions options;
     std::vector<int> expected;
 };
 
@@ -50,9 +50,9 @@ std::uint32_t PixelOf(char c)
     }
 }
 
-BytesOptions With(void (*set)(BytesOptions&))
+LayoutOptions With(void (*set)(LayoutOptions&))
 {
-    BytesOptions options;
+    LayoutOptions options;
     set(options);
     return options;
 }
@@ -65,35 +65,35 @@ TEST(BytesFormat, EachModeAndOptionLaysOutItsBytes)
     const char* const kPagesExample = "BBW" "BWW" "BWW" "BWW" "BWW" "BWW" "BWW" "BWW" "BWW" "BWB";
     const LayoutCase cases[] = {
         {"24 rgb", ColorMode::Full, 2, 1, "ab", {}, {0x12, 0x34, 0x56, 0xab, 0xcd, 0xef}},
-        {"24 bgr", ColorMode::Full, 2, 1, "ab", With([](BytesOptions& o) { o.rgbOrder = RgbOrder::Bgr; }),
+        {"24 bgr", ColorMode::Full, 2, 1, "ab", With([](LayoutOptions& o) { o.rgbOrder = RgbOrder::Bgr; }),
          {0x56, 0x34, 0x12, 0xef, 0xcd, 0xab}},
         {"16 little", ColorMode::Rgb565, 2, 1, "rx", {}, {0x00, 0xf8, 0x1f, 0x00}},
-        {"16 big", ColorMode::Rgb565, 2, 1, "rx", With([](BytesOptions& o) { o.byteOrder = ByteOrder::Big; }),
+        {"16 big", ColorMode::Rgb565, 2, 1, "rx", With([](LayoutOptions& o) { o.byteOrder = ByteOrder::Big; }),
          {0xf8, 0x00, 0x00, 0x1f}},
         {"15 little", ColorMode::Rgb555, 1, 1, "r", {}, {0x00, 0x7c}},
-        {"15 big", ColorMode::Rgb555, 1, 1, "r", With([](BytesOptions& o) { o.byteOrder = ByteOrder::Big; }),
+        {"15 big", ColorMode::Rgb555, 1, 1, "r", With([](LayoutOptions& o) { o.byteOrder = ByteOrder::Big; }),
          {0x7c, 0x00}},
         {"8", ColorMode::Colors256, 2, 1, "rW", {}, {0xe0, 0xff}},
         {"6", ColorMode::Colors64, 2, 1, "rx", {}, {0x30, 0x03}},
         {"1 rows msb", ColorMode::Mono, 10, 2, kRowsExample, {}, {0xaa, 0xc0, 0x00, 0x00}},
-        {"1 rows lsb", ColorMode::Mono, 10, 2, kRowsExample, With([](BytesOptions& o) { o.bitOrder = BitOrder::Lsb; }),
+        {"1 rows lsb", ColorMode::Mono, 10, 2, kRowsExample, With([](LayoutOptions& o) { o.bitOrder = BitOrder::Lsb; }),
          {0x55, 0x03, 0x00, 0x00}},
-        {"1 rows inverted", ColorMode::Mono, 10, 2, kRowsExample, With([](BytesOptions& o) { o.bInvert = true; }),
+        {"1 rows inverted", ColorMode::Mono, 10, 2, kRowsExample, With([](LayoutOptions& o) { o.bInvert = true; }),
          {0x55, 0x00, 0xff, 0xc0}},
         {"1 pages lsb", ColorMode::Mono, 3, 10, kPagesExample,
-         With([](BytesOptions& o) { o.packing = MonoPacking::Pages; }), {0xff, 0x01, 0x00, 0x03, 0x00, 0x02}},
-        {"1 pages msb", ColorMode::Mono, 3, 10, kPagesExample, With([](BytesOptions& o) {
+         With([](LayoutOptions& o) { o.packing = MonoPacking::Pages; }), {0xff, 0x01, 0x00, 0x03, 0x00, 0x02}},
+        {"1 pages msb", ColorMode::Mono, 3, 10, kPagesExample, With([](LayoutOptions& o) {
              o.packing = MonoPacking::Pages;
              o.bitOrder = BitOrder::Msb;
          }),
          {0xff, 0x80, 0x00, 0xc0, 0x00, 0x40}},
-        {"1 pages inverted", ColorMode::Mono, 3, 10, kPagesExample, With([](BytesOptions& o) {
+        {"1 pages inverted", ColorMode::Mono, 3, 10, kPagesExample, With([](LayoutOptions& o) {
              o.packing = MonoPacking::Pages;
              o.bInvert = true;
          }),
          {0x00, 0xfe, 0xff, 0x00, 0x03, 0x01}},
         {"1 pages, one whole page", ColorMode::Mono, 2, 8, "BW" "WW" "WW" "WW" "WW" "WW" "WW" "WB",
-         With([](BytesOptions& o) { o.packing = MonoPacking::Pages; }), {0x01, 0x80}},
+         With([](LayoutOptions& o) { o.packing = MonoPacking::Pages; }), {0x01, 0x80}},
     };
     for (const LayoutCase& c : cases) {
         const auto doc = MakeDocument(c.nWidth, c.nHeight, c.mode, [&](int i) { return PixelOf(c.pixels[i]); });
@@ -106,7 +106,7 @@ TEST(BytesFormat, EachModeAndOptionLaysOutItsBytes)
 TEST(BytesFormat, SourceAndHeaderTextsInFull)
 {
     const auto doc = MakeDocument(17, 1, ColorMode::Colors256, [](int i) { return Pack(i * 15 & 0xE0, 0, 0); });
-    BytesOptions options;
+    LayoutOptions options;
     options.bStatic = true;
     options.strAttribute = "PROGMEM";
     EXPECT_EQ(ExportText(*doc, ExportFormat::Bytes, "9 lives", options),
@@ -148,7 +148,7 @@ TEST(BytesFormat, SourceAndHeaderTextsInFull)
 
 TEST(BytesFormat, FirstLineSpellsOutTheLayoutOfTheMode)
 {
-    BytesOptions options;
+    LayoutOptions options;
     options.packing = MonoPacking::Pages;
     options.bInvert = true;
     const std::pair<ColorMode, const char*> cases[] = {

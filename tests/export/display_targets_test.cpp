@@ -20,7 +20,7 @@ std::string Written(const OutputFormat& format, const CapturedPicture& picture, 
     char* buffer = nullptr;
     std::size_t nSize = 0;
     FilePtr file(open_memstream(&buffer, &nSize));
-    BytesOptions options;
+    LayoutOptions options;
     options.bInvert = bInvert;
     EXPECT_TRUE(WriteExportFile(file.get(), format, {picture, "img", options}));
     file.reset();

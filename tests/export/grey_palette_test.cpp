@@ -53,9 +53,9 @@ struct Reduced {
     }
 };
 
-BytesOptions With(void (*set)(BytesOptions&))
+LayoutOptions With(void (*set)(LayoutOptions&))
 {
-    BytesOptions options;
+    LayoutOptions options;
     set(options);
     return options;
 }
@@ -68,13 +68,13 @@ TEST(GreyAndPaletteFormats, PackPixelsAndPalettesAsTheOptionsSay)
         ColorMode mode;
         int nWidth, nHeight;
         std::vector<std::uint32_t> pixels;
-        BytesOptions options;
+        LayoutOptions options;
         std::vector<std::vector<int>> expected;
     } cases[] = {
         // Levels 0, 1, 2, 3, 1: the leftmost pixel in the high bits, rows padded to a byte.
         {"grey2 msb", ColorMode::Grey2, 5, 1, {Grey(0), Grey(85), Grey(170), Grey(255), Grey(85)}, {}, {{0x1b, 0x40}}},
         {"grey2 lsb", ColorMode::Grey2, 5, 1, {Grey(0), Grey(85), Grey(170), Grey(255), Grey(85)},
-         With([](BytesOptions& o) { o.bitOrder = BitOrder::Lsb; }), {{0xe4, 0x01}}},
+         With([](LayoutOptions& o) { o.bitOrder = BitOrder::Lsb; }), {{0xe4, 0x01}}},
         {"grey4 two rows", ColorMode::Grey4, 3, 2, {Grey(0x11), Grey(0xff), Grey(0x88), Grey(0), Grey(0x22), Grey(0x33)}, {},
          {{0x1f, 0x80, 0x02, 0x30}}},
         // Saturated colours by their seen brightness: red 127 to level 7, blue 76 to 4.
@@ -82,16 +82,16 @@ TEST(GreyAndPaletteFormats, PackPixelsAndPalettesAsTheOptionsSay)
         {"grey1 white is 1", ColorMode::Grey1, 3, 1, {Grey(255), Grey(0), Grey(200)}, {}, {{0xa0}}},
         {"grey1 pages", ColorMode::Grey1, 1, 9,
          {Grey(255), Grey(0), Grey(0), Grey(0), Grey(0), Grey(0), Grey(0), Grey(255), Grey(255)},
-         With([](BytesOptions& o) { o.packing = MonoPacking::Pages; }), {{0x81, 0x01}}},
+         With([](LayoutOptions& o) { o.packing = MonoPacking::Pages; }), {{0x81, 0x01}}},
         {"grey8", ColorMode::Grey8, 2, 1, {Grey(0x12), kGreen}, {}, {{0x12, 0xdc}}},
         {"index2 888", ColorMode::Index2, 4, 1, {kBlue, kRed, kGreen, kBlue}, {},
          {{0xff, 0, 0, 0, 0xff, 0, 0, 0, 0xff, 0, 0, 0}, {0x86}}},
-        {"index2 565 big", ColorMode::Index2, 4, 1, {kBlue, kRed, kGreen, kBlue}, With([](BytesOptions& o) {
+        {"index2 565 big", ColorMode::Index2, 4, 1, {kBlue, kRed, kGreen, kBlue}, With([](LayoutOptions& o) {
              o.paletteFormat = PaletteFormat::Rgb565;
              o.byteOrder = ByteOrder::Big;
          }),
          {{0xf8, 0, 0x07, 0xe0, 0, 0x1f, 0, 0}, {0x86}}},
-        {"index4 lsb 565", ColorMode::Index4, 3, 1, {kGreen, kBlue, kRed}, With([](BytesOptions& o) {
+        {"index4 lsb 565", ColorMode::Index4, 3, 1, {kGreen, kBlue, kRed}, With([](LayoutOptions& o) {
              o.paletteFormat = PaletteFormat::Rgb565;
              o.bitOrder = BitOrder::Lsb;
          }),
@@ -117,10 +117,10 @@ TEST(GreyAndPaletteFormats, ExportsReadBackToTheirLevelsAndPaletteColours)
     for (std::uint32_t& pixel : pixels) pixel = random() & 0xFFFFFF;
     for (const PixelFormat& format : PixelFormats()) {
         if (format.rule != ChannelRule::Grey && !format.UsesPalette()) continue;
-        std::vector<BytesOptions> layouts;
+        std::vector<LayoutOptions> layouts;
         for (BitOrder order : {BitOrder::Msb, BitOrder::Lsb}) {
             for (PaletteFormat palette : {PaletteFormat::Rgb888, PaletteFormat::Rgb565}) {
-                BytesOptions options;
+                LayoutOptions options;
                 if (format.PacksBits()) options.bitOrder = order;
                 if (format.UsesPalette()) options.paletteFormat = palette;
                 if (format.UsesPalette() && palette == PaletteFormat::Rgb565 && order == BitOrder::Lsb)
@@ -132,7 +132,7 @@ TEST(GreyAndPaletteFormats, ExportsReadBackToTheirLevelsAndPaletteColours)
         const Reduced reduced(13, 9, format.mode, pixels, {}, DitherMethod::FloydSteinberg);
         ASSERT_EQ(reduced.values.size(), pixels.size()) << format.pszName;
         EXPECT_LE(reduced.palette.size(), static_cast<std::size_t>(format.PaletteSize())) << format.pszName;
-        for (const BytesOptions& options : layouts) {
+        for (const LayoutOptions& options : layouts) {
             const std::string what = std::string(format.pszName) + " " + DescribeLayout(format.mode, options);
             ASSERT_EQ(OptionNotForMode(options, format.mode), nullptr) << what;
             const std::string text = ExportText(reduced.picture, ExportFormat::Bytes, "img", options);

@@ -16,14 +16,14 @@ constexpr ColorMode kModes[] = {ColorMode::Mono,   ColorMode::Colors64, ColorMod
 
 struct Output {
     ExportFormat format;
-    BytesOptions options;
+    LayoutOptions options;
 };
 
 // Every format, and in the bytes format every layout option set of the mode.
 std::vector<Output> OutputsOf(ColorMode mode)
 {
     std::vector<Output> outputs = {{ExportFormat::Format1, {}}, {ExportFormat::Format2, {}}, {ExportFormat::Bytes, {}}};
-    BytesOptions options;
+    LayoutOptions options;
     switch (mode) {
     case ColorMode::Mono:
         for (MonoPacking packing : {MonoPacking::Rows, MonoPacking::Pages}) {

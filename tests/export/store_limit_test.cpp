@@ -44,7 +44,7 @@ TEST_F(StoreLimitTest, PictureThatFillsTheStoreExactlyGoesEverywhere)
     std::unique_ptr<CTOVIXDoc> doc = Import(2048, 1024);
     ASSERT_TRUE(doc->CopyBitmapToPixels());
     EXPECT_EQ(doc->m_nWidth * doc->m_nHeight, CTOVIXDoc::kPixelCapacity);
-    const Rgb last = PatternPixel(2047, 1023);
+    const testing_support::Rgb last = PatternPixel(2047, 1023);
     EXPECT_EQ(doc->PixelArray[CTOVIXDoc::kPixelCapacity - 1],
               std::uint32_t{last.b} << 16 | std::uint32_t{last.g} << 8 | last.r);
 

@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/device_settings.h"
+#include "core/export_settings.h"
 
 #include "core/pixel_format.h"
+
+std::optional<ExportFormat> FormatOfWord(std::string_view word)
+{
+    for (const ExportFormat format : {ExportFormat::Format1, ExportFormat::Format2, ExportFormat::Bytes, ExportFormat::Bin})
+        if (word == FormatWord(format)) return format;
+    return std::nullopt;
+}
 
 ColorMode NearestDocumentMode(const PixelFormat& format)
 {
