@@ -75,5 +75,6 @@ for document in "$@"; do
     fi
     [ "$count" -gt "$before" ] || { echo "FAIL: no example in $document"; status=1; }
 done
+[ "$count" -ge 10 ] || { echo "FAIL: only $count examples found"; status=1; }
 echo "$count examples checked"
 exit $status
