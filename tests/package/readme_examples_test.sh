@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Every worked example of the README's "For your display" holds: each
-# command runs, and the lines shown after it, up to "...", are the first
-# lines of what it writes. The pictures are made at the sizes shown.
-# readme_examples_test.sh TOOL README WORK_DIR
+# Every worked example of the documents holds: each command runs, and the
+# lines shown after it, up to "...", are the first lines of what it writes.
+# The pictures are made at the sizes shown. A DOCUMENT given as FILE:HEADING
+# is read only in its section "## HEADING" (the README's other examples name
+# pictures that are not there); each document must give an example.
+# readme_examples_test.sh TOOL WORK_DIR DOCUMENT...
 set -euo pipefail
-tool=$1 readme=$2 work=$3
+tool=$1 work=$2
+shift 2
 rm -rf "$work" && mkdir -p "$work"
-section=$(awk '/^## For your display/ { inside = 1; next } /^## / { inside = 0 } inside' "$readme")
 status=0
 count=0
 
@@ -39,26 +41,40 @@ check() {   # check COMMAND EXPECTED
         return
     fi
     if [ -n "$expected" ] && [ "$(head -n "$(wc -l <<<"$expected")" <<<"$actual")" != "$expected" ]; then
-        echo "FAIL: '$command' writes otherwise than the README shows:"
+        echo "FAIL: '$command' writes otherwise than the document shows:"
         diff <(echo "$expected") <(head -n "$(wc -l <<<"$expected")" <<<"$actual") || true
         status=1
     fi
 }
 
-command="" expected="" reading=0
-while IFS= read -r line; do
-    if [[ $line == "    tovix-export "* ]]; then
-        [ -n "$command" ] && check "$command" "$expected"
-        command=${line#    } expected="" reading=1
-    elif [[ $line == "    ..." ]]; then
-        reading=0
-    elif [[ $reading == 1 && ( $line == "    "* || ( -z $line && -n $expected ) ) ]]; then
-        expected+="${expected:+$'\n'}${line#    }"
-    elif [[ -n $line ]]; then
-        reading=0
-    fi
-done <<<"$section"
-[ -n "$command" ] && check "$command" "$expected"
+# examples_in TEXT: checks every example of the text.
+examples_in() {
+    local command="" expected="" reading=0 line
+    while IFS= read -r line; do
+        if [[ $line == "    tovix-export "* ]]; then
+            [ -n "$command" ] && check "$command" "$expected"
+            command=${line#    } expected="" reading=1
+        elif [[ $line == "    ..." ]]; then
+            reading=0
+        elif [[ $reading == 1 && ( $line == "    "* || ( -z $line && -n $expected ) ) ]]; then
+            expected+="${expected:+$'\n'}${line#    }"
+        elif [[ -n $line ]]; then
+            reading=0
+        fi
+    done <<<"$1"
+    [ -n "$command" ] && check "$command" "$expected"
+    return 0
+}
 
+for document in "$@"; do
+    file=${document%%:*} before=$count
+    if [ "$file" = "$document" ]; then
+        examples_in "$(cat "$file")"
+    else
+        examples_in "$(awk -v heading="## ${document#*:}" '$0 == heading { inside = 1; next } /^## / { inside = 0 } inside' "$file")"
+    fi
+    [ "$count" -gt "$before" ] || { echo "FAIL: no example in $document"; status=1; }
+done
 [ "$count" -ge 10 ] || { echo "FAIL: only $count examples found"; status=1; }
+echo "$count examples checked"
 exit $status
