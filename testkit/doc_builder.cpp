@@ -65,4 +65,16 @@ std::string FromCodePage932(const std::string& bytes)
     return out;
 }
 
+LayoutOptions EveryKeptLayoutOption()
+{
+    LayoutOptions options;
+    options.rgbOrder = RgbOrder::Bgr;
+    options.byteOrder = ByteOrder::Big;
+    options.packing = MonoPacking::Pages;
+    options.bitOrder = BitOrder::Lsb;
+    options.paletteFormat = PaletteFormat::Rgb565;
+    options.bInvert = true;
+    return options;
+}
+
 } // namespace testing_support

@@ -24,6 +24,9 @@ std::string ExportText(const CTOVIXDoc& doc, ExportFormat format, const std::str
 std::string ExportText(const CapturedPicture& picture, ExportFormat format, const std::string& name,
                        const LayoutOptions& bytesOptions = {});
 
+// Every layout option a document keeps, each set away from its default.
+LayoutOptions EveryKeptLayoutOption();
+
 // Code page 932 bytes written as UTF-8, for readable expectations.
 std::string FromCodePage932(const std::string& bytes);
 

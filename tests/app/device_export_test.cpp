@@ -3,6 +3,7 @@
 
 #include "app/device/device_render.h"
 #include "app/device/document_choices.h"
+#include "testkit/doc_builder.h"
 #include "app/device/preview_canvas.h"
 #include "app/device/preview_worker.h"
 #include "app/dialogs/device_export_dlg.h"
@@ -618,12 +619,7 @@ TEST_F(DeviceExportTest, LayoutChoicesComeBackFromTheDocument)
     ExportSettings& settings = chosen.settings;
     settings.target = "u8g2";
     settings.mode = ColorMode::Mono;
-    settings.layout.rgbOrder = RgbOrder::Bgr;
-    settings.layout.byteOrder = ByteOrder::Big;
-    settings.layout.packing = MonoPacking::Pages;
-    settings.layout.bitOrder = BitOrder::Lsb;
-    settings.layout.paletteFormat = PaletteFormat::Rgb565;
-    settings.layout.bInvert = true;
+    settings.layout = EveryKeptLayoutOption();
     settings.name = "logo";
     settings.bHeader = true;
     settings.format = ExportFormat::Bin;

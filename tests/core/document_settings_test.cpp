@@ -5,6 +5,7 @@
 #include "core/settings_block.h"
 #include "core/tovix_doc.h"
 #include "testkit/bmp_builder.h"
+#include "testkit/doc_builder.h"
 #include "testkit/recording_dialogs.h"
 #include "tests/support/temp_dir.h"
 
@@ -71,12 +72,7 @@ std::vector<std::pair<const char*, ExportSettings>> EverySetting()
     all.reduction = {DitherMethod::Ordered, true, ReductionSettings::MonoRule::Luminance, 70, cases[5].second.reduction.palette};
     all.format = ExportFormat::Bin;
     all.target = "u8g2";
-    all.layout.rgbOrder = RgbOrder::Bgr;
-    all.layout.byteOrder = ByteOrder::Big;
-    all.layout.packing = MonoPacking::Pages;
-    all.layout.bitOrder = BitOrder::Lsb;
-    all.layout.paletteFormat = PaletteFormat::Rgb565;
-    all.layout.bInvert = true;
+    all.layout = EveryKeptLayoutOption();
     all.name = "logo";
     all.bHeader = true;
     all.geometry = cases[12].second.geometry;
