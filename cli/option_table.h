@@ -13,15 +13,24 @@ struct CommandLine;
 // -f bytes, or after them with the runs that write no export.
 enum class HelpGroup { General, Bytes, Tool };
 
-// One option of tovix-export; the parser and --help read these rows. Texts
-// may name lists that other tables hold as {formats}, {targets},
-// {mode-numbers}, {mode-names} and {named-modes}.
+// What the shell completion offers as an option's value: nothing, the
+// option's choices, or files (pszFiles is _filedir's argument).
+enum class ValueCompletion { Nothing, Choices, Files };
+
+// One option of tovix-export. The parser, --help, the manual page's option
+// list and the shell completion all read these rows. Texts may name lists
+// that other tables hold as {formats}, {targets}, {modes}, {mode-numbers},
+// {mode-names} and {named-modes}.
 struct ToolOption {
     const char* pszLong;
     char cShort = 0;
     const char* pszValue = nullptr;     // the value's name in --help; none for a switch
+    const char* pszChoices = nullptr;   // the words the value can be, a|b|c; none: the value's name when it is one such list
     HelpGroup group = HelpGroup::General;
     const char* pszHelp = "";           // --help's text, a line each
+    const char* pszManual = "";         // the manual page's paragraph, troff
+    ValueCompletion completion = ValueCompletion::Nothing;
+    const char* pszFiles = "";          // with Files: _filedir's argument, such as tvx; empty for any file
     bool bWithDecode = false;           // one of the few that go with --decode
     // A run that only shows something ends the reading; the others take their value.
     ParsedExportOptions::Action action = ParsedExportOptions::Action::Run;
@@ -30,9 +39,11 @@ struct ToolOption {
 
     // "-f" or "--for": how messages name it.
     std::string ShortestName() const;
+    // The words the value can be, a|b|c, with the lists named in it filled in; empty for none.
+    std::string Choices() const;
 };
 
-// Every option, in the order --help lists them.
+// Every option, in the order --help and the manual page list them.
 std::span<const ToolOption> ToolOptions();
 
 // The text with the lists it names filled in.
