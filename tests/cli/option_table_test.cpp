@@ -35,12 +35,14 @@ TEST(OptionTableTest, OfferedWordsAreTheAcceptedOnes)
 }
 
 // --help lines up every option's text in its group's column, 25 or 31 (the
-// options of -f bytes), beside the name or, when the name is too long, below it.
+// options of -f bytes), beside the name or, when the name is too long, below
+// it; the options of -f bytes come under their heading, the rest after a gap.
 TEST(OptionTableTest, HelpTextsStartInTheirGroupsColumn)
 {
     std::istringstream help(UsageText());
     std::vector<std::string> lines;
     for (std::string line; std::getline(help, line);) lines.push_back(line);
+    HelpGroup previous = HelpGroup::General;
     for (const ToolOption& option : ToolOptions()) {
         std::string name = option.cShort != 0 ? std::string("  -") + option.cShort + ", --" : std::string("      --");
         name += option.pszLong;
@@ -48,6 +50,10 @@ TEST(OptionTableTest, HelpTextsStartInTheirGroupsColumn)
             return line.starts_with(name) && (line.size() == name.size() || line[name.size()] == ' ');
         });
         ASSERT_NE(entry, lines.end()) << name;
+        if (option.group != previous) {
+            EXPECT_EQ(*(entry - 1), option.group == HelpGroup::Bytes ? "Options of -f bytes:" : "") << name;
+            previous = option.group;
+        }
         const std::size_t nColumn = option.group == HelpGroup::Bytes ? 31 : 25;
         auto text = entry;
         if (entry->size() > nColumn && (*entry)[nColumn - 1] == ' ') {
