@@ -115,6 +115,3 @@ ParsedExportOptions ParseExportOptions(int argc, char** argv);
 
 // Every option the parser takes, as getopt_long reads them (without the closing row of nulls).
 std::span<const option> ExportOptionTable();
-
-// The usage text for --help.
-std::string UsageText();

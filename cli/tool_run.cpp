@@ -6,6 +6,7 @@
 #include "cli/export_options.h"
 #include "cli/export_run.h"
 #include "cli/output_plan.h"
+#include "cli/usage_text.h"
 #include "tovix_version.h"
 
 #include <cstdio>
