@@ -117,11 +117,11 @@ void CTOVIXView::SetColorMode(ColorMode mode)
     viewport()->update();
 }
 
-void CTOVIXView::SetDeviceChoices(const DeviceChoices& choices)
+void CTOVIXView::SetDeviceChoices(const DeviceChoices& choices, const DeviceRender* pRendered)
 {
     m_pDeviceChoices = std::make_unique<DeviceChoices>(choices);
     GetTOVIXDoc().SetExportSettings(choices.settings);
-    ShowDeviceFormat();
+    ShowDeviceFormat(pRendered);
     FitScrollSizes();
     viewport()->update();
 }
@@ -136,14 +136,15 @@ bool CTOVIXView::ShowsOtherFormat() const
     return !IsColorCommandMode(GetTOVIXDoc().DeviceMode());
 }
 
-void CTOVIXView::ShowDeviceFormat()
+void CTOVIXView::ShowDeviceFormat(const DeviceRender* pRendered)
 {
     CTOVIXDoc& doc = GetTOVIXDoc();
     m_nDeviceBytes.reset();
     m_shaped = QImage();
     if (!doc.HasPicture() || (!m_pDeviceChoices && doc.ExportSettings() == ::ExportSettings()) || !doc.CopyBitmapToPixels()) return;
     const DeviceChoices shown = CurrentDeviceChoices();
-    const DeviceRender render = RenderForDevice(doc.Captured(), shown);
+    std::optional<DeviceRender> rendered;
+    const DeviceRender& render = pRendered != nullptr ? *pRendered : rendered.emplace(RenderForDevice(doc.Captured(), shown));
     m_nDeviceBytes = render.nFlashBytes;
     // A picture of another shape cannot be written into the displayed copy.
     if (!shown.settings.geometry.DoesNothing()) {
@@ -152,7 +153,7 @@ void CTOVIXView::ShowDeviceFormat()
     }
     // A panel's inks are a reduction of their own, even of full colour.
     if (!ShowsOtherFormat() && shown.settings.reduction.IsDefault() && render.picture.mode == doc.DeviceMode()) return;
-    std::vector<std::uint32_t> pixels(render.values.size());
+    std::vector<std::uint32_t> pixels(render.picture.values.size());
     render.ShownPixels(pixels);
     CDibImage& image = doc.m_image;
     const std::int32_t nWidth = image.GetWidth();
@@ -315,8 +316,11 @@ void CTOVIXView::OnExportDevice()
     if (!picture) return;
     CDeviceExportDlg dialog(*picture, CurrentDeviceChoices(), m_services.chooser, m_services.dialogs, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    SetDeviceChoices(dialog.Choices());
-    RunDeviceExport(doc, dialog.Choices(), m_services.dialogs);
+    // The preview of exactly the choices accepted, when it is ready, is shown and written as it is.
+    const std::shared_ptr<const DevicePreview> pPreview = dialog.Worker().LatestFor(dialog.Choices());
+    const DeviceRender* pRendered = pPreview ? &pPreview->render : nullptr;
+    SetDeviceChoices(dialog.Choices(), pRendered);
+    RunDeviceExport(*picture, dialog.Choices(), pRendered, m_services.dialogs);
 }
 
 void CTOVIXView::OnHomePage()

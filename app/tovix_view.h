@@ -15,6 +15,7 @@
 class CTOVIXDoc;
 class QPrinter;
 struct DeviceChoices;
+struct DeviceRender;
 
 // The one view of an image document: paints the displayed copy at the
 // display magnification, prints it on one page at the print magnification,
@@ -35,9 +36,9 @@ public:
     // What the device-export dialog last chose in this window; null before
     // it was first accepted. Setting them keeps them in the document and
     // shows the picture in the chosen format and reduction, as the export
-    // writes it.
+    // writes it: the render given, which must be of these choices, or one made here.
     const DeviceChoices* GetDeviceChoices() const { return m_pDeviceChoices.get(); }
-    void SetDeviceChoices(const DeviceChoices& choices);
+    void SetDeviceChoices(const DeviceChoices& choices, const DeviceRender* pRendered = nullptr);
 
     // The picture's size in pixels, the format shown and the bytes it takes in it.
     QString PaneText() const override;
@@ -76,8 +77,9 @@ private:
     void FitScrollSizes();
     // Redraws the displayed copy in the device format, where the six modes'
     // own reduction cannot show it, or makes the shaped picture when the
-    // device geometry changes the picture's shape.
-    void ShowDeviceFormat();
+    // device geometry changes the picture's shape; from the render given,
+    // when it is of the current choices.
+    void ShowDeviceFormat(const DeviceRender* pRendered = nullptr);
     // The size of what is painted: the shaped picture's, else the document's.
     QSize ShownSize() const;
     bool ShowsOtherFormat() const;

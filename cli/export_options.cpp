@@ -136,13 +136,6 @@ ParsedExportOptions Validate(CommandLine line)
 
 } // namespace
 
-std::optional<std::string> NamedModeError(const OutputFormat& format, ColorMode mode)
-{
-    const PixelFormat* row = FindPixelFormat(mode);
-    if (format.TakesMode(mode) || row == nullptr || !row->bNamedOnly) return {};
-    return "-f " + std::string(format.pszName) + " takes colour mode " + ModesOf(format) + ", not " + ModeWord(mode);
-}
-
 bool WritesExport(const ExportRequest& request)
 {
     return std::any_of(request.outputs.begin(), request.outputs.end(),

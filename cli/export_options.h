@@ -60,10 +60,6 @@ struct DecodeRequest {
 // The INPUT that stands for standard input.
 inline constexpr const char* kStandardInput = "-";
 
-// Why a format cannot write a named-only mode (FORMAT_1 and FORMAT_2 write
-// the six numbered modes only), or nothing when it can.
-std::optional<std::string> NamedModeError(const OutputFormat& format, ColorMode mode);
-
 // Whether the request writes an export, not only a document.
 bool WritesExport(const ExportRequest& request);
 

@@ -13,6 +13,7 @@
 #include "core/document_file.h"
 #include "core/tovix_doc.h"
 #include "export/export_name.h"
+#include "export/export_plan.h"
 #include "picture/picture_import.h"
 
 #include <cerrno>
@@ -179,10 +180,12 @@ void KeepOutput(const ExportRequest& request, ExportSettings& kept)
 }
 
 // The picture the document holds as the export takes it: shaped, unless it
-// was as it came in, then reduced by the command line's settings over the
-// document's own; the exit status when it cannot go.
-std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc,
-                                                 UserDialogs& dialogs, ReducedValues& kept, bool bShaped)
+// was as it came in, then prepared by the command line's settings over the
+// document's own; the exit status when it cannot go. The picture borrows
+// from the document and from prepared.
+std::variant<CapturedPicture, int> PrepareDocumentExport(const ExportRequest& request, const std::string& input,
+                                                         CTOVIXDoc& doc, UserDialogs& dialogs, PreparedExport& prepared,
+                                                         bool bShaped)
 {
     const ExportSettings& given = request.settings;
     ExportSettings settings = doc.ExportSettings();
@@ -197,9 +200,8 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
     KeepOutput(request, settings);
     settings.reduction = ReductionFor(request, settings.reduction, given.mode.value_or(doc.DeviceMode()));
     doc.SetExportSettings(settings);
-    const OutputFormat& format = request.Format();
     if (request.given.bLuminanceThreshold &&
-        ResolvedFor(format, doc.DeviceMode(), settings.reduction).monoRule != ReductionSettings::MonoRule::Luminance) {
+        ResolvedFor(request.Format(), doc.DeviceMode(), settings.reduction).monoRule != ReductionSettings::MonoRule::Luminance) {
         ReportError(input, kLoneLuminanceThreshold);
         return kExitUsage;
     }
@@ -208,38 +210,26 @@ std::variant<CapturedPicture, int> PrepareExport(const ExportRequest& request, c
         ReportError(input, ThresholdError(doc.DeviceMode()));
         return kExitUsage;
     }
-    std::optional<CapturedPicture> picture = CapturePicture(doc, dialogs);
+    const std::optional<CapturedPicture> picture = CapturePicture(doc, dialogs);
     if (!picture) return kExitRefused;
-    picture->mode = doc.DeviceMode();
-    const bool bExport = WritesExport(request);
-    if (const auto refusal = bExport ? RefusalFor(format, *picture) : std::nullopt) {
-        ReportError(input, *refusal);
-        return kExitRefused;
-    }
-    // A document brings its own mode, which the format or the layout options may not fit.
-    if (const auto error = bExport ? NamedModeError(format, picture->mode) : std::nullopt) {
-        ReportError(input, *error);
-        return kExitUsage;
-    }
-    if (const auto error = bExport ? OptionsErrorFor(format, picture->mode, given.layout, false) : std::nullopt) {
-        ReportError(input, *error);
-        return kExitUsage;
-    }
 
-    ReductionSettings reduction = doc.ExportSettings().reduction;
+    // The picture is shaped and holds its thresholds; the layout options
+    // and the header were checked with the format on the command line.
+    ExportSettings planned = given;
+    planned.mode = doc.DeviceMode();
+    planned.thresholds.reset();
+    planned.geometry = {};
+    planned.bHeader = false;
+    planned.reduction = doc.ExportSettings().reduction;
     // A threshold for each channel asks for the rule that reads them; a
     // document saved from the command line keeps the thresholds alone.
-    if (!reduction.monoRule && given.thresholds) reduction.monoRule = ReductionSettings::MonoRule::Channels;
-    if (const auto error = ReductionErrorFor(format, reduction, picture->mode)) {
-        ReportError(input, *error);
-        return kExitUsage;
+    if (!planned.reduction.monoRule && given.thresholds) planned.reduction.monoRule = ReductionSettings::MonoRule::Channels;
+    prepared = PrepareExport(*picture, planned, WritesExport(request) ? PreparedFor::Export : PreparedFor::DocumentOnly);
+    if (prepared.refusal) {
+        ReportError(input, prepared.refusal->text);
+        return prepared.refusal->kind == ExportRefusal::Kind::Usage ? kExitUsage : kExitRefused;
     }
-    const CapturedPicture reduced = ReducedFor(format, *picture, reduction, kept);
-    if (const auto error = ReducedPictureError(reduced)) {
-        ReportError(input, *error);
-        return kExitRefused;
-    }
-    return reduced;
+    return prepared.Picture(*picture);
 }
 
 // The request as it goes for the INPUT that doc holds: without -f or --for,
@@ -262,30 +252,30 @@ ExportRequest RequestFor(const ExportRequest& request, const CTOVIXDoc& doc)
     return resolved;
 }
 
-// A frame's pixels and values, kept while the document takes the next.
+// A frame's pixels and what the plan made of them, kept while the document takes the next.
 struct KeptFrame {
     std::vector<std::uint32_t> pixels;
-    ReducedValues reduced;
+    PreparedExport prepared;
 };
 
 // Adds every frame to the job: the first, which the document holds,
 // prepared already, the others imported in turn and reduced alike; the
 // exit status when one cannot go.
 std::optional<int> AddFrames(const ExportRequest& request, const std::string& input, CTOVIXDoc& doc, UserDialogs& dialogs,
-                             const PictureFrames& frames, CapturedPicture picture, ReducedValues values,
+                             const PictureFrames& frames, CapturedPicture picture, PreparedExport prepared,
                              ExportJob& job, std::deque<KeptFrame>& kept)
 {
     for (std::size_t i = 0;;) {
-        KeptFrame& frame = kept.emplace_back(KeptFrame{{picture.pixels.begin(), picture.pixels.end()}, std::move(values)});
+        KeptFrame& frame = kept.emplace_back(KeptFrame{{picture.pixels.begin(), picture.pixels.end()}, std::move(prepared)});
         picture.pixels = frame.pixels;
-        picture.values = frame.reduced.values;
-        picture.palette = frame.reduced.palette;
+        picture.values = frame.prepared.picture.values;
+        picture.palette = frame.prepared.picture.palette;
         job.frames.push_back({picture, frames.frames[i].nDelayMs});
         if (++i == frames.frames.size()) break;
         if (!ImportPictureFrame(doc, frames, i, dialogs, BackgroundOf(request.settings), InputLimits(request))) return kExitRefused;
-        const std::variant<CapturedPicture, int> prepared = PrepareExport(request, input, doc, dialogs, values, false);
-        if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
-        picture = std::get<CapturedPicture>(prepared);
+        const std::variant<CapturedPicture, int> next = PrepareDocumentExport(request, input, doc, dialogs, prepared, false);
+        if (const int* pExit = std::get_if<int>(&next)) return *pExit;
+        picture = std::get<CapturedPicture>(next);
     }
     job.picture = job.frames.front().picture;
     return std::nullopt;
@@ -328,11 +318,11 @@ int ExportInput(const ExportRequest& given, const std::string& input)
                            : ReadInput(given, path, bShaped, *doc, inputDialogs, KeepsAlpha(given) ? &alpha : nullptr);
     if (!bRead) return kExitRefused;
     const ExportRequest request = RequestFor(given, *doc);
-    ReducedValues values;
-    const std::variant<CapturedPicture, int> prepared =
-        PrepareExport(request, input, *doc, inputDialogs, values, bShaped);
-    if (const int* pExit = std::get_if<int>(&prepared)) return *pExit;
-    CapturedPicture reduced = std::get<CapturedPicture>(prepared);
+    PreparedExport prepared;
+    const std::variant<CapturedPicture, int> result =
+        PrepareDocumentExport(request, input, *doc, inputDialogs, prepared, bShaped);
+    if (const int* pExit = std::get_if<int>(&result)) return *pExit;
+    CapturedPicture reduced = std::get<CapturedPicture>(result);
     reduced.alpha = alpha;
 
     // Every target is checked before any is written.
@@ -344,7 +334,7 @@ int ExportInput(const ExportRequest& given, const std::string& input)
     std::deque<KeptFrame> kept;
     if (request.settings.layout.bFrames) {
         const std::optional<int> nExit =
-            AddFrames(request, input, *doc, inputDialogs, frames, reduced, std::move(values), job, kept);
+            AddFrames(request, input, *doc, inputDialogs, frames, reduced, std::move(prepared), job, kept);
         if (nExit) return *nExit;
     }
 

@@ -147,6 +147,13 @@ std::optional<std::string> RefusalFor(const OutputFormat& format, const Captured
     return {};
 }
 
+std::optional<std::string> NamedModeError(const OutputFormat& format, ColorMode mode)
+{
+    const PixelFormat* row = FindPixelFormat(mode);
+    if (format.TakesMode(mode) || row == nullptr || !row->bNamedOnly) return {};
+    return "-f " + std::string(format.pszName) + " takes colour mode " + ModesOf(format) + ", not " + ModeWord(mode);
+}
+
 std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::optional<ColorMode> mode,
                                            const LayoutOptions& options, bool bHeader)
 {

@@ -72,6 +72,10 @@ std::string ModesOf(const OutputFormat& format);
 // Why the format cannot write the picture, or nothing when it can.
 std::optional<std::string> RefusalFor(const OutputFormat& format, const CapturedPicture& picture);
 
+// Why a format cannot write a named-only mode (FORMAT_1 and FORMAT_2 write
+// the six numbered modes only), or nothing when it can.
+std::optional<std::string> NamedModeError(const OutputFormat& format, ColorMode mode);
+
 // Why the options cannot go with the format and, when known, the colour mode;
 // nothing when they can. bHeader tells that a header was asked for.
 std::optional<std::string> OptionsErrorFor(const OutputFormat& format, std::optional<ColorMode> mode,

@@ -3,31 +3,25 @@
 
 #include "app/device/device_render.h"
 #include "app/res/device_strings.h"
-#include "core/document_file.h"
 #include "core/file_transaction.h"
 #include "core/file_write.h"
-#include "core/tovix_doc.h"
 #include "core/user_dialogs.h"
 #include "export/export_messages.h"
 
 #include <filesystem>
 
-bool RunDeviceExport(CTOVIXDoc& doc, const DeviceChoices& choices, UserDialogs& dialogs)
+bool RunDeviceExport(const CapturedPicture& picture, const DeviceChoices& choices, const DeviceRender* pRendered,
+                     UserDialogs& dialogs)
 {
-    if (!doc.HasPicture()) {
-        dialogs.ShowMessage(msg::kNoExportData);
-        return false;
-    }
-    const std::optional<CapturedPicture> picture = CapturePicture(doc, dialogs);
-    if (!picture) return false;
-    const DeviceRender render = RenderForDevice(*picture, choices);
-    const OutputFormat& output = choices.Output();
+    std::optional<DeviceRender> rendered;
+    const DeviceRender& render = pRendered != nullptr ? *pRendered : rendered.emplace(RenderForDevice(picture, choices));
     // The dialog greys its button out for these once its preview knows; it may be pressed before.
-    if (render.refusal || OptionsErrorFor(output, choices.Mode(), choices.settings.layout, choices.settings.bHeader)) {
+    if (render.refusal) {
         dialogs.ShowMessage(res::str::device::kCannotExport);
         return false;
     }
 
+    const OutputFormat& output = choices.Output();
     const std::optional<std::string> path =
         dialogs.AskSaveFileName({choices.settings.name, output.pszExtension, output.pszSaveFilters});
     if (!path || path->empty()) return false;
@@ -36,7 +30,7 @@ bool RunDeviceExport(CTOVIXDoc& doc, const DeviceChoices& choices, UserDialogs& 
     if ((FileExists(*path) || (bHeader && FileExists(headerPath))) && !dialogs.AskYesNo(msg::kOverwriteQuestion))
         return false;
 
-    ExportJob job{render.Captured(), choices.settings.name, choices.settings.layout};
+    ExportJob job{render.Picture(picture), choices.settings.name, choices.settings.layout};
     if (bHeader) job.bytes.strHeaderInclude = std::filesystem::path(headerPath).filename().string();
     // A target that cannot be created is not told, as with the other exports.
     CFileTransaction files;

@@ -11,17 +11,16 @@ QImage ShownImage(const DeviceRender& render)
     // The pixels go to the image as they are, 0x00BBGGRR being R, G, B, X in
     // memory; X must be opaque. Rows of 4-byte pixels have no padding.
     QImage shown(picture.nWidth, picture.nHeight, QImage::Format_RGBX8888);
-    if (shown.isNull() || render.values.empty()) return shown;
-    render.ShownPixels({reinterpret_cast<std::uint32_t*>(shown.bits()), render.values.size()}, 0xFF000000);
+    if (shown.isNull() || picture.values.empty()) return shown;
+    render.ShownPixels({reinterpret_cast<std::uint32_t*>(shown.bits()), picture.values.size()}, 0xFF000000);
     return shown;
 }
 
 std::shared_ptr<const DevicePreview> MakePreview(const CapturedPicture& source, const DeviceChoices& choices)
 {
     auto pPreview = std::make_shared<DevicePreview>();
+    pPreview->settings = choices.settings;
     pPreview->render = RenderForDevice(source, choices);
-    // A finished preview may outlive the source whose pixels the render borrowed.
-    if (choices.settings.geometry.DoesNothing()) pPreview->render.pixels = {};
     pPreview->shown = ShownImage(pPreview->render);
     return pPreview;
 }
@@ -52,6 +51,11 @@ CPreviewWorker::~CPreviewWorker()
 {
     // A render still running finds out here that nobody waits for it.
     *m_pAlive = false;
+}
+
+std::shared_ptr<const DevicePreview> CPreviewWorker::LatestFor(const DeviceChoices& choices) const
+{
+    return m_pLatest && m_pLatest->settings == choices.settings ? m_pLatest : nullptr;
 }
 
 void CPreviewWorker::Request(const DeviceChoices& choices)

@@ -10,9 +10,10 @@
 #include <memory>
 #include <optional>
 
-// One finished preview: the render, without the source's pixels, and the
+// One finished preview: the settings it was made for, the render, and the
 // picture the display would show.
 struct DevicePreview {
+    ExportSettings settings;
     DeviceRender render;
     QImage shown;   // the render's ShownPixels, one QImage pixel a picture pixel
 };
@@ -35,6 +36,9 @@ public:
 
     // The preview of the latest request, once it is ready; null before.
     std::shared_ptr<const DevicePreview> Latest() const { return m_pLatest; }
+
+    // The latest preview when it was made for exactly these choices' export; null otherwise.
+    std::shared_ptr<const DevicePreview> LatestFor(const DeviceChoices& choices) const;
 
 signals:
     void Ready();

@@ -476,7 +476,7 @@ void CDeviceExportDlg::OnPreviewReady()
                                           .arg(render.picture.nWidth)
                                           .arg(render.picture.nHeight)
                                           .arg(render.nFlashBytes));
-    m_pExport->setEnabled(!render.refusal && !OptionsErrorFor(m_choices.Output(), m_choices.Mode(), m_choices.settings.layout, m_choices.settings.bHeader));
+    m_pExport->setEnabled(!render.refusal);
 }
 
 void CDeviceExportDlg::ShowPalette()

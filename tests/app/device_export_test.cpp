@@ -543,6 +543,25 @@ TEST_F(DeviceExportTest, StaleRendersAreDroppedAndOnlyTheNewestIsShown)
     EXPECT_EQ(worker.Latest()->render.picture.mode, ColorMode::Rgb555);
 }
 
+// The export writes the preview's render only when it is of the choices
+// accepted: pressed before the newest preview is ready, it writes those
+// choices, not the picture still shown.
+TEST_F(DeviceExportTest, ExportPressedBeforeTheNewestPreviewWritesTheChoices)
+{
+    dialogs.savePath = dir.File("late.c");
+    OnNextDialog<CDeviceExportDlg>([&](CDeviceExportDlg& dialog) {
+        Apply(dialog, {{"target", "ｶｽﾀﾑ"}, {"fileKind", "C"}, {"format", "565"}});
+        if (!WaitForPreview(dialog)) return;
+        Apply(dialog, {{"format", "mono"}});
+        dialog.accept();
+    });
+    Run(res::ID_EXPORT_DEVICE);
+    PictureBuffer decoded;
+    const ReadError error = Decoded("late.c", decoded);
+    ASSERT_FALSE(error) << *error;
+    EXPECT_EQ(decoded.mode, ColorMode::Mono);
+}
+
 // What the dialog writes builds as it is: a display library's source against
 // the library's header, and a layout of one's own through its header.
 TEST_F(DeviceExportTest, WrittenFilesCompile)

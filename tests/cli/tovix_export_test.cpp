@@ -334,6 +334,7 @@ TEST_F(TovixExportTest, BytesOptionsThatDoNotApplyAreUsageErrors)
         {"pic.bmp -f bytes -m 6 --invert", "--invert does not apply to colour mode 6"},
         {"m16.tvx -f bytes --invert", "m16.tvx: --invert does not apply to colour mode 16"},
         {"m16.tvx -t 1,2,3", "m16.tvx: --threshold does not apply to colour mode 16"},
+        {"m16.tvx --mono luminance", "m16.tvx: --mono does not apply to colour mode 16; it is for 1"},
         {"pic.bmp -f 1 --invert", "--invert applies only to -f bytes"},
         {"pic.bmp -f 2 --static", "--static applies only to -f bytes"},
         {"pic.bmp --attribute PROGMEM", "--attribute applies only to -f bytes"},
