@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cli/export_options.h"
+#include "cli/export_request.h"
 
 // Carries out tovix-export --decode: reads an export back and writes the
 // picture it holds as a BMP file, or PNG for a path ending in .png. Returns

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cli/export_options.h"
+#include "cli/export_request.h"
 #include "cli/output_file.h"
 #include "core/export_settings.h"
 
