@@ -276,7 +276,13 @@ std::pair<int, std::size_t> RunQuietly(std::vector<std::string> args)
     Require(std::freopen(stage.outPath.c_str(), "wb", stdout) != nullptr, "standard output");
     std::fflush(stderr);
     dup2(stage.nNull, STDERR_FILENO);
+    // A relative name, such as a document named "-", lands in the stage and
+    // not in the folder libFuzzer writes its findings to.
+    const int nHome = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    Require(nHome >= 0 && chdir(stage.folder.c_str()) == 0, "the stage as the working folder");
     const int nExit = RunTool(static_cast<int>(args.size()), argv.data());
+    Require(fchdir(nHome) == 0, "back to the working folder");
+    close(nHome);
     std::fflush(stdout);
     std::fflush(stderr);
     dup2(stage.nStderr, STDERR_FILENO);
