@@ -124,6 +124,8 @@ TEST_F(TovixExportTest, ExitStatusTellsUsageErrorsFromRefusals)
         {"pic.bmp -t 1,2,3,", 2, "thresholds"},
         {"pic.bmp -m 565 -t 1,2,3", 2, "--threshold does not apply to colour mode 16"},
         {"missing.bmp -t 1,2,3", 2, "--threshold does not apply to colour mode 24"},
+        {"pic.bmp -f bytes -m grey4 -t 1,2,3", 2, "colour mode grey4, which takes each pixel's luminance"},
+        {"pic.bmp -f bytes -m index4 -t 1,2,3", 2, "colour mode index4, which takes the nearest palette colour"},
         {"- - < pic.bmp", 2, "standard input can be read only once"},
         {"pic.bmp -m 1 --dither fs", 2, "--dither must be"},
         {"pic.bmp --dither ordered", 2, "--dither does not apply to colour mode 24"},
