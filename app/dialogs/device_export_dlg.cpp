@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <initializer_list>
 #include <utility>
@@ -54,21 +55,41 @@ void Select(QComboBox* pBox, int nValue)
     if (nIndex >= 0) pBox->setCurrentIndex(nIndex);
 }
 
-// The two-colour rule the output takes when none is chosen.
-ReductionSettings::MonoRule DefaultMonoRule(const OutputFormat& output)
-{
-    return *ResolvedFor(output, ColorMode::Mono, {}).monoRule;
-}
-
-template <typename Enum>
-void SelectOption(QComboBox* pBox, const std::optional<Enum>& value, Enum fallback)
-{
-    Select(pBox, static_cast<int>(value.value_or(fallback)));
-}
-
 QString Text(const char* pszText)
 {
     return QString::fromUtf8(pszText);
+}
+
+// A bound control's value: a combo's entry, a check box's 0 or 1, a spin box's number.
+int ControlValue(const OptionBinding& binding, const QWidget* pControl)
+{
+    switch (binding.kind) {
+    case ControlKind::Combo: return Value(static_cast<const QComboBox*>(pControl));
+    case ControlKind::Check: return static_cast<const QCheckBox*>(pControl)->isChecked() ? 1 : 0;
+    case ControlKind::Spin: return static_cast<const QSpinBox*>(pControl)->value();
+    }
+    return 0;
+}
+
+void ShowValue(const OptionBinding& binding, QWidget* pControl, int nValue)
+{
+    switch (binding.kind) {
+    case ControlKind::Combo: Select(static_cast<QComboBox*>(pControl), nValue); break;
+    case ControlKind::Check: static_cast<QCheckBox*>(pControl)->setChecked(nValue != 0); break;
+    case ControlKind::Spin: static_cast<QSpinBox*>(pControl)->setValue(nValue); break;
+    }
+}
+
+// Widgets side by side after one label, the first stretched; a widget, not
+// a layout, so that the label's mnemonic can find its buddy.
+void AddRowOf(QFormLayout* pForm, const char* pszLabel, std::span<QWidget* const> widgets, QWidget* pBuddy)
+{
+    auto* pRow = new QWidget(pForm->parentWidget());
+    auto* pLayout = new QHBoxLayout(pRow);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* pWidget : widgets) pLayout->addWidget(pWidget, pWidget == widgets.front() ? 1 : 0);
+    pForm->addRow(Text(pszLabel), pRow);
+    qobject_cast<QLabel*>(pForm->labelForField(pRow))->setBuddy(pBuddy);
 }
 
 // The settings column: as wide as its widgets and as high as they are
@@ -93,9 +114,6 @@ public:
 // A picture side the geometry may ask for.
 constexpr int kLargestSide = 4096;
 constexpr int kNoChoice = -1;
-// The flip box's values: a bit for each axis.
-constexpr int kFlipHorizontal = 1;
-constexpr int kFlipVertical = 2;
 
 } // namespace
 
@@ -128,14 +146,53 @@ QComboBox* CDeviceExportDlg::AddCombo(const char* pszName)
     return pBox;
 }
 
+QWidget* CDeviceExportDlg::AddBoundControl(const OptionBinding& binding)
+{
+    QWidget* pControl = nullptr;
+    switch (binding.kind) {
+    case ControlKind::Combo: {
+        QComboBox* pBox = AddCombo(binding.pszName);
+        for (const ControlChoice& choice : binding.choices) pBox->addItem(Text(choice.pszText), choice.nValue);
+        return pBox;
+    }
+    case ControlKind::Check: {
+        auto* pBox = new QCheckBox(Text(binding.pszLabel), this);
+        connect(pBox, &QCheckBox::toggled, this, &CDeviceExportDlg::OnChanged);
+        pControl = pBox;
+        break;
+    }
+    case ControlKind::Spin: {
+        auto* pBox = new QSpinBox(this);
+        pBox->setRange(binding.nLowest, binding.nHighest);
+        connect(pBox, &QSpinBox::valueChanged, this, &CDeviceExportDlg::OnChanged);
+        pControl = pBox;
+        break;
+    }
+    }
+    pControl->setObjectName(QString::fromLatin1(binding.pszName));
+    return pControl;
+}
+
+// The group's bound options, a row each, those beside another in its row.
+void CDeviceExportDlg::AddBoundRows(SettingsGroup group, QFormLayout* pForm)
+{
+    const std::span<const OptionBinding> bindings = OptionBindings();
+    for (std::size_t i = 0; i < bindings.size(); ++i) {
+        const OptionBinding& binding = bindings[i];
+        if (binding.group != group || binding.bBesidePrevious) continue;
+        std::size_t nEnd = i + 1;
+        while (nEnd < bindings.size() && bindings[nEnd].bBesidePrevious) ++nEnd;
+        if (nEnd > i + 1)
+            AddRowOf(pForm, binding.pszLabel, std::span(m_bound).subspan(i, nEnd - i), m_bound[i]);
+        else if (binding.kind == ControlKind::Check)
+            pForm->addRow(m_bound[i]);
+        else
+            pForm->addRow(Text(binding.pszLabel), m_bound[i]);
+    }
+}
+
 void CDeviceExportDlg::BuildControls()
 {
-    auto check = [this](const char* pszText, const char* pszName) {
-        auto* pBox = new QCheckBox(Text(pszText), this);
-        pBox->setObjectName(QString::fromLatin1(pszName));
-        connect(pBox, &QCheckBox::toggled, this, &CDeviceExportDlg::OnChanged);
-        return pBox;
-    };
     auto spin = [this](const char* pszName, int nLowest, int nHighest) {
         auto* pBox = new QSpinBox(this);
         pBox->setObjectName(QString::fromLatin1(pszName));
@@ -159,32 +216,10 @@ void CDeviceExportDlg::BuildControls()
     m_pName = new QLineEdit(this);
     m_pName->setObjectName(QStringLiteral("name"));
     connect(m_pName, &QLineEdit::textChanged, this, &CDeviceExportDlg::OnChanged);
-    m_pHeader = check(s::kHeader, "header");
     m_pFileKind = AddCombo("fileKind");
     Fill(m_pFileKind, {{s::kCSource, 0}, {s::kBinary, 1}});
+    for (const OptionBinding& binding : OptionBindings()) m_bound.push_back(AddBoundControl(binding));
 
-    m_pByteOrder = AddCombo("byteOrder");
-    Fill(m_pByteOrder, {{s::kLittleEndian, int(ByteOrder::Little)}, {s::kBigEndian, int(ByteOrder::Big)}});
-    m_pBitOrder = AddCombo("bitOrder");
-    Fill(m_pBitOrder, {{s::kMsbFirst, int(BitOrder::Msb)}, {s::kLsbFirst, int(BitOrder::Lsb)}});
-    m_pPacking = AddCombo("packing");
-    Fill(m_pPacking, {{s::kRows, int(MonoPacking::Rows)}, {s::kPages, int(MonoPacking::Pages)}});
-    m_pRgbOrder = AddCombo("rgbOrder");
-    Fill(m_pRgbOrder, {{"RGB", int(RgbOrder::Rgb)}, {"BGR", int(RgbOrder::Bgr)}});
-    m_pInvert = check(s::kInvert, "invert");
-    m_pPaletteFormat = AddCombo("paletteFormat");
-    Fill(m_pPaletteFormat, {{s::kPalette888, int(PaletteFormat::Rgb888)}, {s::kPalette565, int(PaletteFormat::Rgb565)}});
-
-    m_pDither = AddCombo("dither");
-    Fill(m_pDither, {{s::kDitherNone, int(DitherMethod::None)},
-                     {s::kDitherFloydSteinberg, int(DitherMethod::FloydSteinberg)},
-                     {s::kDitherAtkinson, int(DitherMethod::Atkinson)},
-                     {s::kDitherOrdered, int(DitherMethod::Ordered)}});
-    m_pMonoRule = AddCombo("monoRule");
-    Fill(m_pMonoRule, {{s::kMonoChannels, int(ReductionSettings::MonoRule::Channels)},
-                       {s::kMonoLuminance, int(ReductionSettings::MonoRule::Luminance)}});
-    m_pLuminance = spin("luminance", 0, 255);
-    m_pRound = check(s::kRound, "round");
     m_pPalette = new QLabel(this);
     m_pPalette->setObjectName(QStringLiteral("palette"));
     m_pPaletteFile = new QPushButton(Text(s::kPaletteFile), this);
@@ -196,17 +231,9 @@ void CDeviceExportDlg::BuildControls()
     m_pPaletteAuto->setAutoDefault(false);
     connect(m_pPaletteAuto, &QPushButton::clicked, this, &CDeviceExportDlg::OnPaletteAuto);
 
-    m_pTrim = check(s::kTrim, "trim");
-
-    m_pRotate = AddCombo("rotate");
-    Fill(m_pRotate, {{s::kNoRotation, kNoChoice},
-                     {s::kRotate90, int(Rotation::Clockwise90)},
-                     {s::kRotate180, int(Rotation::HalfTurn)},
-                     {s::kRotate270, int(Rotation::Clockwise270)}});
-    m_pFlip = AddCombo("flip");
-    Fill(m_pFlip, {{s::kNoFlip, 0}, {s::kFlipHorizontal, kFlipHorizontal}, {s::kFlipVertical, kFlipVertical},
-                   {s::kFlipBoth, kFlipHorizontal | kFlipVertical}});
-    m_pResize = check(s::kResize, "resize");
+    m_pResize = new QCheckBox(Text(s::kResize), this);
+    m_pResize->setObjectName(QStringLiteral("resize"));
+    connect(m_pResize, &QCheckBox::toggled, this, &CDeviceExportDlg::OnChanged);
     m_pWidth = spin("width", 1, kLargestSide);
     m_pHeight = spin("height", 1, kLargestSide);
     m_pFit = AddCombo("fit");
@@ -232,39 +259,21 @@ void CDeviceExportDlg::BuildControls()
     m_pSize->setObjectName(QStringLiteral("size"));
 
     QFormLayout* pForm = nullptr;
-    // Widgets side by side after one label, the first stretched; a widget,
-    // not a layout, so that the label's mnemonic can find its buddy.
-    auto addRowOf = [&](const char* pszLabel, std::initializer_list<QWidget*> widgets, QWidget* pBuddy) {
-        auto* pRow = new QWidget(this);
-        auto* pLayout = new QHBoxLayout(pRow);
-        pLayout->setContentsMargins(0, 0, 0, 0);
-        for (QWidget* pWidget : widgets) pLayout->addWidget(pWidget, pWidget == *widgets.begin() ? 1 : 0);
-        pForm->addRow(Text(pszLabel), pRow);
-        qobject_cast<QLabel*>(pForm->labelForField(pRow))->setBuddy(pBuddy);
-    };
     auto* pSettings = new QVBoxLayout;
     pSettings->addWidget(group(s::kOutputGroup, pForm));
     pForm->addRow(Text(s::kTarget), m_pTarget);
     pForm->addRow(Text(s::kPixelFormat), m_pFormat);
     pForm->addRow(Text(s::kFileKind), m_pFileKind);
     pForm->addRow(Text(s::kArrayName), m_pName);
-    pForm->addRow(m_pHeader);
+    AddBoundRows(SettingsGroup::Output, pForm);
     pSettings->addWidget(group(s::kLayoutGroup, pForm));
-    pForm->addRow(Text(s::kByteOrder), m_pByteOrder);
-    pForm->addRow(Text(s::kBitOrder), m_pBitOrder);
-    pForm->addRow(Text(s::kPacking), m_pPacking);
-    // Colour order is for full colour, inversion for two colours: never both.
-    addRowOf(s::kRgbOrder, {m_pRgbOrder, m_pInvert}, m_pRgbOrder);
-    pForm->addRow(Text(s::kPaletteFormat), m_pPaletteFormat);
+    AddBoundRows(SettingsGroup::Layout, pForm);
     pSettings->addWidget(group(s::kReductionGroup, pForm));
-    pForm->addRow(Text(s::kDither), m_pDither);
-    addRowOf(s::kMonoRule, {m_pMonoRule, m_pLuminance}, m_pMonoRule);
-    pForm->addRow(m_pRound);
-    addRowOf(s::kPalette, {m_pPalette, m_pPaletteFile, m_pPaletteAuto}, m_pPaletteFile);
+    AddBoundRows(SettingsGroup::Reduction, pForm);
+    const std::array<QWidget*, 3> palette{m_pPalette, m_pPaletteFile, m_pPaletteAuto};
+    AddRowOf(pForm, s::kPalette, palette, m_pPaletteFile);
     pSettings->addWidget(group(s::kGeometryGroup, pForm));
-    pForm->addRow(m_pTrim);
-    pForm->addRow(Text(s::kRotate), m_pRotate);
-    pForm->addRow(Text(s::kFlip), m_pFlip);
+    AddBoundRows(SettingsGroup::Geometry, pForm);
     auto* pSize = new QHBoxLayout;
     pSize->addWidget(m_pWidth);
     pSize->addWidget(new QLabel(QStringLiteral("×"), this));
@@ -338,21 +347,9 @@ void CDeviceExportDlg::ShowChoices()
     FillFormats();
     Select(m_pFileKind, m_choices.Binary() ? 1 : 0);
     m_pName->setText(QString::fromStdString(c.name));
-    m_pHeader->setChecked(c.bHeader);
-    SelectOption(m_pByteOrder, c.layout.byteOrder, ByteOrder::Little);
-    Select(m_pBitOrder, static_cast<int>(c.layout.GetBitOrder()));
-    SelectOption(m_pPacking, c.layout.packing, MonoPacking::Rows);
-    SelectOption(m_pRgbOrder, c.layout.rgbOrder, RgbOrder::Rgb);
-    m_pInvert->setChecked(c.layout.bInvert);
-    SelectOption(m_pPaletteFormat, c.layout.paletteFormat, PaletteFormat::Rgb888);
-    Select(m_pDither, static_cast<int>(c.reduction.dither));
-    Select(m_pMonoRule, static_cast<int>(c.reduction.monoRule.value_or(DefaultMonoRule(m_choices.Output()))));
-    m_pLuminance->setValue(c.reduction.nLuminanceThreshold);
-    m_pRound->setChecked(c.reduction.bRound);
+    const std::span<const OptionBinding> bindings = OptionBindings();
+    for (std::size_t i = 0; i < bindings.size(); ++i) ShowValue(bindings[i], m_bound[i], bindings[i].show(m_choices));
     ShowPalette();
-    m_pTrim->setChecked(c.geometry.bTrim);
-    Select(m_pRotate, c.geometry.rotation ? static_cast<int>(*c.geometry.rotation) : kNoChoice);
-    Select(m_pFlip, (c.geometry.bFlipHorizontal ? kFlipHorizontal : 0) | (c.geometry.bFlipVertical ? kFlipVertical : 0));
     m_pResize->setChecked(c.geometry.Resizes());
     if (c.geometry.Resizes()) {
         m_pWidth->setValue(c.geometry.nWidth);
@@ -379,33 +376,11 @@ void CDeviceExportDlg::ReadControls()
     c.format = Value(m_pFileKind) == 1 ? ExportFormat::Bin : ExportFormat::Bytes;
     c.name = m_pName->text().toStdString();
     // Only options that apply are given: a greyed-out box keeps its text but says nothing.
-    auto option = [](const QComboBox* pBox, auto& field) {
-        using Enum = typename std::remove_reference_t<decltype(field)>::value_type;
-        field = pBox->isEnabled() ? std::optional<Enum>(static_cast<Enum>(Value(pBox))) : std::nullopt;
-    };
-    option(m_pByteOrder, c.layout.byteOrder);
-    option(m_pBitOrder, c.layout.bitOrder);
-    option(m_pPacking, c.layout.packing);
-    option(m_pRgbOrder, c.layout.rgbOrder);
-    option(m_pPaletteFormat, c.layout.paletteFormat);
-    c.layout.bInvert = m_pInvert->isEnabled() && m_pInvert->isChecked();
-    c.bHeader = m_pHeader->isEnabled() && m_pHeader->isChecked();
-    c.reduction.dither = m_pDither->isEnabled() ? static_cast<DitherMethod>(Value(m_pDither)) : DitherMethod::None;
-    // The format's own rule stays unchosen until another is chosen, so that
-    // the document keeps no rule it was never given.
-    const auto rule = static_cast<ReductionSettings::MonoRule>(Value(m_pMonoRule));
-    const bool bChosen = c.reduction.monoRule || rule != DefaultMonoRule(m_choices.Output());
-    c.reduction.monoRule = m_pMonoRule->isEnabled() && bChosen ? std::optional(rule) : std::nullopt;
-    c.reduction.nLuminanceThreshold = m_pLuminance->value();
-    c.reduction.bRound = m_pRound->isEnabled() && m_pRound->isChecked();
+    const std::span<const OptionBinding> bindings = OptionBindings();
+    for (std::size_t i = 0; i < bindings.size(); ++i)
+        bindings[i].read(m_choices, ControlValue(bindings[i], m_bound[i]), m_bound[i]->isEnabled());
     const PixelFormat* format = FindPixelFormat(m_choices.Mode());
     c.reduction.palette = format != nullptr && format->UsesPalette() ? m_palette : std::vector<Rgb>{};
-    c.geometry.bTrim = m_pTrim->isChecked();
-    const int nRotate = Value(m_pRotate);
-    c.geometry.rotation = nRotate == kNoChoice ? std::nullopt : std::optional<Rotation>(static_cast<Rotation>(nRotate));
-    const int nFlip = Value(m_pFlip);
-    c.geometry.bFlipHorizontal = (nFlip & kFlipHorizontal) != 0;
-    c.geometry.bFlipVertical = (nFlip & kFlipVertical) != 0;
     c.geometry.nWidth = m_pResize->isChecked() ? m_pWidth->value() : 0;
     c.geometry.nHeight = m_pResize->isChecked() ? m_pHeight->value() : 0;
     c.geometry.fit = static_cast<ResizeFit>(Value(m_pFit));
@@ -417,36 +392,12 @@ void CDeviceExportDlg::ReadControls()
 // format would take it given alone.
 void CDeviceExportDlg::UpdateEnabled()
 {
-    const OutputFormat& row = m_choices.Output();
-    const ColorMode mode = m_choices.Mode();
-    auto takes = [&](auto set) {
-        LayoutOptions options;
-        set(options);
-        return !OptionsErrorFor(row, mode, options, false);
-    };
-    m_pPaletteFormat->setEnabled(takes([](LayoutOptions& o) { o.paletteFormat = PaletteFormat::Rgb888; }));
-    // A palette of 5-6-5 words has a byte order.
-    const std::optional<PaletteFormat> palette =
-        m_pPaletteFormat->isEnabled() ? std::optional(static_cast<PaletteFormat>(Value(m_pPaletteFormat))) : std::nullopt;
-    m_pByteOrder->setEnabled(takes([&](LayoutOptions& o) {
-        o.byteOrder = ByteOrder::Little;
-        o.paletteFormat = palette;
-    }));
-    m_pBitOrder->setEnabled(takes([](LayoutOptions& o) { o.bitOrder = BitOrder::Msb; }));
-    m_pPacking->setEnabled(takes([](LayoutOptions& o) { o.packing = MonoPacking::Rows; }));
-    m_pRgbOrder->setEnabled(takes([](LayoutOptions& o) { o.rgbOrder = RgbOrder::Rgb; }));
-    m_pInvert->setEnabled(takes([](LayoutOptions& o) { o.bInvert = true; }));
-    m_pHeader->setEnabled(!OptionsErrorFor(row, mode, {}, true));
-    auto reduces = [&](auto set) {
-        ReductionSettings settings;
-        set(settings);
-        return !ReductionErrorFor(row, settings, mode);
-    };
-    m_pDither->setEnabled(reduces([](ReductionSettings& r) { r.dither = DitherMethod::Ordered; }));
-    m_pRound->setEnabled(reduces([](ReductionSettings& r) { r.bRound = true; }));
-    m_pMonoRule->setEnabled(reduces([](ReductionSettings& r) { r.monoRule = ReductionSettings::MonoRule::Luminance; }));
-    m_pLuminance->setEnabled(m_pMonoRule->isEnabled() && Value(m_pMonoRule) == int(ReductionSettings::MonoRule::Luminance));
-    const PixelFormat* format = FindPixelFormat(mode);
+    // Greying depends on what the controls show, not on what greyed-out ones give.
+    const std::span<const OptionBinding> bindings = OptionBindings();
+    DeviceChoices shown = m_choices;
+    for (std::size_t i = 0; i < bindings.size(); ++i) bindings[i].read(shown, ControlValue(bindings[i], m_bound[i]), true);
+    for (std::size_t i = 0; i < bindings.size(); ++i) m_bound[i]->setEnabled(bindings[i].offered(shown));
+    const PixelFormat* format = FindPixelFormat(m_choices.Mode());
     const bool bPalette = format != nullptr && format->UsesPalette();
     m_pPaletteFile->setEnabled(bPalette);
     m_pPaletteAuto->setEnabled(bPalette && !m_palette.empty());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/device/device_choices.h"
+#include "app/dialogs/option_bindings.h"
 #include "core/captured_picture.h"
 
 #include <QDialog>
@@ -14,6 +15,7 @@ class CPreviewCanvas;
 class CPreviewWorker;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -42,6 +44,8 @@ protected:
 
 private:
     QComboBox* AddCombo(const char* pszName);
+    QWidget* AddBoundControl(const OptionBinding& binding);
+    void AddBoundRows(SettingsGroup group, QFormLayout* pForm);
     void BuildControls();
     void FillFormats();
     void ShowChoices();
@@ -64,30 +68,17 @@ private:
     QComboBox* m_pTarget = nullptr;
     QComboBox* m_pFormat = nullptr;
     QComboBox* m_pFileKind = nullptr;
-    QComboBox* m_pByteOrder = nullptr;
-    QComboBox* m_pBitOrder = nullptr;
-    QComboBox* m_pPacking = nullptr;
-    QComboBox* m_pRgbOrder = nullptr;
-    QComboBox* m_pPaletteFormat = nullptr;
     QScrollArea* m_pSettingsScroll = nullptr;
-    QCheckBox* m_pInvert = nullptr;
-    QComboBox* m_pDither = nullptr;
-    QComboBox* m_pMonoRule = nullptr;
-    QSpinBox* m_pLuminance = nullptr;
-    QCheckBox* m_pRound = nullptr;
+    std::vector<QWidget*> m_bound;   // the controls of OptionBindings(), row for row
     QLabel* m_pPalette = nullptr;
     QPushButton* m_pPaletteFile = nullptr;
     QPushButton* m_pPaletteAuto = nullptr;
-    QCheckBox* m_pTrim = nullptr;
-    QComboBox* m_pRotate = nullptr;
-    QComboBox* m_pFlip = nullptr;
     QCheckBox* m_pResize = nullptr;
     QSpinBox* m_pWidth = nullptr;
     QSpinBox* m_pHeight = nullptr;
     QComboBox* m_pFit = nullptr;
     QComboBox* m_pFilter = nullptr;
     QLineEdit* m_pName = nullptr;
-    QCheckBox* m_pHeader = nullptr;
     QComboBox* m_pZoom = nullptr;
     QLabel* m_pSize = nullptr;
     QPushButton* m_pExport = nullptr;

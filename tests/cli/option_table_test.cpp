@@ -3,10 +3,12 @@
 #include "cli/command_line.h"
 #include "cli/option_table.h"
 #include "cli/usage_text.h"
+#include "core/kept_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -64,5 +66,18 @@ TEST(OptionTableTest, HelpTextsStartInTheirGroupsColumn)
         }
         for (auto next = text + 1; next != lines.end() && next->starts_with(std::string(nColumn, ' ')); ++next)
             EXPECT_NE((*next)[nColumn], ' ') << *next;
+    }
+}
+
+// What a document keeps is named by the tool's option that gives it, each
+// under a tag of its own: a reused tag would make a file mean two things.
+TEST(OptionTableTest, KeptSettingsAreToolOptionsUnderTagsOfTheirOwn)
+{
+    std::set<std::uint16_t> tags;
+    for (const KeptSetting& kept : KeptSettings()) {
+        EXPECT_TRUE(tags.insert(kept.nTag).second) << kept.nTag;
+        EXPECT_TRUE(std::ranges::any_of(ToolOptions(), [&kept](const ToolOption& option) {
+            return std::string_view(option.pszLong) == kept.pszOption;
+        })) << kept.pszOption;
     }
 }
