@@ -184,6 +184,9 @@ TEST_F(DocumentSettingsTest, ARestThatIsNotOneWellFormedBlockOpensAsTheSixModesO
         {"resize to no width", withTail({12, 0, 0, 0, 18, 0, 6, 0, 0, 0, 0, 0, 7, 0, 0, 0})},
         {"resize past the largest side", withTail({12, 0, 0, 0, 18, 0, 6, 0, 0, 0, 1, 16, 7, 0, 0, 0})},
         {"resize of five bytes", withTail({11, 0, 0, 0, 18, 0, 5, 0, 0, 0, 8, 0, 7, 0, 0})},
+        {"resize to no height", withTail({12, 0, 0, 0, 18, 0, 6, 0, 0, 0, 8, 0, 0, 0, 0, 0})},
+        {"resize past the tallest side", withTail({12, 0, 0, 0, 18, 0, 6, 0, 0, 0, 8, 0, 1, 16, 0, 0})},
+        {"an entry's head cut short", withTail({8, 0, 0, 0, 3, 0, 1, 0, 0, 0, 1, 99})},
     };
     for (const auto& [name, bytes] : cases) {
         auto opened = Opened(bytes);
@@ -200,6 +203,8 @@ TEST_F(DocumentSettingsTest, ARestThatIsNotOneWellFormedBlockOpensAsTheSixModesO
     auto later = Opened(withTail({15, 0, 0, 0, 99, 0, 2, 0, 0, 0, 1, 2, 3, 0, 1, 0, 0, 0, 1}));
     EXPECT_TRUE(later->ExportSettings().reduction.bRound);
     EXPECT_EQ(later->m_nViewZoom, 300);
+    // An empty value of a later tag may end the block.
+    EXPECT_TRUE(Opened(withTail({13, 0, 0, 0, 3, 0, 1, 0, 0, 0, 1, 99, 0, 0, 0, 0, 0}))->ExportSettings().reduction.bRound);
     // So are a later version's words: a pixel format, a layout, a format.
     for (const char* word : {"\x01\x00" "grey9", "\x08\x00" "spiral", "\x0d\x00" "png"}) {
         std::vector<std::uint8_t> entry(word, word + 2 + std::strlen(word + 2));
